@@ -1,0 +1,24 @@
+// Pantrivo: the program starts with its start window and ends when the
+// start window's Exit ends it or the last window closes.
+#include <QApplication>
+
+#include "platform/program_location.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_window_system.h"
+#include "platform/runtime.h"
+#include "shell/application.h"
+
+int main(int argc, char* argv[]) {
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName("Pantrivo");
+    QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
+
+    const auto folder = platform::ChooseProgramFolder(platform::ExecutableFolder(), platform::UserDataFolder());
+    platform::qt::QtServices services;
+    platform::qt::QtWindowSystem windows;
+    platform::Runtime runtime(services, windows, basic::ProgramFolder(folder));
+    shell::Application app(runtime);
+    app.Start();
+    if (runtime.ended()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,86 @@
+#include "platform/basic/random_access_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <limits>
+
+namespace basic {
+
+std::optional<RandomAccessFile> RandomAccessFile::Open(const std::filesystem::path& path,
+                                                       int recordLength) {
+    if (recordLength < 1) return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return std::nullopt;
+    return RandomAccessFile(fd, recordLength);
+}
+
+RandomAccessFile::RandomAccessFile(RandomAccessFile&& other) noexcept
+    : fd_(other.fd_), recordLength_(other.recordLength_) {
+    other.fd_ = -1;
+}
+
+RandomAccessFile& RandomAccessFile::operator=(RandomAccessFile&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = other.fd_;
+        recordLength_ = other.recordLength_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+RandomAccessFile::~RandomAccessFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::optional<long long> RandomAccessFile::OffsetOf(long record) const {
+    if (record < 1) return std::nullopt;
+    const long long index = record - 1;
+    if (index > std::numeric_limits<off_t>::max() / recordLength_ - 1) return std::nullopt;
+    return index * recordLength_;
+}
+
+std::string RandomAccessFile::Get(long record) const {
+    std::string bytes(static_cast<std::size_t>(recordLength_), '\0');
+    const auto offset = OffsetOf(record);
+    if (!offset || fd_ < 0) return bytes;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd_, bytes.data() + done, bytes.size() - done,
+                                  static_cast<off_t>(*offset + static_cast<long long>(done)));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    // A failed or short read leaves the rest as zero bytes.
+    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(done), bytes.end(), '\0');
+    return bytes;
+}
+
+bool RandomAccessFile::Put(long record, std::string_view bytes) {
+    const auto offset = OffsetOf(record);
+    if (!offset || fd_ < 0 || bytes.size() > static_cast<std::size_t>(recordLength_)) return false;
+    std::string padded(bytes);
+    padded.resize(static_cast<std::size_t>(recordLength_), '\0');
+    std::size_t done = 0;
+    while (done < padded.size()) {
+        const ssize_t n = ::pwrite(fd_, padded.data() + done, padded.size() - done,
+                                   static_cast<off_t>(*offset + static_cast<long long>(done)));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+long RandomAccessFile::RecordCount() const {
+    struct stat info {};
+    if (fd_ < 0 || ::fstat(fd_, &info) != 0) return 0;
+    return static_cast<long>((info.st_size + recordLength_ - 1) / recordLength_);
+}
+
+}  // namespace basic

@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// String functions of the Basic language on Windows-1252 text (one byte per
+// character). Positions are 1-based; counts below 1 give empty results.
+namespace basic {
+
+// Removes leading and/or trailing blanks (0x20 only; tabs stay).
+std::string Trim(std::string_view s);
+std::string LTrim(std::string_view s);
+std::string RTrim(std::string_view s);
+
+// The first / last n characters (all of s when n >= Len(s)).
+std::string Left(std::string_view s, long n);
+std::string Right(std::string_view s, long n);
+
+// Up to length characters from position start; "" when start lies beyond the
+// end. A start below 1 counts as 1.
+std::string Mid(std::string_view s, long start, long length);
+// Everything from position start on.
+std::string Mid(std::string_view s, long start);
+
+long Len(std::string_view s);
+
+// Case mapping of one Windows-1252 character (letters with accents included).
+char UpperChar(char c);
+char LowerChar(char c);
+std::string UCase(std::string_view s);
+std::string LCase(std::string_view s);
+
+// Position of the first needle in hay at or after start, 0 when not found.
+// An empty needle gives start (0 when start lies past Len(hay) + 1).
+long InStr(std::string_view hay, std::string_view needle);
+long InStr(long start, std::string_view hay, std::string_view needle);
+
+// n blanks / n copies of ch.
+std::string Space(long n);
+std::string String(long n, char ch);
+
+// Equal without regard to case (Windows-1252 letters).
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+}  // namespace basic

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "platform/tests/ui/sample_form.h"
+#include "platform/ui/keys.h"
+
+namespace ui::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class FormEventsTest : public ::testing::Test {
+protected:
+    Desk desk;
+    platform::Runtime& rt = desk.runtime;
+};
+
+TEST_F(FormEventsTest, ShowLoadsThenActivatesOnce) {
+    SampleForm form(rt);
+    form.Show();
+    form.Show();
+    EXPECT_EQ(form.log, (Log{"Load", "Activate"}));
+    EXPECT_EQ(rt.activeForm(), &form);
+}
+
+TEST_F(FormEventsTest, FocusComesBeforeTheClick) {
+    SampleForm form(rt);
+    form.Show();
+    form.log.clear();
+    rt.userClick(*form.ok);
+    rt.userClick(*form.cancel);
+    EXPECT_EQ(form.log, (Log{"OK.GotFocus", "OK.Click", "OK.LostFocus", "Cancel.GotFocus", "Cancel.Click"}));
+}
+
+TEST_F(FormEventsTest, AFocusHandlerThatDisablesTheButtonCancelsTheClick) {
+    SampleForm form(rt);
+    form.Show();
+    form.ok->onGotFocus = [&] { form.ok->setEnabled(false); };
+    form.log.clear();
+    rt.userClick(*form.ok);
+    EXPECT_EQ(form.log, Log{});
+}
+
+TEST_F(FormEventsTest, ADisabledContainerDisablesItsControls) {
+    SampleForm form(rt);
+    form.Show();
+    form.panel->setEnabled(false);
+    form.log.clear();
+    rt.userClick(*form.inner);
+    form.inner->SetFocus();
+    EXPECT_EQ(form.log, Log{});
+    EXPECT_NE(rt.focusedControl(), form.inner);
+}
+
+TEST_F(FormEventsTest, KeyPreviewSeesKeysFirstAndMaySwallowThem) {
+    SampleForm form(rt);
+    form.Show();
+    form.setKeyPreview(true);
+    form.onKeyDown = [&](int& key, int) {
+        form.log.push_back("Form.KeyDown " + std::to_string(key));
+        if (key == keys::F9) key = 0;
+    };
+    form.ok->onKeyDown = [&](int& key, int) { form.log.push_back("OK.KeyDown " + std::to_string(key)); };
+    form.ok->SetFocus();
+    form.log.clear();
+    EXPECT_TRUE(rt.userKeyDown(form, keys::F9, 0));
+    EXPECT_FALSE(rt.userKeyDown(form, keys::F1, 0));
+    EXPECT_EQ(form.log, (Log{"Form.KeyDown 120", "Form.KeyDown 112", "OK.KeyDown 112"}));
+}
+
+TEST_F(FormEventsTest, EnterAndEscPressTheDefaultAndCancelButtons) {
+    SampleForm form(rt);
+    form.Show();
+    form.inner->SetFocus();
+    form.log.clear();
+    EXPECT_TRUE(rt.userKeyDown(form, keys::Escape, 0));
+    EXPECT_EQ(form.log.back(), "Cancel.Click");
+    rt.setFocus(form);  // the first control in tab order takes it
+    form.caption->onClick = nullptr;
+    EXPECT_TRUE(rt.userKeyDown(form, keys::Return, 0));
+    EXPECT_EQ(form.log.back(), "OK.Click");
+    form.cancel->setVisible(false);
+    form.log.clear();
+    EXPECT_FALSE(rt.userKeyDown(form, keys::Escape, 0));
+    EXPECT_EQ(form.log, Log{});
+}
+
+TEST_F(FormEventsTest, OpeningAMenuClicksItAndDisabledItemsDoNothing) {
+    SampleForm form(rt);
+    form.Show();
+    form.log.clear();
+    platform::testing::ChooseMenu(rt, form, "mOI");
+    form.item->setEnabled(false);
+    rt.userMenu(*form.item);
+    EXPECT_EQ(form.log, (Log{"mO.Click", "mOI.Click"}));
+}
+
+TEST_F(FormEventsTest, ModalFormsRunTheirHandlerAndHandBackActivation) {
+    SampleForm owner(rt, "Owner");
+    owner.Show();
+    SampleForm dialog(rt, "Dialog");
+    desk.desktop.onModal("Dialog", [&](Form& f) {
+        EXPECT_EQ(rt.activeForm(), &f);
+        rt.userActivated(owner);  // the owner cannot be activated while the dialog is open
+        EXPECT_EQ(rt.activeForm(), &f);
+        f.Unload();
+    });
+    owner.log.clear();
+    dialog.ShowModal();
+    EXPECT_FALSE(dialog.isLoaded());
+    EXPECT_TRUE(dialog.wasUnloaded());
+    EXPECT_EQ(rt.activeForm(), &owner);
+    EXPECT_EQ(owner.log, Log{"Activate"});
+}
+
+TEST_F(FormEventsTest, QueryUnloadCanKeepAFormAndTheLastFormEndsTheProgram) {
+    SampleForm first(rt, "First");
+    SampleForm second(rt, "Second");
+    first.Show();
+    second.Show();
+    UnloadMode seen = UnloadMode::Code;
+    bool refuse = true;
+    first.onQueryUnload = [&](bool& cancel, UnloadMode mode) {
+        seen = mode;
+        cancel = refuse;
+    };
+    EXPECT_FALSE(rt.userClose(first));
+    EXPECT_EQ(seen, UnloadMode::CloseBox);
+    EXPECT_TRUE(first.isLoaded());
+    refuse = false;
+    EXPECT_TRUE(first.Unload());
+    EXPECT_FALSE(desk.desktop.quitRequested());
+    EXPECT_TRUE(second.Unload());
+    EXPECT_TRUE(desk.desktop.quitRequested());
+}
+
+TEST_F(FormEventsTest, EndUnloadsEveryFormWithoutTheirEvents) {
+    SampleForm form(rt);
+    form.Show();
+    bool asked = false;
+    form.onQueryUnload = [&](bool&, UnloadMode) { asked = true; };
+    rt.end();
+    EXPECT_FALSE(asked);
+    EXPECT_FALSE(form.isLoaded());
+    EXPECT_TRUE(rt.loadedForms().empty());
+}
+
+TEST_F(FormEventsTest, AForgottenFormLeavesNoDanglingFocus) {
+    auto form = std::make_unique<SampleForm>(rt);
+    form->Show();
+    form->ok->SetFocus();
+    form.reset();
+    EXPECT_EQ(rt.focusedControl(), nullptr);
+    EXPECT_EQ(rt.activeForm(), nullptr);
+}
+
+}  // namespace
+}  // namespace ui::testing

@@ -1,0 +1,77 @@
+#include "platform/ui/control.h"
+
+#include "platform/runtime.h"
+#include "platform/ui/form.h"
+
+namespace ui {
+
+Control::Control(Form& form, ControlKind kind, std::string name, int index, Control* container)
+    : form_(form), kind_(kind), name_(std::move(name)), index_(index), container_(container) {
+    if (container_) container_->children_.push_back(this);
+}
+
+void Control::Move(int left, int top, int width, int height) {
+    if (width < 0) width = 0;
+    if (height < 0) height = 0;
+    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    changed(Property::Geometry);
+}
+
+void Control::setVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    if (!v && form_.runtime().focusedControl() == this) form_.runtime().setFocus(form_);
+    changed(Property::Visible);
+}
+
+void Control::setEnabled(bool v) {
+    if (v == enabled_) return;
+    enabled_ = v;
+    changed(Property::Enabled);
+}
+
+bool Control::effectivelyVisible() const {
+    for (const Control* c = this; c; c = c->container_)
+        if (!c->visible_) return false;
+    return true;
+}
+
+bool Control::effectivelyEnabled() const {
+    for (const Control* c = this; c; c = c->container_)
+        if (!c->enabled_) return false;
+    return true;
+}
+
+void Control::setCaption(const std::string& v) {
+    if (v == caption_) return;
+    caption_ = v;
+    changed(Property::Caption);
+}
+
+void Control::setBackColor(OleColor v) {
+    if (v == backColor_) return;
+    backColor_ = v;
+    changed(Property::BackColor);
+}
+
+void Control::setForeColor(OleColor v) {
+    if (v == foreColor_) return;
+    foreColor_ = v;
+    changed(Property::ForeColor);
+}
+
+void Control::setFont(const Font& v) {
+    if (v == font_) return;
+    font_ = v;
+    changed(Property::Font);
+}
+
+void Control::SetFocus() { form_.runtime().setFocus(*this); }
+
+void Control::changed(Property what) { form_.notifyControl(*this, what); }
+
+}  // namespace ui

@@ -1,0 +1,113 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/color.h"
+#include "platform/ui/font.h"
+#include "platform/ui/property.h"
+
+namespace ui {
+
+enum class ControlKind {
+    Label,
+    CommandButton,
+    Panel,
+    Frame,
+    Image,
+    TextBox,
+    CheckBox,
+    OptionButton,
+    ComboBox,
+    ListBox,
+    Shape,
+    Timer,
+};
+
+// One control of a form. Geometry is in twips, relative to its container
+// (the form's client area, or the panel or frame that holds it).
+class Control {
+public:
+    Control(Form& form, ControlKind kind, std::string name, int index, Control* container);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    ControlKind kind() const { return kind_; }
+    const std::string& name() const { return name_; }
+    // Position in its control array, or -1 for a control that is not in one.
+    int index() const { return index_; }
+    Form& form() const { return form_; }
+    Control* container() const { return container_; }
+    const std::vector<Control*>& children() const { return children_; }
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void setLeft(int v) { Move(v, top_, width_, height_); }
+    void setTop(int v) { Move(left_, v, width_, height_); }
+    void setWidth(int v) { Move(left_, top_, v, height_); }
+    void setHeight(int v) { Move(left_, top_, width_, v); }
+    void Move(int left, int top, int width, int height);
+
+    bool Visible() const { return visible_; }
+    void setVisible(bool v);
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool v);
+    // Shown and usable: itself and every container visible and enabled.
+    bool effectivelyVisible() const;
+    bool effectivelyEnabled() const;
+
+    const std::string& Caption() const { return caption_; }
+    void setCaption(const std::string& v);
+
+    OleColor BackColor() const { return backColor_; }
+    void setBackColor(OleColor v);
+    OleColor ForeColor() const { return foreColor_; }
+    void setForeColor(OleColor v);
+    const Font& font() const { return font_; }
+    void setFont(const Font& v);
+
+    int TabIndex() const { return tabIndex_; }
+    void setTabIndex(int v) { tabIndex_ = v; }
+    const std::string& ToolTipText() const { return toolTip_; }
+    void setToolTipText(const std::string& v) { toolTip_ = v; }
+
+    // Whether the control can hold the keyboard focus at all.
+    virtual bool canHoldFocus() const { return false; }
+    // Gives the control the focus, as a program does; refused when it can't take it.
+    void SetFocus();
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+    std::function<void(int& keyCode, int shift)> onKeyDown;
+    std::function<void(int& keyCode, int shift)> onKeyUp;
+    std::function<void(int& keyAscii)> onKeyPress;
+    std::function<void(int button, int shift, double x, double y)> onMouseDown;
+    std::function<void(int button, int shift, double x, double y)> onMouseUp;
+
+protected:
+    void changed(Property what);
+
+private:
+    Form& form_;
+    ControlKind kind_;
+    std::string name_;
+    int index_;
+    Control* container_;
+    std::vector<Control*> children_;
+    int left_ = 0, top_ = 0, width_ = 1200, height_ = 375;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    OleColor backColor_ = colors::ButtonFace;
+    OleColor foreColor_ = colors::ButtonText;
+    Font font_;
+    int tabIndex_ = 0;
+    std::string toolTip_;
+};
+
+}  // namespace ui

@@ -1,0 +1,170 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/control.h"
+#include "platform/ui/menu.h"
+
+namespace platform {
+class Runtime;
+}
+
+namespace ui {
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
+// Why a form is being unloaded: its close box, the program's own Unload, or the end of the program.
+enum class UnloadMode { CloseBox = 0, Code = 1, AppEnding = 6 };
+
+// A window of the program: design properties, controls, menus and events.
+// The runtime loads, shows and unloads it; a front end renders it.
+class Form {
+public:
+    Form(platform::Runtime& runtime, std::string name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    platform::Runtime& runtime() const { return runtime_; }
+    const std::string& name() const { return name_; }
+    long hWnd() const { return handle_; }
+
+    // --- design: controls and menus belong to the form
+    template <class T>
+    T& add(std::string name, int index = -1, Control* container = nullptr) {
+        auto control = std::make_unique<T>(*this, std::move(name), index, container);
+        T& ref = *control;
+        controls_.push_back(std::move(control));
+        return ref;
+    }
+    Menu& addMenu(std::string name, std::string caption, int index = -1);
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    const std::vector<std::unique_ptr<Menu>>& menus() const { return menus_; }
+    Control* findControl(const std::string& name, int index = -1) const;
+    Menu* findMenu(const std::string& name, int index = -1) const;
+    // Whether a menu bar is shown (some top-level menu is visible).
+    bool hasMenuBar() const;
+
+    // --- properties
+    const std::string& Caption() const { return caption_; }
+    void setCaption(const std::string& v);
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void setLeft(int v) { Move(v, top_, width_, height_); }
+    void setTop(int v) { Move(left_, v, width_, height_); }
+    void setWidth(int v) { Move(left_, top_, v, height_); }
+    void setHeight(int v) { Move(left_, top_, width_, v); }
+    void Move(int left, int top, int width, int height);
+    // The inside of the frame, below the menu bar, where the controls lie.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+    WindowState windowState() const { return state_; }
+    void setWindowState(WindowState s);
+    OleColor BackColor() const { return backColor_; }
+    void setBackColor(OleColor v);
+    const Font& font() const { return font_; }
+    void setFont(const Font& v) { font_ = v; }
+    bool Visible() const { return visible_; }
+    bool KeyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool v) { keyPreview_ = v; }
+    BorderStyle borderStyle() const { return border_; }
+    void setBorderStyle(BorderStyle b) { border_ = b; }
+    bool MinButton() const { return minButton_; }
+    void setMinButton(bool v) { minButton_ = v; }
+    bool MaxButton() const { return maxButton_; }
+    void setMaxButton(bool v) { maxButton_ = v; }
+    bool ControlBox() const { return controlBox_; }
+    void setControlBox(bool v) { controlBox_ = v; }
+    int HelpContextID() const { return helpContextId_; }
+    void setHelpContextID(int v) { helpContextId_ = v; }
+
+    // Proportional resizing of every control and font with the window.
+    bool elasticResize() const { return elastic_; }
+    void setElasticResize(bool on);
+
+    bool isLoaded() const { return loaded_; }
+    // Loaded once and unloaded since: such a window is made afresh when next opened.
+    bool wasUnloaded() const { return wasUnloaded_; }
+    bool isModal() const { return modal_; }
+
+    // --- methods a window's code calls
+    void Show();
+    void ShowModal();
+    void Hide();
+    bool Unload();
+    void SetFocus();
+    void PopupMenu(Menu& menu);
+
+    // --- events
+    std::function<void()> onLoad;
+    std::function<void()> onActivate;
+    std::function<void()> onDeactivate;
+    std::function<void()> onGotFocus;
+    std::function<void()> onResize;
+    std::function<void(bool& cancel, UnloadMode mode)> onQueryUnload;
+    std::function<void(bool& cancel)> onUnload;
+    std::function<void(int& keyCode, int shift)> onKeyDown;
+    std::function<void(int& keyCode, int shift)> onKeyUp;
+    std::function<void(int& keyAscii)> onKeyPress;
+    std::function<void(int button, int shift, double x, double y)> onMouseUp;
+
+    // --- for the runtime and the front ends
+    void setObserver(FormObserver* observer) { observer_ = observer; }
+    FormObserver* observer() const { return observer_; }
+    void notifyControl(Control& c, Property what);
+    void notifyMenu(Menu& m);
+    // The front end reports a size or state the user gave the window.
+    void sizeFromWindow(int width, int height);
+    void stateFromWindow(WindowState s);
+    void setLoaded(bool v) {
+        if (loaded_ && !v) wasUnloaded_ = true;
+        loaded_ = v;
+    }
+    void setVisibleFlag(bool v);
+    void setModalFlag(bool v) { modal_ = v; }
+    void raiseResize();
+
+private:
+    void applyElastic();
+    void captureDesign();
+
+    platform::Runtime& runtime_;
+    std::string name_;
+    long handle_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<Menu>> menus_;
+    FormObserver* observer_ = nullptr;
+
+    std::string caption_;
+    int left_ = 0, top_ = 0, width_ = 6000, height_ = 4500;
+    int normalLeft_ = 0, normalTop_ = 0, normalWidth_ = 6000, normalHeight_ = 4500;
+    WindowState state_ = WindowState::Normal;
+    OleColor backColor_ = colors::ButtonFace;
+    Font font_;
+    bool visible_ = false;
+    bool keyPreview_ = false;
+    BorderStyle border_ = BorderStyle::Sizable;
+    bool minButton_ = true;
+    bool maxButton_ = true;
+    bool controlBox_ = true;
+    int helpContextId_ = 0;
+    bool loaded_ = false;
+    bool wasUnloaded_ = false;
+    bool modal_ = false;
+
+    struct DesignGeometry {
+        Control* control;
+        int left, top, width, height;
+        double fontSize;
+    };
+    bool elastic_ = false;
+    int designScaleWidth_ = 0, designScaleHeight_ = 0;
+    std::vector<DesignGeometry> design_;
+};
+
+}  // namespace ui

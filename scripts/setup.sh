@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Makes sure the Debian packages needed to build, test and run Pantrivo are installed.
+# Safe to run again and again: when everything is there it only asks dpkg and returns.
+set -euo pipefail
+
+required_packages=(
+  cmake
+  g++
+  make
+  pkg-config
+  qt6-base-dev
+  qt6-qpa-plugins      # xcb and offscreen platform plug-ins
+  libqt6gui6           # carries the JPEG image plug-in used for the background pictures
+  libgl1-mesa-dev
+  libgtest-dev
+  googletest
+  libbenchmark-dev
+  xvfb
+  xauth
+  fonts-liberation2
+  fonts-dejavu-core
+)
+
+is_installed() {
+  local status
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null) || return 1
+  [[ "$status" == "installed" ]]
+}
+
+missing=()
+for package in "${required_packages[@]}"; do
+  if ! is_installed "$package"; then
+    missing+=("$package")
+  fi
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+  exit 0
+fi
+
+if [[ $(id -u) -ne 0 ]]; then
+  echo "Pantrivo needs these packages, which are not installed: ${missing[*]}" >&2
+  echo "Install them with:" >&2
+  echo "  sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+apt-get update
+DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"

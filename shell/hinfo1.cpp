@@ -1,0 +1,61 @@
+#include "shell/hinfo1.h"
+
+#include "platform/basic/text.h"
+#include "shell/application.h"
+#include "shell/settings_files.h"
+
+namespace shell {
+
+using platform::answer::Yes;
+
+void BeginWait(Application& app) { app.services().SetBusyPointer(true); }
+
+void EndWait(Application& app) { app.services().SetBusyPointer(false); }
+
+namespace {
+// Returns once the clock has reached the start of the second n seconds on
+// from the current one. A clock that skips that second (a busy machine, or
+// the clock set) still ends the wait, as soon as the target is passed.
+void PauseSeconds(Application& app, int n) {
+    using std::chrono::milliseconds;
+    const auto start = app.services().Now();
+    const auto target = milliseconds((start.count() / 1000 + n) * 1000);
+    for (auto now = start; now < target; now = app.services().Now()) app.services().Sleep(target - now);
+}
+}  // namespace
+
+void PauseOneSecond(Application& app) { PauseSeconds(app, 1); }
+void PauseTwoSeconds(Application& app) { PauseSeconds(app, 2); }
+
+void ShowColorConflict(Application& app) {
+    app.services().MessageBox({"Color Conflict", "Selected Color would cause a conflict with Text and Background Colors!",
+                               platform::MsgIcon::Critical, platform::MsgButtons::OK, 1});
+}
+
+void AskFamilyName(Application& app) {
+    auto& vars = app.vars;
+    if (auto stored = settings::ReadText(app.folder(), settings::FamilyNameRecord)) vars.FamilyName = *stored;
+    EndWait(app);
+
+    std::string answer = app.services().InputBox({"Family Name",
+                                                  "Please Enter Family Name for use in the Various Program areas.\r"
+                                                  "To Accept name,\r"
+                                                  "click OK.\r"
+                                                  "To Delete name,\r"
+                                                  "click Cancel or press <Esc> key.",
+                                                  vars.FamilyName,
+                                                  {},
+                                                  {}});
+    if (!vars.FamilyName.empty() && answer.empty()) {
+        vars.MessageAnswer = 0;
+        const int reply = app.services().MessageBox({"Family Name", "Delete Family Name - " + vars.FamilyName + "?",
+                                                     platform::MsgIcon::Question, platform::MsgButtons::YesNo, 2});
+        if (reply != Yes) answer = vars.FamilyName;
+        vars.MessageAnswer = 0;
+    }
+    answer = basic::Left(answer, 15);
+    settings::WriteText(app.folder(), settings::FamilyNameRecord, answer);
+    vars.FamilyName = answer;
+}
+
+}  // namespace shell

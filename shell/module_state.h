@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/basic/variant.h"
+
+namespace shell {
+
+// The variables every window shares. They start empty or zero with each program.
+struct ModuleState {
+    // 9: smaller screen display (12000 by 9000 twips); 0: full screen display.
+    std::int16_t DisplayMode = 0;
+    // At most 15 characters as the program writes it.
+    std::string FamilyName;
+    // The start window's size in twips. 32 bits: a maximised window on a
+    // large screen is wider than a 16-bit value holds.
+    std::int32_t StartWidth = 0;
+    std::int32_t StartHeight = 0;
+    // A colour value, or a text naming a picture ("WP" and a number).
+    basic::Variant MainBackground;
+    // The answer a prompting procedure leaves its caller: 6 Yes, 7 No,
+    // 2 Cancel, 4 Retry, 0 none pending.
+    int MessageAnswer = 0;
+    // Shared switch of the list file dialog and the print options.
+    std::int16_t OptionSwitch = 0;
+    // Storage table of the food storage window: 0 basic, 1 emergency, 2 additional.
+    std::int16_t StorageKind = 0;
+};
+
+}  // namespace shell

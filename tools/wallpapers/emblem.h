@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+// The small picture on the start window: a steaming cooking pot on a light ground.
+QImage paintStartEmblem(QSize size);
