@@ -179,7 +179,8 @@ bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
         for (const auto& c : form.controls()) {
             auto* button = dynamic_cast<ui::CommandButton*>(c.get());
             if (button && isWanted(*button) && button->effectivelyVisible() && button->effectivelyEnabled()) {
-                userClick(*button);
+                // The key presses the button where it is; the focus stays put.
+                if (button->onClick) button->onClick();
                 return true;
             }
         }

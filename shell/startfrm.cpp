@@ -76,7 +76,7 @@ void Startfrm::designControls() {
         auto& button = add<ui::CommandButton>("SSCommand1", i, Panel3D7);
         button.Move(lefts[cells[i][0]], tops[cells[i][1]], 1800, 885);
         button.setCaption(captions[i]);
-        button.setFont({"Arial", 9.75, true});
+        button.setFont({"Arial", 9, true});
         button.setTabIndex(i + 1);
         SSCommand1[i] = &button;
     }

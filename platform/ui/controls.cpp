@@ -13,8 +13,19 @@ void Label::setAutoSize(bool v) {
     if (v) fitToCaption();
 }
 
+namespace {
+std::string WithoutAccessMarks(const std::string& caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+}  // namespace
+
 void Label::fitToCaption() {
-    const auto extent = form().runtime().windows().measureText(font(), Caption());
+    const auto extent = form().runtime().windows().measureText(font(), WithoutAccessMarks(Caption()));
     Move(Left(), Top(), extent.width, extent.height);
 }
 

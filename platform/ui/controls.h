@@ -22,7 +22,8 @@ public:
     bool Transparent() const { return transparent_; }
     void setTransparent(bool v) { transparent_ = v; changed(Property::Style); }
 
-    // Fits the label to its caption (called when AutoSize is on).
+    // Fits the label to its caption (called when AutoSize is on); "&" marks
+    // an access key and takes no room, "&&" shows one "&".
     void fitToCaption();
 
 private:
@@ -54,6 +55,12 @@ class Panel : public Control {
 public:
     Panel(Form& f, std::string name, int index, Control* container, ControlKind kind = ControlKind::Panel)
         : Control(f, kind, std::move(name), index, container) {}
+};
+
+class Frame : public Panel {
+public:
+    Frame(Form& f, std::string name, int index, Control* container)
+        : Panel(f, std::move(name), index, container, ControlKind::Frame) {}
 };
 
 // A picture box. The picture is a file; an empty path shows nothing.

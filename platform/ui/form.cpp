@@ -115,6 +115,15 @@ void Form::sizeFromWindow(int width, int height) {
     raiseResize();
 }
 
+void Form::positionFromWindow(int left, int top) {
+    left_ = left;
+    top_ = top;
+    if (state_ == WindowState::Normal) {
+        normalLeft_ = left;
+        normalTop_ = top;
+    }
+}
+
 void Form::setBackColor(OleColor v) {
     if (v == backColor_) return;
     backColor_ = v;

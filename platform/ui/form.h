@@ -120,6 +120,7 @@ public:
     void notifyMenu(Menu& m);
     // The front end reports a size or state the user gave the window.
     void sizeFromWindow(int width, int height);
+    void positionFromWindow(int left, int top);
     void stateFromWindow(WindowState s);
     void setLoaded(bool v) {
         if (loaded_ && !v) wasUnloaded_ = true;

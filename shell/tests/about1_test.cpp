@@ -54,6 +54,8 @@ struct PictureCase {
     const char* picture;
 };
 
+void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.description; }
+
 class AboutPictureTest : public AboutBoxTest, public ::testing::WithParamInterface<PictureCase> {};
 
 TEST_P(AboutPictureTest, ShowsTheBackgroundPictureOrTheStandardOne) {

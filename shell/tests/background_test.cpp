@@ -96,6 +96,8 @@ struct StoredBackgroundCase {
     ui::OleColor startColor;
 };
 
+void PrintTo(const StoredBackgroundCase& c, std::ostream* os) { *os << c.description; }
+
 class StoredBackgroundTest : public BackgroundTest, public ::testing::WithParamInterface<StoredBackgroundCase> {};
 
 TEST_P(StoredBackgroundTest, IsReadAtStartUp) {

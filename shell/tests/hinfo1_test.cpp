@@ -18,6 +18,8 @@ struct FamilyNameCase {
     std::string expected;
 };
 
+void PrintTo(const FamilyNameCase& c, std::ostream* os) { *os << c.description; }
+
 class FamilyNameTest : public ProgramTest, public ::testing::WithParamInterface<FamilyNameCase> {};
 
 TEST_P(FamilyNameTest, StoresAndShowsTheAnswer) {

@@ -63,6 +63,8 @@ struct DisplayRecordCase {
     int displayMode;
 };
 
+void PrintTo(const DisplayRecordCase& c, std::ostream* os) { *os << c.description; }
+
 class DisplayRecordTest : public StartWindowTest, public ::testing::WithParamInterface<DisplayRecordCase> {};
 
 TEST_P(DisplayRecordTest, OnlyAValueStartingWithYesGivesSmallerScreenDisplay) {

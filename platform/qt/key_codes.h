@@ -1,0 +1,16 @@
+#pragma once
+#include <Qt>
+
+class QKeyEvent;
+
+// The model's key codes and shift masks (platform/ui/keys.h) for Qt's keys.
+namespace platform::qt {
+
+// 0 for a key the model has no code for.
+int KeyCodeOf(const QKeyEvent& event);
+int ShiftMaskOf(Qt::KeyboardModifiers modifiers);
+
+// The Windows-1252 character a key types, or 0 when it types none.
+int KeyAsciiOf(const QKeyEvent& event);
+
+}  // namespace platform::qt

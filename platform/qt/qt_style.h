@@ -1,0 +1,23 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+
+#include "platform/ui/color.h"
+#include "platform/ui/font.h"
+
+class QWidget;
+
+// Colours and fonts of the model as Qt shows them.
+namespace platform::qt {
+
+// A plain colour, or the desktop's colour for a system colour reference.
+QColor ToQColor(ui::OleColor color);
+ui::OleColor FromQColor(const QColor& color);
+
+// The family when the desktop has it, else the desktop's sans-serif face.
+QFont ToQFont(const ui::Font& font);
+
+// Background (filled unless transparent) and text colour of a widget.
+void ApplyColors(QWidget& widget, ui::OleColor back, ui::OleColor fore, bool fillBackground);
+
+}  // namespace platform::qt

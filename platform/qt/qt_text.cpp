@@ -1,0 +1,39 @@
+#include "platform/qt/qt_text.h"
+
+#include <cmath>
+
+#include "platform/basic/cp1252.h"
+
+namespace platform::qt {
+
+int ToPixels(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(TwipsPerPixel))); }
+
+QString ToQt(std::string_view cp1252) {
+    QString text = QString::fromStdString(basic::Cp1252ToUtf8(cp1252));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    return text;
+}
+
+std::string FromQt(const QString& text) { return basic::Utf8ToCp1252(text.toStdString()); }
+
+QString WithoutMnemonics(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] != QChar('&')) {
+            shown += caption[i];
+        } else if (i + 1 < caption.size() && caption[i + 1] == QChar('&')) {
+            shown += QChar('&');
+            ++i;
+        }
+    }
+    return shown;
+}
+
+QString AsWindowTitle(const QString& caption) {
+    QString title = caption;
+    return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,50 @@
+#pragma once
+#include <QImage>
+#include <QPointer>
+#include <memory>
+#include <unordered_map>
+
+#include "platform/window_system.h"
+
+class QWidget;
+
+namespace platform::qt {
+
+class FormWindow;
+class KeyRouter;
+
+// Shows every form of the model as a top-level Qt window and reports the
+// user's input to the runtime. Needs a QApplication before the first window.
+class QtWindowSystem : public WindowSystem {
+public:
+    QtWindowSystem();
+    ~QtWindowSystem() override;
+    QtWindowSystem(const QtWindowSystem&) = delete;
+    QtWindowSystem& operator=(const QtWindowSystem&) = delete;
+
+    void showForm(ui::Form& form) override;
+    void hideForm(ui::Form& form) override;
+    void destroyForm(ui::Form& form) override;
+    void runModal(ui::Form& form) override;
+    void doEvents() override;
+    void popupMenu(ui::Form& form, ui::Menu& menu) override;
+    void focusControl(ui::Control& control) override;
+    TextExtent maximizedSize(const ui::Form& form) override;
+    TextExtent measureText(const ui::Font& font, std::string_view text) override;
+    void quit() override;
+
+    // The form's window (menu bar and client area inside), or nullptr when
+    // it has none; for tests and screenshots.
+    QWidget* windowOf(const ui::Form& form) const;
+    // The window's picture as it is drawn, without the desktop's frame.
+    QImage grab(const ui::Form& form) const;
+
+private:
+    FormWindow* windowFor(const ui::Form& form) const;
+    FormWindow& ensureWindow(ui::Form& form);
+
+    std::unordered_map<const ui::Form*, QPointer<FormWindow>> windows_;
+    std::unique_ptr<KeyRouter> keys_;
+};
+
+}  // namespace platform::qt

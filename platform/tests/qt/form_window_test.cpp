@@ -1,0 +1,212 @@
+// What the model says reaches the screen: windows, controls, menus, pictures.
+#include <QAction>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "sample_window.h"
+
+namespace platform::qt::testing {
+namespace {
+
+using FormWindowTest = QtFormTest;
+
+QMenuBar* MenuBarOf(QWidget* window) { return static_cast<QMainWindow*>(window)->menuBar(); }
+
+TEST_F(FormWindowTest, ShowingAFormOpensATopLevelWindowWithItsCaption) {
+    EXPECT_EQ(window(), nullptr);
+    form->Show();
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(window()->isWindow());
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(window()->windowTitle(), QString::fromUtf8("Caf\u00e9 sample"));
+    EXPECT_EQ(window()->pos(), QPoint(80, 60));
+    // Outer 6000 x 4500 twips less the frame: the menu bar and the client area.
+    EXPECT_EQ(window()->size(), QSize(392, 269));
+    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->size(), QSize(392, 249));
+}
+
+TEST_F(FormWindowTest, ControlsSitAtTheirTwipsGeometryInTheirContainers) {
+    form->Show();
+    struct Case {
+        const char* name;
+        QRect pixels;
+        const char* parent;
+    };
+    const Case cases[] = {
+        {"lblHeading", {16, 10, 280, 24}, "client"},     {"cmdOK", {224, 192, 72, 25}, "client"},
+        {"cmdCancel", {304, 192, 72, 25}, "client"},     {"pnlShelves", {16, 40, 200, 100}, "client"},
+        {"lblNote", {8, 6, 100, 32}, "pnlShelves"},      {"cmdInner", {8, 64, 80, 25}, "pnlShelves"},
+        {"fraKinds", {232, 40, 144, 100}, "client"},     {"lblKinds", {10, 24, 124, 60}, "fraKinds"},
+        {"imgBack", {0, 0, 392, 249}, "client"},
+    };
+    for (const Case& c : cases) {
+        QWidget* w = widget(c.name);
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->geometry(), c.pixels) << c.name;
+        EXPECT_EQ(w->parentWidget()->objectName(), c.parent) << c.name;
+    }
+}
+
+TEST_F(FormWindowTest, EachKindShowsAsItsWidgetWithItsCaption) {
+    form->Show();
+    ASSERT_NE(widget<QLabel>("lblHeading"), nullptr);
+    EXPECT_EQ(widget<QLabel>("lblHeading")->text(), "Name & address");
+    EXPECT_EQ(widget<QLabel>("lblNote")->text(), "Pantry\nshelves");
+    ASSERT_NE(widget<QPushButton>("cmdCancel"), nullptr);
+    EXPECT_EQ(widget<QPushButton>("cmdCancel")->text(), "&Cancel");
+    EXPECT_TRUE(widget<QPushButton>("cmdOK")->isDefault());
+    ASSERT_NE(widget<QFrame>("pnlShelves"), nullptr);
+    EXPECT_EQ(widget<QFrame>("pnlShelves")->frameShadow(), QFrame::Raised);
+    ASSERT_NE(widget<QGroupBox>("fraKinds"), nullptr);
+    EXPECT_EQ(widget<QGroupBox>("fraKinds")->title(), "&Kinds");
+    EXPECT_TRUE(widget<QLabel>("lblKinds")->wordWrap()) << "a label of fixed size wraps";
+    ASSERT_NE(widget<QLabel>("imgBack"), nullptr);
+    EXPECT_FALSE(widget<QLabel>("imgBack")->pixmap().isNull());
+    EXPECT_TRUE(widget<QLabel>("imgBack")->hasScaledContents());
+}
+
+TEST_F(FormWindowTest, PicturesLieBelowTheControlsAddedBeforeThem) {
+    form->Show();
+    QWidget* client = widget("client");
+    QList<QWidget*> stack;
+    for (QObject* child : client->children())
+        if (child->isWidgetType()) stack.push_back(static_cast<QWidget*>(child));
+    ASSERT_FALSE(stack.empty());
+    EXPECT_EQ(stack.front()->objectName(), "imgBack");
+    EXPECT_EQ(client->childAt(230, 200)->objectName(), "cmdOK");
+}
+
+TEST_F(FormWindowTest, APictureThatCannotBeReadShowsNothing) {
+    form->background->clearPicture();
+    form->Show();
+    EXPECT_TRUE(widget<QLabel>("imgBack")->pixmap().isNull());
+    form->background->LoadPicture(WriteBackgroundPicture(folder.path()));
+    EXPECT_FALSE(widget<QLabel>("imgBack")->pixmap().isNull());
+}
+
+TEST_F(FormWindowTest, PropertyChangesInTheModelReachTheWidgetsAtOnce) {
+    form->Show();
+    form->setCaption("Shopping list \x80");
+    EXPECT_EQ(window()->windowTitle(), QString::fromUtf8("Shopping list \u20ac"));
+
+    form->heading->setCaption("Total: 3 && more");
+    EXPECT_EQ(widget<QLabel>("lblHeading")->text(), "Total: 3 & more");
+
+    form->cancel->setVisible(false);
+    EXPECT_TRUE(widget("cmdCancel")->isHidden());
+    form->cancel->setVisible(true);
+    EXPECT_FALSE(widget("cmdCancel")->isHidden());
+
+    form->panel->setEnabled(false);
+    EXPECT_FALSE(widget("pnlShelves")->isEnabled());
+    EXPECT_FALSE(widget("cmdInner")->isEnabled()) << "a disabled container disables what it holds";
+
+    form->panel->setBackColor(ui::colors::PureRed);
+    EXPECT_EQ(widget("pnlShelves")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_TRUE(widget("pnlShelves")->autoFillBackground());
+    form->setBackColor(ui::colors::WindowBackground);
+    EXPECT_EQ(widget("client")->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Base));
+
+    ui::Font font = form->ok->font();
+    font.bold = true;
+    font.size = 10.5;
+    form->ok->setFont(font);
+    EXPECT_TRUE(widget("cmdOK")->font().bold());
+    EXPECT_DOUBLE_EQ(widget("cmdOK")->font().pointSizeF(), 10.5);
+
+    form->ok->Move(3000, 3000, 1500, 450);
+    EXPECT_EQ(widget("cmdOK")->geometry(), QRect(200, 200, 100, 30));
+}
+
+TEST_F(FormWindowTest, TheWindowFollowsTheFormsSizeAndState) {
+    form->Show();
+    form->log.clear();
+    form->Move(0, 0, 7620, 5400);
+    EXPECT_EQ(window()->size(), QSize(500, 329));
+    EXPECT_EQ(form->Width(), 7620) << "the window's own resize is no user resize";
+    EXPECT_EQ(form->log, std::vector<std::string>{"Resize"});
+
+    form->setWindowState(ui::WindowState::Maximized);
+    EXPECT_TRUE(window()->isMaximized());
+    form->setWindowState(ui::WindowState::Normal);
+    EXPECT_FALSE(window()->isMaximized());
+}
+
+TEST_F(FormWindowTest, TheMenuBarMirrorsTheMenusLive) {
+    form->Show();
+    QMenuBar* bar = MenuBarOf(window());
+    ASSERT_TRUE(bar->isVisible());
+    ASSERT_EQ(bar->actions().size(), 2);
+    QAction* fileAction = bar->actions()[0];
+    EXPECT_EQ(fileAction->text(), "&File");
+    QMenu* fileMenu = fileAction->menu<QMenu*>();
+    ASSERT_NE(fileMenu, nullptr);
+    const auto items = fileMenu->actions();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items[0]->text(), "&Open...");
+    EXPECT_TRUE(items[1]->isSeparator());
+    ASSERT_NE(items[2]->menu<QMenu*>(), nullptr);
+    EXPECT_EQ(items[2]->menu<QMenu*>()->actions()[0]->text(), "&1 Pantry list");
+
+    QAction* grid = bar->actions()[1]->menu<QMenu*>()->actions()[0];
+    EXPECT_TRUE(grid->isChecked());
+    form->grid->setChecked(false);
+    EXPECT_FALSE(grid->isChecked());
+    form->open->setEnabled(false);
+    EXPECT_FALSE(items[0]->isEnabled());
+    form->open->setCaption("&Load...");
+    EXPECT_EQ(items[0]->text(), "&Load...");
+    form->recent->setVisible(false);
+    EXPECT_FALSE(items[2]->isVisible());
+
+    form->file->setVisible(false);
+    form->view->setVisible(false);
+    EXPECT_FALSE(bar->isVisible()) << "no visible menu, no menu bar";
+    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->height(), 269);
+}
+
+TEST_F(FormWindowTest, TextIsMeasuredInTwipsLineByLine) {
+    ui::Font font;
+    const TextExtent one = windows.measureText(font, "Pantry");
+    const TextExtent two = windows.measureText(font, "Pantry\r\nshelves and more");
+    const TextExtent widest = windows.measureText(font, "shelves and more");
+    EXPECT_GT(one.width, 0);
+    EXPECT_EQ(one.width % 15, 0);
+    EXPECT_EQ(two.width, widest.width);
+    EXPECT_GT(two.height, one.height);
+    EXPECT_EQ(windows.measureText(font, "a\rb").height, windows.measureText(font, "a\nb").height);
+
+    form->Show();
+    form->note->setAutoSize(true);
+    const TextExtent note = windows.measureText(form->note->font(), form->note->Caption());
+    EXPECT_EQ(widget("lblNote")->size(), QSize(note.width / 15, note.height / 15));
+}
+
+TEST_F(FormWindowTest, TheScreenshotShowsTheFinishedWindow) {
+    form->Show();
+    QCoreApplication::processEvents();
+    const QImage shot = windows.grab(*form);
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.size() / shot.devicePixelRatio(), window()->size());
+    ASSERT_TRUE(QDir().mkpath(PANTRIVO_SCREENSHOT_DIR));
+    EXPECT_TRUE(shot.save(PANTRIVO_SCREENSHOT_DIR "/qt-sample-form.png"));
+
+    // The panel's own colour, and the picture behind the heading.
+    const int menuBar = 20;
+    const qreal scale = shot.devicePixelRatio();
+    const QColor panel = shot.pixelColor(QPointF(QPointF(16 + 150, menuBar + 40 + 20) * scale).toPoint());
+    EXPECT_EQ(panel, QColor(250, 244, 230));
+    const QColor picture = shot.pixelColor(QPointF(QPointF(380, menuBar + 5) * scale).toPoint());
+    EXPECT_NEAR(picture.red(), 238, 12);
+    EXPECT_NEAR(picture.blue(), 200, 16);
+}
+
+}  // namespace
+}  // namespace platform::qt::testing
