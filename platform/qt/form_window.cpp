@@ -4,12 +4,14 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <algorithm>
 
 #include "platform/qt/control_widgets.h"
@@ -96,9 +98,11 @@ void FormWindow::hideFromModel() {
 
 FrameMetrics FormWindow::frame() const { return form_->runtime().windows().frameMetrics(); }
 
+// A fixed border keeps the size the program gives it; one with a maximise
+// button must still be free to grow to the whole screen.
 bool FormWindow::fixedSize() const {
     const auto border = form_->borderStyle();
-    return border == ui::BorderStyle::FixedSingle || border == ui::BorderStyle::FixedDialog;
+    return (border == ui::BorderStyle::FixedSingle || border == ui::BorderStyle::FixedDialog) && !form_->MaxButton();
 }
 
 // The window's outer size holds the frame and title bar of the form's border.
@@ -131,7 +135,11 @@ void FormWindow::applyCaption() { setWindowTitle(AsWindowTitle(ToQt(form_->Capti
 void FormWindow::applyBackColor() { ApplyColors(*client_, form_->BackColor(), ui::colors::WindowText, true); }
 
 void FormWindow::applyGeometry() {
-    // The desktop places maximised and minimised windows itself.
+    if (form_->windowState() == ui::WindowState::Maximized) {
+        applyMaximizedGeometry();
+        return;
+    }
+    // The desktop places minimised windows itself.
     if (form_->windowState() != ui::WindowState::Normal) return;
     const bool wasApplying = std::exchange(applying_, true);
     move(ToPixels(form_->Left()), ToPixels(form_->Top()));
@@ -141,13 +149,27 @@ void FormWindow::applyGeometry() {
     applying_ = wasApplying;
 }
 
+// Without a window manager nothing would maximise the window: it is given the
+// screen's free area itself, before the desktop is asked to maximise it.
+void FormWindow::applyMaximizedGeometry() {
+    QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!where) return;
+    const bool wasApplying = std::exchange(applying_, true);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (!isMaximized())
+        setGeometry(QRect(where->availableGeometry().topLeft(), clientSizeFor(form_->Width(), form_->Height())));
+    applying_ = wasApplying;
+}
+
 void FormWindow::applyState() {
     const bool wasApplying = std::exchange(applying_, true);
     const Qt::WindowState wanted = QtStateOf(form_->windowState());
+    if (wanted == Qt::WindowMaximized) applyGeometry();
     if (ModelStateOf(windowState()) != form_->windowState())
         setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | wanted);
     applying_ = wasApplying;
-    applyGeometry();
+    if (wanted != Qt::WindowMaximized) applyGeometry();
 }
 
 void FormWindow::buildMenuBar() {

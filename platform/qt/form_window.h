@@ -60,6 +60,7 @@ private:
     void applyCaption();
     void applyBackColor();
     void applyGeometry();
+    void applyMaximizedGeometry();
     void applyState();
     void applyMenuBarVisibility();
 
