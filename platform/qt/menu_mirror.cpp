@@ -71,7 +71,7 @@ void MenuMirror::update(ui::Menu& menu) {
     if (found == actions_.end()) return;
     QAction* action = found->second;
     action->setSeparator(menu.isSeparator());
-    action->setText(ToQt(menu.Caption()));
+    action->setText(menu.isSeparator() ? QString() : ToQt(menu.Caption()));
     // Only a checked item shows a check box, as the desktop's menus do.
     action->setCheckable(menu.Checked());
     action->setChecked(menu.Checked());
