@@ -34,7 +34,8 @@ void ShowColorConflict(Application& app) {
 
 void AskFamilyName(Application& app) {
     auto& vars = app.vars;
-    if (auto stored = settings::ReadText(app.folder(), settings::FamilyNameRecord)) vars.FamilyName = *stored;
+    // A record that cannot be read proposes no name.
+    vars.FamilyName = settings::ReadText(app.folder(), settings::FamilyNameRecord).value_or("");
     EndWait(app);
 
     std::string answer = app.services().InputBox({"Family Name",

@@ -20,7 +20,8 @@ basic::Variant ColorVariant(ui::OleColor color) { return basic::Variant(static_c
 
 void Startfrm::ApplyStartBackground() {
     auto& background = app_.vars.MainBackground;
-    if (auto stored = settings::ReadVariant(app_.folder(), settings::BackgroundSettingRecord)) background = *stored;
+    // A record that cannot be read leaves the value empty: the colour of an empty setting.
+    background = settings::ReadVariant(app_.folder(), settings::BackgroundSettingRecord).value_or(basic::Variant());
     if (background.isEmpty() || (background.isString() && background.toText().empty())) {
         background = ColorVariant(EmptyBackground);
     } else if (background.isString() && basic::RTrim(background.toText()) == "Def") {

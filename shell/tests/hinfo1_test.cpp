@@ -66,6 +66,16 @@ TEST_F(FamilyNameTest, ThePromptHasItsFiveLines) {
               "To Delete name,\rclick Cancel or press <Esc> key.");
 }
 
+TEST_F(FamilyNameTest, AnUnreadableRecordProposesNoName) {
+    writeFile("HINVNAME.FIL", std::string("\x27\x00", 2) + std::string(38, 'x'));  // 39 characters cannot fit
+    Startfrm& w = startProgram();
+    EXPECT_EQ(w.Caption(), "Pantrivo");
+    desktop.expectInput("Family Name", "Smith");
+    chooseMenu(w, "mON");
+    EXPECT_EQ(desktop.inputs().back().defaultText, "");
+    EXPECT_EQ(record("HINVNAME.FIL", 40, 1), textRecord("Smith", 40));
+}
+
 class PauseTest : public ProgramTest {
 protected:
     // A time of day at the given second (and milliseconds) of some minute.
