@@ -26,7 +26,7 @@ setup:
 	@bash scripts/setup.sh
 
 configure: setup
-	@bash scripts/configure.sh $(BUILD_DIR) $(CONFIGURE_FLAGS)
+	@bash scripts/configure.sh $(BUILD_DIR) $(CONFIGURE_FLAGS) -DPANTRIVO_BUILD_BENCH=OFF
 
 configure-bench: setup
 	@bash scripts/configure.sh $(BUILD_DIR) $(CONFIGURE_FLAGS) -DPANTRIVO_BUILD_BENCH=ON
