@@ -29,6 +29,7 @@ About1::About1(Application& app) : ui::Form(app.runtime(), "About1"), app_(app) 
     Label1->Move(300, 240, 4000, 1800);
     Label1->setFont({"Arial", 9, true});
     Label1->setForeColor(ui::Rgb(0, 0, 128));
+    Label1->setAutoSize(true);
 
     Label4 = &add<ui::Label>("Label4");
     Label4->Move(300, 2760, 900, 260);
@@ -81,7 +82,6 @@ void About1::Form_Load() {
                        "for the home kitchen.\r\r"
                        "Made by the Pantrivo team.\r"
                        "Tables and print preview: Pantrivo's own components.");
-    Label1->setAutoSize(true);
     setBackColor(Label2->BackColor());
     const std::string background = vars.MainBackground.isString() ? vars.MainBackground.toText() : std::string();
     const std::string picture = basic::Left(background, 2) == "WP" ? background + ".jpg" : "WP10.jpg";

@@ -50,6 +50,7 @@ void Control::setCaption(const std::string& v) {
     if (v == caption_) return;
     caption_ = v;
     changed(Property::Caption);
+    textChanged();
 }
 
 void Control::setBackColor(OleColor v) {
@@ -68,6 +69,7 @@ void Control::setFont(const Font& v) {
     if (v == font_) return;
     font_ = v;
     changed(Property::Font);
+    textChanged();
 }
 
 void Control::SetFocus() { form_.runtime().setFocus(*this); }

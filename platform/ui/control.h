@@ -91,6 +91,8 @@ public:
 
 protected:
     void changed(Property what);
+    // The caption or the font changed: what it takes to show them may have too.
+    virtual void textChanged() {}
 
 private:
     Form& form_;

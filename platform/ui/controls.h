@@ -26,6 +26,11 @@ public:
     // an access key and takes no room, "&&" shows one "&".
     void fitToCaption();
 
+protected:
+    void textChanged() override {
+        if (autoSize_) fitToCaption();
+    }
+
 private:
     bool autoSize_ = false;
     bool wordWrap_ = false;

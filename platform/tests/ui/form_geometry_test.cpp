@@ -64,6 +64,12 @@ TEST_F(FormGeometryTest, AutoSizeLabelsFitTheirCaption) {
     EXPECT_EQ(form.caption->Width(), extent.width);
     EXPECT_EQ(form.caption->Height(), extent.height);
     EXPECT_GT(extent.height, desk.desktop.measureText(form.caption->font(), "one").height);
+
+    // and keep fitting it as it changes; "&" marks an access key and takes no room
+    form.caption->setCaption("&Save");
+    EXPECT_EQ(form.caption->Width(), desk.desktop.measureText(form.caption->font(), "Save").width);
+    form.caption->setFont({"Arial", 16});
+    EXPECT_EQ(form.caption->Height(), desk.desktop.measureText(form.caption->font(), "Save").height);
 }
 
 TEST_F(FormGeometryTest, PicturesMustBePictureFiles) {
