@@ -108,7 +108,12 @@ QWidget* NewWidgetFor(const ui::Control& control, QWidget& parent) {
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return picture;
         }
-        case ControlKind::CommandButton: return new QPushButton(&parent);
+        case ControlKind::CommandButton: {
+            auto* button = new QPushButton(&parent);
+            // Tab gives it the focus; a click does through the window, left button only.
+            button->setFocusPolicy(Qt::TabFocus);
+            return button;
+        }
         case ControlKind::Panel: {
             auto* panel = new QFrame(&parent);
             panel->setFrameStyle(QFrame::Panel | QFrame::Raised);

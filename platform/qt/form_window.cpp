@@ -364,6 +364,12 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusIn:
             if (control) form_->runtime().userFocused(*control);
             return false;
+        case QEvent::MouseButtonPress:
+            // Only the left button takes the focus to a control, as the desktop's buttons do.
+            if (control && control->canHoldFocus() &&
+                static_cast<const QMouseEvent&>(*event).button() == Qt::LeftButton)
+                widget->setFocus(Qt::MouseFocusReason);
+            return false;
         case QEvent::MouseButtonRelease:
             return mouseReleased(control, *widget, static_cast<const QMouseEvent&>(*event));
         case QEvent::MouseButtonDblClick:

@@ -166,6 +166,7 @@ TEST_F(FormInputTest, RightClickOnTheFormOrAButtonIsAMouseUp) {
     QTest::mouseClick(widget("cmdCancel"), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(seen, (std::vector<std::string>{"Form 2 5700,3600", "Cancel 2"}));
     EXPECT_EQ(std::count(form->log.begin(), form->log.end(), "cmdCancel.Click"), 0) << "a right click is no click";
+    EXPECT_EQ(std::count(form->log.begin(), form->log.end(), "cmdCancel.GotFocus"), 0) << "nor does it take the focus";
 }
 
 TEST_F(FormInputTest, OpeningAMenuRaisesItsClickBeforeItShows) {
