@@ -59,6 +59,7 @@ void ApplyCaption(ui::Control& control, QWidget& widget) {
 }
 
 void ApplyStyle(ui::Control& control, QWidget& widget) {
+    widget.setToolTip(ToQt(control.ToolTipText()));
     if (auto* label = dynamic_cast<ui::Label*>(&control)) {
         auto& qlabel = static_cast<QLabel&>(widget);
         qlabel.setAlignment(AlignmentOf(label->alignment()));
@@ -131,7 +132,6 @@ QWidget* CreateControlWidget(ui::Control& control, QWidget& parent) {
     QWidget* widget = NewWidgetFor(control, parent);
     if (!widget) return nullptr;
     widget->setObjectName(ObjectNameOf(control));
-    widget->setToolTip(ToQt(control.ToolTipText()));
     for (const Property what : {Property::Geometry, Property::Style, Property::Caption, Property::Picture,
                                 Property::BackColor, Property::Font, Property::Enabled, Property::Visible})
         ApplyControlProperty(control, *widget, what);

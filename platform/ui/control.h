@@ -72,7 +72,10 @@ public:
     int TabIndex() const { return tabIndex_; }
     void setTabIndex(int v) { tabIndex_ = v; }
     const std::string& ToolTipText() const { return toolTip_; }
-    void setToolTipText(const std::string& v) { toolTip_ = v; }
+    void setToolTipText(const std::string& v) {
+        toolTip_ = v;
+        changed(Property::Style);
+    }
 
     // Whether the control can hold the keyboard focus at all.
     virtual bool canHoldFocus() const { return false; }

@@ -123,6 +123,9 @@ TEST_F(FormWindowTest, PropertyChangesInTheModelReachTheWidgetsAtOnce) {
 
     form->ok->Move(3000, 3000, 1500, 450);
     EXPECT_EQ(widget("cmdOK")->geometry(), QRect(200, 200, 100, 30));
+
+    form->ok->setToolTipText("Keep the list");
+    EXPECT_EQ(widget("cmdOK")->toolTip(), "Keep the list");
 }
 
 TEST_F(FormWindowTest, TheWindowFollowsTheFormsSizeAndState) {
