@@ -38,10 +38,11 @@ fs::path ChooseProgramFolder(const fs::path& executableFolder, const fs::path& u
     std::error_code error;
     fs::create_directories(userFolder, error);
     if (!IsWritableFolder(userFolder)) return executableFolder;  // read-only either way: settings simply won't stick
-    for (const auto& entry : fs::directory_iterator(executableFolder, error)) {
-        if (!entry.is_regular_file() || !IsBundledPicture(entry.path())) continue;
-        const fs::path target = userFolder / entry.path().filename();
-        if (!fs::exists(target)) fs::copy_file(entry.path(), target, error);
+    for (fs::directory_iterator it(executableFolder, error), end; !error && it != end; it.increment(error)) {
+        if (!it->is_regular_file(error) || !IsBundledPicture(it->path())) continue;
+        const fs::path target = userFolder / it->path().filename();
+        if (!fs::exists(target, error)) fs::copy_file(it->path(), target, error);
+        error.clear();  // a picture that cannot be copied is left out, the rest go on
     }
     return userFolder;
 }

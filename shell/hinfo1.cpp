@@ -1,5 +1,7 @@
 #include "shell/hinfo1.h"
 
+#include <algorithm>
+
 #include "platform/basic/text.h"
 #include "shell/application.h"
 #include "shell/settings_files.h"
@@ -13,14 +15,23 @@ void BeginWait(Application& app) { app.services().SetBusyPointer(true); }
 void EndWait(Application& app) { app.services().SetBusyPointer(false); }
 
 namespace {
-// Returns once the clock has reached the start of the second n seconds on
-// from the current one. A clock that skips that second (a busy machine, or
-// the clock set) still ends the wait, as soon as the target is passed.
+// Returns once the clock's seconds have reached the second n on from the
+// current one, or passed it: a clock that skips that second (a busy machine,
+// or the clock set forward) still ends the wait. A clock set back ends it too,
+// once n seconds have been slept.
 void PauseSeconds(Application& app, int n) {
     using std::chrono::milliseconds;
+    constexpr milliseconds Step(250);
     const auto start = app.services().Now();
     const auto target = milliseconds((start.count() / 1000 + n) * 1000);
-    for (auto now = start; now < target; now = app.services().Now()) app.services().Sleep(target - now);
+    const int targetSecond = platform::SecondsFieldOf(target);
+    milliseconds slept(0);
+    for (auto now = start; now < target && slept < milliseconds(n * 1000); now = app.services().Now()) {
+        if (now != start && platform::SecondsFieldOf(now) == targetSecond) return;
+        const auto wait = std::min(target - now, Step);
+        app.services().Sleep(wait);
+        slept += wait;
+    }
 }
 }  // namespace
 

@@ -21,7 +21,10 @@ constexpr int SmallerHeight = 9000;
 constexpr int MinimumScreenWidth = 9945;
 constexpr int MinimumScreenHeight = 7590;
 
-int Half(double value) { return static_cast<int>(std::lround(value / 2)); }
+// Centres a length in another, as the window and panel placement reckon it.
+int CentredStart(double outer, double inner, double offset = 0) {
+    return static_cast<int>(std::lround(outer / 2 - inner / 2 + offset));
+}
 }  // namespace
 
 Startfrm::Startfrm(Application& app) : ui::Form(app.runtime(), "Startfrm"), app_(app) {
@@ -181,8 +184,8 @@ void Startfrm::Fm1a() {
     } else if (app_.vars.DisplayMode == 9) {
         setWidth(SmallerWidth);
         setHeight(SmallerHeight);
-        setTop(Half(screen.height) - Half(Height()));
-        setLeft(Half(screen.width) - Half(Width()));
+        setTop(CentredStart(screen.height, Height()));
+        setLeft(CentredStart(screen.width, Width()));
     }
 }
 
@@ -199,8 +202,8 @@ void Startfrm::updateCaption() {
 }
 
 void Startfrm::centrePanel() {
-    Panel3D7->setTop(Half(app_.vars.StartHeight) - Half(Panel3D7->Height()) - 360);
-    Panel3D7->setLeft(Half(app_.vars.StartWidth) - Half(Panel3D7->Width()));
+    Panel3D7->setTop(CentredStart(app_.vars.StartHeight, Panel3D7->Height(), -360));
+    Panel3D7->setLeft(CentredStart(app_.vars.StartWidth, Panel3D7->Width()));
 }
 
 void Startfrm::Form_Activate() {

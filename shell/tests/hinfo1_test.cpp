@@ -104,6 +104,13 @@ TEST_F(PauseTest, ASkippedSecondDoesNotProlongTheWait) {
     EXPECT_EQ(desktop.Now(), At(12, 600));
 }
 
+TEST_F(PauseTest, AClockSetBackDoesNotHoldTheProgram) {
+    desktop.setSleepStep(-std::chrono::minutes(30));
+    desktop.setNow(At(20, 500));
+    PauseTwoSeconds(app());
+    EXPECT_LT(desktop.Now(), At(20, 500)) << "returned after its two seconds of sleep";
+}
+
 TEST_F(ProgramTest, TheBusyPointerDoesNotCount) {
     BeginWait(app());
     BeginWait(app());
