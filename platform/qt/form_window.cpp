@@ -98,12 +98,15 @@ void FormWindow::hideFromModel() {
 
 FrameMetrics FormWindow::frame() const { return form_->runtime().windows().frameMetrics(); }
 
-// A fixed border keeps the size the program gives it; one with a maximise
-// button must still be free to grow to the whole screen.
-bool FormWindow::fixedSize() const {
+bool FormWindow::fixedBorder() const {
     const auto border = form_->borderStyle();
-    return (border == ui::BorderStyle::FixedSingle || border == ui::BorderStyle::FixedDialog) && !form_->MaxButton();
+    return border == ui::BorderStyle::FixedSingle || border == ui::BorderStyle::FixedDialog;
 }
+
+// A fixed border keeps the size the program gives it. One with a maximise
+// button is not pinned to it, since desktops offer no maximising for a pinned
+// window; a resize by hand is undone instead.
+bool FormWindow::fixedSize() const { return fixedBorder() && !form_->MaxButton(); }
 
 // The window's outer size holds the frame and title bar of the form's border.
 QSize FormWindow::clientSizeFor(int outerWidth, int outerHeight) const {
@@ -312,7 +315,14 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!form_ || applying_) return;
     reportState();
-    if (form_ && !applying_) reportSize(event->size());
+    if (!form_ || applying_) return;
+    // A fixed border changes size only by maximising and restoring: a
+    // normal window the desktop resized gets the form's size back.
+    if (fixedBorder() && form_->windowState() == ui::WindowState::Normal) {
+        if (event->size() != clientSizeFor(form_->Width(), form_->Height())) applyGeometry();
+        return;
+    }
+    reportSize(event->size());
 }
 
 void FormWindow::moveEvent(QMoveEvent* event) {

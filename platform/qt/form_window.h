@@ -54,6 +54,7 @@ protected:
 private:
     FrameMetrics frame() const;
     QSize clientSizeFor(int outerWidth, int outerHeight) const;
+    bool fixedBorder() const;
     bool fixedSize() const;
 
     void applyFlags();

@@ -142,6 +142,16 @@ TEST_F(FormWindowTest, TheWindowFollowsTheFormsSizeAndState) {
     EXPECT_FALSE(window()->isMaximized());
 }
 
+TEST_F(FormWindowTest, AFixedBorderUndoesAResizeByHand) {
+    form->setBorderStyle(ui::BorderStyle::FixedSingle);
+    form->Show();
+    const QSize designed = window()->size();
+    form->log.clear();
+    window()->resize(designed + QSize(120, 80));  // as a desktop's resize would
+    EXPECT_EQ(window()->size(), designed);
+    EXPECT_TRUE(form->log.empty()) << "no Resize for a size that did not stick";
+}
+
 TEST_F(FormWindowTest, TheMenuBarMirrorsTheMenusLive) {
     form->Show();
     QMenuBar* bar = MenuBarOf(window());
