@@ -51,7 +51,9 @@ void ApplyPicture(const ui::Image& image, QLabel& label) {
 void ApplyCaption(ui::Control& control, QWidget& widget) {
     const QString caption = ToQt(control.Caption());
     switch (control.kind()) {
-        case ControlKind::Label: static_cast<QLabel&>(widget).setText(WithoutMnemonics(caption)); break;
+        case ControlKind::Label:
+            static_cast<QLabel&>(widget).setText(ToQt(ui::CaptionAsShown(control.Caption())));
+            break;
         case ControlKind::CommandButton: static_cast<QPushButton&>(widget).setText(caption); break;
         case ControlKind::Frame: static_cast<QGroupBox&>(widget).setTitle(caption); break;
         default: break;

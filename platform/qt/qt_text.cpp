@@ -17,20 +17,6 @@ QString ToQt(std::string_view cp1252) {
 
 std::string FromQt(const QString& text) { return basic::Utf8ToCp1252(text.toStdString()); }
 
-QString WithoutMnemonics(const QString& caption) {
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] != QChar('&')) {
-            shown += caption[i];
-        } else if (i + 1 < caption.size() && caption[i + 1] == QChar('&')) {
-            shown += QChar('&');
-            ++i;
-        }
-    }
-    return shown;
-}
-
 QString AsWindowTitle(const QString& caption) {
     QString title = caption;
     return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));

@@ -17,9 +17,6 @@ QString ToQt(std::string_view cp1252);
 // Qt to Windows-1252; characters it lacks become '?'.
 std::string FromQt(const QString& text);
 
-// A caption's '&' marks the mnemonic and is not shown; "&&" shows one '&'.
-QString WithoutMnemonics(const QString& caption);
-
 // A window title shows "[*]" literally only when doubled.
 QString AsWindowTitle(const QString& caption);
 

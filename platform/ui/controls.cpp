@@ -13,19 +13,21 @@ void Label::setAutoSize(bool v) {
     if (v) fitToCaption();
 }
 
-namespace {
-std::string WithoutAccessMarks(const std::string& caption) {
+std::string CaptionAsShown(std::string_view caption) {
     std::string shown;
     for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-        shown += caption[i];
+        if (caption[i] != '&') {
+            shown += caption[i];
+        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
+            shown += '&';
+            ++i;
+        }
     }
     return shown;
 }
-}  // namespace
 
 void Label::fitToCaption() {
-    const auto extent = form().runtime().windows().measureText(font(), WithoutAccessMarks(Caption()));
+    const auto extent = form().runtime().windows().measureText(font(), CaptionAsShown(Caption()));
     Move(Left(), Top(), extent.width, extent.height);
 }
 

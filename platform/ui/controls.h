@@ -1,5 +1,7 @@
 #pragma once
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "platform/ui/control.h"
 
@@ -86,6 +88,10 @@ private:
     std::filesystem::path picture_;
     bool stretch_ = true;
 };
+
+// A caption as it shows on screen: "&" marks the access key and is not
+// shown, "&&" shows one "&".
+std::string CaptionAsShown(std::string_view caption);
 
 // Whether a file holds a picture the windows can show (JPEG, PNG, BMP or GIF).
 bool IsPictureFile(const std::filesystem::path& file);

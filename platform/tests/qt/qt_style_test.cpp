@@ -53,7 +53,6 @@ TEST(QtTextTest, LineBreaksAndMnemonicsShowAsTheDesktopShowsThem) {
     EXPECT_EQ(ToQt("a\rb\r\nc\nd"), "a\nb\nc\nd");
     EXPECT_EQ(ToQt("Cr\xE8me \x80"), QString::fromUtf8("Cr\u00e8me \u20ac"));
     EXPECT_EQ(FromQt(QString::fromUtf8("Cr\u00e8me \u4e2d")), "Cr\xE8me ?");
-    EXPECT_EQ(WithoutMnemonics("&Name && &address&"), "Name & address");
     EXPECT_EQ(AsWindowTitle("Draft [*]"), "Draft [*][*]");
     EXPECT_EQ(ToPixels(7), 0);
     EXPECT_EQ(ToPixels(8), 1);

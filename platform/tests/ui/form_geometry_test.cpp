@@ -83,6 +83,11 @@ TEST_F(FormGeometryTest, PicturesMustBePictureFiles) {
     EXPECT_EQ(image.picture(), jpeg);
 }
 
+TEST(Captions, AccessKeyMarksAreNotShown) {
+    EXPECT_EQ(CaptionAsShown("&Name && &address&"), "Name & address");
+    EXPECT_EQ(CaptionAsShown("E&xit"), "Exit");
+}
+
 TEST(ColorNumbers, OnlyRgbValuesAndSystemColoursAreColours) {
     EXPECT_EQ(ColorFromNumber(255), colors::PureRed);
     EXPECT_EQ(ColorFromNumber(16711680), colors::PureBlue);
