@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     const auto folder = platform::ChooseProgramFolder(platform::ExecutableFolder(), platform::UserDataFolder());
     platform::qt::QtServices services;
     platform::qt::QtWindowSystem windows;
-    platform::Runtime runtime(services, windows, basic::ProgramFolder(folder));
+    platform::Runtime runtime(services.services(), windows, basic::ProgramFolder(folder));
     shell::Application app(runtime);
     app.Start();
     if (runtime.ended()) return 0;

@@ -11,7 +11,7 @@ void BM_StartUp(benchmark::State& state) {
     basic::testing::TestFolder folder;
     for (auto _ : state) {
         platform::testing::ScriptedDesktop desktop;
-        platform::Runtime runtime(desktop, desktop, basic::ProgramFolder(folder.path()));
+        platform::Runtime runtime(desktop.services(), desktop.windows, basic::ProgramFolder(folder.path()));
         shell::Application app(runtime);
         app.Start();
         benchmark::DoNotOptimize(app.vars.StartWidth);

@@ -1,6 +1,7 @@
 #include "platform/runtime.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/keys.h"
@@ -8,16 +9,63 @@
 namespace platform {
 
 using ui::Control;
+using ui::EventSource;
 using ui::Form;
 
-Runtime::Runtime(Services& services, WindowSystem& windows, basic::ProgramFolder folder)
-    : services_(services), windows_(windows), folder_(std::move(folder)) {}
+namespace {
+EventSource FormEvent(const Form& form, std::string_view event) { return {&form, nullptr, nullptr, event}; }
+EventSource ControlEvent(const Control& control, std::string_view event) {
+    return {&control.form(), &control, nullptr, event};
+}
+}  // namespace
+
+Runtime::Runtime(Services services, WindowSystem& windows, basic::ProgramFolder folder)
+    : services_(services), windows_(windows), folder_(std::move(folder)) {
+    windows_.attach(*this);
+}
+
+// --- the exception barrier
+
+bool Runtime::raise(const EventSource& source, const std::function<void()>& handler) {
+    if (!handler) return true;
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& error) {
+        reportFailure(source, error.what());
+    } catch (...) {
+        reportFailure(source, "an error of unknown kind");
+    }
+    return false;
+}
+
+void Runtime::reportFailure(const EventSource& source, const std::string& reason) {
+    // The failed action may have left the busy pointer on: nothing would end it.
+    try {
+        services_.display.SetBusyPointer(false);
+        services_.dialogs.ReportFailure({source.handlerName(), reason});
+    } catch (...) {
+        // The report itself failed: the program still goes on.
+    }
+}
+
+// --- measures
+
+ui::TextExtent Runtime::measureText(const ui::Font& font, std::string_view text) {
+    return windows_.measureText(font, text);
+}
+
+ui::FrameMetrics Runtime::frameMetrics() const { return windows_.frameMetrics(); }
+
+ui::TextExtent Runtime::maximizedSize(const Form& form) { return windows_.maximizedSize(form); }
+
+// --- loading, showing, unloading
 
 void Runtime::load(Form& form) {
     if (form.isLoaded() || ended_) return;
     form.setLoaded(true);
     loaded_.push_back(&form);
-    if (form.onLoad) form.onLoad();
+    raise(FormEvent(form, "Load"), form.onLoad);
 }
 
 void Runtime::show(Form& form) {
@@ -51,9 +99,11 @@ void Runtime::hide(Form& form) {
 bool Runtime::unload(Form& form, ui::UnloadMode mode) {
     if (!form.isLoaded()) return true;
     bool cancel = false;
-    if (form.onQueryUnload) form.onQueryUnload(cancel, mode);
+    // A question handler that fails keeps the window: what it holds is not lost.
+    if (form.onQueryUnload && !raise(FormEvent(form, "QueryUnload"), [&] { form.onQueryUnload(cancel, mode); }))
+        cancel = true;
     if (cancel) return false;
-    if (form.onUnload) form.onUnload(cancel);
+    if (form.onUnload && !raise(FormEvent(form, "Unload"), [&] { form.onUnload(cancel); })) cancel = true;
     if (cancel) return false;
     if (!form.isLoaded()) return true;  // an unload handler may have unloaded it already
     form.setLoaded(false);
@@ -89,8 +139,8 @@ void Runtime::activate(Form& form) {
     if (active_ == &form) return;
     Form* previous = active_;
     active_ = &form;
-    if (previous && previous->onDeactivate) previous->onDeactivate();
-    if (form.isLoaded() && form.onActivate) form.onActivate();
+    if (previous) raise(FormEvent(*previous, "Deactivate"), previous->onDeactivate);
+    if (form.isLoaded()) raise(FormEvent(form, "Activate"), form.onActivate);
 }
 
 void Runtime::userActivated(Form& form) {
@@ -100,6 +150,8 @@ void Runtime::userActivated(Form& form) {
         if (f->isModal() && f != &form && f->Visible()) return;
     activate(form);
 }
+
+// --- focus
 
 namespace {
 bool CanTakeFocus(const Control& c) {
@@ -117,8 +169,8 @@ void Runtime::userFocused(Control& control) {
     if (focus_ == &control) return;
     Control* previous = focus_;
     focus_ = &control;
-    if (previous && previous->onLostFocus) previous->onLostFocus();
-    if (focus_ == &control && control.onGotFocus) control.onGotFocus();
+    if (previous) raise(ControlEvent(*previous, "LostFocus"), previous->onLostFocus);
+    if (focus_ == &control) raise(ControlEvent(control, "GotFocus"), control.onGotFocus);
 }
 
 void Runtime::setFocus(Form& form) {
@@ -132,31 +184,33 @@ void Runtime::setFocus(Form& form) {
     }
     Control* previous = focus_;
     focus_ = nullptr;
-    if (previous && previous->onLostFocus) previous->onLostFocus();
-    if (form.onGotFocus) form.onGotFocus();
+    if (previous) raise(ControlEvent(*previous, "LostFocus"), previous->onLostFocus);
+    raise(FormEvent(form, "GotFocus"), form.onGotFocus);
 }
 
 void Runtime::popupMenu(Form& form, ui::Menu& menu) { windows_.popupMenu(form, menu); }
 
 void Runtime::doEvents() { windows_.doEvents(); }
 
+// --- the user's input
+
 void Runtime::userClick(Control& control) {
     if (!control.effectivelyVisible() || !control.effectivelyEnabled()) return;
     if (control.canHoldFocus()) userFocused(control);
     // A focus handler may have disabled or hidden the control: no click then.
     if (!control.effectivelyVisible() || !control.effectivelyEnabled()) return;
-    if (control.onClick) control.onClick();
+    raise(ControlEvent(control, "Click"), control.onClick);
 }
 
 void Runtime::userDoubleClick(Control& control) {
     if (!control.effectivelyVisible() || !control.effectivelyEnabled()) return;
-    if (control.onDblClick) control.onDblClick();
+    raise(ControlEvent(control, "DblClick"), control.onDblClick);
 }
 
 void Runtime::userMenu(ui::Menu& menu) {
     for (ui::Menu* m = &menu; m; m = m->parent())
         if (!m->Enabled()) return;
-    if (menu.onClick) menu.onClick();
+    raise({&menu.form(), nullptr, &menu, "Click"}, menu.onClick);
 }
 
 Control* Runtime::focusIn(Form& form) const {
@@ -166,11 +220,11 @@ Control* Runtime::focusIn(Form& form) const {
 bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
     Control* target = focusIn(form);
     if ((form.KeyPreview() || !target) && form.onKeyDown) {
-        form.onKeyDown(keyCode, shift);
+        raise(FormEvent(form, "KeyDown"), [&] { form.onKeyDown(keyCode, shift); });
         if (keyCode == 0) return true;
     }
     if (target && target->onKeyDown) {
-        target->onKeyDown(keyCode, shift);
+        raise(ControlEvent(*target, "KeyDown"), [&] { target->onKeyDown(keyCode, shift); });
         if (keyCode == 0) return true;
     }
     if (!form.isLoaded() || shift != 0) return false;
@@ -180,7 +234,7 @@ bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
             auto* button = dynamic_cast<ui::CommandButton*>(c.get());
             if (button && isWanted(*button) && button->effectivelyVisible() && button->effectivelyEnabled()) {
                 // The key presses the button where it is; the focus stays put.
-                if (button->onClick) button->onClick();
+                raise(ControlEvent(*button, "Click"), button->onClick);
                 return true;
             }
         }
@@ -200,30 +254,49 @@ bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
 int Runtime::userKeyPress(Form& form, int keyAscii) {
     Control* target = focusIn(form);
     if ((form.KeyPreview() || !target) && form.onKeyPress) {
-        form.onKeyPress(keyAscii);
+        raise(FormEvent(form, "KeyPress"), [&] { form.onKeyPress(keyAscii); });
         if (keyAscii == 0) return 0;
     }
-    if (target && target->onKeyPress) target->onKeyPress(keyAscii);
+    if (target && target->onKeyPress)
+        raise(ControlEvent(*target, "KeyPress"), [&] { target->onKeyPress(keyAscii); });
     return keyAscii;
 }
 
 void Runtime::userKeyUp(Form& form, int keyCode, int shift) {
     Control* target = focusIn(form);
     if ((form.KeyPreview() || !target) && form.onKeyUp) {
-        form.onKeyUp(keyCode, shift);
+        raise(FormEvent(form, "KeyUp"), [&] { form.onKeyUp(keyCode, shift); });
         if (keyCode == 0) return;
     }
-    if (target && target->onKeyUp) target->onKeyUp(keyCode, shift);
+    if (target && target->onKeyUp) raise(ControlEvent(*target, "KeyUp"), [&] { target->onKeyUp(keyCode, shift); });
 }
 
 void Runtime::userMouseUp(Form& form, Control* control, int button, int shift, double x, double y) {
     if (control) {
-        if (control->effectivelyEnabled() && control->onMouseUp) control->onMouseUp(button, shift, x, y);
+        if (control->effectivelyEnabled() && control->onMouseUp)
+            raise(ControlEvent(*control, "MouseUp"), [&] { control->onMouseUp(button, shift, x, y); });
         return;
     }
-    if (form.onMouseUp) form.onMouseUp(button, shift, x, y);
+    if (form.onMouseUp) raise(FormEvent(form, "MouseUp"), [&] { form.onMouseUp(button, shift, x, y); });
+}
+
+void Runtime::userEdited(ui::TextBox& box, const std::string& text) {
+    if (!box.effectivelyEnabled() || box.Locked()) return;
+    box.setText(text);
 }
 
 bool Runtime::userClose(Form& form) { return unload(form, ui::UnloadMode::CloseBox); }
+
+void Runtime::userResized(Form& form, int width, int height) { form.sizeFromWindow(width, height); }
+
+void Runtime::userMoved(Form& form, int left, int top) { form.positionFromWindow(left, top); }
+
+void Runtime::userChangedState(Form& form, ui::WindowState state) { form.stateFromWindow(state); }
+
+void Runtime::frameChanged() {
+    const auto forms = loaded_;
+    for (Form* form : forms)
+        if (form->isLoaded()) form->raiseResize();
+}
 
 }  // namespace platform

@@ -1,39 +1,55 @@
 #pragma once
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/basic/program_folder.h"
 #include "platform/services.h"
+#include "platform/ui/form_host.h"
 #include "platform/window_system.h"
+
+namespace ui {
+class TextBox;
+}
 
 namespace platform {
 
 // The running program's side of the desktop: which forms are loaded, which
 // one is active, where the focus is, and how user input becomes events.
+// Every event handler runs through raise(), which contains its failures.
 // Front ends and test drivers report input through the user* functions.
-class Runtime {
+class Runtime final : public ui::FormHost {
 public:
-    Runtime(Services& services, WindowSystem& windows, basic::ProgramFolder folder);
+    Runtime(Services services, WindowSystem& windows, basic::ProgramFolder folder);
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
 
-    Services& services() { return services_; }
+    const Services& services() const { return services_; }
     WindowSystem& windows() { return windows_; }
     const basic::ProgramFolder& folder() const { return folder_; }
 
-    // --- what a window's code asks
+    // --- ui::FormHost: what a window's code asks
+    ui::TextExtent measureText(const ui::Font& font, std::string_view text) override;
+    ui::FrameMetrics frameMetrics() const override;
+    ui::TextExtent maximizedSize(const ui::Form& form) override;
+    ui::Control* focusedControl() const override { return focus_; }
+    void setFocus(ui::Control& control) override;
+    void setFocus(ui::Form& form) override;
+    void show(ui::Form& form) override;
+    void showModal(ui::Form& form) override;
+    void hide(ui::Form& form) override;
+    bool unload(ui::Form& form, ui::UnloadMode mode = ui::UnloadMode::Code) override;
+    void popupMenu(ui::Form& form, ui::Menu& menu) override;
+    void forget(ui::Form& form) override;
+    bool raise(const ui::EventSource& source, const std::function<void()>& handler) override;
+
     void load(ui::Form& form);
-    void show(ui::Form& form);
-    void showModal(ui::Form& form);
-    void hide(ui::Form& form);
-    bool unload(ui::Form& form, ui::UnloadMode mode = ui::UnloadMode::Code);
-    void setFocus(ui::Control& control);
-    void setFocus(ui::Form& form);
-    void popupMenu(ui::Form& form, ui::Menu& menu);
     void doEvents();
     // Ends the program at once: every form goes without its unload questions.
     void end();
     bool ended() const { return ended_; }
 
     ui::Form* activeForm() const { return active_; }
-    ui::Control* focusedControl() const { return focus_; }
     const std::vector<ui::Form*>& loadedForms() const { return loaded_; }
 
     // --- what the user does (front end or test driver)
@@ -54,17 +70,25 @@ public:
     int userKeyPress(ui::Form& form, int keyAscii);
     void userKeyUp(ui::Form& form, int keyCode, int shift);
     void userMouseUp(ui::Form& form, ui::Control* control, int button, int shift, double x, double y);
+    // The text of a box as the user left it by typing, pasting or cutting.
+    void userEdited(ui::TextBox& box, const std::string& text);
     // The close box: returns false when the window refused to close.
     bool userClose(ui::Form& form);
-
-    // A form object is going away (its destructor).
-    void forget(ui::Form& form);
+    // The user resized, moved, maximised, minimised or restored a window
+    // (outer size and position in twips).
+    void userResized(ui::Form& form, int width, int height);
+    void userMoved(ui::Form& form, int left, int top);
+    void userChangedState(ui::Form& form, ui::WindowState state);
+    // The desktop's frame around windows turned out other than assumed: the
+    // inside of every window changed.
+    void frameChanged();
 
 private:
     void activate(ui::Form& form);
     ui::Control* focusIn(ui::Form& form) const;
+    void reportFailure(const ui::EventSource& source, const std::string& reason);
 
-    Services& services_;
+    Services services_;
     WindowSystem& windows_;
     basic::ProgramFolder folder_;
     std::vector<ui::Form*> loaded_;

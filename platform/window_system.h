@@ -3,25 +3,19 @@
 
 #include "platform/ui/font.h"
 #include "platform/ui/form.h"
+#include "platform/ui/units.h"
 
 namespace platform {
 
-// Frame sizes in twips, used to tell a window's inside from its outside.
-struct FrameMetrics {
-    int border = 60;     // each side
-    int caption = 345;   // title bar
-    int menuBar = 300;
-};
-
-struct TextExtent {
-    int width = 0;
-    int height = 0;
-};
+class Runtime;
 
 // The front end that puts forms on a screen (the real one, or none in tests).
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
+
+    // The runtime that the user's input goes to; it attaches itself.
+    virtual void attach(Runtime& runtime) = 0;
 
     // Creates the real window if need be, shows it and brings it to the front.
     virtual void showForm(ui::Form& form) = 0;
@@ -38,9 +32,9 @@ public:
     // The program gave a control the focus.
     virtual void focusControl(ui::Control& control) = 0;
     // Outer size of a maximised window, in twips.
-    virtual TextExtent maximizedSize(const ui::Form& form) = 0;
-    virtual TextExtent measureText(const ui::Font& font, std::string_view text) = 0;
-    virtual FrameMetrics frameMetrics() const { return {}; }
+    virtual ui::TextExtent maximizedSize(const ui::Form& form) = 0;
+    virtual ui::TextExtent measureText(const ui::Font& font, std::string_view text) = 0;
+    virtual ui::FrameMetrics frameMetrics() const { return {}; }
     // The program ends: leave the main loop.
     virtual void quit() = 0;
 };

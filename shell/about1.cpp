@@ -85,7 +85,8 @@ void About1::Form_Load() {
     setBackColor(Label2->BackColor());
     const std::string background = vars.MainBackground.isString() ? vars.MainBackground.toText() : std::string();
     const std::string picture = basic::Left(background, 2) == "WP" ? background + ".jpg" : "WP10.jpg";
-    Image2->LoadPicture(app_.folder().Resolve(picture));
+    // Without its picture the box shows its designed colour.
+    static_cast<void>(Image2->LoadPicture(app_.folder().Resolve(picture)));
 }
 
 void About1::Form_Activate() {
@@ -98,14 +99,14 @@ void About1::Command1_Click() { Unload(); }
 void About1::mOOK_Click() { Unload(); }
 
 void About1::Label5_Click() {
-    app_.services().ShellOpen({hWnd(), "Open", MakerWebSiteAddress, "0", "0", 0});
+    app_.desktopShell().ShellOpen({hWnd(), "Open", MakerWebSiteAddress, "0", "0", 0});
 }
 
 void About1::Command1_KeyDown(int& keyCode, int) {
     if (keyCode != ui::keys::F9) return;
-    const std::string code = app_.services().InputBox({"Code Box", "Enter Code Now", "", 2800, 1800});
+    const std::string code = app_.dialogs().InputBox({"Code Box", "Enter Code Now", "", 2800, 1800});
     if (basic::UCase(code) != "TWEG") return;
-    app_.services().MessageBox({"Software Information",
+    app_.dialogs().MessageBox({"Software Information",
                                 std::string(ProductName) + " " + ProductVersion +
                                     "\rWritten in C++20 with a Qt 6 desktop front end.\r"
                                     "Settings and data files keep their fixed record layouts.",

@@ -21,7 +21,10 @@ public:
     Application& operator=(const Application&) = delete;
 
     platform::Runtime& runtime() { return runtime_; }
-    platform::Services& services() { return runtime_.services(); }
+    platform::Dialogs& dialogs() { return runtime_.services().dialogs; }
+    platform::Clock& clock() { return runtime_.services().clock; }
+    platform::DesktopShell& desktopShell() { return runtime_.services().shell; }
+    platform::Display& display() { return runtime_.services().display; }
     const basic::ProgramFolder& folder() const { return runtime_.folder(); }
     ModuleState vars;
 

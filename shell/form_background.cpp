@@ -27,7 +27,7 @@ void FormBackground::onLoad() {
     const basic::Variant v = value();
     if (IsPictureValue(v)) {
         // A missing or unreadable picture leaves the designed colour and no picture.
-        picture_.LoadPicture(app_.folder().Resolve(v.toText() + ".jpg"));
+        static_cast<void>(picture_.LoadPicture(app_.folder().Resolve(v.toText() + ".jpg")));
     } else {
         if (auto color = ColorValueOf(v)) form_.setBackColor(*color);
         picture_.setVisible(false);

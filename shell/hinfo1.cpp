@@ -10,9 +10,9 @@ namespace shell {
 
 using platform::answer::Yes;
 
-void BeginWait(Application& app) { app.services().SetBusyPointer(true); }
+void BeginWait(Application& app) { app.display().SetBusyPointer(true); }
 
-void EndWait(Application& app) { app.services().SetBusyPointer(false); }
+void EndWait(Application& app) { app.display().SetBusyPointer(false); }
 
 namespace {
 // Returns once the clock's seconds have reached the second n on from the
@@ -22,14 +22,14 @@ namespace {
 void PauseSeconds(Application& app, int n) {
     using std::chrono::milliseconds;
     constexpr milliseconds Step(250);
-    const auto start = app.services().Now();
+    const auto start = app.clock().Now();
     const auto target = milliseconds((start.count() / 1000 + n) * 1000);
     const int targetSecond = platform::SecondsFieldOf(target);
     milliseconds slept(0);
-    for (auto now = start; now < target && slept < milliseconds(n * 1000); now = app.services().Now()) {
+    for (auto now = start; now < target && slept < milliseconds(n * 1000); now = app.clock().Now()) {
         if (now != start && platform::SecondsFieldOf(now) == targetSecond) return;
         const auto wait = std::min(target - now, Step);
-        app.services().Sleep(wait);
+        app.clock().Sleep(wait);
         slept += wait;
     }
 }
@@ -39,7 +39,7 @@ void PauseOneSecond(Application& app) { PauseSeconds(app, 1); }
 void PauseTwoSeconds(Application& app) { PauseSeconds(app, 2); }
 
 void ShowColorConflict(Application& app) {
-    app.services().MessageBox({"Color Conflict", "Selected Color would cause a conflict with Text and Background Colors!",
+    app.dialogs().MessageBox({"Color Conflict", "Selected Color would cause a conflict with Text and Background Colors!",
                                platform::MsgIcon::Critical, platform::MsgButtons::OK, 1});
 }
 
@@ -49,7 +49,7 @@ void AskFamilyName(Application& app) {
     vars.FamilyName = settings::ReadText(app.folder(), settings::FamilyNameRecord).value_or("");
     EndWait(app);
 
-    std::string answer = app.services().InputBox({"Family Name",
+    std::string answer = app.dialogs().InputBox({"Family Name",
                                                   "Please Enter Family Name for use in the Various Program areas.\r"
                                                   "To Accept name,\r"
                                                   "click OK.\r"
@@ -60,13 +60,14 @@ void AskFamilyName(Application& app) {
                                                   {}});
     if (!vars.FamilyName.empty() && answer.empty()) {
         vars.MessageAnswer = 0;
-        const int reply = app.services().MessageBox({"Family Name", "Delete Family Name - " + vars.FamilyName + "?",
+        const int reply = app.dialogs().MessageBox({"Family Name", "Delete Family Name - " + vars.FamilyName + "?",
                                                      platform::MsgIcon::Question, platform::MsgButtons::YesNo, 2});
         if (reply != Yes) answer = vars.FamilyName;
         vars.MessageAnswer = 0;
     }
     answer = basic::Left(answer, 15);
-    settings::WriteText(app.folder(), settings::FamilyNameRecord, answer);
+    // A name that cannot be stored is still used until the program ends.
+    static_cast<void>(settings::WriteText(app.folder(), settings::FamilyNameRecord, answer));
     vars.FamilyName = answer;
 }
 

@@ -96,11 +96,11 @@ inline constexpr std::array<RecordMapEntry, 31> RecordMap{{
 // opened or the record cannot be decoded, so the caller keeps its default;
 // a record past the end of the file, or never written, reads as the empty
 // value. Opening a missing file creates it, empty.
-std::optional<std::string> ReadText(const basic::ProgramFolder& folder, RecordRef ref);
-bool WriteText(const basic::ProgramFolder& folder, RecordRef ref, std::string_view text);
-std::optional<std::int16_t> ReadInteger(const basic::ProgramFolder& folder, RecordRef ref);
-bool WriteInteger(const basic::ProgramFolder& folder, RecordRef ref, std::int16_t value);
-std::optional<basic::Variant> ReadVariant(const basic::ProgramFolder& folder, RecordRef ref);
-bool WriteVariant(const basic::ProgramFolder& folder, RecordRef ref, const basic::Variant& value);
+[[nodiscard]] std::optional<std::string> ReadText(const basic::ProgramFolder& folder, RecordRef ref);
+[[nodiscard]] bool WriteText(const basic::ProgramFolder& folder, RecordRef ref, std::string_view text);
+[[nodiscard]] std::optional<std::int16_t> ReadInteger(const basic::ProgramFolder& folder, RecordRef ref);
+[[nodiscard]] bool WriteInteger(const basic::ProgramFolder& folder, RecordRef ref, std::int16_t value);
+[[nodiscard]] std::optional<basic::Variant> ReadVariant(const basic::ProgramFolder& folder, RecordRef ref);
+[[nodiscard]] bool WriteVariant(const basic::ProgramFolder& folder, RecordRef ref, const basic::Variant& value);
 
 }  // namespace shell::settings

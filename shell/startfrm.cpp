@@ -49,7 +49,8 @@ void Startfrm::designControls() {
     const ui::OleColor titleBlue = ui::Rgb(0, 0, 160);
     Image2 = &add<ui::Image>("Image2", -1, Panel3D7);
     Image2->Move(500, 240, 1050, 1050);
-    Image2->LoadPicture(app_.folder().Resolve("StartEmblem.jpg"));
+    // Without its picture the panel still shows the title and the buttons.
+    static_cast<void>(Image2->LoadPicture(app_.folder().Resolve("StartEmblem.jpg")));
 
     Label3 = &add<ui::Label>("Label3", -1, Panel3D7);
     Label3->Move(1800, 200, 5100, 780);
@@ -148,7 +149,8 @@ void Startfrm::wireEvents() {
 
 void Startfrm::Form_Load() {
     auto& vars = app_.vars;
-    app_.folder().MakeCurrent();
+    // Every file is opened by its full path: a folder that cannot be made current changes nothing.
+    static_cast<void>(app_.folder().MakeCurrent());
     BeginWait(app_);
     const std::string mode = settings::ReadText(app_.folder(), settings::DisplayModeRecord).value_or("");
     // The mode is set before the state, so the resize the state change causes switches nothing.
@@ -169,11 +171,11 @@ void Startfrm::Form_Load() {
 }
 
 void Startfrm::Fm1a() {
-    const auto screen = app_.services().Screen();
+    const auto screen = app_.display().Screen();
     if (screen.width < MinimumScreenWidth || screen.height < MinimumScreenHeight) {
         if (screenCheckRunning_) return;
         screenCheckRunning_ = true;
-        app_.services().MessageBox(
+        app_.dialogs().MessageBox(
             {"Program Display Option",
              "Monitor Resolution Settings (Screen Area) and Program Size requirements are at least 800 by 600 or "
              "Higher.\rIf you do not set your screen resolution to this setting or higher this program will not "
@@ -215,7 +217,7 @@ void Startfrm::Form_Activate() {
     if (auto color = ColorValueOf(vars.MainBackground)) setBackColor(*color);
     vars.OptionSwitch = 0;
     if (!app_.isFoodStorageOpen()) vars.StorageKind = 0;
-    app_.folder().MakeCurrent();
+    static_cast<void>(app_.folder().MakeCurrent());  // as at loading
     Command1->SetFocus();
     app_.runtime().doEvents();
     Panel3D7->setVisible(true);
@@ -249,7 +251,8 @@ void Startfrm::mOPF_Click() {
     if (mOPF->Checked()) return;
     mOPS->setChecked(false);
     mOPF->setChecked(true);
-    settings::WriteText(app_.folder(), settings::DisplayModeRecord, "No");
+    // A mode that cannot be stored still switches now; the next start uses the old one.
+    static_cast<void>(settings::WriteText(app_.folder(), settings::DisplayModeRecord, "No"));
     Form_Load();
 }
 
@@ -257,7 +260,8 @@ void Startfrm::mOPS_Click() {
     if (mOPS->Checked()) return;
     mOPF->setChecked(false);
     mOPS->setChecked(true);
-    settings::WriteText(app_.folder(), settings::DisplayModeRecord, "Yes");
+    // As for full screen display: the switch happens, stored or not.
+    static_cast<void>(settings::WriteText(app_.folder(), settings::DisplayModeRecord, "Yes"));
     Form_Load();
 }
 
@@ -293,7 +297,7 @@ void Startfrm::mHA_Click() { app_.about1().ShowModal(); }
 
 void Startfrm::mHWeb_Click() {
     EndWait(app_);
-    app_.services().ShellOpen({hWnd(), "Open", MakerWebSiteAddress, "0", "0", 0});
+    app_.desktopShell().ShellOpen({hWnd(), "Open", MakerWebSiteAddress, "0", "0", 0});
 }
 
 void Startfrm::SSCommand1_Click(int index) {

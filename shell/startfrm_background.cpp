@@ -33,12 +33,13 @@ void Startfrm::ApplyStartBackground() {
 
 void Startfrm::SaveBackgroundSetting() {
     if (BackgroundIsDefault == 1) app_.vars.MainBackground = basic::Variant("Def");
-    settings::WriteVariant(app_.folder(), settings::BackgroundSettingRecord, app_.vars.MainBackground);
+    // A background that cannot be stored still shows until the program ends.
+    static_cast<void>(settings::WriteVariant(app_.folder(), settings::BackgroundSettingRecord, app_.vars.MainBackground));
 }
 
 void Startfrm::mOBC_Click() {
     auto& vars = app_.vars;
-    vars.MessageAnswer = app_.services().MessageBox(
+    vars.MessageAnswer = app_.dialogs().MessageBox(
         {"Background Color",
          "Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will appear.\r"
          "No = Current System Default Color will be selected.",
@@ -46,7 +47,7 @@ void Startfrm::mOBC_Click() {
     if (vars.MessageAnswer == Cancel) {
         vars.MessageAnswer = 0;
     } else if (vars.MessageAnswer == Yes) {
-        const auto chosen = app_.services().ChooseColor(BackColor());
+        const auto chosen = app_.dialogs().ChooseColor(BackColor());
         if (!chosen) return;  // cancelled: nothing changes
         vars.MainBackground = ColorVariant(*chosen);
         setBackColor(*chosen);

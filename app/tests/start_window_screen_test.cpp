@@ -28,7 +28,7 @@ protected:
     basic::testing::TestFolder folder;
     platform::qt::QtServices services;
     platform::qt::QtWindowSystem windows;
-    platform::Runtime runtime{services, windows, basic::ProgramFolder(folder.path())};
+    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
     shell::Application app{runtime};
 };
 

@@ -18,22 +18,22 @@ namespace basic {
 int Kill(const ProgramFolder& folder, std::string_view pattern);
 
 // Renames or moves a file or folder; false when to already exists.
-bool Name(const std::filesystem::path& from, const std::filesystem::path& to);
+[[nodiscard]] bool Name(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Copies a file, replacing to through a temporary file.
-bool FileCopy(const std::filesystem::path& from, const std::filesystem::path& to);
+[[nodiscard]] bool FileCopy(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Size in bytes of a regular file.
-std::optional<std::uintmax_t> FileLen(const std::filesystem::path& path);
+[[nodiscard]] std::optional<std::uintmax_t> FileLen(const std::filesystem::path& path);
 
 // Names of the regular files in folder matching pattern (case ignored),
 // sorted without regard to case.
-std::vector<std::string> Dir(const std::filesystem::path& folder, std::string_view pattern);
+[[nodiscard]] std::vector<std::string> Dir(const std::filesystem::path& folder, std::string_view pattern);
 
 // Creates one folder; false when it exists already or cannot be made.
-bool MkDir(const std::filesystem::path& path);
+[[nodiscard]] bool MkDir(const std::filesystem::path& path);
 
 // True when path is a regular file that can be opened for reading.
-bool FileExists(const std::filesystem::path& path);
+[[nodiscard]] bool FileExists(const std::filesystem::path& path);
 
 }  // namespace basic

@@ -19,7 +19,7 @@ public:
     std::filesystem::path Resolve(std::string_view name) const;
 
     // Makes dir the process's current directory.
-    bool MakeCurrent() const;
+    [[nodiscard]] bool MakeCurrent() const;
 
 private:
     std::filesystem::path dir_;

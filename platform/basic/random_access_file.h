@@ -12,7 +12,7 @@ class RandomAccessFile {
 public:
     // Creates a missing file (empty); nullopt when it cannot be opened for
     // reading and writing or recordLength < 1.
-    static std::optional<RandomAccessFile> Open(const std::filesystem::path& path, int recordLength);
+    [[nodiscard]] static std::optional<RandomAccessFile> Open(const std::filesystem::path& path, int recordLength);
 
     RandomAccessFile(RandomAccessFile&& other) noexcept;
     RandomAccessFile& operator=(RandomAccessFile&& other) noexcept;
@@ -29,7 +29,7 @@ public:
     // Writes bytes padded with zero bytes to L, extending the file with zero
     // bytes if needed; no other byte changes. False when bytes are longer
     // than L, the record number is below 1, or the write fails.
-    bool Put(long record, std::string_view bytes);
+    [[nodiscard]] bool Put(long record, std::string_view bytes);
 
     // File length / L, rounded up.
     long RecordCount() const;

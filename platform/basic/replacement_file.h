@@ -12,7 +12,7 @@ namespace basic::detail {
 class ReplacementFile {
 public:
     // nullopt when the temporary file cannot be created.
-    static std::optional<ReplacementFile> Create(const std::filesystem::path& target);
+    [[nodiscard]] static std::optional<ReplacementFile> Create(const std::filesystem::path& target);
 
     ReplacementFile(ReplacementFile&& other) noexcept;
     ReplacementFile& operator=(ReplacementFile&& other) noexcept;
@@ -25,7 +25,7 @@ public:
     bool Write(std::string_view bytes);
 
     // Writes what is left, syncs it to disk and renames it over the target.
-    bool Commit();
+    [[nodiscard]] bool Commit();
 
 private:
     ReplacementFile(int fd, std::filesystem::path target, std::filesystem::path temp);

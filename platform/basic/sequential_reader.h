@@ -11,7 +11,7 @@ namespace basic {
 class SequentialReader {
 public:
     // nullopt when the file cannot be read.
-    static std::optional<SequentialReader> Open(const std::filesystem::path& path);
+    [[nodiscard]] static std::optional<SequentialReader> Open(const std::filesystem::path& path);
     // Reads from bytes already in memory.
     static SequentialReader FromBytes(std::string bytes);
 

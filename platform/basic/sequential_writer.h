@@ -16,7 +16,7 @@ namespace basic {
 class SequentialWriter {
 public:
     // nullopt when the temporary file cannot be created.
-    static std::optional<SequentialWriter> Create(const std::filesystem::path& target);
+    [[nodiscard]] static std::optional<SequentialWriter> Create(const std::filesystem::path& target);
 
     // One line of items, each between double quotes as it is (no escapes),
     // separated by commas, ended by CR LF.
@@ -28,7 +28,7 @@ public:
 
     // Flushes, syncs and renames over the target; false when any step
     // (or an earlier write) failed, leaving the old file.
-    bool Commit();
+    [[nodiscard]] bool Commit();
 
 private:
     explicit SequentialWriter(detail::ReplacementFile file) : file_(std::move(file)) {}

@@ -51,8 +51,9 @@ Qt::WindowState QtStateOf(ui::WindowState state) {
 
 }  // namespace
 
-FormWindow::FormWindow(ui::Form& form)
-    : form_(&form),
+FormWindow::FormWindow(Runtime& runtime, ui::Form& form)
+    : runtime_(runtime),
+      form_(&form),
       menus_([this](ui::Menu& menu) { menuOpened(menu); }, [this](ui::Menu& item) { menuChosen(item); }) {
     setObjectName(ToQt(form.name()));
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -84,7 +85,7 @@ void FormWindow::detach() {
 void FormWindow::showFromModel() {
     setWindowState(QtStateOf(form_->windowState()));
     // The control the program gave the focus before the window showed keeps it.
-    if (ui::Control* focused = form_->runtime().focusedControl(); focused && &focused->form() == form_)
+    if (ui::Control* focused = runtime_.focusedControl(); focused && &focused->form() == form_)
         focusControl(*focused);
     show();
     raise();
@@ -96,7 +97,7 @@ void FormWindow::hideFromModel() {
     if (modalLoop_) modalLoop_->quit();
 }
 
-FrameMetrics FormWindow::frame() const { return form_->runtime().windows().frameMetrics(); }
+ui::FrameMetrics FormWindow::frame() const { return runtime_.frameMetrics(); }
 
 bool FormWindow::fixedBorder() const {
     const auto border = form_->borderStyle();
@@ -111,9 +112,9 @@ bool FormWindow::fixedSize() const { return fixedBorder() && !form_->MaxButton()
 // The window's outer size holds the frame and title bar of the form's border.
 QSize FormWindow::clientSizeFor(int outerWidth, int outerHeight) const {
     if (form_->borderStyle() != ui::BorderStyle::None) {
-        const FrameMetrics metrics = frame();
-        outerWidth -= 2 * metrics.border;
-        outerHeight -= 2 * metrics.border + metrics.caption;
+        const ui::FrameMetrics metrics = frame();
+        outerWidth -= metrics.left + metrics.right;
+        outerHeight -= metrics.top + metrics.bottom;
     }
     return {std::max(0, ToPixels(outerWidth)), std::max(0, ToPixels(outerHeight))};
 }
@@ -216,7 +217,7 @@ QWidget* FormWindow::createWidget(ui::Control& control) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         ui::Control* clicked = &control;
         connect(button, &QAbstractButton::clicked, this, [this, clicked] {
-            if (form_) form_->runtime().userClick(*clicked);
+            if (form_) runtime_.userClick(*clicked);
         });
     }
     return widget;
@@ -294,13 +295,13 @@ void FormWindow::menuChanged(ui::Menu& menu) {
 // --- the user's input
 
 void FormWindow::menuOpened(ui::Menu& menu) {
-    if (form_) form_->runtime().userMenu(menu);
+    if (form_) runtime_.userMenu(menu);
 }
 
 void FormWindow::menuChosen(ui::Menu& item) {
     if (!form_) return;
     QPointer<FormWindow> self(this);
-    form_->runtime().userMenu(item);
+    runtime_.userMenu(item);
     // Qt toggles a checkable action itself; the model decides the check mark.
     if (self && self->form_) menus_.update(item);
 }
@@ -308,7 +309,7 @@ void FormWindow::menuChosen(ui::Menu& item) {
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The window goes away only when the form unloads (destroyForm).
     event->ignore();
-    if (form_) form_->runtime().userClose(*form_);
+    if (form_) runtime_.userClose(*form_);
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
@@ -329,7 +330,7 @@ void FormWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     // The user moved the window: the model learns where it is, without echo.
     if (!form_ || applying_ || form_->windowState() != ui::WindowState::Normal) return;
-    form_->positionFromWindow(ToTwips(pos().x()), ToTwips(pos().y()));
+    runtime_.userMoved(*form_, ToTwips(pos().x()), ToTwips(pos().y()));
 }
 
 void FormWindow::changeEvent(QEvent* event) {
@@ -338,7 +339,7 @@ void FormWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && !applying_) {
         reportState();
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        form_->runtime().userActivated(*form_);
+        runtime_.userActivated(*form_);
     }
 }
 
@@ -347,7 +348,7 @@ void FormWindow::reportState() {
     if (state == form_->windowState()) return;
     const bool wasApplying = std::exchange(applying_, true);
     QPointer<FormWindow> self(this);
-    form_->stateFromWindow(state);
+    runtime_.userChangedState(*form_, state);
     if (self) applying_ = wasApplying;
 }
 
@@ -358,11 +359,11 @@ void FormWindow::reportSize(const QSize& clientSize) {
     int width = ToTwips(clientSize.width());
     int height = ToTwips(clientSize.height());
     if (form_->borderStyle() != ui::BorderStyle::None) {
-        const FrameMetrics metrics = frame();
-        width += 2 * metrics.border;
-        height += 2 * metrics.border + metrics.caption;
+        const ui::FrameMetrics metrics = frame();
+        width += metrics.left + metrics.right;
+        height += metrics.top + metrics.bottom;
     }
-    form_->sizeFromWindow(width, height);
+    runtime_.userResized(*form_, width, height);
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -372,7 +373,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     ui::Control* control = found == controls_.end() ? nullptr : found->second;
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (control) form_->runtime().userFocused(*control);
+            if (control) runtime_.userFocused(*control);
             return false;
         case QEvent::MouseButtonPress:
             // Only the left button takes the focus to a control, as the desktop's buttons do.
@@ -385,7 +386,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             if (!control || !ClicksOnRelease(*control)) return false;
             releaseEndsDoubleClick_ = true;
-            form_->runtime().userDoubleClick(*control);
+            runtime_.userDoubleClick(*control);
             return true;
         default:
             return false;
@@ -399,7 +400,7 @@ bool FormWindow::mouseReleased(ui::Control* control, QWidget& widget, const QMou
     const bool clicksHere = control && ClicksOnRelease(*control);
     QPointer<FormWindow> self(this);
     const QPointF at = event.position();
-    form_->runtime().userMouseUp(*form_, control, button, ShiftMaskOf(event.modifiers()), ToTwips(1) * at.x(),
+    runtime_.userMouseUp(*form_, control, button, ShiftMaskOf(event.modifiers()), ToTwips(1) * at.x(),
                                  ToTwips(1) * at.y());
     if (!control) return true;
     if (!clicksHere) return button != ui::mouse::Left;  // a button clicks itself
@@ -407,7 +408,7 @@ bool FormWindow::mouseReleased(ui::Control* control, QWidget& widget, const QMou
     // The second release of a double click is no click of its own.
     const bool endsDoubleClick = std::exchange(releaseEndsDoubleClick_, false);
     if (self && self->form_ && !endsDoubleClick && widget.rect().contains(at.toPoint()))
-        form_->runtime().userClick(*control);
+        runtime_.userClick(*control);
     return true;
 }
 

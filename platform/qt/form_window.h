@@ -17,9 +17,10 @@ namespace platform::qt {
 // Once the form is unloaded (detach) it no longer touches the form.
 class FormWindow : public QMainWindow, public ui::FormObserver {
 public:
-    explicit FormWindow(ui::Form& form);
+    FormWindow(Runtime& runtime, ui::Form& form);
     ~FormWindow() override;
 
+    Runtime& runtime() const { return runtime_; }
     // Null once the form was unloaded.
     ui::Form* form() const { return form_; }
     // The form is unloaded: forget it, hide, and go away with the next events.
@@ -52,7 +53,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    FrameMetrics frame() const;
+    ui::FrameMetrics frame() const;
     QSize clientSizeFor(int outerWidth, int outerHeight) const;
     bool fixedBorder() const;
     bool fixedSize() const;
@@ -76,6 +77,7 @@ private:
     void menuOpened(ui::Menu& menu);
     void menuChosen(ui::Menu& item);
 
+    Runtime& runtime_;
     ui::Form* form_;
     QWidget* client_ = nullptr;
     MenuMirror menus_;

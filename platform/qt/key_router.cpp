@@ -30,7 +30,7 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
 bool KeyRouter::keyPressed(FormWindow& window, QObject& target, QKeyEvent& event) {
     QPointer<FormWindow> alive(&window);
     QPointer<QObject> receiver(&target);
-    Runtime& runtime = window.form()->runtime();
+    Runtime& runtime = window.runtime();
     const int code = KeyCodeOf(event);
     if (code != 0 && runtime.userKeyDown(*window.form(), code, ShiftMaskOf(event.modifiers()))) return true;
     if (!alive || !window.form() || !receiver) return true;
@@ -60,7 +60,7 @@ bool KeyRouter::keyReleased(FormWindow& window, QObject& target, QKeyEvent& even
         QPointer<FormWindow> alive(&window);
         QPointer<QObject> receiver(&target);
         const int code = KeyCodeOf(event);
-        if (code != 0) window.form()->runtime().userKeyUp(*window.form(), code, ShiftMaskOf(event.modifiers()));
+        if (code != 0) window.runtime().userKeyUp(*window.form(), code, ShiftMaskOf(event.modifiers()));
         if (!alive || !window.form() || !receiver) return true;
     }
     deliver(target, event);

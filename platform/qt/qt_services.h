@@ -1,24 +1,20 @@
 #pragma once
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_desktop_shell.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_display.h"
 #include "platform/services.h"
 
 namespace platform::qt {
 
-// The desktop's dialogs, screen, clock and pointer, through Qt.
-// Needs a QApplication.
-class QtServices : public Services {
-public:
-    int MessageBox(const MessageBoxRequest& request) override;
-    std::string InputBox(const InputBoxRequest& request) override;
-    std::optional<ui::OleColor> ChooseColor(ui::OleColor initial) override;
-    int ShellOpen(const ShellOpenRequest& request) override;
-    ScreenSize Screen() override;
-    void SetBusyPointer(bool busy) override;
-    LocalTime Now() override;
-    void Sleep(std::chrono::milliseconds duration) override;
-    void Beep() override;
+// The real desktop's services, one per role. Needs a QApplication.
+struct QtServices {
+    QtDialogs dialogs;
+    QtClock clock;
+    QtDesktopShell shell;
+    QtDisplay display;
 
-private:
-    bool busy_ = false;
+    Services services() { return {dialogs, clock, shell, display}; }
 };
 
 }  // namespace platform::qt

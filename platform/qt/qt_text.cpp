@@ -6,7 +6,7 @@
 
 namespace platform::qt {
 
-int ToPixels(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(TwipsPerPixel))); }
+int ToPixels(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(ui::TwipsPerPixel))); }
 
 QString ToQt(std::string_view cp1252) {
     QString text = QString::fromStdString(basic::Cp1252ToUtf8(cp1252));

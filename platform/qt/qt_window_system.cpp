@@ -37,7 +37,7 @@ FormWindow& QtWindowSystem::ensureWindow(ui::Form& form) {
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
     if (FormWindow* window = windowFor(form)) return *window;
-    auto* window = new FormWindow(form);
+    auto* window = new FormWindow(*runtime_, form);
     windows_[&form] = window;
     return *window;
 }
@@ -84,7 +84,7 @@ void QtWindowSystem::runModal(ui::Form& form) {
 void QtWindowSystem::doEvents() { QCoreApplication::processEvents(); }
 
 void QtWindowSystem::popupMenu(ui::Form& form, ui::Menu& menu) {
-    Runtime& runtime = form.runtime();
+    Runtime& runtime = *runtime_;
     // Opening the menu counts as its click; the click may change the items.
     runtime.userMenu(menu);
     FormWindow* window = windowFor(form);
@@ -96,7 +96,7 @@ void QtWindowSystem::focusControl(ui::Control& control) {
     if (FormWindow* window = windowFor(control.form())) window->focusControl(control);
 }
 
-TextExtent QtWindowSystem::maximizedSize(const ui::Form& form) {
+ui::TextExtent QtWindowSystem::maximizedSize(const ui::Form& form) {
     QScreen* screen = nullptr;
     if (FormWindow* window = windowFor(form)) screen = window->screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
@@ -105,7 +105,7 @@ TextExtent QtWindowSystem::maximizedSize(const ui::Form& form) {
     return {ToTwips(area.width()), ToTwips(area.height())};
 }
 
-TextExtent QtWindowSystem::measureText(const ui::Font& font, std::string_view text) {
+ui::TextExtent QtWindowSystem::measureText(const ui::Font& font, std::string_view text) {
     const QFontMetrics metrics(ToQFont(font));
     const QStringList lines = ToQt(text).split(QChar('\n'));
     int width = 0;

@@ -22,6 +22,7 @@ public:
     QtWindowSystem(const QtWindowSystem&) = delete;
     QtWindowSystem& operator=(const QtWindowSystem&) = delete;
 
+    void attach(Runtime& runtime) override { runtime_ = &runtime; }
     void showForm(ui::Form& form) override;
     void hideForm(ui::Form& form) override;
     void destroyForm(ui::Form& form) override;
@@ -29,8 +30,8 @@ public:
     void doEvents() override;
     void popupMenu(ui::Form& form, ui::Menu& menu) override;
     void focusControl(ui::Control& control) override;
-    TextExtent maximizedSize(const ui::Form& form) override;
-    TextExtent measureText(const ui::Font& font, std::string_view text) override;
+    ui::TextExtent maximizedSize(const ui::Form& form) override;
+    ui::TextExtent measureText(const ui::Font& font, std::string_view text) override;
     void quit() override;
 
     // The form's window (menu bar and client area inside), or nullptr when
@@ -44,6 +45,7 @@ private:
     FormWindow& ensureWindow(ui::Form& form);
 
     std::unordered_map<const ui::Form*, QPointer<FormWindow>> windows_;
+    Runtime* runtime_ = nullptr;
     std::unique_ptr<KeyRouter> keys_;
 };
 

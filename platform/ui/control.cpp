@@ -1,6 +1,5 @@
 #include "platform/ui/control.h"
 
-#include "platform/runtime.h"
 #include "platform/ui/form.h"
 
 namespace ui {
@@ -11,6 +10,7 @@ Control::Control(Form& form, ControlKind kind, std::string name, int index, Cont
 }
 
 void Control::Move(int left, int top, int width, int height) {
+    adjustSize(width, height);
     if (width < 0) width = 0;
     if (height < 0) height = 0;
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
@@ -24,7 +24,7 @@ void Control::Move(int left, int top, int width, int height) {
 void Control::setVisible(bool v) {
     if (v == visible_) return;
     visible_ = v;
-    if (!v && form_.runtime().focusedControl() == this) form_.runtime().setFocus(form_);
+    if (!v && form_.host().focusedControl() == this) form_.host().setFocus(form_);
     changed(Property::Visible);
 }
 
@@ -72,8 +72,12 @@ void Control::setFont(const Font& v) {
     textChanged();
 }
 
-void Control::SetFocus() { form_.runtime().setFocus(*this); }
+void Control::SetFocus() { form_.host().setFocus(*this); }
 
 void Control::changed(Property what) { form_.notifyControl(*this, what); }
+
+void Control::raise(std::string_view event, const std::function<void()>& handler) {
+    if (handler) form_.host().raise({&form_, this, nullptr, event}, handler);
+}
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ui/color.h"
@@ -96,6 +97,10 @@ protected:
     void changed(Property what);
     // The caption or the font changed: what it takes to show them may have too.
     virtual void textChanged() {}
+    // A control that decides its own size (an AutoSize label) adjusts the size asked for.
+    virtual void adjustSize(int& /*width*/, int& /*height*/) const {}
+    // Runs one of the control's event handlers through the form's host.
+    void raise(std::string_view event, const std::function<void()>& handler);
 
 private:
     Form& form_;

@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cmath>
 
-#include "platform/runtime.h"
 
 namespace ui {
 
@@ -14,10 +13,10 @@ std::atomic<long> nextHandle{0x1000};
 int Scaled(int value, double ratio) { return static_cast<int>(std::lround(value * ratio)); }
 }  // namespace
 
-Form::Form(platform::Runtime& runtime, std::string name)
-    : runtime_(runtime), name_(std::move(name)), handle_(nextHandle.fetch_add(4)), caption_(name_) {}
+Form::Form(FormHost& host, std::string name)
+    : host_(host), name_(std::move(name)), handle_(nextHandle.fetch_add(4)), caption_(name_) {}
 
-Form::~Form() { runtime_.forget(*this); }
+Form::~Form() { host_.forget(*this); }
 
 Menu& Form::addMenu(std::string name, std::string caption, int index) {
     menus_.push_back(std::make_unique<Menu>(*this, std::move(name), std::move(caption), index, nullptr));
@@ -36,6 +35,11 @@ Menu* Form::findMenu(const std::string& name, int index) const {
         if (Menu* found = m->find(name, index)) return found;
     }
     return nullptr;
+}
+
+Menu& Form::menu(const std::string& name, int index) const {
+    if (Menu* found = findMenu(name, index)) return *found;
+    throw std::logic_error(name_ + " has no menu " + name);
 }
 
 bool Form::hasMenuBar() const {
@@ -68,14 +72,14 @@ void Form::Move(int left, int top, int width, int height) {
 }
 
 int Form::ScaleWidth() const {
-    const auto frame = runtime_.windows().frameMetrics();
-    const int borders = border_ == BorderStyle::None ? 0 : 2 * frame.border;
+    const FrameMetrics frame = host_.frameMetrics();
+    const int borders = border_ == BorderStyle::None ? 0 : frame.left + frame.right;
     return std::max(0, width_ - borders);
 }
 
 int Form::ScaleHeight() const {
-    const auto frame = runtime_.windows().frameMetrics();
-    int chrome = border_ == BorderStyle::None ? 0 : 2 * frame.border + frame.caption;
+    const FrameMetrics frame = host_.frameMetrics();
+    int chrome = border_ == BorderStyle::None ? 0 : frame.top + frame.bottom;
     if (hasMenuBar()) chrome += frame.menuBar;
     return std::max(0, height_ - chrome);
 }
@@ -84,7 +88,7 @@ void Form::setWindowState(WindowState s) {
     if (s == state_) return;
     state_ = s;
     if (s == WindowState::Maximized) {
-        const auto size = runtime_.windows().maximizedSize(*this);
+        const TextExtent size = host_.maximizedSize(*this);
         left_ = 0;
         top_ = 0;
         width_ = size.width;
@@ -166,7 +170,7 @@ void Form::applyElastic() {
 void Form::raiseResize() {
     if (!loaded_) return;
     if (elastic_ && state_ != WindowState::Minimized) applyElastic();
-    if (onResize) onResize();
+    if (onResize) host_.raise({this, nullptr, nullptr, "Resize"}, onResize);
 }
 
 void Form::notifyControl(Control& c, Property what) {
@@ -177,11 +181,11 @@ void Form::notifyMenu(Menu& m) {
     if (observer_) observer_->menuChanged(m);
 }
 
-void Form::Show() { runtime_.show(*this); }
-void Form::ShowModal() { runtime_.showModal(*this); }
-void Form::Hide() { runtime_.hide(*this); }
-bool Form::Unload() { return runtime_.unload(*this, UnloadMode::Code); }
-void Form::SetFocus() { runtime_.setFocus(*this); }
-void Form::PopupMenu(Menu& menu) { runtime_.popupMenu(*this, menu); }
+void Form::Show() { host_.show(*this); }
+void Form::ShowModal() { host_.showModal(*this); }
+void Form::Hide() { host_.hide(*this); }
+bool Form::Unload() { return host_.unload(*this, UnloadMode::Code); }
+void Form::SetFocus() { host_.setFocus(*this); }
+void Form::PopupMenu(Menu& menu) { host_.popupMenu(*this, menu); }
 
 }  // namespace ui

@@ -1,11 +1,14 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/ui/control.h"
+#include "platform/ui/form_host.h"
 #include "platform/ui/menu.h"
+#include "platform/ui/window_types.h"
 
 namespace platform {
 class Runtime;
@@ -13,21 +16,16 @@ class Runtime;
 
 namespace ui {
 
-enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
-// Why a form is being unloaded: its close box, the program's own Unload, or the end of the program.
-enum class UnloadMode { CloseBox = 0, Code = 1, AppEnding = 6 };
-
 // A window of the program: design properties, controls, menus and events.
 // The runtime loads, shows and unloads it; a front end renders it.
 class Form {
 public:
-    Form(platform::Runtime& runtime, std::string name);
+    Form(FormHost& host, std::string name);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    platform::Runtime& runtime() const { return runtime_; }
+    FormHost& host() const { return host_; }
     const std::string& name() const { return name_; }
     long hWnd() const { return handle_; }
 
@@ -44,6 +42,13 @@ public:
     const std::vector<std::unique_ptr<Menu>>& menus() const { return menus_; }
     Control* findControl(const std::string& name, int index = -1) const;
     Menu* findMenu(const std::string& name, int index = -1) const;
+    // The control of this name and kind; a design fault (std::logic_error) when there is none.
+    template <class T>
+    T& control(const std::string& name, int index = -1) const {
+        if (auto* found = dynamic_cast<T*>(findControl(name, index))) return *found;
+        throw std::logic_error(name_ + " has no control " + name + " of that kind");
+    }
+    Menu& menu(const std::string& name, int index = -1) const;
     // Whether a menu bar is shown (some top-level menu is visible).
     bool hasMenuBar() const;
 
@@ -113,28 +118,35 @@ public:
     std::function<void(int& keyAscii)> onKeyPress;
     std::function<void(int button, int shift, double x, double y)> onMouseUp;
 
-    // --- for the runtime and the front ends
+    // --- for a front end that shows the form
     void setObserver(FormObserver* observer) { observer_ = observer; }
     FormObserver* observer() const { return observer_; }
-    void notifyControl(Control& c, Property what);
-    void notifyMenu(Menu& m);
-    // The front end reports a size or state the user gave the window.
-    void sizeFromWindow(int width, int height);
-    void positionFromWindow(int left, int top);
-    void stateFromWindow(WindowState s);
+
+private:
+    // The runtime alone loads, shows and unloads forms and hands them what
+    // the user did to their windows.
+    friend class platform::Runtime;
+    friend class Control;
+    friend class Menu;
+
     void setLoaded(bool v) {
         if (loaded_ && !v) wasUnloaded_ = true;
         loaded_ = v;
     }
     void setVisibleFlag(bool v);
     void setModalFlag(bool v) { modal_ = v; }
+    // A size, position or state the user gave the window.
+    void sizeFromWindow(int width, int height);
+    void positionFromWindow(int left, int top);
+    void stateFromWindow(WindowState s);
     void raiseResize();
 
-private:
+    void notifyControl(Control& c, Property what);
+    void notifyMenu(Menu& m);
     void applyElastic();
     void captureDesign();
 
-    platform::Runtime& runtime_;
+    FormHost& host_;
     std::string name_;
     long handle_;
     std::vector<std::unique_ptr<Control>> controls_;

@@ -8,13 +8,13 @@
 namespace shell::testing {
 namespace {
 
-constexpr int Twips = platform::TwipsPerPixel;
+constexpr int Twips = ui::TwipsPerPixel;
 
 class AboutBoxTest : public ProgramTest {
 protected:
     // Opens the About box from the start window; `inside` runs while it is open.
     void openAbout(std::function<void(About1&)> inside) {
-        desktop.onModal("About1", [inside](ui::Form& form) { inside(static_cast<About1&>(form)); });
+        desktop.windows.onModal("About1", [inside](ui::Form& form) { inside(static_cast<About1&>(form)); });
         chooseMenu(start(), "mHA");
     }
 };
@@ -97,21 +97,21 @@ TEST_F(AboutBoxTest, TheCodeBoxAnswersOnlyItsWord) {
     startProgram();
     openAbout([&](About1& about) {
         runtime().setFocus(*about.Command1);
-        desktop.expectInput("Code Box", "cake");
+        desktop.dialogs.expectInput("Code Box", "cake");
         runtime().userKeyDown(about, ui::keys::F9, 0);
-        desktop.expectInput("Code Box", std::nullopt);
+        desktop.dialogs.expectInput("Code Box", std::nullopt);
         runtime().userKeyDown(about, ui::keys::F9, 0);
         EXPECT_TRUE(about.isLoaded());
-        EXPECT_TRUE(desktop.messages().empty());
-        const auto& box = desktop.inputs().back();
+        EXPECT_TRUE(desktop.dialogs.messages().empty());
+        const auto& box = desktop.dialogs.inputs().back();
         EXPECT_EQ(box.prompt, "Enter Code Now");
         EXPECT_EQ(box.left, 2800);
         EXPECT_EQ(box.top, 1800);
 
-        desktop.expectInput("Code Box", "tWeG");
-        desktop.expectMessage("Software Information");
+        desktop.dialogs.expectInput("Code Box", "tWeG");
+        desktop.dialogs.expectMessage("Software Information");
         runtime().userKeyDown(about, ui::keys::F9, 0);
-        EXPECT_EQ(desktop.messages().back().icon, platform::MsgIcon::Information);
+        EXPECT_EQ(desktop.dialogs.messages().back().icon, platform::MsgIcon::Information);
 
         runtime().userKeyDown(about, ui::keys::F1, 0);  // other keys do nothing
         about.Unload();
@@ -122,9 +122,9 @@ TEST_F(AboutBoxTest, TheWebSiteLabelOpensTheSite) {
     startProgram();
     openAbout([&](About1& about) {
         runtime().userClick(*about.Label5);
-        ASSERT_EQ(desktop.shellCalls().size(), 1u);
-        EXPECT_EQ(desktop.shellCalls().back().ownerWindow, about.hWnd());
-        EXPECT_EQ(desktop.shellCalls().back().file, "https://www.pantrivo.example/");
+        ASSERT_EQ(desktop.shell.calls().size(), 1u);
+        EXPECT_EQ(desktop.shell.calls().back().ownerWindow, about.hWnd());
+        EXPECT_EQ(desktop.shell.calls().back().file, "https://www.pantrivo.example/");
         about.Unload();
     });
 }

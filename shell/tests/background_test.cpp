@@ -48,9 +48,9 @@ TEST_F(BackgroundTest, NoSettingGivesPureBlueEverywhere) {
 
 TEST_F(BackgroundTest, AnsweringNoStoresDefAndUsesTheDefaultColour) {
     Startfrm& w = startProgram();
-    desktop.expectMessage("Background Color", No);
+    desktop.dialogs.expectMessage("Background Color", No);
     chooseMenu(w, "mOBC");
-    const auto& question = desktop.messages().back();
+    const auto& question = desktop.dialogs.messages().back();
     EXPECT_EQ(question.text,
               "Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will appear.\r"
               "No = Current System Default Color will be selected.");
@@ -66,10 +66,10 @@ TEST_F(BackgroundTest, AnsweringNoStoresDefAndUsesTheDefaultColour) {
 
 TEST_F(BackgroundTest, AChosenColourIsStoredAsANumber) {
     Startfrm& w = startProgram();
-    desktop.expectMessage("Background Color", Yes);
-    desktop.expectColor(ui::colors::PureRed);
+    desktop.dialogs.expectMessage("Background Color", Yes);
+    desktop.dialogs.expectColor(ui::colors::PureRed);
     chooseMenu(w, "mOBC");
-    EXPECT_EQ(desktop.colorDialogs().back(), ui::colors::PureBlue) << "starts from the current colour";
+    EXPECT_EQ(desktop.dialogs.colorDialogs().back(), ui::colors::PureBlue) << "starts from the current colour";
     EXPECT_EQ(backgroundRecord(), std::string("\x03\x00\xFF\x00\x00\x00\x00\x00\x00\x00", 10));
     EXPECT_EQ(w.BackColor(), ui::colors::PureRed);
 
@@ -80,10 +80,10 @@ TEST_F(BackgroundTest, AChosenColourIsStoredAsANumber) {
 
 TEST_F(BackgroundTest, CancellingChangesNothing) {
     Startfrm& w = startProgram();
-    desktop.expectMessage("Background Color", Yes);
-    desktop.expectColor(std::nullopt);
+    desktop.dialogs.expectMessage("Background Color", Yes);
+    desktop.dialogs.expectColor(std::nullopt);
     chooseMenu(w, "mOBC");
-    desktop.expectMessage("Background Color", Cancel);
+    desktop.dialogs.expectMessage("Background Color", Cancel);
     chooseMenu(w, "mOBC");
     EXPECT_EQ(bytesOf(HINV3), "");
     EXPECT_EQ(w.BackColor(), ui::colors::PureBlue);
@@ -136,7 +136,7 @@ TEST_F(BackgroundTest, APictureValueCoversActivityWindows) {
     EXPECT_EQ(sample.picture.Width(), app().vars.StartWidth);
     EXPECT_EQ(sample.picture.Height(), app().vars.StartHeight);
 
-    desktop.onModal("About1", [](ui::Form& about) {
+    desktop.windows.onModal("About1", [](ui::Form& about) {
         EXPECT_EQ(static_cast<About1&>(about).Image2->picture().filename(), "WP10.jpg");
         about.Unload();
     });

@@ -26,19 +26,19 @@ TEST_P(FamilyNameTest, StoresAndShowsTheAnswer) {
     const auto& c = GetParam();
     if (c.stored) writeFile("HINVNAME.FIL", textRecord(*c.stored, 40));
     Startfrm& w = startProgram();
-    desktop.expectInput("Family Name", c.typed);
-    if (c.deleteReply) desktop.expectMessage("Family Name", *c.deleteReply);
+    desktop.dialogs.expectInput("Family Name", c.typed);
+    if (c.deleteReply) desktop.dialogs.expectMessage("Family Name", *c.deleteReply);
     app().vars.MessageAnswer = 2;
     chooseMenu(w, "mON");
 
-    EXPECT_EQ(desktop.inputs().back().defaultText, c.stored.value_or(""));
+    EXPECT_EQ(desktop.dialogs.inputs().back().defaultText, c.stored.value_or(""));
     EXPECT_EQ(record("HINVNAME.FIL", 40, 1), textRecord(c.expected, 40));
     EXPECT_EQ(app().vars.FamilyName, c.expected);
     EXPECT_EQ(w.Caption(), c.expected.empty() ? "Pantrivo" : c.expected + " Pantrivo");
     if (c.deleteReply) {
-        EXPECT_EQ(desktop.messages().back().text, "Delete Family Name - " + *c.stored + "?");
-        EXPECT_EQ(desktop.messages().back().buttons, platform::MsgButtons::YesNo);
-        EXPECT_EQ(desktop.messages().back().defaultButton, 2);
+        EXPECT_EQ(desktop.dialogs.messages().back().text, "Delete Family Name - " + *c.stored + "?");
+        EXPECT_EQ(desktop.dialogs.messages().back().buttons, platform::MsgButtons::YesNo);
+        EXPECT_EQ(desktop.dialogs.messages().back().defaultButton, 2);
         EXPECT_EQ(app().vars.MessageAnswer, 0);
     }
 }
@@ -59,9 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FamilyNameTest, ThePromptHasItsFiveLines) {
     startProgram();
-    desktop.expectInput("Family Name", "Smith");
+    desktop.dialogs.expectInput("Family Name", "Smith");
     AskFamilyName(app());
-    EXPECT_EQ(desktop.inputs().back().prompt,
+    EXPECT_EQ(desktop.dialogs.inputs().back().prompt,
               "Please Enter Family Name for use in the Various Program areas.\rTo Accept name,\rclick OK.\r"
               "To Delete name,\rclick Cancel or press <Esc> key.");
 }
@@ -70,9 +70,9 @@ TEST_F(FamilyNameTest, AnUnreadableRecordProposesNoName) {
     writeFile("HINVNAME.FIL", std::string("\x27\x00", 2) + std::string(38, 'x'));  // 39 characters cannot fit
     Startfrm& w = startProgram();
     EXPECT_EQ(w.Caption(), "Pantrivo");
-    desktop.expectInput("Family Name", "Smith");
+    desktop.dialogs.expectInput("Family Name", "Smith");
     chooseMenu(w, "mON");
-    EXPECT_EQ(desktop.inputs().back().defaultText, "");
+    EXPECT_EQ(desktop.dialogs.inputs().back().defaultText, "");
     EXPECT_EQ(record("HINVNAME.FIL", 40, 1), textRecord("Smith", 40));
 }
 
@@ -86,46 +86,46 @@ protected:
 };
 
 TEST_F(PauseTest, WaitsForTheNextSecondOrTwo) {
-    desktop.setNow(At(59, 300));
+    desktop.clock.setNow(At(59, 300));
     PauseOneSecond(app());
-    EXPECT_EQ(desktop.Now(), At(60));
-    EXPECT_EQ(platform::SecondsFieldOf(desktop.Now()), 0);
+    EXPECT_EQ(desktop.clock.Now(), At(60));
+    EXPECT_EQ(platform::SecondsFieldOf(desktop.clock.Now()), 0);
 
-    desktop.setNow(At(58, 900));
+    desktop.clock.setNow(At(58, 900));
     PauseTwoSeconds(app());
-    EXPECT_EQ(platform::SecondsFieldOf(desktop.Now()), 0);
-    EXPECT_EQ(desktop.Now(), At(60));
+    EXPECT_EQ(platform::SecondsFieldOf(desktop.clock.Now()), 0);
+    EXPECT_EQ(desktop.clock.Now(), At(60));
 }
 
 TEST_F(PauseTest, ASkippedSecondDoesNotProlongTheWait) {
-    desktop.setSleepStep(std::chrono::milliseconds(2500));  // the clock jumps past the target second
-    desktop.setNow(At(10, 100));
+    desktop.clock.setSleepStep(std::chrono::milliseconds(2500));  // the clock jumps past the target second
+    desktop.clock.setNow(At(10, 100));
     PauseOneSecond(app());
-    EXPECT_EQ(desktop.Now(), At(12, 600));
+    EXPECT_EQ(desktop.clock.Now(), At(12, 600));
 }
 
 TEST_F(PauseTest, AClockSetBackDoesNotHoldTheProgram) {
-    desktop.setSleepStep(-std::chrono::minutes(30));
-    desktop.setNow(At(20, 500));
+    desktop.clock.setSleepStep(-std::chrono::minutes(30));
+    desktop.clock.setNow(At(20, 500));
     PauseTwoSeconds(app());
-    EXPECT_LT(desktop.Now(), At(20, 500)) << "returned after its two seconds of sleep";
+    EXPECT_LT(desktop.clock.Now(), At(20, 500)) << "returned after its two seconds of sleep";
 }
 
 TEST_F(ProgramTest, TheBusyPointerDoesNotCount) {
     BeginWait(app());
     BeginWait(app());
-    EXPECT_TRUE(desktop.busy());
+    EXPECT_TRUE(desktop.display.busy());
     EndWait(app());
-    EXPECT_FALSE(desktop.busy());
+    EXPECT_FALSE(desktop.display.busy());
     EndWait(app());
-    EXPECT_FALSE(desktop.busy());
+    EXPECT_FALSE(desktop.display.busy());
 }
 
 TEST_F(ProgramTest, ColorConflictMessage) {
-    desktop.expectMessage("Color Conflict");
+    desktop.dialogs.expectMessage("Color Conflict");
     app().vars.MessageAnswer = 7;
     ShowColorConflict(app());
-    const auto& shown = desktop.messages().back();
+    const auto& shown = desktop.dialogs.messages().back();
     EXPECT_EQ(shown.text, "Selected Color would cause a conflict with Text and Background Colors!");
     EXPECT_EQ(shown.icon, platform::MsgIcon::Critical);
     EXPECT_EQ(app().vars.MessageAnswer, 7);

@@ -21,7 +21,7 @@ protected:
     // A new program on the same folder, as the user starting it again.
     void restart() {
         app_.reset();
-        runtime_ = std::make_unique<platform::Runtime>(desktop, desktop, basic::ProgramFolder(folder.path()));
+        runtime_ = std::make_unique<platform::Runtime>(desktop.services(), desktop.windows, basic::ProgramFolder(folder.path()));
         app_ = std::make_unique<Application>(*runtime_);
     }
 

@@ -9,7 +9,7 @@ namespace {
 using platform::answer::OK;
 using ui::WindowState;
 
-constexpr int Twips = platform::TwipsPerPixel;
+constexpr int Twips = ui::TwipsPerPixel;
 
 class StartWindowTest : public ProgramTest {
 protected:
@@ -27,7 +27,7 @@ TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
         EXPECT_EQ(bytesOf(name), "") << name;
     }
     for (const char* name : {"GColor1.Fil", "GColor2.Fil", "GColor4.Fil", "SWR2.BMP"}) EXPECT_FALSE(exists(name)) << name;
-    EXPECT_FALSE(desktop.busy());
+    EXPECT_FALSE(desktop.display.busy());
     EXPECT_TRUE(w.Panel3D7->Visible());
     EXPECT_EQ(w.Panel3D7->BackColor(), ui::colors::ButtonFace);
 }
@@ -128,55 +128,55 @@ TEST_F(StartWindowTest, MaximisingAndRestoringSwitchTheDisplayMode) {
     Startfrm& w = startProgram();
     ASSERT_EQ(app().vars.DisplayMode, 9);
 
-    w.stateFromWindow(WindowState::Maximized);  // the user maximises the window
+    runtime().userChangedState(w, WindowState::Maximized);  // the user maximises the window
     EXPECT_EQ(app().vars.DisplayMode, 0);
     EXPECT_EQ(displayRecord(), textRecord("No", 20));
     EXPECT_EQ(w.windowState(), WindowState::Maximized);
     EXPECT_EQ(app().vars.StartWidth, 1024 * Twips);
 
-    w.stateFromWindow(WindowState::Normal);  // and restores it
+    runtime().userChangedState(w, WindowState::Normal);  // and restores it
     EXPECT_EQ(app().vars.DisplayMode, 9);
     EXPECT_EQ(displayRecord(), textRecord("Yes", 20));
     EXPECT_EQ(w.Width(), 12000);
     EXPECT_EQ(app().vars.StartWidth, 12000);
 
-    w.stateFromWindow(WindowState::Minimized);  // switches nothing
+    runtime().userChangedState(w, WindowState::Minimized);  // switches nothing
     EXPECT_EQ(app().vars.DisplayMode, 9);
     EXPECT_EQ(displayRecord(), textRecord("Yes", 20));
 }
 
 TEST_F(StartWindowTest, ATooSmallScreenWarnsOnceAndUsesFullScreenDisplay) {
-    desktop.setScreenPixels(640, 480);
+    desktop.display.setScreenPixels(640, 480);
     writeFile("GColor3.Fil", std::string(34 * 20, '\0') + textRecord("Yes", 20));
-    desktop.expectMessage("Program Display Option", OK);
+    desktop.dialogs.expectMessage("Program Display Option", OK);
     Startfrm& w = startProgram();
-    EXPECT_EQ(desktop.messageCount("Program Display Option"), 1);
-    EXPECT_EQ(desktop.messages().back().icon, platform::MsgIcon::Information);
+    EXPECT_EQ(desktop.dialogs.messageCount("Program Display Option"), 1);
+    EXPECT_EQ(desktop.dialogs.messages().back().icon, platform::MsgIcon::Information);
     EXPECT_EQ(w.windowState(), WindowState::Maximized);
     EXPECT_EQ(app().vars.DisplayMode, 0);
     EXPECT_EQ(displayRecord(), textRecord("No", 20));
 
     // and again at every start on that screen
-    desktop.expectMessage("Program Display Option", OK);
+    desktop.dialogs.expectMessage("Program Display Option", OK);
     restart();
     startProgram();
-    EXPECT_EQ(desktop.messageCount("Program Display Option"), 2);
+    EXPECT_EQ(desktop.dialogs.messageCount("Program Display Option"), 2);
 }
 
 TEST_F(StartWindowTest, SmallerScreenDisplayOnATooSmallScreenFallsBack) {
-    desktop.expectMessage("Program Display Option", OK);
-    desktop.setScreenPixels(640, 480);
+    desktop.dialogs.expectMessage("Program Display Option", OK);
+    desktop.display.setScreenPixels(640, 480);
     Startfrm& w = startProgram();
-    desktop.expectMessage("Program Display Option", OK);
+    desktop.dialogs.expectMessage("Program Display Option", OK);
     chooseMenu(w, "mOPS");
-    EXPECT_EQ(desktop.messageCount("Program Display Option"), 2);
+    EXPECT_EQ(desktop.dialogs.messageCount("Program Display Option"), 2);
     EXPECT_EQ(w.windowState(), WindowState::Maximized);
     EXPECT_EQ(app().vars.DisplayMode, 0);
     EXPECT_EQ(displayRecord(), textRecord("No", 20));
 }
 
 TEST_F(StartWindowTest, ALargeScreenKeepsTheStartWindowSize) {
-    desktop.setScreenPixels(3840, 2160);  // wider than 32767 twips
+    desktop.display.setScreenPixels(3840, 2160);  // wider than 32767 twips
     startProgram();
     EXPECT_EQ(app().vars.StartWidth, 3840 * Twips);
     EXPECT_EQ(app().vars.StartHeight, 2160 * Twips);
@@ -193,7 +193,7 @@ TEST_F(StartWindowTest, ActivationResetsTheSharedSwitches) {
     startProgram();
     app().vars.OptionSwitch = 3;
     app().vars.StorageKind = 2;
-    desktop.onModal("About1", [](ui::Form& about) { about.Unload(); });
+    desktop.windows.onModal("About1", [](ui::Form& about) { about.Unload(); });
     chooseMenu(start(), "mHA");  // the About box closes: the start window is active again
     EXPECT_EQ(app().vars.OptionSwitch, 0);
     EXPECT_EQ(app().vars.StorageKind, 0);
@@ -203,14 +203,14 @@ TEST_F(StartWindowTest, ButtonsRunTheirMenuItems) {
     Startfrm& w = startProgram();
     runtime().userClick(*w.SSCommand1[8]);
     EXPECT_EQ(app().vars.StorageKind, 1);
-    EXPECT_FALSE(desktop.busy()) << "no window came up to end the wait";
+    EXPECT_FALSE(desktop.display.busy()) << "no window came up to end the wait";
 
     runtime().userClick(*w.SSCommand1[0]);
-    EXPECT_FALSE(desktop.busy());
+    EXPECT_FALSE(desktop.display.busy());
 
     runtime().userClick(*w.SSCommand1[5]);
-    ASSERT_EQ(desktop.shellCalls().size(), 1u);
-    const auto& call = desktop.shellCalls().front();
+    ASSERT_EQ(desktop.shell.calls().size(), 1u);
+    const auto& call = desktop.shell.calls().front();
     EXPECT_EQ(call.verb, "Open");
     EXPECT_EQ(call.file, "https://www.pantrivo.example/");
     EXPECT_EQ(call.parameters, "0");
@@ -218,9 +218,9 @@ TEST_F(StartWindowTest, ButtonsRunTheirMenuItems) {
     EXPECT_EQ(call.showCommand, 0);
     EXPECT_EQ(call.ownerWindow, w.hWnd());
 
-    EXPECT_FALSE(desktop.quitRequested());
+    EXPECT_FALSE(desktop.windows.quitRequested());
     runtime().userClick(*w.SSCommand1[7]);
-    EXPECT_TRUE(desktop.quitRequested());
+    EXPECT_TRUE(desktop.windows.quitRequested());
     EXPECT_TRUE(runtime().ended());
 }
 

@@ -87,7 +87,7 @@ TEST_F(FormWindowTest, APictureThatCannotBeReadShowsNothing) {
     form->background->clearPicture();
     form->Show();
     EXPECT_TRUE(widget<QLabel>("imgBack")->pixmap().isNull());
-    form->background->LoadPicture(WriteBackgroundPicture(folder.path()));
+    ASSERT_TRUE(form->background->LoadPicture(WriteBackgroundPicture(folder.path())));
     EXPECT_FALSE(widget<QLabel>("imgBack")->pixmap().isNull());
 }
 
@@ -187,9 +187,9 @@ TEST_F(FormWindowTest, TheMenuBarMirrorsTheMenusLive) {
 
 TEST_F(FormWindowTest, TextIsMeasuredInTwipsLineByLine) {
     ui::Font font;
-    const TextExtent one = windows.measureText(font, "Pantry");
-    const TextExtent two = windows.measureText(font, "Pantry\r\nshelves and more");
-    const TextExtent widest = windows.measureText(font, "shelves and more");
+    const ui::TextExtent one = windows.measureText(font, "Pantry");
+    const ui::TextExtent two = windows.measureText(font, "Pantry\r\nshelves and more");
+    const ui::TextExtent widest = windows.measureText(font, "shelves and more");
     EXPECT_GT(one.width, 0);
     EXPECT_EQ(one.width % 15, 0);
     EXPECT_EQ(two.width, widest.width);
@@ -198,7 +198,7 @@ TEST_F(FormWindowTest, TextIsMeasuredInTwipsLineByLine) {
 
     form->Show();
     form->note->setAutoSize(true);
-    const TextExtent note = windows.measureText(form->note->font(), form->note->Caption());
+    const ui::TextExtent note = windows.measureText(form->note->font(), form->note->Caption());
     EXPECT_EQ(widget("lblNote")->size(), QSize(note.width / 15, note.height / 15));
 }
 

@@ -41,7 +41,7 @@ TEST(QtServicesTest, MessageBoxesAnswerWithTheButtonPressedAndEscapeMeansCancelO
         {MsgButtons::AbortRetryIgnore, 2, Qt::Key_Return, answer::Retry},
         {MsgButtons::RetryCancel, 1, Qt::Key_Escape, answer::Cancel},
     };
-    QtServices services;
+    QtServices desktop;
     for (const Case& c : cases) {
         QString shownText;
         WhenTheDialogOpens([&](QWidget& box) {
@@ -54,13 +54,13 @@ TEST(QtServicesTest, MessageBoxesAnswerWithTheButtonPressedAndEscapeMeansCancelO
         request.buttons = c.buttons;
         request.defaultButton = c.defaultButton;
         request.icon = MsgIcon::Question;
-        EXPECT_EQ(services.MessageBox(request), c.expected) << int(c.buttons) << " key " << c.key;
+        EXPECT_EQ(desktop.dialogs.MessageBox(request), c.expected) << int(c.buttons) << " key " << c.key;
         EXPECT_EQ(shownText, QString::fromUtf8("Line one\nLine two\nCaf\u00e9"));
     }
 }
 
 TEST(QtServicesTest, TheInputBoxReturnsWhatWasTypedOrNothingOnCancel) {
-    QtServices services;
+    QtServices desktop;
     InputBoxRequest request;
     request.title = "New shelf";
     request.prompt = "Name of the shelf:\rat most 20 letters";
@@ -77,43 +77,43 @@ TEST(QtServicesTest, TheInputBoxReturnsWhatWasTypedOrNothingOnCancel) {
         edit->insert(QString::fromUtf8("Cr\u00e8me \u4e2d"));
         QTest::keyClick(edit, Qt::Key_Return);
     });
-    EXPECT_EQ(services.InputBox(request), "Cr\xE8me ?");
+    EXPECT_EQ(desktop.dialogs.InputBox(request), "Cr\xE8me ?");
     EXPECT_EQ(preset, "Shelf 1") << "the start text is selected, typing replaces it";
     EXPECT_EQ(shownAt, QPoint(100, 200));
 
     WhenTheDialogOpens([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    EXPECT_EQ(services.InputBox(request), "");
+    EXPECT_EQ(desktop.dialogs.InputBox(request), "");
 }
 
 TEST(QtServicesTest, TheBusyPointerIsOneForTheWholeProgram) {
-    QtServices services;
-    services.SetBusyPointer(true);
-    services.SetBusyPointer(true);
+    QtServices desktop;
+    desktop.display.SetBusyPointer(true);
+    desktop.display.SetBusyPointer(true);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    services.SetBusyPointer(false);
+    desktop.display.SetBusyPointer(false);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "one call turns it off, however often it was turned on";
     QGuiApplication::setOverrideCursor(Qt::IBeamCursor);
-    services.SetBusyPointer(false);
+    desktop.display.SetBusyPointer(false);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(QtServicesTest, ScreenAndClockAreTheDesktops) {
-    QtServices services;
+    QtServices desktop;
     const QSize pixels = QGuiApplication::primaryScreen()->geometry().size();
-    EXPECT_EQ(services.Screen().width, pixels.width() * 15);
-    EXPECT_EQ(services.Screen().height, pixels.height() * 15);
+    EXPECT_EQ(desktop.display.Screen().width, pixels.width() * 15);
+    EXPECT_EQ(desktop.display.Screen().height, pixels.height() * 15);
 
     // The local wall-clock fields, read straight off the number.
     const QDateTime before = QDateTime::currentDateTime();
-    const LocalTime now = services.Now();
+    const LocalTime now = desktop.clock.Now();
     const QDateTime asUtc = QDateTime::fromMSecsSinceEpoch(now.count(), Qt::UTC);
     const QDateTime fieldsAsLocal(asUtc.date(), asUtc.time());
     EXPECT_GE(before.msecsTo(fieldsAsLocal), 0);
     EXPECT_LT(before.msecsTo(fieldsAsLocal), 2000);
 
     const auto start = std::chrono::steady_clock::now();
-    services.Sleep(std::chrono::milliseconds(30));
+    desktop.clock.Sleep(std::chrono::milliseconds(30));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(30));
 }
 

@@ -98,7 +98,7 @@ public:
         kindsNote->Move(150, 360, 1860, 900);
 
         background = &add<ui::Image>("imgBack");
-        background->LoadPicture(picture);
+        EXPECT_TRUE(background->LoadPicture(picture)) << "the sample picture";
         background->Move(0, 0, ScaleWidth(), ScaleHeight());
 
         for (ui::CommandButton* b : {ok, cancel, inner}) {
@@ -160,7 +160,7 @@ protected:
     QTemporaryDir folder;
     QtServices services;
     QtWindowSystem windows;
-    Runtime runtime{services, windows, basic::ProgramFolder(folder.path().toStdString())};
+    Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path().toStdString())};
     std::unique_ptr<SampleWindowForm> form;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "platform/tests/ui/sample_form.h"
 #include "platform/ui/keys.h"
 
@@ -98,7 +100,7 @@ TEST_F(FormEventsTest, ModalFormsRunTheirHandlerAndHandBackActivation) {
     SampleForm owner(rt, "Owner");
     owner.Show();
     SampleForm dialog(rt, "Dialog");
-    desk.desktop.onModal("Dialog", [&](Form& f) {
+    desk.desktop.windows.onModal("Dialog", [&](Form& f) {
         EXPECT_EQ(rt.activeForm(), &f);
         rt.userActivated(owner);  // the owner cannot be activated while the dialog is open
         EXPECT_EQ(rt.activeForm(), &f);
@@ -128,9 +130,9 @@ TEST_F(FormEventsTest, QueryUnloadCanKeepAFormAndTheLastFormEndsTheProgram) {
     EXPECT_TRUE(first.isLoaded());
     refuse = false;
     EXPECT_TRUE(first.Unload());
-    EXPECT_FALSE(desk.desktop.quitRequested());
+    EXPECT_FALSE(desk.desktop.windows.quitRequested());
     EXPECT_TRUE(second.Unload());
-    EXPECT_TRUE(desk.desktop.quitRequested());
+    EXPECT_TRUE(desk.desktop.windows.quitRequested());
 }
 
 TEST_F(FormEventsTest, EndUnloadsEveryFormWithoutTheirEvents) {
@@ -151,6 +153,44 @@ TEST_F(FormEventsTest, AForgottenFormLeavesNoDanglingFocus) {
     form.reset();
     EXPECT_EQ(rt.focusedControl(), nullptr);
     EXPECT_EQ(rt.activeForm(), nullptr);
+}
+
+TEST_F(FormEventsTest, AFailingHandlerIsReportedAndTheProgramGoesOn) {
+    SampleForm form(rt);
+    form.Show();
+    form.ok->onClick = [&] {
+        desk.desktop.display.SetBusyPointer(true);
+        form.log.push_back("OK.Click");
+        throw std::runtime_error("disk full");
+    };
+    desk.desktop.dialogs.expectFailure("Sample.OK_Click");
+    rt.userClick(*form.ok);
+    ASSERT_EQ(desk.desktop.dialogs.failures().size(), 1u);
+    EXPECT_EQ(desk.desktop.dialogs.failures()[0].reason, "disk full");
+    EXPECT_FALSE(desk.desktop.display.busy()) << "nothing else would end the wait the failed action began";
+
+    // The window still works, and so does a menu and a key that fail.
+    rt.userClick(*form.cancel);
+    EXPECT_EQ(form.log.back(), "Cancel.Click");
+    form.item->onClick = [] { throw 42; };
+    desk.desktop.dialogs.expectFailure("Sample.mOI_Click");
+    platform::testing::ChooseMenu(rt, form, "mOI");
+    form.setKeyPreview(true);
+    form.onKeyDown = [](int&, int) { throw std::logic_error("bad key"); };
+    desk.desktop.dialogs.expectFailure("Sample.Form_KeyDown");
+    EXPECT_FALSE(rt.userKeyDown(form, keys::F9, 0));
+    EXPECT_EQ(desk.desktop.dialogs.failures()[1].reason, "an error of unknown kind");
+}
+
+TEST_F(FormEventsTest, AFailingUnloadQuestionKeepsTheWindowAndWhatItHolds) {
+    SampleForm form(rt);
+    form.Show();
+    form.onQueryUnload = [](bool&, UnloadMode) { throw std::runtime_error("cannot save"); };
+    desk.desktop.dialogs.expectFailure("Sample.Form_QueryUnload");
+    EXPECT_FALSE(rt.userClose(form));
+    EXPECT_TRUE(form.isLoaded());
+    form.onQueryUnload = nullptr;
+    EXPECT_TRUE(form.Unload());
 }
 
 }  // namespace

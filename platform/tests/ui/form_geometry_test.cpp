@@ -5,7 +5,7 @@
 namespace ui::testing {
 namespace {
 
-constexpr int Twips = platform::TwipsPerPixel;
+constexpr int Twips = ui::TwipsPerPixel;
 
 class FormGeometryTest : public ::testing::Test {
 protected:
@@ -33,7 +33,7 @@ TEST_F(FormGeometryTest, ResizeIsRaisedOnlyForALoadedFormAndARealChange) {
     form.setLeft(100);
     form.setWidth(7000);
     EXPECT_TRUE(form.log.empty());
-    form.sizeFromWindow(8000, 4500);
+    desk.runtime.userResized(form, 8000, 4500);
     EXPECT_EQ(form.log, std::vector<std::string>{"Resize"});
 }
 
@@ -60,16 +60,16 @@ TEST_F(FormGeometryTest, ElasticResizingScalesControlsAndFonts) {
 TEST_F(FormGeometryTest, AutoSizeLabelsFitTheirCaption) {
     form.caption->setCaption("two\rlines, the longer");
     form.caption->setAutoSize(true);
-    const auto extent = desk.desktop.measureText(form.caption->font(), "two\rlines, the longer");
+    const auto extent = desk.desktop.windows.measureText(form.caption->font(), "two\rlines, the longer");
     EXPECT_EQ(form.caption->Width(), extent.width);
     EXPECT_EQ(form.caption->Height(), extent.height);
-    EXPECT_GT(extent.height, desk.desktop.measureText(form.caption->font(), "one").height);
+    EXPECT_GT(extent.height, desk.desktop.windows.measureText(form.caption->font(), "one").height);
 
     // and keep fitting it as it changes; "&" marks an access key and takes no room
     form.caption->setCaption("&Save");
-    EXPECT_EQ(form.caption->Width(), desk.desktop.measureText(form.caption->font(), "Save").width);
+    EXPECT_EQ(form.caption->Width(), desk.desktop.windows.measureText(form.caption->font(), "Save").width);
     form.caption->setFont({"Arial", 16});
-    EXPECT_EQ(form.caption->Height(), desk.desktop.measureText(form.caption->font(), "Save").height);
+    EXPECT_EQ(form.caption->Height(), desk.desktop.windows.measureText(form.caption->font(), "Save").height);
 }
 
 TEST_F(FormGeometryTest, PicturesMustBePictureFiles) {

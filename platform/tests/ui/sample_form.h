@@ -47,7 +47,7 @@ public:
 struct Desk {
     basic::testing::TestFolder folder;
     platform::testing::ScriptedDesktop desktop;
-    platform::Runtime runtime{desktop, desktop, basic::ProgramFolder(folder.path())};
+    platform::Runtime runtime{desktop.services(), desktop.windows, basic::ProgramFolder(folder.path())};
 };
 
 }  // namespace ui::testing

@@ -1,15 +1,9 @@
-#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_dialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QDateTime>
-#include <QDesktopServices>
-#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
-#include <QThread>
-#include <QUrl>
 #include <algorithm>
 #include <vector>
 
@@ -55,16 +49,9 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// A web address or other URL, as opposed to a file's path.
-bool IsUrl(const QString& target) {
-    const QUrl url(target);
-    return url.isValid() && url.scheme().size() > 1;  // not a drive letter
-}
-
 }  // namespace
 
-
-int QtServices::MessageBox(const MessageBoxRequest& request) {
+int QtDialogs::MessageBox(const MessageBoxRequest& request) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(ToQt(request.title));
     box.setTextFormat(Qt::PlainText);
@@ -86,7 +73,7 @@ int QtServices::MessageBox(const MessageBoxRequest& request) {
     return choices[escapeIndex].answer;
 }
 
-std::string QtServices::InputBox(const InputBoxRequest& request) {
+std::string QtDialogs::InputBox(const InputBoxRequest& request) {
     std::optional<QPoint> topLeft;
     if (request.left || request.top)
         topLeft = QPoint(ToPixels(request.left.value_or(0)), ToPixels(request.top.value_or(0)));
@@ -94,50 +81,23 @@ std::string QtServices::InputBox(const InputBoxRequest& request) {
     return typed ? FromQt(*typed) : std::string();
 }
 
-std::optional<ui::OleColor> QtServices::ChooseColor(ui::OleColor initial) {
+std::optional<ui::OleColor> QtDialogs::ChooseColor(ui::OleColor initial) {
     const QColor chosen = QColorDialog::getColor(ToQColor(initial), QApplication::activeWindow());
     if (!chosen.isValid()) return std::nullopt;
     return FromQColor(chosen);
 }
 
-int QtServices::ShellOpen(const ShellOpenRequest& request) {
-    const QString target = ToQt(request.file).trimmed();
-    if (target.isEmpty()) return 2;
-    QUrl url;
-    if (IsUrl(target)) {
-        url = QUrl(target);
-    } else {
-        const QDir base(request.directory.empty() ? QDir::currentPath() : ToQt(request.directory));
-        url = QUrl::fromLocalFile(base.absoluteFilePath(target));
-    }
-    return QDesktopServices::openUrl(url) ? 42 : 2;
+void QtDialogs::ReportFailure(const HandlerFailure& failure) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QStringLiteral("Pantrivo"));
+    box.setIcon(QMessageBox::Critical);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QStringLiteral("The last action could not be finished and was stopped: %1.")
+                    .arg(ToQt(failure.reason)));
+    box.setInformativeText(QStringLiteral("Pantrivo goes on; what was saved before is kept."));
+    box.setDetailedText(QStringLiteral("Failed in %1").arg(ToQt(failure.handler)));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
 }
-
-ScreenSize QtServices::Screen() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return {};
-    const QSize size = screen->geometry().size();
-    return {ToTwips(size.width()), ToTwips(size.height())};
-}
-
-void QtServices::SetBusyPointer(bool busy) {
-    if (busy) {
-        if (!busy_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-    }
-    busy_ = busy;
-}
-
-LocalTime QtServices::Now() {
-    const QDateTime now = QDateTime::currentDateTime();
-    return LocalTime(now.toMSecsSinceEpoch() + static_cast<qint64>(now.offsetFromUtc()) * 1000);
-}
-
-void QtServices::Sleep(std::chrono::milliseconds duration) {
-    if (duration.count() > 0) QThread::msleep(static_cast<unsigned long>(duration.count()));
-}
-
-void QtServices::Beep() { QApplication::beep(); }
 
 }  // namespace platform::qt

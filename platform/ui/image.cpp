@@ -1,35 +1,9 @@
-#include "platform/ui/controls.h"
+#include "platform/ui/image.h"
 
 #include <array>
 #include <fstream>
 
-#include "platform/runtime.h"
-#include "platform/ui/form.h"
-
 namespace ui {
-
-void Label::setAutoSize(bool v) {
-    autoSize_ = v;
-    if (v) fitToCaption();
-}
-
-std::string CaptionAsShown(std::string_view caption) {
-    std::string shown;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] != '&') {
-            shown += caption[i];
-        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
-            shown += '&';
-            ++i;
-        }
-    }
-    return shown;
-}
-
-void Label::fitToCaption() {
-    const auto extent = form().runtime().windows().measureText(font(), CaptionAsShown(Caption()));
-    Move(Left(), Top(), extent.width, extent.height);
-}
 
 bool IsPictureFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

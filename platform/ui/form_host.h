@@ -1,0 +1,46 @@
+#pragma once
+#include <functional>
+#include <string_view>
+
+#include "platform/ui/event_source.h"
+#include "platform/ui/font.h"
+#include "platform/ui/units.h"
+#include "platform/ui/window_types.h"
+
+namespace ui {
+
+class Control;
+class Form;
+class Menu;
+
+// What a form asks of the program that runs it: measures, focus, showing
+// and unloading, and raising its events. The runtime is that program; the
+// forms know it only through this.
+class FormHost {
+public:
+    virtual TextExtent measureText(const Font& font, std::string_view text) = 0;
+    virtual FrameMetrics frameMetrics() const = 0;
+    // Outer size of the form maximised on its screen.
+    virtual TextExtent maximizedSize(const Form& form) = 0;
+
+    virtual Control* focusedControl() const = 0;
+    virtual void setFocus(Control& control) = 0;
+    virtual void setFocus(Form& form) = 0;
+
+    virtual void show(Form& form) = 0;
+    virtual void showModal(Form& form) = 0;
+    virtual void hide(Form& form) = 0;
+    virtual bool unload(Form& form, UnloadMode mode) = 0;
+    virtual void popupMenu(Form& form, Menu& menu) = 0;
+    // The form object is going away.
+    virtual void forget(Form& form) = 0;
+
+    // Runs one event handler. A handler that fails is reported and the
+    // program goes on; returns false then.
+    virtual bool raise(const EventSource& source, const std::function<void()>& handler) = 0;
+
+protected:
+    ~FormHost() = default;
+};
+
+}  // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+#include "platform/ui/control.h"
+
+namespace ui {
+
+// A box the user types text into: one line, or several with MultiLine.
+class TextBox : public Control {
+public:
+    TextBox(Form& f, std::string name, int index, Control* container)
+        : Control(f, ControlKind::TextBox, std::move(name), index, container) {
+        setBackColor(colors::WindowBackground);
+        setForeColor(colors::WindowText);
+    }
+
+    bool canHoldFocus() const override { return true; }
+
+    const std::string& Text() const { return text_; }
+    // Raises Change when the text differs.
+    void setText(const std::string& v);
+    // The most characters the user may type; 0 for no limit.
+    int MaxLength() const { return maxLength_; }
+    void setMaxLength(int v) {
+        maxLength_ = v < 0 ? 0 : v;
+        changed(Property::Style);
+    }
+    bool MultiLine() const { return multiLine_; }
+    void setMultiLine(bool v) {
+        multiLine_ = v;
+        changed(Property::Style);
+    }
+    // A locked box shows its text and lets it be selected, not changed.
+    bool Locked() const { return locked_; }
+    void setLocked(bool v) {
+        locked_ = v;
+        changed(Property::Style);
+    }
+
+    std::function<void()> onChange;
+
+private:
+    std::string text_;
+    int maxLength_ = 0;
+    bool multiLine_ = false;
+    bool locked_ = false;
+};
+
+}  // namespace ui
