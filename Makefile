@@ -2,9 +2,11 @@
 #   make run    build and start the program
 #   make test   build and run every test through CTest
 #   make bench  build and run the benchmarks
+#   make install  build and install under PREFIX (/usr/local), staged under DESTDIR when set
 #   make clean  remove the build folder
 
 BUILD_DIR := build
+PREFIX ?= /usr/local
 
 # The nested CMake-driven make need not announce every folder it enters.
 MAKEFLAGS += --no-print-directory
@@ -18,7 +20,7 @@ else
 CONFIGURE_FLAGS += -DPANTRIVO_WARNINGS_AS_ERRORS=OFF
 endif
 
-.PHONY: all setup configure configure-bench build run test bench clean
+.PHONY: all setup configure configure-bench build run test bench install clean
 
 all: build
 
@@ -49,6 +51,9 @@ test: build
 bench: configure-bench
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 	$(BUILD_DIR)/bench/pantrivo_bench
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD_DIR)

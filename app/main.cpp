@@ -1,6 +1,7 @@
 // Pantrivo: the program starts with its start window and ends when the
 // start window's Exit ends it or the last window closes.
 #include <QApplication>
+#include <QIcon>
 
 #include "platform/program_location.h"
 #include "platform/qt/qt_services.h"
@@ -13,7 +14,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Pantrivo");
     QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
 
-    const auto folder = platform::ChooseProgramFolder(platform::ExecutableFolder(), platform::UserDataFolder());
+    const auto exe = platform::ExecutableFolder();
+    const auto folder = platform::ChooseProgramFolder(exe, platform::UserDataFolder(), platform::InstalledDataFolder(exe));
+    if (const auto icon = platform::ProgramIconFile(exe))
+        QApplication::setWindowIcon(QIcon(QString::fromStdString(icon->string())));
+    QApplication::setDesktopFileName("pantrivo");  // Wayland shows the desktop entry's icon
     platform::qt::QtServices services;
     platform::qt::QtWindowSystem windows;
     platform::Runtime runtime(services.services(), windows, basic::ProgramFolder(folder));

@@ -4,6 +4,11 @@
 
 #include <cstdlib>
 #include <system_error>
+#include <vector>
+
+#ifndef PANTRIVO_DATA_FROM_BIN
+#error "PANTRIVO_DATA_FROM_BIN (the data folder relative to the installed program) is set by the top CMakeLists.txt"
+#endif
 
 namespace platform {
 
@@ -31,20 +36,60 @@ bool IsBundledPicture(const fs::path& file) {
     const std::string name = file.filename().string();
     return file.extension() == ".jpg" && (name.rfind("WP", 0) == 0 || name == "StartEmblem.jpg");
 }
-}  // namespace
 
-fs::path ChooseProgramFolder(const fs::path& executableFolder, const fs::path& userFolder) {
-    if (IsWritableFolder(executableFolder)) return executableFolder;
+bool HoldsBundledPictures(const fs::path& folder) {
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (it->is_regular_file(error) && IsBundledPicture(it->path())) return true;
+    return false;
+}
+
+// Creates the user folder and copies the pictures into it; false when it cannot be written.
+bool PrepareUserFolder(const fs::path& userFolder, const fs::path& pictureFolder) {
     std::error_code error;
     fs::create_directories(userFolder, error);
-    if (!IsWritableFolder(userFolder)) return executableFolder;  // read-only either way: settings simply won't stick
-    for (fs::directory_iterator it(executableFolder, error), end; !error && it != end; it.increment(error)) {
+    if (!IsWritableFolder(userFolder)) return false;
+    for (fs::directory_iterator it(pictureFolder, error), end; !error && it != end; it.increment(error)) {
         if (!it->is_regular_file(error) || !IsBundledPicture(it->path())) continue;
         const fs::path target = userFolder / it->path().filename();
         if (!fs::exists(target, error)) fs::copy_file(it->path(), target, error);
         error.clear();  // a picture that cannot be copied is left out, the rest go on
     }
-    return userFolder;
+    return true;
+}
+}  // namespace
+
+fs::path ChooseProgramFolder(const fs::path& executableFolder, const fs::path& userFolder) {
+    if (IsWritableFolder(executableFolder)) return executableFolder;
+    // Read-only either way: settings simply won't stick.
+    return PrepareUserFolder(userFolder, executableFolder) ? userFolder : executableFolder;
+}
+
+fs::path InstalledDataPath() {
+    return PANTRIVO_DATA_FROM_BIN;
+}
+
+std::optional<fs::path> InstalledDataFolder(const fs::path& executableFolder) {
+    const fs::path folder = (executableFolder / InstalledDataPath()).lexically_normal();
+    if (!HoldsBundledPictures(folder)) return std::nullopt;
+    return folder;
+}
+
+fs::path ChooseProgramFolder(const fs::path& executableFolder, const fs::path& userFolder,
+                             const std::optional<fs::path>& installedDataFolder) {
+    if (!installedDataFolder) return ChooseProgramFolder(executableFolder, userFolder);
+    // Without a user folder the pictures at least still show from the data folder.
+    return PrepareUserFolder(userFolder, *installedDataFolder) ? userFolder : *installedDataFolder;
+}
+
+std::optional<fs::path> ProgramIconFile(const fs::path& executableFolder) {
+    std::vector<fs::path> candidates{executableFolder / "pantrivo.png"};
+    if (const auto data = InstalledDataFolder(executableFolder))
+        candidates.push_back(data->parent_path() / "icons" / "hicolor" / "256x256" / "apps" / "pantrivo.png");
+    std::error_code error;
+    for (const fs::path& file : candidates)
+        if (fs::is_regular_file(file, error)) return file;
+    return std::nullopt;
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <optional>
 
 namespace platform {
 
@@ -15,5 +16,24 @@ std::filesystem::path UserDataFolder();
 // background pictures there so that they lie beside the data as before.
 std::filesystem::path ChooseProgramFolder(const std::filesystem::path& executableFolder,
                                           const std::filesystem::path& userFolder);
+
+// Where an installed program's data folder lies relative to its executable's
+// folder, as the build was set up to install it (e.g. ../share/pantrivo).
+std::filesystem::path InstalledDataPath();
+
+// The data folder the pictures were installed to, when the program runs
+// installed: that folder exists and holds them. Nothing when it runs from its build.
+std::optional<std::filesystem::path> InstalledDataFolder(const std::filesystem::path& executableFolder);
+
+// As above, but an installed program always keeps its files in the per-user
+// folder, even where it could write beside itself (run as root), so the
+// installed tree is never written to. The pictures come from the data folder.
+std::filesystem::path ChooseProgramFolder(const std::filesystem::path& executableFolder,
+                                          const std::filesystem::path& userFolder,
+                                          const std::optional<std::filesystem::path>& installedDataFolder);
+
+// The window icon: painted beside the program in a build, or among the
+// desktop's icons when installed. Nothing when neither is there.
+std::optional<std::filesystem::path> ProgramIconFile(const std::filesystem::path& executableFolder);
 
 }  // namespace platform

@@ -17,6 +17,7 @@ required_packages=(
   libbenchmark-dev
   xvfb
   xauth
+  desktop-file-utils   # the install check validates the desktop entry
   fonts-liberation2
   fonts-dejavu-core
 )

@@ -1,8 +1,11 @@
-// pantrivo_wallpapers <folder>
-// Paints the sixteen background pictures "WP1.jpg" ... "WP16.jpg" and the start
-// window's "StartEmblem.jpg" into the folder. Exits non-zero when any file fails.
+// pantrivo_wallpapers <program folder> <icon folder>
+// Paints the sixteen background pictures "WP1.jpg" ... "WP16.jpg", the start
+// window's "StartEmblem.jpg" and the 256-pixel window icon "pantrivo.png" into
+// the program folder, and the desktop icons into "<icon folder>/<N>x<N>/apps/pantrivo.png".
+// Exits non-zero when any file fails.
 
 #include "emblem.h"
+#include "program_icon.h"
 #include "wallpaper_catalogue.h"
 
 #include <QDir>
@@ -16,9 +19,10 @@ namespace {
 
 constexpr QSize wallpaperSize(800, 600);
 constexpr QSize emblemSize(160, 160);
+constexpr int iconSizes[] = {48, 64, 128, 256};
 
 // Written through a save file, so a failure never leaves a half-written picture.
-bool writeJpeg(const QImage& image, const QString& path)
+bool writeImage(const QImage& image, const QString& path, const char* format)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -26,8 +30,9 @@ bool writeJpeg(const QImage& image, const QString& path)
                      qPrintable(file.errorString()));
         return false;
     }
-    QImageWriter writer(&file, "jpeg");
-    writer.setQuality(90);
+    QImageWriter writer(&file, format);
+    if (qstrcmp(format, "jpeg") == 0)
+        writer.setQuality(90);
     if (!writer.write(image)) {
         std::fprintf(stderr, "pantrivo_wallpapers: cannot encode %s: %s\n", qPrintable(path),
                      qPrintable(writer.errorString()));
@@ -48,8 +53,8 @@ int main(int argc, char* argv[])
 {
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: pantrivo_wallpapers <output folder>\n");
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: pantrivo_wallpapers <program folder> <icon folder>\n");
         return 2;
     }
     if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
@@ -61,10 +66,19 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "pantrivo_wallpapers: cannot create folder %s\n", qPrintable(folder.path()));
         return 1;
     }
+    const QDir iconFolder(arguments.at(2));
 
     bool allWritten = true;
     for (const Wallpaper& wallpaper : wallpaperCatalogue())
-        allWritten = writeJpeg(wallpaper.paint(wallpaperSize), folder.filePath(wallpaper.fileName)) && allWritten;
-    allWritten = writeJpeg(paintStartEmblem(emblemSize), folder.filePath(QStringLiteral("StartEmblem.jpg"))) && allWritten;
+        allWritten = writeImage(wallpaper.paint(wallpaperSize), folder.filePath(wallpaper.fileName), "jpeg") && allWritten;
+    allWritten = writeImage(paintStartEmblem(emblemSize), folder.filePath(QStringLiteral("StartEmblem.jpg")), "jpeg")
+                 && allWritten;
+    allWritten = writeImage(paintProgramIcon(256), folder.filePath(QStringLiteral("pantrivo.png")), "png") && allWritten;
+    for (const int size : iconSizes) {
+        const QString sizeFolder = QStringLiteral("%1x%1/apps").arg(size);
+        allWritten = QDir().mkpath(iconFolder.filePath(sizeFolder))
+                     && writeImage(paintProgramIcon(size), iconFolder.filePath(sizeFolder + QStringLiteral("/pantrivo.png")), "png")
+                     && allWritten;
+    }
     return allWritten ? 0 : 1;
 }
