@@ -22,39 +22,9 @@ About1::About1(Application& app) : ui::Form(app.runtime(), "About1"), app_(app) 
     setMaxButton(false);
     Move(0, 0, 5040, 4230);  // its size beside a start window in smaller screen display
 
-    Image2 = &add<ui::Image>("Image2");
+    design();
+    // The picture lies behind everything and fills the box.
     Image2->Move(0, 0, ScaleWidth(), ScaleHeight());
-
-    Label1 = &add<ui::Label>("Label1");
-    Label1->Move(300, 240, 4000, 1800);
-    Label1->setFont({"Arial", 9, true});
-    Label1->setForeColor(ui::Rgb(0, 0, 128));
-    Label1->setAutoSize(true);
-
-    Label4 = &add<ui::Label>("Label4");
-    Label4->Move(300, 2760, 900, 260);
-    Label4->setCaption("Web Site:");
-    Label4->setFont({"Arial", 9, true});
-
-    Label5 = &add<ui::Label>("Label5");
-    Label5->Move(1200, 2760, 2400, 260);
-    Label5->setCaption(MakerWebSiteName);
-    Label5->setFont({"Arial", 9, true, false, true});
-    Label5->setForeColor(ui::Rgb(0, 0, 255));
-
-    Command1 = &add<ui::CommandButton>("Command1");
-    Command1->Move(3360, 3180, 1260, 420);
-    Command1->setCaption("OK");
-    Command1->setDefault(true);
-    Command1->setCancel(true);
-
-    Label2 = &add<ui::Label>("Label2");  // keeps the desktop's default colour for reference
-    Label2->setVisible(false);
-    Label2->setBackColor(ui::colors::ButtonFace);
-
-    mO = &addMenu("mO", "Opt");
-    mO->setVisible(false);  // only ever a popup
-    mOOK = &mO->add("mOOK", "OK");
 
     onLoad = [this] { Form_Load(); };
     onActivate = [this] { Form_Activate(); };
@@ -65,7 +35,7 @@ About1::About1(Application& app) : ui::Form(app.runtime(), "About1"), app_(app) 
 }
 
 void About1::sizeToStartWindow() {
-    const Startfrm& start = app_.startfrm();
+    const Startfrm& start = app_.window<Startfrm>();
     setHeight(Twips(start.Height() * 0.47));
     setWidth(Twips(start.Width() * 0.42));
 }
@@ -74,14 +44,16 @@ void About1::Form_Load() {
     const auto& vars = app_.vars;
     setElasticResize(vars.DisplayMode != 9);
     sizeToStartWindow();
-    const Startfrm& start = app_.startfrm();
+    const Startfrm& start = app_.window<Startfrm>();
     setLeft(Twips(vars.StartWidth / 2.0 + start.Left() - Width() / 2.0));
     setTop(Twips(vars.StartHeight / 2.0 + start.Top() - Height() / 2.0 + 100));
+    // Short lines: the box is only 0.42 of the start window wide.
     Label1->setCaption(std::string(ProductName) + "\r" + ProductVersion +
-                       "\r\rRecipes, shopping lists, menus and food storage\r"
-                       "for the home kitchen.\r\r"
-                       "Made by the Pantrivo team.\r"
-                       "Tables and print preview: Pantrivo's own components.");
+                       "\r\rFor the home kitchen: recipes,\r"
+                       "shopping lists, menus and\r"
+                       "food storage.\r\r"
+                       "Made by the Pantrivo team, with\r"
+                       "its own tables and print preview.");
     setBackColor(Label2->BackColor());
     const std::string background = vars.MainBackground.isString() ? vars.MainBackground.toText() : std::string();
     const std::string picture = basic::Left(background, 2) == "WP" ? background + ".jpg" : "WP10.jpg";

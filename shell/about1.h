@@ -18,16 +18,17 @@ public:
     void Label5_Click();
     void mOOK_Click();
 
-    ui::Label* Label1 = nullptr;
-    ui::Label* Label2 = nullptr;
-    ui::Label* Label4 = nullptr;
-    ui::Label* Label5 = nullptr;
-    ui::Image* Image2 = nullptr;
-    ui::CommandButton* Command1 = nullptr;
-    ui::Menu* mO = nullptr;
-    ui::Menu* mOOK = nullptr;
+    ui::Image* Image2 = nullptr;            // the background picture, behind everything
+    ui::Label* Label1 = nullptr;            // product, version and maker; as large as its text
+    ui::Label* Label4 = nullptr;            // "Web Site:"
+    ui::Label* Label5 = nullptr;            // the maker's web site, in blue; a click opens it
+    ui::CommandButton* Command1 = nullptr;  // "OK": closes the box, also on Enter and Esc
+    ui::Label* Label2 = nullptr;            // never shown: holds the desktop's button colour for the box
+    ui::Menu* mO = nullptr;                 // the right-click popup (never on a menu bar)
+    ui::Menu* mOOK = nullptr;               // popup > OK
 
 private:
+    void design();
     void sizeToStartWindow();
 
     Application& app_;

@@ -1,24 +1,29 @@
 #include "shell/application.h"
 
-#include "shell/about1.h"
 #include "shell/startfrm.h"
 
 namespace shell {
 
-Application::Application(platform::Runtime& runtime)
-    : runtime_(runtime),
-      startfrm_([this] { return std::make_unique<Startfrm>(*this); }),
-      about1_([this] { return std::make_unique<About1>(*this); }) {}
+Application::Application(platform::Runtime& runtime) : runtime_(runtime) {}
 
 Application::~Application() = default;
 
-Startfrm& Application::startfrm() { return startfrm_.get(); }
-About1& Application::about1() { return about1_.get(); }
+void Application::registerActivity(Activity activity, ActivityRegistration registration) {
+    activities_[activity] = std::move(registration);
+}
 
-void Application::Start() { startfrm().Show(); }
+bool Application::showActivity(Activity activity) {
+    const auto found = activities_.find(activity);
+    if (found == activities_.end() || !found->second.show) return false;
+    found->second.show();
+    return true;
+}
 
-bool Application::ShowActivity(Activity) { return false; }
+bool Application::isActivityOpen(Activity activity) const {
+    const auto found = activities_.find(activity);
+    return found != activities_.end() && found->second.isOpen && found->second.isOpen();
+}
 
-bool Application::isFoodStorageOpen() const { return false; }
+void Application::Start() { window<Startfrm>().Show(); }
 
 }  // namespace shell

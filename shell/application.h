@@ -1,18 +1,18 @@
 #pragma once
+#include <map>
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
+
 #include "platform/runtime.h"
+#include "shell/activity.h"
 #include "shell/module_state.h"
-#include "shell/window_slot.h"
 
 namespace shell {
 
-class Startfrm;
-class About1;
-
-// The activities the start window opens, each in a window of its own.
-enum class Activity { RecipeFile, FoodGuide, MeasurementGuide, MenuPlanner, ShoppingList, FoodStorage };
-
-// One running program: the desktop it runs on, the shared variables and its
-// windows. Every test makes its own on its own folder.
+// One running program: the desktop it runs on, the shared variables, its
+// windows and the activities the subsystems registered. Every test makes its
+// own on its own folder.
 class Application {
 public:
     explicit Application(platform::Runtime& runtime);
@@ -21,27 +21,55 @@ public:
     Application& operator=(const Application&) = delete;
 
     platform::Runtime& runtime() { return runtime_; }
+    const basic::ProgramFolder& folder() const { return runtime_.folder(); }
     platform::Dialogs& dialogs() { return runtime_.services().dialogs; }
     platform::Clock& clock() { return runtime_.services().clock; }
     platform::DesktopShell& desktopShell() { return runtime_.services().shell; }
     platform::Display& display() { return runtime_.services().display; }
-    const basic::ProgramFolder& folder() const { return runtime_.folder(); }
+
+    // The variables the windows of several subsystems share.
     ModuleState vars;
 
-    Startfrm& startfrm();
-    About1& about1();
+    // The one window of its class, made on first use with this application;
+    // a window that was unloaded is made afresh the next time.
+    template <class Window>
+    Window& window() {
+        auto& slot = windows_[typeid(Window)];
+        if (!slot || slot->wasUnloaded()) slot = std::make_unique<Window>(*this);
+        return static_cast<Window&>(*slot);
+    }
+    // The window of its class when it is loaded, else nullptr.
+    template <class Window>
+    Window* loadedWindow() const {
+        const auto found = windows_.find(typeid(Window));
+        if (found == windows_.end() || !found->second->isLoaded()) return nullptr;
+        return static_cast<Window*>(found->second.get());
+    }
+
+    // A subsystem's own variables, one object of each type per program,
+    // made (value-initialised) on first use.
+    template <class State>
+    State& state() {
+        auto& slot = states_[typeid(State)];
+        if (!slot) slot = std::make_shared<State>();
+        return *static_cast<State*>(slot.get());
+    }
+
+    // A subsystem makes its activity reachable from the start window.
+    void registerActivity(Activity activity, ActivityRegistration registration);
+    // Shows an activity's window; false when no subsystem registered it.
+    bool showActivity(Activity activity);
+    bool isActivityOpen(Activity activity) const;
 
     // Creates and shows the start window.
     void Start();
-    // Shows an activity window (without blocking); false when this build
-    // has no such window yet.
-    bool ShowActivity(Activity activity);
-    bool isFoodStorageOpen() const;
 
 private:
     platform::Runtime& runtime_;
-    WindowSlot<Startfrm> startfrm_;
-    WindowSlot<About1> about1_;
+    std::map<Activity, ActivityRegistration> activities_;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> states_;
+    // Declared last: windows go first, while everything they use is still there.
+    std::unordered_map<std::type_index, std::unique_ptr<ui::Form>> windows_;
 };
 
 }  // namespace shell

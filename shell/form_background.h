@@ -15,22 +15,13 @@ bool IsPictureValue(const basic::Variant& value);
 // A background value taken as a colour; nothing when it is not a usable one.
 std::optional<ui::OleColor> ColorValueOf(const basic::Variant& value);
 
-// How one window applies the program-wide background.
+// How one window applies the program-wide background. Each window keeps
+// its own row beside its code.
 struct FormBackgroundRow {
     bool sizePictureOnLoad;
     bool sizePictureOnActivate;
     bool trimValue;  // trailing blanks removed from the value first
 };
-
-namespace background_rows {
-inline constexpr FormBackgroundRow Foodg{true, true, false};
-inline constexpr FormBackgroundRow Convform{true, true, false};
-inline constexpr FormBackgroundRow Shoplist{true, true, false};
-inline constexpr FormBackgroundRow Zcalandar{true, true, false};
-inline constexpr FormBackgroundRow Form24{false, true, false};
-inline constexpr FormBackgroundRow Form5{true, true, false};
-inline constexpr FormBackgroundRow Backup1{false, false, true};
-}  // namespace background_rows
 
 // The program-wide background on one window: the colour, or the picture
 // stretched over the window behind every other control.

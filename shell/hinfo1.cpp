@@ -46,7 +46,7 @@ void ShowColorConflict(Application& app) {
 void AskFamilyName(Application& app) {
     auto& vars = app.vars;
     // A record that cannot be read proposes no name.
-    vars.FamilyName = settings::ReadText(app.folder(), settings::FamilyNameRecord).value_or("");
+    vars.FamilyName = settings::ReadShownText(app.folder(), settings::FamilyNameRecord).value_or("");
     EndWait(app);
 
     std::string answer = app.dialogs().InputBox({"Family Name",

@@ -6,7 +6,10 @@
 
 namespace shell {
 
-// The variables every window shares. They start empty or zero with each program.
+// The variables the windows of several subsystems share: the start window's
+// and the hand-over values between windows. They start empty or zero with
+// each program. A subsystem keeps variables of its own in its own state
+// (Application::state).
 struct ModuleState {
     // 9: smaller screen display (12000 by 9000 twips); 0: full screen display.
     std::int16_t DisplayMode = 0;

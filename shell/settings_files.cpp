@@ -2,6 +2,7 @@
 
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/records.h"
+#include "platform/basic/text.h"
 
 namespace shell::settings {
 
@@ -23,6 +24,12 @@ std::optional<std::string> ReadText(const basic::ProgramFolder& folder, RecordRe
     const auto record = ReadRecord(folder, ref);
     if (!record) return std::nullopt;
     return basic::DecodeRecordString(*record);
+}
+
+std::optional<std::string> ReadShownText(const basic::ProgramFolder& folder, RecordRef ref) {
+    auto text = ReadText(folder, ref);
+    if (text) *text = basic::RemoveControlCharacters(*text);
+    return text;
 }
 
 bool WriteText(const basic::ProgramFolder& folder, RecordRef ref, std::string_view text) {

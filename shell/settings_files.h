@@ -97,6 +97,9 @@ inline constexpr std::array<RecordMapEntry, 31> RecordMap{{
 // a record past the end of the file, or never written, reads as the empty
 // value. Opening a missing file creates it, empty.
 [[nodiscard]] std::optional<std::string> ReadText(const basic::ProgramFolder& folder, RecordRef ref);
+// A text to show in a caption or a box: a damaged record's NUL bytes and
+// other control characters are left out.
+[[nodiscard]] std::optional<std::string> ReadShownText(const basic::ProgramFolder& folder, RecordRef ref);
 [[nodiscard]] bool WriteText(const basic::ProgramFolder& folder, RecordRef ref, std::string_view text);
 [[nodiscard]] std::optional<std::int16_t> ReadInteger(const basic::ProgramFolder& folder, RecordRef ref);
 [[nodiscard]] bool WriteInteger(const basic::ProgramFolder& folder, RecordRef ref, std::int16_t value);

@@ -32,95 +32,10 @@ Startfrm::Startfrm(Application& app) : ui::Form(app.runtime(), "Startfrm"), app_
     setBorderStyle(ui::BorderStyle::FixedSingle);
     Move(0, 0, SmallerWidth, SmallerHeight);
     setBackColor(ui::colors::PureBlue);
-    designControls();
-    designMenus();
-    wireEvents();
-}
-
-void Startfrm::designControls() {
-    Label1 = &add<ui::Label>("Label1");  // keeps the desktop's default colour for reference
-    Label1->setVisible(false);
-    Label1->setBackColor(ui::colors::ButtonFace);
-
-    Panel3D7 = &add<ui::Panel>("Panel3D7");
-    Panel3D7->Move(2300, 1540, 7400, 5160);
-    Panel3D7->setVisible(false);  // shown once centred, at activation
-
-    const ui::OleColor titleBlue = ui::Rgb(0, 0, 160);
-    Image2 = &add<ui::Image>("Image2", -1, Panel3D7);
-    Image2->Move(500, 240, 1050, 1050);
+    design();
     // Without its picture the panel still shows the title and the buttons.
     static_cast<void>(Image2->LoadPicture(app_.folder().Resolve("StartEmblem.jpg")));
-
-    Label3 = &add<ui::Label>("Label3", -1, Panel3D7);
-    Label3->Move(1800, 200, 5100, 780);
-    Label3->setCaption(ProductName);
-    Label3->setFont({"Arial", 30, true});
-    Label3->setForeColor(titleBlue);
-    Label3->setTransparent(true);
-
-    Label2 = &add<ui::Label>("Label2", -1, Panel3D7);
-    Label2->Move(1830, 960, 5000, 420);
-    Label2->setCaption(ProductVersion);
-    Label2->setFont({"Arial", 14, true});
-    Label2->setForeColor(titleBlue);
-    Label2->setTransparent(true);
-
-    static constexpr std::array<const char*, 9> captions{
-        "&Recipe File",  "&Food Guide", "Food &Meas. Guide",  "Menu &Planner",      "&Shopping List Maker",
-        "&Web Site",     "&Help",       "E&xit",              "&Emergency Storage",
-    };
-    // index: column and row on the panel
-    static constexpr std::array<std::array<int, 2>, 9> cells{{
-        {0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {1, 2}, {0, 2}, {2, 2}, {2, 1},
-    }};
-    static constexpr std::array<int, 3> lefts{500, 2800, 5100};
-    static constexpr std::array<int, 3> tops{1553, 2723, 3878};
-    for (int i = 0; i < 9; ++i) {
-        auto& button = add<ui::CommandButton>("SSCommand1", i, Panel3D7);
-        button.Move(lefts[cells[i][0]], tops[cells[i][1]], 1800, 885);
-        button.setCaption(captions[i]);
-        button.setFont({"Arial", 9, true});
-        button.setTabIndex(i + 1);
-        SSCommand1[i] = &button;
-    }
-
-    Command1 = &add<ui::CommandButton>("Command1");  // off screen: takes the focus at activation
-    Command1->Move(-100, -104, 90, 90);
-    Command1->setTabIndex(0);
-}
-
-void Startfrm::designMenus() {
-    mO = &addMenu("mO", "&Options");
-    mOBC = &mO->add("mOBC", "&Background Color");
-    mOP = &mO->add("mOP", "&Program Display");
-    mOPF = &mOP->add("mOPF", "&Full Screen Display");
-    mOPS = &mOP->add("mOPS", "&Smaller Screen Display");
-    mO->addSeparator();
-    mON = &mO->add("mON", "&Family Name");
-    mO->addSeparator();
-    mOe = &mO->add("mOe", "E&xit");
-
-    mR = &addMenu("mR", "&Recipe Files");
-    mRF = &mR->add("mRF", "&Recipe File");
-    mR->addSeparator();
-    mRFG = &mR->add("mRFG", "&Food Guide");
-    mR->addSeparator();
-    mRC = &mR->add("mRC", "Food &Measurement Guide");
-    mR->addSeparator();
-    mRMenu = &mR->add("mRMenu", "Menu &Planner");
-    mR->addSeparator();
-    mRS = &mR->add("mRS", "&Shopping List Maker");
-    mR->addSeparator();
-    mREmerg = &mR->add("mREmerg", "&Emergency Storage");
-
-    mH = &addMenu("mH", "&Help");
-    mHCont = &mH->add("mHCont", "&Help Contents");
-    mHI = &mH->add("mHI", "&Program Overview");
-    mH->addSeparator();
-    mHA = &mH->add("mHA", "&About Pantrivo");
-    mH->addSeparator();
-    mHWeb = &mH->add("mHWeb", std::string("&") + MakerWebSiteName);
+    wireEvents();
 }
 
 void Startfrm::wireEvents() {
@@ -193,7 +108,7 @@ void Startfrm::Fm1a() {
 
 void Startfrm::LoadFamilyName() {
     app_.vars.FamilyName.clear();
-    if (auto name = settings::ReadText(app_.folder(), settings::FamilyNameRecord)) app_.vars.FamilyName = *name;
+    if (auto name = settings::ReadShownText(app_.folder(), settings::FamilyNameRecord)) app_.vars.FamilyName = *name;
     updateCaption();
     ApplyStartBackground();
 }
@@ -216,7 +131,7 @@ void Startfrm::Form_Activate() {
     centrePanel();
     if (auto color = ColorValueOf(vars.MainBackground)) setBackColor(*color);
     vars.OptionSwitch = 0;
-    if (!app_.isFoodStorageOpen()) vars.StorageKind = 0;
+    if (!app_.isActivityOpen(Activity::FoodStorage)) vars.StorageKind = 0;
     static_cast<void>(app_.folder().MakeCurrent());  // as at loading
     Command1->SetFocus();
     app_.runtime().doEvents();
@@ -275,7 +190,7 @@ void Startfrm::mOe_Click() { app_.runtime().end(); }
 void Startfrm::openActivity(Activity activity) {
     // An activity window ends the busy pointer when it is on screen; where
     // there is none, nothing else would.
-    if (!app_.ShowActivity(activity)) EndWait(app_);
+    if (!app_.showActivity(activity)) EndWait(app_);
 }
 
 void Startfrm::mRF_Click() { openActivity(Activity::RecipeFile); }
@@ -293,7 +208,7 @@ void Startfrm::mREmerg_Click() {
 void Startfrm::mHCont_Click() {}
 void Startfrm::mHI_Click() {}
 
-void Startfrm::mHA_Click() { app_.about1().ShowModal(); }
+void Startfrm::mHA_Click() { app_.window<About1>().ShowModal(); }
 
 void Startfrm::mHWeb_Click() {
     EndWait(app_);
@@ -301,21 +216,22 @@ void Startfrm::mHWeb_Click() {
 }
 
 void Startfrm::SSCommand1_Click(int index) {
-    if (index <= 4) {
+    // The five buttons up to the shopping list open a window: busy until it shows.
+    if (index <= ShoppingListButton) {
         BeginWait(app_);
     } else {
         EndWait(app_);
     }
     switch (index) {
-        case 0: mRF_Click(); break;
-        case 1: mRFG_Click(); break;
-        case 2: mRC_Click(); break;
-        case 3: mRMenu_Click(); break;
-        case 4: mRS_Click(); break;
-        case 5: mHWeb_Click(); break;
-        case 6: mHCont_Click(); break;
-        case 7: mOe_Click(); break;
-        case 8: mREmerg_Click(); break;
+        case RecipeFileButton: mRF_Click(); break;
+        case FoodGuideButton: mRFG_Click(); break;
+        case MeasurementGuideButton: mRC_Click(); break;
+        case MenuPlannerButton: mRMenu_Click(); break;
+        case ShoppingListButton: mRS_Click(); break;
+        case WebSiteButton: mHWeb_Click(); break;
+        case HelpButton: mHCont_Click(); break;
+        case ExitButton: mOe_Click(); break;
+        case EmergencyStorageButton: mREmerg_Click(); break;
         default: break;
     }
 }

@@ -34,7 +34,7 @@ protected:
 
 TEST_F(StartWindowOnScreen, ShowsCaptionButtonsAndMenus) {
     app.Start();
-    QWidget* window = windows.windowOf(app.startfrm());
+    QWidget* window = windows.windowOf(app.window<shell::Startfrm>());
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Pantrivo");
@@ -53,7 +53,7 @@ TEST_F(StartWindowOnScreen, ShowsCaptionButtonsAndMenus) {
     EXPECT_EQ(menus, (QStringList{"&Options", "&Recipe Files", "&Help"}));
 
     QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
-    const QImage shot = windows.grab(app.startfrm());
+    const QImage shot = windows.grab(app.window<shell::Startfrm>());
     ASSERT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(QString(PANTRIVO_SCREENSHOT_DIR) + "/start-window.png"));
 

@@ -107,4 +107,14 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
                       [](char x, char y) { return UpperChar(x) == UpperChar(y); });
 }
 
+std::string RemoveControlCharacters(std::string_view s) {
+    std::string kept;
+    kept.reserve(s.size());
+    for (const char c : s) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 32 && byte != 127) kept += c;
+    }
+    return kept;
+}
+
 }  // namespace basic

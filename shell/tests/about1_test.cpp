@@ -35,6 +35,22 @@ TEST_F(AboutBoxTest, SitsOverTheMaximisedStartWindow) {
     });
 }
 
+TEST_F(AboutBoxTest, TheTextFitsInsideTheBoxInBothDisplays) {
+    for (const bool smaller : {false, true}) {
+        if (smaller) writeFile("GColor3.Fil", std::string(34 * 20, '\0') + textRecord("Yes", 20));
+        restart();
+        startProgram();
+        openAbout([&](About1& about) {
+            const auto extent = desktop.windows.measureText(about.Label1->font(), about.Label1->Caption());
+            EXPECT_EQ(about.Label1->Width(), extent.width) << "as large as its text";
+            EXPECT_EQ(about.Label1->Height(), extent.height);
+            EXPECT_LE(about.Label1->Left() + about.Label1->Width(), about.ScaleWidth()) << smaller;
+            EXPECT_LE(about.Label1->Top() + about.Label1->Height(), about.Label4->Top()) << smaller;
+            about.Unload();
+        });
+    }
+}
+
 TEST_F(AboutBoxTest, SmallerScreenDisplayKeepsTheDesign) {
     writeFile("GColor3.Fil", std::string(34 * 20, '\0') + textRecord("Yes", 20));
     startProgram();

@@ -13,6 +13,11 @@ using platform::answer::Yes;
 
 const std::string HINV3 = "HINV3.Fil";
 
+// The ways the windows apply the background.
+constexpr FormBackgroundRow SizedAtLoadAndActivation{true, true, false};
+constexpr FormBackgroundRow SizedAtActivationOnly{false, true, false};
+constexpr FormBackgroundRow TrimmedNeverSized{false, false, true};
+
 // An activity window as far as the background goes: a designed colour and a picture control.
 class SampleWindow : public ui::Form {
 public:
@@ -40,7 +45,7 @@ protected:
 TEST_F(BackgroundTest, NoSettingGivesPureBlueEverywhere) {
     Startfrm& w = startProgram();
     EXPECT_EQ(w.BackColor(), ui::colors::PureBlue);
-    SampleWindow sample(app(), background_rows::Foodg);
+    SampleWindow sample(app(), SizedAtLoadAndActivation);
     sample.Show();
     EXPECT_EQ(sample.BackColor(), ui::colors::PureBlue);
     EXPECT_FALSE(sample.picture.Visible());
@@ -73,7 +78,7 @@ TEST_F(BackgroundTest, AChosenColourIsStoredAsANumber) {
     EXPECT_EQ(backgroundRecord(), std::string("\x03\x00\xFF\x00\x00\x00\x00\x00\x00\x00", 10));
     EXPECT_EQ(w.BackColor(), ui::colors::PureRed);
 
-    SampleWindow sample(app(), background_rows::Shoplist);
+    SampleWindow sample(app(), SizedAtLoadAndActivation);
     sample.Show();
     EXPECT_EQ(sample.BackColor(), ui::colors::PureRed);
 }
@@ -126,7 +131,7 @@ TEST_F(BackgroundTest, APictureValueCoversActivityWindows) {
     Startfrm& w = startProgram();
     EXPECT_EQ(w.BackColor(), ui::colors::PureBlue) << "the start window keeps its colour";
 
-    SampleWindow sample(app(), background_rows::Foodg);
+    SampleWindow sample(app(), SizedAtLoadAndActivation);
     sample.Show();
     EXPECT_EQ(sample.BackColor(), SampleWindow::DesignedColor);
     EXPECT_EQ(sample.picture.picture().filename(), "WP3.jpg") << "found without regard to case";
@@ -146,7 +151,7 @@ TEST_F(BackgroundTest, APictureValueCoversActivityWindows) {
 TEST_F(BackgroundTest, AMissingPictureKeepsTheDesignedColour) {
     storeBackground(std::string("\x08\x00\x03\x00" "WP7", 7));
     startProgram();
-    SampleWindow sample(app(), background_rows::Form24);
+    SampleWindow sample(app(), SizedAtActivationOnly);
     sample.Show();
     EXPECT_EQ(sample.BackColor(), SampleWindow::DesignedColor);
     EXPECT_TRUE(sample.picture.picture().empty());
@@ -156,7 +161,7 @@ TEST_F(BackgroundTest, TheBackupDialogTrimsTheValue) {
     writePicture("WP2.jpg");
     storeBackground(std::string("\x08\x00\x05\x00" "WP2  ", 9));
     startProgram();
-    SampleWindow trimmed(app(), background_rows::Backup1);
+    SampleWindow trimmed(app(), TrimmedNeverSized);
     trimmed.Show();
     EXPECT_EQ(trimmed.picture.picture().filename(), "WP2.jpg");
 }

@@ -27,7 +27,7 @@ protected:
 
     Application& app() { return *app_; }
     platform::Runtime& runtime() { return *runtime_; }
-    Startfrm& start() { return app_->startfrm(); }
+    Startfrm& start() { return app_->window<Startfrm>(); }
     Startfrm& startProgram() {
         app_->Start();
         return start();

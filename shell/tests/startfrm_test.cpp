@@ -189,6 +189,29 @@ TEST_F(StartWindowTest, TheCaptionCarriesTheFamilyName) {
     EXPECT_EQ(app().vars.FamilyName, "Mortensen-Whitfield");
 }
 
+TEST_F(StartWindowTest, ADamagedFamilyNameRecordShowsNoControlCharacters) {
+    struct Case {
+        const char* description;
+        std::string record;
+        std::string shown;
+    };
+    const Case cases[] = {
+        // The length says 15, the file ends after 5 letters: the rest reads as NUL bytes.
+        {"truncated", std::string("\x0F\x00Smith", 7), "Smith"},
+        {"control characters inside", std::string("\x09\x00" "Ann\x00\x07\x1F\x7F" "ie", 11), "Annie"},
+    };
+    for (const Case& c : cases) {
+        writeFile("HINVNAME.FIL", c.record);
+        restart();
+        Startfrm& w = startProgram();
+        EXPECT_EQ(w.Caption(), c.shown + " Pantrivo") << c.description;
+        desktop.dialogs.expectInput("Family Name", std::nullopt);
+        desktop.dialogs.expectMessage("Family Name", platform::answer::No);
+        chooseMenu(w, "mON");
+        EXPECT_EQ(desktop.dialogs.inputs().back().defaultText, c.shown) << "the box proposes the clean name";
+    }
+}
+
 TEST_F(StartWindowTest, ActivationResetsTheSharedSwitches) {
     startProgram();
     app().vars.OptionSwitch = 3;

@@ -89,6 +89,12 @@ TEST(TextTest, InStrFindsOneBasedPositions) {
     EXPECT_EQ(InStr("Flour", "flour"), 0);
 }
 
+TEST(TextTest, RemoveControlCharactersKeepsEveryPrintableCharacter) {
+    EXPECT_EQ(RemoveControlCharacters(std::string("a\0b\r\nc\x7F\x1F", 9)), "abc");
+    EXPECT_EQ(RemoveControlCharacters("Caf\xE9 \x80 \x81"), "Caf\xE9 \x80 \x81") << "Windows-1252's upper half stays";
+    EXPECT_EQ(RemoveControlCharacters(""), "");
+}
+
 TEST(TextTest, SpaceStringAndEqualsNoCase) {
     EXPECT_EQ(Space(3), "   ");
     EXPECT_EQ(Space(-1), "");

@@ -155,6 +155,25 @@ TEST_F(FormEventsTest, AForgottenFormLeavesNoDanglingFocus) {
     EXPECT_EQ(rt.activeForm(), nullptr);
 }
 
+TEST_F(FormEventsTest, ATextBoxRaisesChangeForEveryNewTextButNotWhenLocked) {
+    SampleForm form(rt);
+    auto& box = form.add<TextBox>("Text1");
+    form.Show();
+    std::vector<std::string> changes;
+    box.onChange = [&] { changes.push_back(box.Text()); };
+    rt.userEdited(box, "1 1/2");
+    rt.userEdited(box, "1 1/2");  // the same text again: no change
+    box.setText("2");
+    box.setLocked(true);
+    rt.userEdited(box, "3");
+    box.setLocked(false);
+    box.setEnabled(false);
+    rt.userEdited(box, "4");
+    EXPECT_EQ(changes, (Log{"1 1/2", "2"}));
+    EXPECT_EQ(box.Text(), "2");
+    EXPECT_TRUE(box.canHoldFocus());
+}
+
 TEST_F(FormEventsTest, AFailingHandlerIsReportedAndTheProgramGoesOn) {
     SampleForm form(rt);
     form.Show();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/tests/ui/sample_form.h"
 
 namespace ui::testing {
@@ -70,6 +72,23 @@ TEST_F(FormGeometryTest, AutoSizeLabelsFitTheirCaption) {
     EXPECT_EQ(form.caption->Width(), desk.desktop.windows.measureText(form.caption->font(), "Save").width);
     form.caption->setFont({"Arial", 16});
     EXPECT_EQ(form.caption->Height(), desk.desktop.windows.measureText(form.caption->font(), "Save").height);
+}
+
+TEST_F(FormGeometryTest, AnAutoSizeLabelKeepsFittingItsCaptionWhenTheWindowScales) {
+    form.Move(0, 0, 6000 + 120, 4000 + 405 + 60 + 300);
+    form.caption->Move(300, 240, 4000, 1800);
+    form.caption->setFont({"Arial", 9, true});
+    form.caption->setCaption("Pantry\rshelves and more");
+    form.caption->setAutoSize(true);
+    form.Show();
+    form.setElasticResize(true);
+    for (const double scale : {1.28, 1.3, 0.8}) {
+        form.Move(0, 0, static_cast<int>(6000 * scale) + 120, static_cast<int>(4000 * scale) + 405 + 60 + 300);
+        const auto extent = desk.desktop.windows.measureText(form.caption->font(), "Pantry\rshelves and more");
+        EXPECT_EQ(form.caption->Width(), extent.width) << scale;
+        EXPECT_EQ(form.caption->Height(), extent.height) << scale;
+        EXPECT_EQ(form.caption->Left(), static_cast<int>(std::lround(300 * scale))) << "it moves with the window";
+    }
 }
 
 TEST_F(FormGeometryTest, PicturesMustBePictureFiles) {

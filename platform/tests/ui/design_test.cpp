@@ -1,0 +1,100 @@
+#include "platform/ui/design.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "platform/tests/ui/sample_form.h"
+
+namespace ui::testing {
+namespace {
+
+using namespace ui::design;
+
+class DesignTest : public ::testing::Test {
+protected:
+    Desk desk;
+    Form form{desk.runtime, "Pantry"};
+};
+
+TEST_F(DesignTest, ControlsAreBuiltInTheirContainersWithTheirProperties) {
+    const Font bold{"Arial", 12, true};
+    const ControlRow rows[] = {
+        {.kind = ControlKind::Panel, .name = "Shelf", .index = 2, .rect = {100, 200, 3000, 2000}},
+        {.kind = ControlKind::Label, .name = "Title", .parent = "Shelf", .parentIndex = 2, .rect = {10, 20, 900, 300},
+         .caption = "&Spices", .font = bold, .foreColor = Rgb(1, 2, 3), .flags = Transparent},
+        {.kind = ControlKind::CommandButton, .name = "Go", .index = 0, .parent = "Shelf", .parentIndex = 2,
+         .caption = "&Go", .tabIndex = 4, .flags = DefaultButton | Disabled},
+        {.kind = ControlKind::CommandButton, .name = "Go", .index = 1, .caption = "&Stop",
+         .backColor = colors::White, .flags = CancelButton | Hidden},
+        {.kind = ControlKind::TextBox, .name = "Amount", .rect = {0, 0, 1200, 300}},
+        {.kind = ControlKind::Label, .name = "Fit", .caption = "four", .font = bold, .flags = AutoSize},
+    };
+    Build(form, rows);
+
+    Panel* shelf = nullptr;
+    std::array<CommandButton*, 2> go{};
+    Label* title = nullptr;
+    Bind(form, shelf, "Shelf", 2);
+    Bind(form, go, "Go");
+    Bind(form, title, "Title");
+    EXPECT_EQ(title->container(), shelf);
+    EXPECT_EQ(title->Left(), 10);
+    EXPECT_EQ(title->Height(), 300);
+    EXPECT_EQ(title->Caption(), "&Spices");
+    EXPECT_EQ(title->font(), bold);
+    EXPECT_EQ(title->ForeColor(), Rgb(1, 2, 3));
+    EXPECT_TRUE(title->Transparent());
+    EXPECT_EQ(go[0]->container(), shelf);
+    EXPECT_TRUE(go[0]->Default());
+    EXPECT_FALSE(go[0]->Enabled());
+    EXPECT_EQ(go[0]->TabIndex(), 4);
+    EXPECT_TRUE(go[1]->Cancel());
+    EXPECT_FALSE(go[1]->Visible());
+    EXPECT_EQ(go[1]->BackColor(), colors::White);
+    EXPECT_EQ(go[1]->container(), nullptr);
+    EXPECT_EQ(form.control<TextBox>("Amount").Width(), 1200);
+    const auto& fit = form.control<Label>("Fit");
+    EXPECT_EQ(fit.Width(), desk.desktop.windows.measureText(bold, "four").width) << "AutoSize after the font";
+}
+
+TEST_F(DesignTest, MenusFollowTheirParentsInOrder) {
+    const MenuRow rows[] = {
+        {"mF", nullptr, "&File"},
+        {"mFO", "mF", "&Open"},
+        {"", "mF", "-"},
+        {"mFR", "mF", "&Recent"},
+        {"mFRI", "mFR", "&1", 0, Checked},
+        {"mP", nullptr, "Popup", -1, Hidden},
+        {"mPX", "mP", "Gone", -1, Disabled},
+    };
+    Build(form, {}, rows);
+    ASSERT_EQ(form.menus().size(), 2u);
+    const Menu& file = *form.menus()[0];
+    ASSERT_EQ(file.items().size(), 3u);
+    EXPECT_TRUE(file.items()[1]->isSeparator());
+    EXPECT_TRUE(form.menu("mFRI", 0).Checked());
+    EXPECT_EQ(form.menu("mFRI", 0).parent(), &form.menu("mFR"));
+    EXPECT_FALSE(form.menu("mP").Visible());
+    EXPECT_FALSE(form.menu("mPX").Enabled());
+    EXPECT_TRUE(form.hasMenuBar()) << "the hidden popup leaves the File menu on the bar";
+}
+
+TEST_F(DesignTest, MistakesInTheDesignAreFoundAtOnce) {
+    const ControlRow orphan[] = {{.kind = ControlKind::Label, .name = "Lost", .parent = "Later"}};
+    EXPECT_THROW(Build(form, orphan), std::logic_error);
+    const ControlRow noModel[] = {{.kind = ControlKind::Shape, .name = "Line1"}};
+    EXPECT_THROW(Build(form, noModel), std::logic_error);
+    const MenuRow lostItem[] = {{"mX", "mNone", "X"}};
+    EXPECT_THROW(Build(form, {}, lostItem), std::logic_error);
+
+    const ControlRow label[] = {{.kind = ControlKind::Label, .name = "Label1"}};
+    Build(form, label);
+    CommandButton* wrongKind = nullptr;
+    EXPECT_THROW(Bind(form, wrongKind, "Label1"), std::logic_error);
+    Menu* missing = nullptr;
+    EXPECT_THROW(Bind(form, missing, "mNone"), std::logic_error);
+}
+
+}  // namespace
+}  // namespace ui::testing

@@ -1,0 +1,82 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <span>
+
+#include "platform/ui/color.h"
+#include "platform/ui/control.h"
+#include "platform/ui/font.h"
+#include "platform/ui/form.h"
+
+// A window's controls and menus written down as tables, the way a form
+// designer keeps them, and built in one call. The window's code then only
+// binds its members and events.
+namespace ui::design {
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// What a designer switches on or off besides place, caption, font and colours.
+enum Flags : unsigned {
+    None = 0,
+    Hidden = 1u << 0,
+    Disabled = 1u << 1,
+    DefaultButton = 1u << 2,  // Enter presses it
+    CancelButton = 1u << 3,   // Esc presses it
+    Transparent = 1u << 4,    // a label without a background of its own
+    AutoSize = 1u << 5,       // a label as large as its caption
+    WordWrap = 1u << 6,
+    Checked = 1u << 7,  // a menu item's check mark
+};
+
+// One control: kind, name (and index in its control array), the container
+// it lies in (a panel or frame of the same form; none for the form itself),
+// its rectangle in twips in that container, caption, font, colours, tab order.
+struct ControlRow {
+    ControlKind kind;
+    const char* name;
+    int index = -1;
+    const char* parent = nullptr;
+    int parentIndex = -1;
+    Rect rect{};
+    const char* caption = "";
+    std::optional<Font> font{};
+    std::optional<OleColor> foreColor{};
+    std::optional<OleColor> backColor{};
+    int tabIndex = 0;
+    unsigned flags = None;
+};
+
+// One menu or menu item, below its parent menu (none for a menu of the menu
+// bar), in order. A caption of "-" makes a separator line.
+struct MenuRow {
+    const char* name;
+    const char* parent = nullptr;
+    const char* caption = "";
+    int index = -1;
+    unsigned flags = None;
+};
+
+// Adds the controls and menus to the form, in the order of the rows. A row
+// naming a container that comes later, or a kind without a model, is a fault
+// of the design and throws std::logic_error.
+void Build(Form& form, std::span<const ControlRow> controls, std::span<const MenuRow> menus = {});
+
+// Points a window's members at what the tables built.
+template <class T>
+void Bind(const Form& form, T*& member, const char* name, int index = -1) {
+    member = &form.control<T>(name, index);
+}
+template <class T, std::size_t N>
+void Bind(const Form& form, std::array<T*, N>& members, const char* name) {
+    for (std::size_t i = 0; i < N; ++i) members[i] = &form.control<T>(name, static_cast<int>(i));
+}
+inline void Bind(const Form& form, Menu*& member, const char* name, int index = -1) {
+    member = &form.menu(name, index);
+}
+
+}  // namespace ui::design
