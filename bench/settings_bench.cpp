@@ -9,7 +9,10 @@ namespace {
 void BM_SettingsRead(benchmark::State& state) {
     basic::testing::TestFolder folder;
     const basic::ProgramFolder programFolder(folder.path());
-    shell::settings::WriteText(programFolder, shell::settings::DisplayModeRecord, "Yes");
+    if (!shell::settings::WriteText(programFolder, shell::settings::DisplayModeRecord, "Yes")) {
+        state.SkipWithError("cannot write the settings file");
+        return;
+    }
     for (auto _ : state) benchmark::DoNotOptimize(shell::settings::ReadText(programFolder, shell::settings::DisplayModeRecord));
 }
 BENCHMARK(BM_SettingsRead);
