@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <vector>
 
 #include "platform/qt/form_window.h"
 #include "platform/qt/key_router.h"
@@ -37,9 +38,24 @@ FormWindow& QtWindowSystem::ensureWindow(ui::Form& form) {
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
     if (FormWindow* window = windowFor(form)) return *window;
-    auto* window = new FormWindow(*runtime_, form);
+    auto* window = new FormWindow(*runtime_, form, [](const QMargins&) {});
     windows_[&form] = window;
     return *window;
+}
+
+void QtWindowSystem::frameMeasured(const QMargins& margins) {
+    ui::FrameMetrics measured = frame_;
+    measured.left = ToTwips(margins.left());
+    measured.top = ToTwips(margins.top());
+    measured.right = ToTwips(margins.right());
+    measured.bottom = ToTwips(margins.bottom());
+    if (measured == frame_) return;
+    frame_ = measured;
+    std::vector<QPointer<FormWindow>> shown;
+    for (auto& [form, window] : windows_) shown.push_back(window);
+    for (const QPointer<FormWindow>& window : shown)
+        if (window && window->form()) window->reapplyGeometry();
+    if (runtime_) runtime_->frameChanged();
 }
 
 void QtWindowSystem::showForm(ui::Form& form) {

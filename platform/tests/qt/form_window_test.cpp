@@ -4,11 +4,15 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPointer>
+#include <QResizeEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "sample_window.h"
 
@@ -44,7 +48,7 @@ TEST_F(FormWindowTest, ControlsSitAtTheirTwipsGeometryInTheirContainers) {
         {"cmdCancel", {304, 192, 72, 25}, "client"},     {"pnlShelves", {16, 40, 200, 100}, "client"},
         {"lblNote", {8, 6, 100, 32}, "pnlShelves"},      {"cmdInner", {8, 64, 80, 25}, "pnlShelves"},
         {"fraKinds", {232, 40, 144, 100}, "client"},     {"lblKinds", {10, 24, 124, 60}, "fraKinds"},
-        {"imgBack", {0, 0, 392, 249}, "client"},
+        {"txtShelf", {16, 152, 200, 22}, "client"},      {"imgBack", {0, 0, 392, 249}, "client"},
     };
     for (const Case& c : cases) {
         QWidget* w = widget(c.name);
@@ -70,6 +74,9 @@ TEST_F(FormWindowTest, EachKindShowsAsItsWidgetWithItsCaption) {
     ASSERT_NE(widget<QLabel>("imgBack"), nullptr);
     EXPECT_FALSE(widget<QLabel>("imgBack")->pixmap().isNull());
     EXPECT_TRUE(widget<QLabel>("imgBack")->hasScaledContents());
+    ASSERT_NE(widget<QLineEdit>("txtShelf"), nullptr);
+    EXPECT_EQ(widget<QLineEdit>("txtShelf")->text(), "Top shelf");
+    EXPECT_TRUE(widget("txtShelf")->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(FormWindowTest, PicturesLieBelowTheControlsAddedBeforeThem) {
@@ -142,14 +149,54 @@ TEST_F(FormWindowTest, TheWindowFollowsTheFormsSizeAndState) {
     EXPECT_FALSE(window()->isMaximized());
 }
 
+// Stands for a window manager that keeps the size the user dragged to for a
+// few more events, ignoring the program's requests meanwhile.
+class StubbornDesktop : public QObject {
+public:
+    StubbornDesktop(QWidget& window, QSize dragged, int refusals)
+        : window_(&window), dragged_(dragged), refusals_(refusals) {}
+    bool done() const { return refusals_ == 0; }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Resize || refusals_ == 0) return false;
+        if (static_cast<QResizeEvent*>(event)->size() == dragged_) return false;
+        --refusals_;
+        QTimer::singleShot(0, window_, [window = window_, size = dragged_] { window->resize(size); });
+        return false;
+    }
+
+private:
+    QPointer<QWidget> window_;
+    QSize dragged_;
+    int refusals_;
+};
+
 TEST_F(FormWindowTest, AFixedBorderUndoesAResizeByHand) {
     form->setBorderStyle(ui::BorderStyle::FixedSingle);
     form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+    EXPECT_TRUE(window()->windowFlags() & Qt::WindowMaximizeButtonHint) << "it still maximises";
     const QSize designed = window()->size();
     form->log.clear();
-    window()->resize(designed + QSize(120, 80));  // as a desktop's resize would
+
+    const QSize dragged = designed + QSize(120, 80);
+    StubbornDesktop desktop(*window(), dragged, 3);
+    window()->installEventFilter(&desktop);
+    window()->resize(dragged);  // the user drags the border
+    EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.done() && window()->size() == designed; }, 3000))
+        << "the form's size wins once the desktop gives in";
+    QTest::qWait(150);
     EXPECT_EQ(window()->size(), designed);
+    EXPECT_EQ(form->Width(), 6000);
+    EXPECT_EQ(form->Height(), 4500);
     EXPECT_TRUE(form->log.empty()) << "no Resize for a size that did not stick";
+    window()->removeEventFilter(&desktop);
+
+    // The size changes by maximising, and comes back by restoring.
+    form->setWindowState(ui::WindowState::Maximized);
+    EXPECT_TRUE(window()->isMaximized());
+    EXPECT_GT(window()->width(), designed.width());
+    form->setWindowState(ui::WindowState::Normal);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window()->size() == designed; }, 3000));
 }
 
 TEST_F(FormWindowTest, TheMenuBarMirrorsTheMenusLive) {
