@@ -38,7 +38,7 @@ FormWindow& QtWindowSystem::ensureWindow(ui::Form& form) {
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
     if (FormWindow* window = windowFor(form)) return *window;
-    auto* window = new FormWindow(*runtime_, form, [](const QMargins&) {});
+    auto* window = new FormWindow(*runtime_, form, [this](const QMargins& margins) { frameMeasured(margins); });
     windows_[&form] = window;
     return *window;
 }

@@ -91,6 +91,16 @@ void WindowPlacement::applyGeometry() {
     applying_ = wasApplying;
 }
 
+// The frame around this window: the desktop's own once the window is on the
+// screen, the one assumed until then.
+QMargins WindowPlacement::frameMargins() const {
+    if (form_->borderStyle() == ui::BorderStyle::None) return {};
+    QWindow* handle = window_.windowHandle();
+    if (window_.isVisible() && handle && handle->isExposed()) return handle->frameMargins();
+    const ui::FrameMetrics metrics = frame();
+    return {ToPixels(metrics.left), ToPixels(metrics.top), ToPixels(metrics.right), ToPixels(metrics.bottom)};
+}
+
 // Without a window manager nothing would maximise the window: it is given the
 // screen's free area itself, before the desktop is asked to maximise it.
 void WindowPlacement::applyMaximizedGeometry() {
@@ -99,12 +109,8 @@ void WindowPlacement::applyMaximizedGeometry() {
     const bool wasApplying = std::exchange(applying_, true);
     window_.setMinimumSize(0, 0);
     window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // Geometry is the inside of the frame.
-    const ui::FrameMetrics metrics = frame();
-    const bool framed = form_->borderStyle() != ui::BorderStyle::None;
-    const QPoint inside = where->availableGeometry().topLeft() +
-                          (framed ? QPoint(ToPixels(metrics.left), ToPixels(metrics.top)) : QPoint());
-    const QRect wanted(inside, clientSizeFor(form_->Width(), form_->Height()));
+    // The outer window fills the free area; geometry is the inside of the frame.
+    const QRect wanted = where->availableGeometry().marginsRemoved(frameMargins());
     if (!window_.isMaximized() || window_.geometry() == maximizedGeometry_) {
         window_.setGeometry(wanted);
         maximizedGeometry_ = wanted;
@@ -188,10 +194,13 @@ void WindowPlacement::restoreFormSize() {
 // The desktop tells the frame only once the window is on the screen; a
 // maximised window's frame is no measure of the others'.
 void WindowPlacement::checkFrame() {
-    if (!form_ || form_->borderStyle() == ui::BorderStyle::None || form_->windowState() != ui::WindowState::Normal)
-        return;
+    if (!form_ || form_->borderStyle() == ui::BorderStyle::None) return;
     QWindow* handle = window_.windowHandle();
     if (!window_.isVisible() || !handle || !handle->isExposed()) return;
+    // A window maximised by no window manager fills the free area with its real frame.
+    if (form_->windowState() == ui::WindowState::Maximized && window_.geometry() == maximizedGeometry_)
+        applyMaximizedGeometry();
+    if (form_->windowState() != ui::WindowState::Normal) return;
     const QMargins margins = handle->frameMargins();
     if (measuredFrame_ == margins) return;
     measuredFrame_ = margins;

@@ -49,6 +49,7 @@ public:
 private:
     QSize clientSizeFor(int outerWidth, int outerHeight) const;
     ui::FrameMetrics frame() const;
+    QMargins frameMargins() const;
     void applyMaximizedGeometry();
     void reportState();
     void reportSize(const QSize& clientSize);

@@ -287,8 +287,11 @@ TEST_F(FormInputTest, F10OpensTheFirstMenuThatCanOpen) {
 TEST_F(FormInputTest, TheUsersResizeAndStateReachTheModel) {
     showAndActivate();
     window()->resize(500, 300);
-    EXPECT_EQ(form->Width(), 500 * 15 + 120);
-    EXPECT_EQ(form->Height(), 300 * 15 + 465);
+    // The outer size, with the frame the desktop really draws.
+    const QSize outer = window()->frameGeometry().size();
+    EXPECT_EQ(outer, QSize(504, 304)) << "the offscreen desktop's frame is 2 pixels wide";
+    EXPECT_EQ(form->Width(), outer.width() * 15);
+    EXPECT_EQ(form->Height(), outer.height() * 15);
     EXPECT_EQ(form->ScaleHeight(), 280 * 15);
     EXPECT_EQ(form->log, Log{"Resize"});
 
@@ -296,7 +299,7 @@ TEST_F(FormInputTest, TheUsersResizeAndStateReachTheModel) {
     EXPECT_EQ(form->windowState(), ui::WindowState::Maximized);
     window()->showNormal();
     EXPECT_EQ(form->windowState(), ui::WindowState::Normal);
-    EXPECT_EQ(form->Width(), 500 * 15 + 120);
+    EXPECT_EQ(form->Width(), outer.width() * 15);
 }
 
 TEST_F(FormInputTest, TheCloseBoxAsksTheFormWhichMayRefuse) {

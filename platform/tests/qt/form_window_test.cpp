@@ -13,27 +13,69 @@
 #include <QResizeEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <QScreen>
 
 #include "sample_window.h"
 
 namespace platform::qt::testing {
 namespace {
 
-using FormWindowTest = QtFormTest;
+class FormWindowTest : public QtFormTest {
+protected:
+    // Shown and on the screen, where the window learns the desktop's frame.
+    void showOnScreen() {
+        form->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+    }
+};
 
 QMenuBar* MenuBarOf(QWidget* window) { return static_cast<QMainWindow*>(window)->menuBar(); }
 
 TEST_F(FormWindowTest, ShowingAFormOpensATopLevelWindowWithItsCaption) {
     EXPECT_EQ(window(), nullptr);
-    form->Show();
+    showOnScreen();
     ASSERT_NE(window(), nullptr);
     EXPECT_TRUE(window()->isWindow());
     EXPECT_TRUE(window()->isVisible());
     EXPECT_EQ(window()->windowTitle(), QString::fromUtf8("Caf\u00e9 sample"));
-    EXPECT_EQ(window()->pos(), QPoint(80, 60));
-    // Outer 6000 x 4500 twips less the frame: the menu bar and the client area.
-    EXPECT_EQ(window()->size(), QSize(392, 269));
-    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->size(), QSize(392, 249));
+    // Position and size are the outer ones, frame included: 6000 x 4500 twips.
+    EXPECT_EQ(window()->frameGeometry(), QRect(80, 60, 400, 300));
+    // Inside the offscreen desktop's 2-pixel frame: the menu bar and the client area.
+    EXPECT_EQ(window()->size(), QSize(396, 296));
+    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->size(), QSize(396, 276));
+}
+
+TEST_F(FormWindowTest, TheDesktopsRealFrameReplacesTheAssumedOne) {
+    const ui::FrameMetrics assumed;
+    EXPECT_EQ(windows.frameMetrics(), assumed) << "until a window is on the screen";
+    runtime.load(*form);
+    form->log.clear();
+    showOnScreen();
+    const QMargins real = window()->windowHandle()->frameMargins();
+    const ui::FrameMetrics measured = windows.frameMetrics();
+    EXPECT_EQ(measured.left, real.left() * 15);
+    EXPECT_EQ(measured.top, real.top() * 15);
+    EXPECT_EQ(measured.right, real.right() * 15);
+    EXPECT_EQ(measured.bottom, real.bottom() * 15);
+    EXPECT_EQ(measured.menuBar, assumed.menuBar);
+    EXPECT_NE(measured, assumed);
+    EXPECT_EQ(std::count(form->log.begin(), form->log.end(), "Resize"), 1) << "the inside changed";
+    EXPECT_EQ(form->ScaleWidth(), 396 * 15);
+
+    // A window shown later takes the real frame at once.
+    SampleWindowForm second(runtime, WriteBackgroundPicture(folder.path()));
+    second.Move(0, 0, 4500, 3000);
+    second.Show();
+    QWidget* secondWindow = windows.windowOf(second);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(secondWindow));
+    EXPECT_EQ(secondWindow->frameGeometry().size(), QSize(300, 200));
+    EXPECT_EQ(windows.frameMetrics(), measured);
+
+    // Maximised, the outer window fills the screen's free area.
+    second.setWindowState(ui::WindowState::Maximized);
+    EXPECT_EQ(secondWindow->frameGeometry(), secondWindow->screen()->availableGeometry());
+    second.Unload();
 }
 
 TEST_F(FormWindowTest, ControlsSitAtTheirTwipsGeometryInTheirContainers) {
@@ -136,10 +178,10 @@ TEST_F(FormWindowTest, PropertyChangesInTheModelReachTheWidgetsAtOnce) {
 }
 
 TEST_F(FormWindowTest, TheWindowFollowsTheFormsSizeAndState) {
-    form->Show();
+    showOnScreen();
     form->log.clear();
     form->Move(0, 0, 7620, 5400);
-    EXPECT_EQ(window()->size(), QSize(500, 329));
+    EXPECT_EQ(window()->frameGeometry(), QRect(0, 0, 508, 360));
     EXPECT_EQ(form->Width(), 7620) << "the window's own resize is no user resize";
     EXPECT_EQ(form->log, std::vector<std::string>{"Resize"});
 
@@ -200,7 +242,7 @@ TEST_F(FormWindowTest, AFixedBorderUndoesAResizeByHand) {
 }
 
 TEST_F(FormWindowTest, TheMenuBarMirrorsTheMenusLive) {
-    form->Show();
+    showOnScreen();
     QMenuBar* bar = MenuBarOf(window());
     ASSERT_TRUE(bar->isVisible());
     ASSERT_EQ(bar->actions().size(), 2);
@@ -229,7 +271,7 @@ TEST_F(FormWindowTest, TheMenuBarMirrorsTheMenusLive) {
     form->file->setVisible(false);
     form->view->setVisible(false);
     EXPECT_FALSE(bar->isVisible()) << "no visible menu, no menu bar";
-    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->height(), 269);
+    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->height(), 296);
 }
 
 TEST_F(FormWindowTest, TextIsMeasuredInTwipsLineByLine) {
@@ -250,7 +292,7 @@ TEST_F(FormWindowTest, TextIsMeasuredInTwipsLineByLine) {
 }
 
 TEST_F(FormWindowTest, TheScreenshotShowsTheFinishedWindow) {
-    form->Show();
+    showOnScreen();
     QCoreApplication::processEvents();
     const QImage shot = windows.grab(*form);
     ASSERT_FALSE(shot.isNull());
