@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -289,6 +290,52 @@ TEST_F(FormWindowTest, TextIsMeasuredInTwipsLineByLine) {
     form->note->setAutoSize(true);
     const ui::TextExtent note = windows.measureText(form->note->font(), form->note->Caption());
     EXPECT_EQ(widget("lblNote")->size(), QSize(note.width / 15, note.height / 15));
+}
+
+// Where ink falls when the text is drawn without any clipping.
+QRect InkOf(const QString& text, const QFont& font) {
+    QImage canvas(2000, 1000, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, canvas.width(), canvas.height()), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(canvas.pixel(x, y)) != 0) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST_F(FormWindowTest, AnAutoSizedLabelHasRoomForEveryLineAndLetterItDraws) {
+    const char* caption =
+        "Pantrivo\r4.5\r\rRecipes, shopping lists, menus and food storage\rfor the home kitchen.\r\r"
+        "Made by the Pantrivo team.\rTables and print preview: Pantrivo's own components.";
+    struct Case {
+        const char* name;
+        double size;
+        bool bold;
+        bool italic;
+    };
+    const Case cases[] = {
+        {"Arial", 8.25, false, false}, {"Arial", 9, true, false},          {"Arial", 10.75, true, false},
+        {"Arial", 12, false, true},    {"Times New Roman", 11.25, false, true}, {"Arial", 30, true, false},
+    };
+    showOnScreen();
+    form->note->setAutoSize(true);
+    form->note->setCaption(caption);
+    for (const Case& c : cases) {
+        form->note->setFont({c.name, c.size, c.bold, c.italic});
+        auto* label = widget<QLabel>("lblNote");
+        const QString what = QStringLiteral("%1 %2%3%4").arg(c.name).arg(c.size).arg(c.bold ? " bold" : "").arg(c.italic ? " italic" : "");
+        EXPECT_TRUE(QRect(QPoint(), label->size()).contains(QRect(QPoint(), label->sizeHint())))
+            << what.toStdString() << ": the label's own layout needs " << label->sizeHint().width() << "x"
+            << label->sizeHint().height() << ", has " << label->width() << "x" << label->height();
+        const QRect ink = InkOf(label->text(), label->font());
+        EXPECT_TRUE(QRect(QPoint(), label->size()).contains(ink))
+            << what.toStdString() << ": ink reaches " << ink.right() << "," << ink.bottom();
+    }
 }
 
 TEST_F(FormWindowTest, TheScreenshotShowsTheFinishedWindow) {
