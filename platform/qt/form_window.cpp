@@ -1,59 +1,30 @@
 #include "platform/qt/form_window.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
-#include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
-#include "platform/qt/control_widgets.h"
 #include "platform/qt/key_codes.h"
 #include "platform/qt/qt_style.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/views/view_table.h"
 #include "platform/runtime.h"
-#include "platform/ui/keys.h"
+#include "platform/ui/caption.h"
 
 namespace platform::qt {
 
-namespace {
-
-int ModelButtonOf(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton: return ui::mouse::Left;
-        case Qt::RightButton: return ui::mouse::Right;
-        case Qt::MiddleButton: return ui::mouse::Middle;
-        default: return 0;
-    }
-}
-
-ui::WindowState ModelStateOf(Qt::WindowStates states) {
-    if (states & Qt::WindowMinimized) return ui::WindowState::Minimized;
-    if (states & Qt::WindowMaximized) return ui::WindowState::Maximized;
-    return ui::WindowState::Normal;
-}
-
-Qt::WindowState QtStateOf(ui::WindowState state) {
-    switch (state) {
-        case ui::WindowState::Minimized: return Qt::WindowMinimized;
-        case ui::WindowState::Maximized: return Qt::WindowMaximized;
-        case ui::WindowState::Normal: break;
-    }
-    return Qt::WindowNoState;
-}
-
-}  // namespace
-
-FormWindow::FormWindow(Runtime& runtime, ui::Form& form)
+FormWindow::FormWindow(Runtime& runtime, ui::Form& form, WindowPlacement::FrameReport reportFrame)
     : runtime_(runtime),
       form_(&form),
+      placement_(*this, form, runtime, std::move(reportFrame)),
       menus_([this](ui::Menu& menu) { menuOpened(menu); }, [this](ui::Menu& item) { menuChosen(item); }) {
     setObjectName(ToQt(form.name()));
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -64,11 +35,11 @@ FormWindow::FormWindow(Runtime& runtime, ui::Form& form)
     setCentralWidget(client_);
     buildMenuBar();
     buildControls();
+    applyAccessKeys();
     applyCaption();
     applyBackColor();
     client_->setFont(ToQFont(form_->font()));
-    applyState();
-    applyGeometry();
+    placement_.applyState();
     form.setObserver(this);
 }
 
@@ -77,17 +48,21 @@ FormWindow::~FormWindow() = default;
 void FormWindow::detach() {
     if (form_ && form_->observer() == this) form_->setObserver(nullptr);
     form_ = nullptr;
+    placement_.detach();
+    for (auto& [control, view] : views_) view->detach();
     if (openPopup_) openPopup_->close();
     hideFromModel();
     deleteLater();
 }
 
 void FormWindow::showFromModel() {
-    setWindowState(QtStateOf(form_->windowState()));
+    setWindowState(placement_.wantedState());
     // The control the program gave the focus before the window showed keeps it.
     if (ui::Control* focused = runtime_.focusedControl(); focused && &focused->form() == form_)
         focusControl(*focused);
     show();
+    // The frame is known once the window is on the screen.
+    if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
     raise();
     activateWindow();
 }
@@ -97,38 +72,20 @@ void FormWindow::hideFromModel() {
     if (modalLoop_) modalLoop_->quit();
 }
 
-ui::FrameMetrics FormWindow::frame() const { return runtime_.frameMetrics(); }
-
-bool FormWindow::fixedBorder() const {
-    const auto border = form_->borderStyle();
-    return border == ui::BorderStyle::FixedSingle || border == ui::BorderStyle::FixedDialog;
-}
-
-// A fixed border keeps the size the program gives it. One with a maximise
-// button is not pinned to it, since desktops offer no maximising for a pinned
-// window; a resize by hand is undone instead.
-bool FormWindow::fixedSize() const { return fixedBorder() && !form_->MaxButton(); }
-
-// The window's outer size holds the frame and title bar of the form's border.
-QSize FormWindow::clientSizeFor(int outerWidth, int outerHeight) const {
-    if (form_->borderStyle() != ui::BorderStyle::None) {
-        const ui::FrameMetrics metrics = frame();
-        outerWidth -= metrics.left + metrics.right;
-        outerHeight -= metrics.top + metrics.bottom;
-    }
-    return {std::max(0, ToPixels(outerWidth)), std::max(0, ToPixels(outerHeight))};
-}
-
+// A dialog has a dialog's frame: a close box at most, kept above the window
+// it was opened from.
 void FormWindow::applyFlags() {
-    Qt::WindowFlags flags = Qt::Window;
-    if (form_->borderStyle() == ui::BorderStyle::None) {
+    const auto border = form_->borderStyle();
+    Qt::WindowFlags flags = border == ui::BorderStyle::FixedDialog ? Qt::Dialog : Qt::Window;
+    if (border == ui::BorderStyle::None) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         if (form_->ControlBox()) {
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-            if (form_->MinButton()) flags |= Qt::WindowMinimizeButtonHint;
-            if (form_->MaxButton() && !fixedSize()) flags |= Qt::WindowMaximizeButtonHint;
+            const bool dialog = border == ui::BorderStyle::FixedDialog;
+            if (form_->MinButton() && !dialog) flags |= Qt::WindowMinimizeButtonHint;
+            if (form_->MaxButton() && !placement_.fixedSize()) flags |= Qt::WindowMaximizeButtonHint;
         }
     }
     setWindowFlags(flags);
@@ -138,50 +95,12 @@ void FormWindow::applyCaption() { setWindowTitle(AsWindowTitle(ToQt(form_->Capti
 
 void FormWindow::applyBackColor() { ApplyColors(*client_, form_->BackColor(), ui::colors::WindowText, true); }
 
-void FormWindow::applyGeometry() {
-    if (form_->windowState() == ui::WindowState::Maximized) {
-        applyMaximizedGeometry();
-        return;
-    }
-    // The desktop places minimised windows itself.
-    if (form_->windowState() != ui::WindowState::Normal) return;
-    const bool wasApplying = std::exchange(applying_, true);
-    move(ToPixels(form_->Left()), ToPixels(form_->Top()));
-    const QSize client = clientSizeFor(form_->Width(), form_->Height());
-    if (fixedSize()) setFixedSize(client);
-    else resize(client);
-    applying_ = wasApplying;
-}
-
-// Without a window manager nothing would maximise the window: it is given the
-// screen's free area itself, before the desktop is asked to maximise it.
-void FormWindow::applyMaximizedGeometry() {
-    QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!where) return;
-    const bool wasApplying = std::exchange(applying_, true);
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    if (!isMaximized())
-        setGeometry(QRect(where->availableGeometry().topLeft(), clientSizeFor(form_->Width(), form_->Height())));
-    applying_ = wasApplying;
-}
-
-void FormWindow::applyState() {
-    const bool wasApplying = std::exchange(applying_, true);
-    const Qt::WindowState wanted = QtStateOf(form_->windowState());
-    if (wanted == Qt::WindowMaximized) applyGeometry();
-    if (ModelStateOf(windowState()) != form_->windowState())
-        setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | wanted);
-    applying_ = wasApplying;
-    if (wanted != Qt::WindowMaximized) applyGeometry();
-}
-
 void FormWindow::buildMenuBar() {
     if (form_->menus().empty()) return;
     QMenuBar* bar = menuBar();
     menus_.fillMenuBar(*bar, form_->menus());
     // The model counts the menu bar as one fixed height of the window.
-    bar->setFixedHeight(ToPixels(frame().menuBar));
+    bar->setFixedHeight(ToPixels(runtime_.frameMetrics().menuBar));
     applyMenuBarVisibility();
 }
 
@@ -193,34 +112,38 @@ void FormWindow::applyMenuBarVisibility() {
     layout()->activate();
 }
 
+// Alt and a menu title's letter open that menu: a control whose caption marks
+// the same letter gives up its shortcut, keeping its underline.
+void FormWindow::applyAccessKeys() {
+    QString taken;
+    for (const auto& menu : form_->menus()) {
+        const char key = ui::AccessKeyOf(menu->Caption());
+        if (menu->Visible() && key != 0) taken += ToQt(std::string(1, key)).toLower();
+    }
+    for (auto& [control, view] : views_) view->setKeysTakenByMenus(taken);
+}
+
 void FormWindow::buildControls() {
-    for (const auto& control : form_->controls()) createWidget(*control);
+    for (const auto& control : form_->controls()) createView(*control);
     // Pictures are backgrounds: below their siblings, in their own order.
     for (auto it = form_->controls().rbegin(); it != form_->controls().rend(); ++it) {
-        if ((*it)->kind() != ui::ControlKind::Image) continue;
-        if (QWidget* widget = widgetOf(**it)) widget->lower();
+        const auto found = views_.find(it->get());
+        if (found != views_.end() && found->second->isBackground()) found->second->widget().lower();
     }
     orderTabs();
 }
 
-QWidget* FormWindow::createWidget(ui::Control& control) {
+ControlView* FormWindow::createView(ui::Control& control) {
     QWidget* parent = client_;
     if (control.container()) {
         parent = widgetOf(*control.container());
         if (!parent) return nullptr;  // inside a container that is not shown
     }
-    QWidget* widget = CreateControlWidget(control, *parent);
-    if (!widget) return nullptr;
-    widgets_[&control] = widget;
-    controls_[widget] = &control;
-    widget->installEventFilter(this);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        ui::Control* clicked = &control;
-        connect(button, &QAbstractButton::clicked, this, [this, clicked] {
-            if (form_) runtime_.userClick(*clicked);
-        });
-    }
-    return widget;
+    std::unique_ptr<ControlView> view = MakeControlView(runtime_, control, *parent);
+    if (!view) return nullptr;
+    ControlView* made = view.get();
+    views_[&control] = std::move(view);
+    return made;
 }
 
 void FormWindow::orderTabs() {
@@ -236,8 +159,8 @@ void FormWindow::orderTabs() {
 }
 
 QWidget* FormWindow::widgetOf(const ui::Control& control) const {
-    const auto found = widgets_.find(&control);
-    return found == widgets_.end() ? nullptr : found->second;
+    const auto found = views_.find(&control);
+    return found == views_.end() ? nullptr : &found->second->widget();
 }
 
 void FormWindow::focusControl(ui::Control& control) {
@@ -265,31 +188,47 @@ ui::Menu* FormWindow::popup(ui::Menu& menu) {
     return form_ && chosen ? mirror.itemOf(chosen) : nullptr;
 }
 
+bool FormWindow::openMenuBar() {
+    auto* bar = qobject_cast<QMenuBar*>(menuWidget());
+    if (!form_ || !bar || !bar->isVisible()) return false;
+    for (QAction* action : bar->actions()) {
+        if (!action->isVisible() || !action->isEnabled() || action->isSeparator()) continue;
+        bar->setActiveAction(action);
+        return true;
+    }
+    return false;
+}
+
 // --- the model's changes
 
 void FormWindow::formChanged(ui::Form&, ui::Property what) {
     switch (what) {
         case ui::Property::Caption: applyCaption(); break;
-        case ui::Property::Geometry: applyGeometry(); break;
-        case ui::Property::WindowState: applyState(); break;
+        case ui::Property::Geometry: placement_.applyGeometry(); break;
+        case ui::Property::WindowState: placement_.applyState(); break;
         case ui::Property::BackColor: applyBackColor(); break;
         default: break;  // showing and hiding come through the window system
     }
 }
 
 void FormWindow::controlChanged(ui::Control& control, ui::Property what) {
-    if (QWidget* widget = widgetOf(control)) {
-        ApplyControlProperty(control, *widget, what);
+    if (const auto found = views_.find(&control); found != views_.end()) {
+        found->second->apply(what);
         return;
     }
     // A control added after the window was built shows from its first change on.
-    if (QWidget* widget = createWidget(control); widget && control.kind() == ui::ControlKind::Image) widget->lower();
+    ControlView* view = createView(control);
+    if (!view) return;
+    if (view->isBackground()) view->widget().lower();
+    applyAccessKeys();
 }
 
 void FormWindow::menuChanged(ui::Menu& menu) {
     menus_.update(menu);
     if (popupMenus_) popupMenus_->update(menu);
-    if (!menu.parent()) applyMenuBarVisibility();
+    if (menu.parent()) return;
+    applyMenuBarVisibility();
+    applyAccessKeys();
 }
 
 // --- the user's input
@@ -312,103 +251,50 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     if (form_) runtime_.userClose(*form_);
 }
 
+void FormWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    placement_.checkFrame();
+}
+
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (!form_ || applying_) return;
-    reportState();
-    if (!form_ || applying_) return;
-    // A fixed border changes size only by maximising and restoring: a
-    // normal window the desktop resized gets the form's size back.
-    if (fixedBorder() && form_->windowState() == ui::WindowState::Normal) {
-        if (event->size() != clientSizeFor(form_->Width(), form_->Height())) applyGeometry();
-        return;
-    }
-    reportSize(event->size());
+    placement_.resized(event->size());
 }
 
 void FormWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    // The user moved the window: the model learns where it is, without echo.
-    if (!form_ || applying_ || form_->windowState() != ui::WindowState::Normal) return;
-    runtime_.userMoved(*form_, ToTwips(pos().x()), ToTwips(pos().y()));
+    placement_.moved();
 }
 
 void FormWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (!form_) return;
-    if (event->type() == QEvent::WindowStateChange && !applying_) {
-        reportState();
+    if (event->type() == QEvent::WindowStateChange) {
+        placement_.stateChanged();
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         runtime_.userActivated(*form_);
+        placement_.checkFrame();
     }
-}
-
-void FormWindow::reportState() {
-    const ui::WindowState state = ModelStateOf(windowState());
-    if (state == form_->windowState()) return;
-    const bool wasApplying = std::exchange(applying_, true);
-    QPointer<FormWindow> self(this);
-    runtime_.userChangedState(*form_, state);
-    if (self) applying_ = wasApplying;
-}
-
-void FormWindow::reportSize(const QSize& clientSize) {
-    if (form_->windowState() == ui::WindowState::Minimized) return;
-    // The model's own size, rounded to pixels, is no change.
-    if (clientSize == clientSizeFor(form_->Width(), form_->Height())) return;
-    int width = ToTwips(clientSize.width());
-    int height = ToTwips(clientSize.height());
-    if (form_->borderStyle() != ui::BorderStyle::None) {
-        const ui::FrameMetrics metrics = frame();
-        width += metrics.left + metrics.right;
-        height += metrics.top + metrics.bottom;
-    }
-    runtime_.userResized(*form_, width, height);
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (!form_ || !watched->isWidgetType()) return false;
-    auto* widget = static_cast<QWidget*>(watched);
-    const auto found = controls_.find(widget);
-    ui::Control* control = found == controls_.end() ? nullptr : found->second;
-    switch (event->type()) {
-        case QEvent::FocusIn:
-            if (control) runtime_.userFocused(*control);
-            return false;
-        case QEvent::MouseButtonPress:
-            // Only the left button takes the focus to a control, as the desktop's buttons do.
-            if (control && control->canHoldFocus() &&
-                static_cast<const QMouseEvent&>(*event).button() == Qt::LeftButton)
-                widget->setFocus(Qt::MouseFocusReason);
-            return false;
-        case QEvent::MouseButtonRelease:
-            return mouseReleased(control, *widget, static_cast<const QMouseEvent&>(*event));
-        case QEvent::MouseButtonDblClick:
-            if (!control || !ClicksOnRelease(*control)) return false;
-            releaseEndsDoubleClick_ = true;
-            runtime_.userDoubleClick(*control);
-            return true;
-        default:
-            return false;
+    if (!form_) return false;
+    if (watched == windowHandle()) {
+        if (event->type() == QEvent::Expose) placement_.checkFrame();
+        return false;
     }
+    if (watched == client_ && event->type() == QEvent::MouseButtonRelease)
+        return formMouseReleased(static_cast<const QMouseEvent&>(*event));
+    return false;
 }
 
-bool FormWindow::mouseReleased(ui::Control* control, QWidget& widget, const QMouseEvent& event) {
-    const int button = ModelButtonOf(event.button());
+// A release on the form itself, outside its controls.
+bool FormWindow::formMouseReleased(const QMouseEvent& event) {
+    const int button = MouseButtonOf(event.button());
     if (button == 0) return false;
-    // Decided before the handlers run: they may unload the form.
-    const bool clicksHere = control && ClicksOnRelease(*control);
-    QPointer<FormWindow> self(this);
     const QPointF at = event.position();
-    runtime_.userMouseUp(*form_, control, button, ShiftMaskOf(event.modifiers()), ToTwips(1) * at.x(),
-                                 ToTwips(1) * at.y());
-    if (!control) return true;
-    if (!clicksHere) return button != ui::mouse::Left;  // a button clicks itself
-    if (button != ui::mouse::Left) return true;
-    // The second release of a double click is no click of its own.
-    const bool endsDoubleClick = std::exchange(releaseEndsDoubleClick_, false);
-    if (self && self->form_ && !endsDoubleClick && widget.rect().contains(at.toPoint()))
-        runtime_.userClick(*control);
+    runtime_.userMouseUp(*form_, nullptr, button, ShiftMaskOf(event.modifiers()), ToTwips(1) * at.x(),
+                         ToTwips(1) * at.y());
     return true;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 #include <unordered_map>
 
 #include "platform/qt/menu_mirror.h"
+#include "platform/qt/views/control_view.h"
+#include "platform/qt/window_placement.h"
 #include "platform/ui/form.h"
 #include "platform/window_system.h"
 
@@ -12,12 +15,13 @@ class QMenu;
 
 namespace platform::qt {
 
-// The real window of one form. It mirrors every change of the form, its
-// controls and menus at once, and reports the user's input to the runtime.
-// Once the form is unloaded (detach) it no longer touches the form.
+// The real window of one form: its frame, its menus and a view for each
+// control. It mirrors every change of the form at once and reports the
+// user's input to the runtime. Once the form is unloaded (detach) it no
+// longer touches the form.
 class FormWindow : public QMainWindow, public ui::FormObserver {
 public:
-    FormWindow(Runtime& runtime, ui::Form& form);
+    FormWindow(Runtime& runtime, ui::Form& form, WindowPlacement::FrameReport reportFrame);
     ~FormWindow() override;
 
     Runtime& runtime() const { return runtime_; }
@@ -33,12 +37,17 @@ public:
     void setModalLoop(QEventLoop* loop) { modalLoop_ = loop; }
     // The form is still loaded and its window on the screen.
     bool showsForm() const { return form_ && isVisible(); }
+    // The desktop's frame changed: the window's outer size is the form's again.
+    void reapplyGeometry() { placement_.applyGeometry(); }
 
     QWidget* widgetOf(const ui::Control& control) const;
     void focusControl(ui::Control& control);
     // Shows one of the form's menus as a popup at the mouse; returns the item
     // chosen (its click not yet run), or nullptr.
     ui::Menu* popup(ui::Menu& menu);
+    // Opens the first menu of the menu bar that can open, as F10 does;
+    // false when there is none.
+    bool openMenuBar();
 
     // --- ui::FormObserver
     void formChanged(ui::Form& form, ui::Property what) override;
@@ -47,49 +56,37 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ui::FrameMetrics frame() const;
-    QSize clientSizeFor(int outerWidth, int outerHeight) const;
-    bool fixedBorder() const;
-    bool fixedSize() const;
-
     void applyFlags();
     void applyCaption();
     void applyBackColor();
-    void applyGeometry();
-    void applyMaximizedGeometry();
-    void applyState();
     void applyMenuBarVisibility();
+    void applyAccessKeys();
 
     void buildMenuBar();
     void buildControls();
-    QWidget* createWidget(ui::Control& control);
+    ControlView* createView(ui::Control& control);
     void orderTabs();
 
-    void reportState();
-    void reportSize(const QSize& clientSize);
-    bool mouseReleased(ui::Control* control, QWidget& widget, const QMouseEvent& event);
+    bool formMouseReleased(const QMouseEvent& event);
     void menuOpened(ui::Menu& menu);
     void menuChosen(ui::Menu& item);
 
     Runtime& runtime_;
     ui::Form* form_;
     QWidget* client_ = nullptr;
+    WindowPlacement placement_;
     MenuMirror menus_;
     MenuMirror* popupMenus_ = nullptr;
-    std::unordered_map<const ui::Control*, QWidget*> widgets_;
-    std::unordered_map<const QWidget*, ui::Control*> controls_;
+    std::unordered_map<const ui::Control*, std::unique_ptr<ControlView>> views_;
     QPointer<QEventLoop> modalLoop_;
     QPointer<QMenu> openPopup_;
-    // Set while the window takes the model's own geometry or state, so that
-    // the resulting events are not reported back as the user's.
-    bool applying_ = false;
-    bool releaseEndsDoubleClick_ = false;
 };
 
 }  // namespace platform::qt

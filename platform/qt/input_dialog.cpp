@@ -12,6 +12,9 @@ namespace platform::qt {
 
 InputDialog::InputDialog(QWidget* parent, const QString& title, const QString& prompt, const QString& initial)
     : QDialog(parent) {
+    // A dialog's frame: a close box only, and a size of its own.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(title);
     auto* label = new QLabel(prompt, this);
     label->setTextFormat(Qt::PlainText);
@@ -31,6 +34,7 @@ InputDialog::InputDialog(QWidget* parent, const QString& title, const QString& p
     layout->addWidget(edit_, 1, 0, 1, 2);
     layout->setRowStretch(0, 1);
     layout->setRowMinimumHeight(0, 72);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     edit_->setFocus();
 }
 

@@ -84,6 +84,15 @@ int ShiftMaskOf(Qt::KeyboardModifiers modifiers) {
     return mask;
 }
 
+int MouseButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton: return ui::mouse::Left;
+        case Qt::RightButton: return ui::mouse::Right;
+        case Qt::MiddleButton: return ui::mouse::Middle;
+        default: return 0;
+    }
+}
+
 int KeyAsciiOf(const QKeyEvent& event) {
     const QString text = event.text();
     // One character; Delete types no character in the model.

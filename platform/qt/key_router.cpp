@@ -34,6 +34,8 @@ bool KeyRouter::keyPressed(FormWindow& window, QObject& target, QKeyEvent& event
     const int code = KeyCodeOf(event);
     if (code != 0 && runtime.userKeyDown(*window.form(), code, ShiftMaskOf(event.modifiers()))) return true;
     if (!alive || !window.form() || !receiver) return true;
+    // F10 takes the keyboard to the menu bar, as on every desktop.
+    if (event.key() == Qt::Key_F10 && event.modifiers() == Qt::NoModifier && window.openMenuBar()) return true;
     const int typed = KeyAsciiOf(event);
     if (typed == 0) {
         deliver(target, event);

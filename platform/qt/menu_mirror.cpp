@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "platform/qt/qt_text.h"
+#include "platform/ui/caption.h"
 
 namespace platform::qt {
 
@@ -71,7 +72,11 @@ void MenuMirror::update(ui::Menu& menu) {
     if (found == actions_.end()) return;
     QAction* action = found->second;
     action->setSeparator(menu.isSeparator());
-    action->setText(menu.isSeparator() ? QString() : ToQt(menu.Caption()));
+    QString text = menu.isSeparator() ? QString() : ToQt(menu.Caption());
+    // The menu bar keeps the access keys of hidden titles too: a hidden title
+    // shows without one, so that its key goes to what else marks it.
+    if (!menu.parent() && !menu.Visible()) text = ToQt(ui::CaptionAsShown(menu.Caption())).replace('&', "&&");
+    action->setText(text);
     // Only a checked item shows a check box, as the desktop's menus do.
     action->setCheckable(menu.Checked());
     action->setChecked(menu.Checked());

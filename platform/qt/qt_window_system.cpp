@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <vector>
 
 #include "platform/qt/form_window.h"
 #include "platform/qt/key_router.h"
@@ -37,9 +38,24 @@ FormWindow& QtWindowSystem::ensureWindow(ui::Form& form) {
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
     if (FormWindow* window = windowFor(form)) return *window;
-    auto* window = new FormWindow(*runtime_, form);
+    auto* window = new FormWindow(*runtime_, form, [this](const QMargins& margins) { frameMeasured(margins); });
     windows_[&form] = window;
     return *window;
+}
+
+void QtWindowSystem::frameMeasured(const QMargins& margins) {
+    ui::FrameMetrics measured = frame_;
+    measured.left = ToTwips(margins.left());
+    measured.top = ToTwips(margins.top());
+    measured.right = ToTwips(margins.right());
+    measured.bottom = ToTwips(margins.bottom());
+    if (measured == frame_) return;
+    frame_ = measured;
+    std::vector<QPointer<FormWindow>> shown;
+    for (auto& [form, window] : windows_) shown.push_back(window);
+    for (const QPointer<FormWindow>& window : shown)
+        if (window && window->form()) window->reapplyGeometry();
+    if (runtime_) runtime_->frameChanged();
 }
 
 void QtWindowSystem::showForm(ui::Form& form) {
@@ -105,12 +121,22 @@ ui::TextExtent QtWindowSystem::maximizedSize(const ui::Form& form) {
     return {ToTwips(area.width()), ToTwips(area.height())};
 }
 
+// The room a label needs to draw the text whole: its text layout's lines
+// (taller than the font's line height times the lines, and a fraction wider
+// than the summed advances), and the ink an italic last letter puts past its
+// advance.
 ui::TextExtent QtWindowSystem::measureText(const ui::Font& font, std::string_view text) {
     const QFontMetrics metrics(ToQFont(font));
-    const QStringList lines = ToQt(text).split(QChar('\n'));
-    int width = 0;
-    for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
-    const int height = metrics.height() + static_cast<int>(lines.size() - 1) * metrics.lineSpacing();
+    const QString shown = ToQt(text);
+    const QRect laidOut = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20),
+                                               Qt::AlignLeft | Qt::AlignTop, shown);
+    int width = laidOut.width();
+    for (const QString& line : shown.split(QChar('\n'))) {
+        if (line.isEmpty()) continue;
+        const int overhang = std::max(0, -metrics.rightBearing(line.back()));
+        width = std::max(width, metrics.horizontalAdvance(line) + overhang);
+    }
+    const int height = std::max(laidOut.height(), metrics.height());
     return {ToTwips(width), ToTwips(height)};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QMargins>
 #include <QPointer>
 #include <memory>
 #include <unordered_map>
@@ -32,6 +33,9 @@ public:
     void focusControl(ui::Control& control) override;
     ui::TextExtent maximizedSize(const ui::Form& form) override;
     ui::TextExtent measureText(const ui::Font& font, std::string_view text) override;
+    // The frame the desktop puts around a window, as a shown window last
+    // told it; until one does, the usual frame is assumed.
+    ui::FrameMetrics frameMetrics() const override { return frame_; }
     void quit() override;
 
     // The form's window (menu bar and client area inside), or nullptr when
@@ -43,10 +47,14 @@ public:
 private:
     FormWindow* windowFor(const ui::Form& form) const;
     FormWindow& ensureWindow(ui::Form& form);
+    // A window found its frame (in pixels). When that is not the one assumed,
+    // every window takes its form's outer size again and every form its Resize.
+    void frameMeasured(const QMargins& margins);
 
     std::unordered_map<const ui::Form*, QPointer<FormWindow>> windows_;
     Runtime* runtime_ = nullptr;
     std::unique_ptr<KeyRouter> keys_;
+    ui::FrameMetrics frame_;
 };
 
 }  // namespace platform::qt

@@ -216,11 +216,82 @@ TEST_F(FormInputTest, APopupMenuClicksTheMenuThenTheChosenItem) {
     EXPECT_EQ(form->log, (Log{"mnuFile.Click", "mnuFileOpen.Click"}));
 }
 
+// Closes every open menu and takes the keyboard back from the menu bar.
+void CloseMenus(QWidget* window) {
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    static_cast<QMainWindow*>(window)->menuBar()->setActiveAction(nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+TEST_F(FormInputTest, AMenuTitlesAccessKeyOpensItsMenuBeforeAControlWithTheSameKey) {
+    form->inner->setCaption("&File list");    // collides with "&File"
+    form->kinds->setCaption("&View kinds");   // collides with "&View"
+    auto& kind = form->add<ui::TextBox>("txtKind", -1, form->kinds);
+    kind.Move(150, 1000, 1800, 330);
+    showAndActivate();
+
+    QTest::keyClick(window(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), menuBarMenu(0));
+    CloseMenus(window());
+    QTest::keyClick(window(), Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), menuBarMenu(1));
+    CloseMenus(window());
+    QTest::qWait(200);  // a button's shortcut clicks it a moment later
+    EXPECT_EQ(form->log, (Log{"mnuFile.Click", "mnuView.Click"})) << "the button is neither focused nor clicked";
+    EXPECT_FALSE(widget("cmdInner")->hasFocus());
+    EXPECT_FALSE(widget("txtKind")->hasFocus()) << "nor what the frame holds";
+    EXPECT_EQ(widget<QPushButton>("cmdInner")->text(), "&File list") << "the underline still shows";
+
+    // A key no menu title takes still works for its button.
+    form->log.clear();
+    QTest::keyClick(window(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->log.empty(); }, 1000));
+    EXPECT_EQ(form->log, (Log{"cmdCancel.GotFocus", "cmdCancel.Click"}));
+
+    // A title that changes its key, or hides, hands the key back.
+    form->file->setCaption("&Groceries");
+    form->log.clear();
+    QTest::keyClick(window(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->log.empty(); }, 1000));
+    EXPECT_EQ(form->log, (Log{"cmdInner.GotFocus", "cmdInner.Click"}));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    form->view->setVisible(false);
+    QTest::keyClick(window(), Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return widget("txtKind")->hasFocus(); }, 1000))
+        << "the frame's key focuses what it holds";
+}
+
+TEST_F(FormInputTest, F10OpensTheFirstMenuThatCanOpen) {
+    showAndActivate();
+    form->ok->SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), menuBarMenu(0));
+    CloseMenus(window());
+
+    form->file->setEnabled(false);
+    QTest::keyClick(window(), Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), menuBarMenu(1)) << "a disabled menu is passed over";
+    CloseMenus(window());
+
+    // A form that takes F10 itself keeps it.
+    form->setKeyPreview(true);
+    form->onKeyDown = [](int& key, int) {
+        if (key == 121) key = 0;
+    };
+    QTest::keyClick(window(), Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
 TEST_F(FormInputTest, TheUsersResizeAndStateReachTheModel) {
     showAndActivate();
     window()->resize(500, 300);
-    EXPECT_EQ(form->Width(), 500 * 15 + 120);
-    EXPECT_EQ(form->Height(), 300 * 15 + 465);
+    // The outer size, with the frame the desktop really draws.
+    const QSize outer = window()->frameGeometry().size();
+    EXPECT_EQ(outer, QSize(504, 304)) << "the offscreen desktop's frame is 2 pixels wide";
+    EXPECT_EQ(form->Width(), outer.width() * 15);
+    EXPECT_EQ(form->Height(), outer.height() * 15);
     EXPECT_EQ(form->ScaleHeight(), 280 * 15);
     EXPECT_EQ(form->log, Log{"Resize"});
 
@@ -228,7 +299,7 @@ TEST_F(FormInputTest, TheUsersResizeAndStateReachTheModel) {
     EXPECT_EQ(form->windowState(), ui::WindowState::Maximized);
     window()->showNormal();
     EXPECT_EQ(form->windowState(), ui::WindowState::Normal);
-    EXPECT_EQ(form->Width(), 500 * 15 + 120);
+    EXPECT_EQ(form->Width(), outer.width() * 15);
 }
 
 TEST_F(FormInputTest, TheCloseBoxAsksTheFormWhichMayRefuse) {

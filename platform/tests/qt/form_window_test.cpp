@@ -4,32 +4,79 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QPainter>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <QScreen>
 
 #include "sample_window.h"
 
 namespace platform::qt::testing {
 namespace {
 
-using FormWindowTest = QtFormTest;
+class FormWindowTest : public QtFormTest {
+protected:
+    // Shown and on the screen, where the window learns the desktop's frame.
+    void showOnScreen() {
+        form->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+    }
+};
 
 QMenuBar* MenuBarOf(QWidget* window) { return static_cast<QMainWindow*>(window)->menuBar(); }
 
 TEST_F(FormWindowTest, ShowingAFormOpensATopLevelWindowWithItsCaption) {
     EXPECT_EQ(window(), nullptr);
-    form->Show();
+    showOnScreen();
     ASSERT_NE(window(), nullptr);
     EXPECT_TRUE(window()->isWindow());
     EXPECT_TRUE(window()->isVisible());
     EXPECT_EQ(window()->windowTitle(), QString::fromUtf8("Caf\u00e9 sample"));
-    EXPECT_EQ(window()->pos(), QPoint(80, 60));
-    // Outer 6000 x 4500 twips less the frame: the menu bar and the client area.
-    EXPECT_EQ(window()->size(), QSize(392, 269));
-    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->size(), QSize(392, 249));
+    // Position and size are the outer ones, frame included: 6000 x 4500 twips.
+    EXPECT_EQ(window()->frameGeometry(), QRect(80, 60, 400, 300));
+    // Inside the offscreen desktop's 2-pixel frame: the menu bar and the client area.
+    EXPECT_EQ(window()->size(), QSize(396, 296));
+    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->size(), QSize(396, 276));
+}
+
+TEST_F(FormWindowTest, TheDesktopsRealFrameReplacesTheAssumedOne) {
+    const ui::FrameMetrics assumed;
+    EXPECT_EQ(windows.frameMetrics(), assumed) << "until a window is on the screen";
+    runtime.load(*form);
+    form->log.clear();
+    showOnScreen();
+    const QMargins real = window()->windowHandle()->frameMargins();
+    const ui::FrameMetrics measured = windows.frameMetrics();
+    EXPECT_EQ(measured.left, real.left() * 15);
+    EXPECT_EQ(measured.top, real.top() * 15);
+    EXPECT_EQ(measured.right, real.right() * 15);
+    EXPECT_EQ(measured.bottom, real.bottom() * 15);
+    EXPECT_EQ(measured.menuBar, assumed.menuBar);
+    EXPECT_NE(measured, assumed);
+    EXPECT_EQ(std::count(form->log.begin(), form->log.end(), "Resize"), 1) << "the inside changed";
+    EXPECT_EQ(form->ScaleWidth(), 396 * 15);
+
+    // A window shown later takes the real frame at once.
+    SampleWindowForm second(runtime, WriteBackgroundPicture(folder.path()));
+    second.Move(0, 0, 4500, 3000);
+    second.Show();
+    QWidget* secondWindow = windows.windowOf(second);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(secondWindow));
+    EXPECT_EQ(secondWindow->frameGeometry().size(), QSize(300, 200));
+    EXPECT_EQ(windows.frameMetrics(), measured);
+
+    // Maximised, the outer window fills the screen's free area.
+    second.setWindowState(ui::WindowState::Maximized);
+    EXPECT_EQ(secondWindow->frameGeometry(), secondWindow->screen()->availableGeometry());
+    second.Unload();
 }
 
 TEST_F(FormWindowTest, ControlsSitAtTheirTwipsGeometryInTheirContainers) {
@@ -44,7 +91,7 @@ TEST_F(FormWindowTest, ControlsSitAtTheirTwipsGeometryInTheirContainers) {
         {"cmdCancel", {304, 192, 72, 25}, "client"},     {"pnlShelves", {16, 40, 200, 100}, "client"},
         {"lblNote", {8, 6, 100, 32}, "pnlShelves"},      {"cmdInner", {8, 64, 80, 25}, "pnlShelves"},
         {"fraKinds", {232, 40, 144, 100}, "client"},     {"lblKinds", {10, 24, 124, 60}, "fraKinds"},
-        {"imgBack", {0, 0, 392, 249}, "client"},
+        {"txtShelf", {16, 152, 200, 22}, "client"},      {"imgBack", {0, 0, 392, 249}, "client"},
     };
     for (const Case& c : cases) {
         QWidget* w = widget(c.name);
@@ -70,6 +117,9 @@ TEST_F(FormWindowTest, EachKindShowsAsItsWidgetWithItsCaption) {
     ASSERT_NE(widget<QLabel>("imgBack"), nullptr);
     EXPECT_FALSE(widget<QLabel>("imgBack")->pixmap().isNull());
     EXPECT_TRUE(widget<QLabel>("imgBack")->hasScaledContents());
+    ASSERT_NE(widget<QLineEdit>("txtShelf"), nullptr);
+    EXPECT_EQ(widget<QLineEdit>("txtShelf")->text(), "Top shelf");
+    EXPECT_TRUE(widget("txtShelf")->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(FormWindowTest, PicturesLieBelowTheControlsAddedBeforeThem) {
@@ -129,10 +179,10 @@ TEST_F(FormWindowTest, PropertyChangesInTheModelReachTheWidgetsAtOnce) {
 }
 
 TEST_F(FormWindowTest, TheWindowFollowsTheFormsSizeAndState) {
-    form->Show();
+    showOnScreen();
     form->log.clear();
     form->Move(0, 0, 7620, 5400);
-    EXPECT_EQ(window()->size(), QSize(500, 329));
+    EXPECT_EQ(window()->frameGeometry(), QRect(0, 0, 508, 360));
     EXPECT_EQ(form->Width(), 7620) << "the window's own resize is no user resize";
     EXPECT_EQ(form->log, std::vector<std::string>{"Resize"});
 
@@ -142,18 +192,58 @@ TEST_F(FormWindowTest, TheWindowFollowsTheFormsSizeAndState) {
     EXPECT_FALSE(window()->isMaximized());
 }
 
+// Stands for a window manager that keeps the size the user dragged to for a
+// few more events, ignoring the program's requests meanwhile.
+class StubbornDesktop : public QObject {
+public:
+    StubbornDesktop(QWidget& window, QSize dragged, int refusals)
+        : window_(&window), dragged_(dragged), refusals_(refusals) {}
+    bool done() const { return refusals_ == 0; }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Resize || refusals_ == 0) return false;
+        if (static_cast<QResizeEvent*>(event)->size() == dragged_) return false;
+        --refusals_;
+        QTimer::singleShot(0, window_, [window = window_, size = dragged_] { window->resize(size); });
+        return false;
+    }
+
+private:
+    QPointer<QWidget> window_;
+    QSize dragged_;
+    int refusals_;
+};
+
 TEST_F(FormWindowTest, AFixedBorderUndoesAResizeByHand) {
     form->setBorderStyle(ui::BorderStyle::FixedSingle);
     form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+    EXPECT_TRUE(window()->windowFlags() & Qt::WindowMaximizeButtonHint) << "it still maximises";
     const QSize designed = window()->size();
     form->log.clear();
-    window()->resize(designed + QSize(120, 80));  // as a desktop's resize would
+
+    const QSize dragged = designed + QSize(120, 80);
+    StubbornDesktop desktop(*window(), dragged, 3);
+    window()->installEventFilter(&desktop);
+    window()->resize(dragged);  // the user drags the border
+    EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.done() && window()->size() == designed; }, 3000))
+        << "the form's size wins once the desktop gives in";
+    QTest::qWait(150);
     EXPECT_EQ(window()->size(), designed);
+    EXPECT_EQ(form->Width(), 6000);
+    EXPECT_EQ(form->Height(), 4500);
     EXPECT_TRUE(form->log.empty()) << "no Resize for a size that did not stick";
+    window()->removeEventFilter(&desktop);
+
+    // The size changes by maximising, and comes back by restoring.
+    form->setWindowState(ui::WindowState::Maximized);
+    EXPECT_TRUE(window()->isMaximized());
+    EXPECT_GT(window()->width(), designed.width());
+    form->setWindowState(ui::WindowState::Normal);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window()->size() == designed; }, 3000));
 }
 
 TEST_F(FormWindowTest, TheMenuBarMirrorsTheMenusLive) {
-    form->Show();
+    showOnScreen();
     QMenuBar* bar = MenuBarOf(window());
     ASSERT_TRUE(bar->isVisible());
     ASSERT_EQ(bar->actions().size(), 2);
@@ -182,7 +272,7 @@ TEST_F(FormWindowTest, TheMenuBarMirrorsTheMenusLive) {
     form->file->setVisible(false);
     form->view->setVisible(false);
     EXPECT_FALSE(bar->isVisible()) << "no visible menu, no menu bar";
-    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->height(), 269);
+    EXPECT_EQ(static_cast<QMainWindow*>(window())->centralWidget()->height(), 296);
 }
 
 TEST_F(FormWindowTest, TextIsMeasuredInTwipsLineByLine) {
@@ -202,8 +292,54 @@ TEST_F(FormWindowTest, TextIsMeasuredInTwipsLineByLine) {
     EXPECT_EQ(widget("lblNote")->size(), QSize(note.width / 15, note.height / 15));
 }
 
+// Where ink falls when the text is drawn without any clipping.
+QRect InkOf(const QString& text, const QFont& font) {
+    QImage canvas(2000, 1000, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, canvas.width(), canvas.height()), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(canvas.pixel(x, y)) != 0) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST_F(FormWindowTest, AnAutoSizedLabelHasRoomForEveryLineAndLetterItDraws) {
+    const char* caption =
+        "Pantrivo\r4.5\r\rRecipes, shopping lists, menus and food storage\rfor the home kitchen.\r\r"
+        "Made by the Pantrivo team.\rTables and print preview: Pantrivo's own components.";
+    struct Case {
+        const char* name;
+        double size;
+        bool bold;
+        bool italic;
+    };
+    const Case cases[] = {
+        {"Arial", 8.25, false, false}, {"Arial", 9, true, false},          {"Arial", 10.75, true, false},
+        {"Arial", 12, false, true},    {"Times New Roman", 11.25, false, true}, {"Arial", 30, true, false},
+    };
+    showOnScreen();
+    form->note->setAutoSize(true);
+    form->note->setCaption(caption);
+    for (const Case& c : cases) {
+        form->note->setFont({c.name, c.size, c.bold, c.italic});
+        auto* label = widget<QLabel>("lblNote");
+        const QString what = QStringLiteral("%1 %2%3%4").arg(c.name).arg(c.size).arg(c.bold ? " bold" : "").arg(c.italic ? " italic" : "");
+        EXPECT_TRUE(QRect(QPoint(), label->size()).contains(QRect(QPoint(), label->sizeHint())))
+            << what.toStdString() << ": the label's own layout needs " << label->sizeHint().width() << "x"
+            << label->sizeHint().height() << ", has " << label->width() << "x" << label->height();
+        const QRect ink = InkOf(label->text(), label->font());
+        EXPECT_TRUE(QRect(QPoint(), label->size()).contains(ink))
+            << what.toStdString() << ": ink reaches " << ink.right() << "," << ink.bottom();
+    }
+}
+
 TEST_F(FormWindowTest, TheScreenshotShowsTheFinishedWindow) {
-    form->Show();
+    showOnScreen();
     QCoreApplication::processEvents();
     const QImage shot = windows.grab(*form);
     ASSERT_FALSE(shot.isNull());

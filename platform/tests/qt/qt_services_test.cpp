@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 #include "sample_window.h"
@@ -83,6 +84,53 @@ TEST(QtServicesTest, TheInputBoxReturnsWhatWasTypedOrNothingOnCancel) {
 
     WhenTheDialogOpens([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     EXPECT_EQ(desktop.dialogs.InputBox(request), "");
+}
+
+// A dialog's frame: a close box only, no minimising or maximising, a size
+// of its own, kept above the window it was opened from.
+void ExpectDialogFrame(const QWidget& dialog) {
+    EXPECT_EQ(dialog.windowType(), Qt::Dialog);
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "fixed size";
+    EXPECT_EQ(dialog.size(), dialog.minimumSize());
+}
+
+using DialogFrameTest = QtFormTest;
+
+TEST_F(DialogFrameTest, TheInputBoxHasADialogFrameAboveTheWindowItCameFrom) {
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    QWindow* owner = window()->windowHandle();
+    QWindow* transientParent = nullptr;
+    WhenTheDialogOpens([&](QWidget& dialog) {
+        ExpectDialogFrame(dialog);
+        transientParent = dialog.windowHandle()->transientParent();
+        dialog.showMaximized();  // as a desktop's maximise would ask
+        EXPECT_EQ(dialog.size(), dialog.minimumSize()) << "no maximising it";
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    services.dialogs.InputBox({"Code Box", "Enter Code Now", "", 2800, 1800});
+    EXPECT_EQ(transientParent, owner);
+}
+
+TEST_F(DialogFrameTest, AFixedDialogFormHasADialogFrameWhateverItsButtons) {
+    form->setBorderStyle(ui::BorderStyle::FixedDialog);
+    form->setMinButton(true);
+    form->setMaxButton(true);
+    form->Show();
+    ExpectDialogFrame(*window());
+
+    // A fixed single border keeps a normal window's buttons.
+    SampleWindowForm plain(runtime, WriteBackgroundPicture(folder.path()));
+    plain.setBorderStyle(ui::BorderStyle::FixedSingle);
+    plain.Show();
+    QWidget* plainWindow = windows.windowOf(plain);
+    EXPECT_EQ(plainWindow->windowType(), Qt::Window);
+    EXPECT_TRUE(plainWindow->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(plainWindow->windowFlags() & Qt::WindowMaximizeButtonHint);
+    plain.Unload();
 }
 
 TEST(QtServicesTest, TheBusyPointerIsOneForTheWholeProgram) {

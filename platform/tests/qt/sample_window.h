@@ -97,6 +97,10 @@ public:
         kindsNote->setBackColor(ui::Rgb(250, 244, 230));
         kindsNote->Move(150, 360, 1860, 900);
 
+        shelf = &add<ui::TextBox>("txtShelf");
+        shelf->setText("Top shelf");
+        shelf->Move(240, 2280, 3000, 330);
+
         background = &add<ui::Image>("imgBack");
         EXPECT_TRUE(background->LoadPicture(picture)) << "the sample picture";
         background->Move(0, 0, ScaleWidth(), ScaleHeight());
@@ -112,6 +116,7 @@ public:
             log.push_back("mnuViewGrid.Click");
             grid->setChecked(!grid->Checked());
         };
+        shelf->onChange = [this] { log.push_back("txtShelf.Change " + shelf->Text()); };
         onResize = [this] { log.push_back("Resize"); };
     }
 
@@ -123,6 +128,7 @@ public:
     ui::CommandButton* inner;
     ui::Frame* kinds;
     ui::Label* kindsNote;
+    ui::TextBox* shelf;
     ui::Image* background;
     ui::Menu* file;
     ui::Menu* open;

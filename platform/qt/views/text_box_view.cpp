@@ -1,0 +1,140 @@
+// A text box: a one-line edit, or a plain text editor for a MultiLine box.
+// What the user types, pastes, cuts or undoes goes to the model; the model's
+// own text shows without coming back as the user's, and text the widget
+// already shows is left alone, cursor and all.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScopedValueRollback>
+#include <QTextCursor>
+#include <algorithm>
+
+#include "platform/qt/qt_style.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/views/control_view.h"
+#include "platform/runtime.h"
+#include "platform/ui/text_box.h"
+
+namespace platform::qt {
+
+namespace {
+
+// The widget is chosen once: MultiLine is a design setting.
+QWidget& NewEditor(const ui::TextBox& box, QWidget& parent) {
+    if (!box.MultiLine()) return *new QLineEdit(&parent);
+    auto* editor = new QPlainTextEdit(&parent);
+    // Tab moves on to the next control, as in every other box.
+    editor->setTabChangesFocus(true);
+    return *editor;
+}
+
+// The model keeps line breaks as CR LF.
+std::string ModelTextOf(const QString& shown, bool multiLine) {
+    std::string text = FromQt(shown);
+    if (!multiLine) return text;
+    std::string withReturns;
+    for (const char c : text) {
+        if (c == '\n') withReturns += '\r';
+        withReturns += c;
+    }
+    return withReturns;
+}
+
+class TextBoxView final : public ControlView {
+public:
+    TextBoxView(Runtime& runtime, ui::TextBox& box, QWidget& parent)
+        : ControlView(runtime, box, NewEditor(box, parent)), box_(box) {
+        widget().setFocusPolicy(Qt::StrongFocus);
+        if (QLineEdit* line = lineEdit()) {
+            connect(line, &QLineEdit::textEdited, this, [this] { userEdited(); });
+        } else {
+            QPlainTextEdit* lines = textEdit();
+            watchMouseOf(*lines->viewport());
+            connect(lines, &QPlainTextEdit::textChanged, this, [this] { userEdited(); });
+        }
+    }
+
+private:
+    QLineEdit* lineEdit() const { return qobject_cast<QLineEdit*>(&widget()); }
+    QPlainTextEdit* textEdit() const { return qobject_cast<QPlainTextEdit*>(&widget()); }
+
+    QString shownText() const {
+        if (QLineEdit* line = lineEdit()) return line->text();
+        return textEdit()->toPlainText();
+    }
+
+    void applyText() override {
+        const QString text = ToQt(box_.Text());
+        if (text == shownText()) return;
+        const QScopedValueRollback<bool> showing(showing_, true);
+        if (QLineEdit* line = lineEdit()) line->setText(text);
+        else textEdit()->setPlainText(text);
+    }
+
+    void applyStyle() override {
+        if (QLineEdit* line = lineEdit()) {
+            line->setReadOnly(box_.Locked());
+            line->setMaxLength(box_.MaxLength() > 0 ? box_.MaxLength() : 32767);
+        } else {
+            // A shorter limit leaves the text the box holds, as a line edit does.
+            textEdit()->setReadOnly(box_.Locked());
+        }
+    }
+
+    void applyColors() override {
+        QPalette palette = widget().palette();
+        palette.setColor(QPalette::Base, ToQColor(box_.BackColor()));
+        // A disabled box keeps the desktop's grey text.
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::Text, ToQColor(box_.ForeColor()));
+        widget().setPalette(palette);
+    }
+
+    // A plain text editor has no length limit of its own: what goes past
+    // MaxLength (a line break counting two, as the model keeps it) is taken
+    // off where the user just typed or pasted it.
+    void keepWithinMaxLength() {
+        if (box_.MaxLength() <= 0) return;
+        QPlainTextEdit* lines = textEdit();
+        auto excess = [&] {
+            const QString text = lines->toPlainText();
+            return static_cast<int>(text.size() + text.count(QChar('\n'))) - box_.MaxLength();
+        };
+        auto cutBefore = [&](int end, int over) {
+            const QString text = lines->toPlainText();
+            int start = end;
+            while (start > 0 && over > 0) over -= text[--start] == QChar('\n') ? 2 : 1;
+            QTextCursor cursor(lines->document());
+            cursor.setPosition(start);
+            cursor.setPosition(end, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        };
+        if (excess() <= 0) return;
+        const QScopedValueRollback<bool> showing(showing_, true);
+        cutBefore(lines->textCursor().position(), excess());
+        // Typed at the very start, the rest of the excess lies at the end.
+        if (excess() > 0) cutBefore(static_cast<int>(lines->toPlainText().size()), excess());
+    }
+
+    void userEdited() {
+        if (showing_) return;
+        Runtime* input = runtime();
+        if (!input) return;
+        if (textEdit()) keepWithinMaxLength();
+        QPointer<TextBoxView> self(this);
+        input->userEdited(box_, ModelTextOf(shownText(), box_.MultiLine()));
+        // The model may refuse the text or keep another (a character it cannot hold).
+        if (self && runtime()) applyText();
+    }
+
+    ui::TextBox& box_;
+    bool showing_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> MakeTextBoxView(Runtime& runtime, ui::Control& control, QWidget& parent) {
+    return std::make_unique<TextBoxView>(runtime, static_cast<ui::TextBox&>(control), parent);
+}
+
+}  // namespace platform::qt

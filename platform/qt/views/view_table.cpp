@@ -1,0 +1,42 @@
+#include "platform/qt/views/view_table.h"
+
+namespace platform::qt {
+
+// Each kind's view lives in a file of its own.
+using ViewFactory = std::unique_ptr<ControlView> (*)(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeLabelView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeCommandButtonView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakePanelView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeFrameView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeImageView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeTextBoxView(Runtime&, ui::Control&, QWidget&);
+
+namespace {
+
+struct ViewRow {
+    ui::ControlKind kind;
+    ViewFactory make;
+};
+
+constexpr ViewRow kViews[] = {
+    {ui::ControlKind::Label, MakeLabelView},
+    {ui::ControlKind::CommandButton, MakeCommandButtonView},
+    {ui::ControlKind::Panel, MakePanelView},
+    {ui::ControlKind::Frame, MakeFrameView},
+    {ui::ControlKind::Image, MakeImageView},
+    {ui::ControlKind::TextBox, MakeTextBoxView},
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> MakeControlView(Runtime& runtime, ui::Control& control, QWidget& parent) {
+    for (const ViewRow& row : kViews) {
+        if (row.kind != control.kind()) continue;
+        std::unique_ptr<ControlView> view = row.make(runtime, control, parent);
+        view->applyAll();
+        return view;
+    }
+    return nullptr;
+}
+
+}  // namespace platform::qt
