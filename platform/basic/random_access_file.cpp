@@ -13,7 +13,9 @@ namespace basic {
 std::optional<RandomAccessFile> RandomAccessFile::Open(const std::filesystem::path& path,
                                                        int recordLength) {
     if (recordLength < 1) return std::nullopt;
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     return RandomAccessFile(fd, recordLength);
 }
@@ -44,21 +46,45 @@ std::optional<long long> RandomAccessFile::OffsetOf(long record) const {
     return index * recordLength_;
 }
 
-std::string RandomAccessFile::Get(long record) const {
-    std::string bytes(static_cast<std::size_t>(recordLength_), '\0');
-    const auto offset = OffsetOf(record);
-    if (!offset || fd_ < 0) return bytes;
+std::size_t RandomAccessFile::ReadAt(long long offset, char* into, std::size_t size) const {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pread(fd_, bytes.data() + done, bytes.size() - done,
-                                  static_cast<off_t>(*offset + static_cast<long long>(done)));
+    while (fd_ >= 0 && done < size) {
+        const ssize_t n = ::pread(fd_, into + done, size - done, static_cast<off_t>(offset + static_cast<long long>(done)));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         done += static_cast<std::size_t>(n);
     }
     // A failed or short read leaves the rest as zero bytes.
-    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(done), bytes.end(), '\0');
+    std::fill(into + done, into + size, '\0');
+    return done;
+}
+
+std::string RandomAccessFile::Get(long record) const {
+    std::string bytes(static_cast<std::size_t>(recordLength_), '\0');
+    if (const auto offset = OffsetOf(record)) ReadAt(*offset, bytes.data(), bytes.size());
     return bytes;
+}
+
+std::string RandomAccessFile::GetBlock(long first, long count) const {
+    std::string bytes;
+    GetBlockInto(first, count, bytes);
+    return bytes;
+}
+
+void RandomAccessFile::GetBlockInto(long first, long count, std::string& buffer) const {
+    buffer.resize(count < 1 ? 0 : static_cast<std::size_t>(count) * static_cast<std::size_t>(recordLength_));
+    const auto offset = OffsetOf(first);
+    if (offset) ReadAt(*offset, buffer.data(), buffer.size());
+    else std::fill(buffer.begin(), buffer.end(), '\0');
+}
+
+bool RandomAccessFile::Flush() { return fd_ >= 0 && ::fsync(fd_) == 0; }
+
+bool RandomAccessFile::FlushRecord(long record) {
+    const auto offset = OffsetOf(record);
+    if (!offset || fd_ < 0) return false;
+    return ::sync_file_range(fd_, static_cast<off_t>(*offset), recordLength_,
+                             SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER) == 0;
 }
 
 bool RandomAccessFile::Put(long record, std::string_view bytes) {

@@ -107,6 +107,12 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
                       [](char x, char y) { return UpperChar(x) == UpperChar(y); });
 }
 
+bool LessNoCase(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(UpperChar(x)) < static_cast<unsigned char>(UpperChar(y));
+    });
+}
+
 std::string RemoveControlCharacters(std::string_view s) {
     std::string kept;
     kept.reserve(s.size());

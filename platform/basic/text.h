@@ -41,6 +41,11 @@ std::string String(long n, char ch);
 // Equal without regard to case (Windows-1252 letters).
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
+// Alphabetical order without regard to case, as sorted lists show text:
+// Windows-1252 letters compared by their capitals, texts equal but for case
+// are equivalent.
+bool LessNoCase(std::string_view a, std::string_view b);
+
 // The text without control characters (bytes 0 to 31 and 127).
 std::string RemoveControlCharacters(std::string_view s);
 

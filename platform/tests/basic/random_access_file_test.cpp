@@ -1,6 +1,7 @@
 #include "platform/basic/random_access_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "platform/testing/test_folder.h"
 
@@ -83,6 +84,29 @@ TEST_F(RandomAccessFileTest, OpenFails) {
     EXPECT_FALSE(RandomAccessFile::Open(folder.path(), 10));            // a folder
     EXPECT_FALSE(RandomAccessFile::Open(folder / "no/such/file", 10));  // no folder
     EXPECT_FALSE(RandomAccessFile::Open(file, 0));
+}
+
+TEST_F(RandomAccessFileTest, ABlockReadsRecordsAtOnceWithZerosPastTheEnd) {
+    WriteBytes(file, "aaaa" "bbbb" "cc");
+    auto records = RandomAccessFile::Open(file, 4);
+    ASSERT_TRUE(records);
+    EXPECT_EQ(records->GetBlock(2, 3), "bbbb" "cc"s + std::string(6, '\0'));
+    EXPECT_EQ(records->GetBlock(1, 1), "aaaa");
+    EXPECT_EQ(records->GetBlock(0, 1), std::string(4, '\0'));
+    EXPECT_EQ(records->GetBlock(1, 0), "");
+    EXPECT_TRUE(records->Flush());
+    EXPECT_TRUE(records->FlushRecord(2));
+}
+
+TEST_F(RandomAccessFileTest, AReadOnlyFileOpensForReading) {
+    WriteBytes(file, "abcd");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    if (access(file.c_str(), W_OK) == 0) GTEST_SKIP() << "this user can write to read-only files";
+    auto records = RandomAccessFile::Open(file, 4);
+    ASSERT_TRUE(records);
+    EXPECT_EQ(records->Get(1), "abcd");
+    EXPECT_FALSE(records->Put(1, "wxyz"));
+    EXPECT_EQ(ReadBytes(file), "abcd");
 }
 
 TEST_F(RandomAccessFileTest, MovedFileStaysUsable) {

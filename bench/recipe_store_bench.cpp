@@ -1,0 +1,190 @@
+// The recipe store at its largest: a cookbook of 30000 recipes over the 22
+// types, made here. The save into the last free record reads the whole data
+// file, so it is measured against one plain sequential read of that file in
+// the same run; the ratio is the figure that matters (target: at most 1.5).
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "platform/basic/random_access_file.h"
+#include "platform/testing/test_folder.h"
+#include "recipes/fraction_snapping.h"
+#include "recipes/recipe_lists.h"
+#include "recipes/recipe_record.h"
+#include "recipes/recipe_store.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kDessertType = 9;
+
+// 30000 recipes, record k in type (k % 22) + 1; record 30000 is deleted.
+class LargeCookbook {
+public:
+    LargeCookbook() : store_(basic::ProgramFolder(folder_.path()), 1) {
+        recipes::RecipeRecord record;
+        for (int line = 0; line < 12; ++line) {
+            record.amounts[static_cast<std::size_t>(line)] = "1.5";
+            record.units[static_cast<std::size_t>(line)] = "cups";
+            record.ingredients[static_cast<std::size_t>(line)] = "ingredient number " + std::to_string(line);
+        }
+        record.directions = std::string(600, 'd');
+        record.marker = "Full1";
+        const std::string inUse = recipes::EncodeRecipeRecord(record);
+        const std::string deleted = recipes::EncodeRecipeRecord(recipes::DeletedRecipeRecord());
+
+        std::string data;
+        data.reserve(static_cast<std::size_t>(recipes::MaxRecipeRecords) * recipes::RecipeRecordLength);
+        std::vector<std::string> indexes(recipes::RecipeTypeCount);
+        for (long k = 1; k <= recipes::MaxRecipeRecords; ++k) {
+            data += k == recipes::MaxRecipeRecords ? deleted : inUse;
+            if (k == recipes::MaxRecipeRecords) continue;
+            const std::string entry = recipes::MakeIndexEntry("Recipe " + std::to_string(k * 7919 % 30011), k);
+            std::string indexRecord(recipes::IndexRecordLength, '\0');
+            indexRecord[0] = static_cast<char>(entry.size());
+            indexRecord.replace(2, entry.size(), entry);
+            indexes[static_cast<std::size_t>(k % recipes::RecipeTypeCount)] += indexRecord;
+        }
+        basic::testing::WriteBytes(store_.DataFilePath(), data);
+        for (int type = 1; type <= recipes::RecipeTypeCount; ++type)
+            basic::testing::WriteBytes(store_.IndexFilePath(type), indexes[static_cast<std::size_t>(type - 1)]);
+    }
+
+    recipes::RecipeStore& store() { return store_; }
+
+    // Puts a file back as it was before a benchmark changed it.
+    struct Saved {
+        std::filesystem::path path;
+        std::string bytes;
+    };
+    Saved save(const std::filesystem::path& path) { return {path, basic::testing::ReadBytes(path)}; }
+    static void restore(const Saved& saved) { basic::testing::WriteBytes(saved.path, saved.bytes); }
+
+private:
+    basic::testing::TestFolder folder_;
+    recipes::RecipeStore store_;
+};
+
+LargeCookbook& Cookbook() {
+    static LargeCookbook cookbook;
+    return cookbook;
+}
+
+// The baseline: the data file read start to end in 1 MB blocks.
+long long ReadSequentially(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    std::vector<char> buffer(1 << 20);
+    long long total = 0;
+    for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;) total += n;
+    ::close(fd);
+    return total;
+}
+
+double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+void BM_SaveIntoLastFreeRecord(benchmark::State& state) {
+    auto& cookbook = Cookbook();
+    auto& store = cookbook.store();
+    const auto dataPath = store.DataFilePath();
+    const auto lastRecord = store.ReadRecordBytes(recipes::MaxRecipeRecords);
+    const auto index = cookbook.save(store.IndexFilePath(kDessertType));
+    recipes::RecipeRecord record;
+    record.ingredients[0] = "flour";
+
+    std::vector<double> readTimes;
+    std::vector<double> saveTimes;
+    for (auto _ : state) {
+        const auto readStart = Clock::now();
+        benchmark::DoNotOptimize(ReadSequentially(dataPath));
+        const auto saveStart = Clock::now();
+        const auto outcome = store.SaveNew(kDessertType, "Lemon tart", record);
+        const auto saveEnd = Clock::now();
+        if (outcome.recordNumber != recipes::MaxRecipeRecords) state.SkipWithError("the save missed record 30000");
+        readTimes.push_back(Seconds(saveStart - readStart));
+        saveTimes.push_back(Seconds(saveEnd - saveStart));
+        state.SetIterationTime(Seconds(saveEnd - saveStart));
+
+        state.PauseTiming();
+        auto file = basic::RandomAccessFile::Open(dataPath, recipes::RecipeRecordLength);
+        if (!file || !file->Put(recipes::MaxRecipeRecords, lastRecord)) state.SkipWithError("cannot restore");
+        LargeCookbook::restore(index);
+        state.ResumeTiming();
+    }
+    // Medians: a save waits for the disk, whose pauses say nothing of the search.
+    const double read = Median(readTimes);
+    const double save = Median(saveTimes);
+    state.counters["read_ms"] = read * 1000;
+    state.counters["save_ms"] = save * 1000;
+    state.counters["ratio"] = read > 0 ? save / read : 0;
+}
+BENCHMARK(BM_SaveIntoLastFreeRecord)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(41);
+
+void BM_FreeRecordSearch(benchmark::State& state) {
+    auto& store = Cookbook().store();
+    for (auto _ : state) benchmark::DoNotOptimize(store.FindFreeRecord());
+}
+BENCHMARK(BM_FreeRecordSearch)->Unit(benchmark::kMillisecond);
+
+void BM_ReadSortedIndexOfOneType(benchmark::State& state) {
+    auto& store = Cookbook().store();
+    std::size_t entries = 0;
+    for (auto _ : state) {
+        const auto sorted = store.ReadSortedIndex(kDessertType);
+        entries = sorted.size();
+        benchmark::DoNotOptimize(sorted.data());
+    }
+    state.counters["entries"] = static_cast<double>(entries);
+}
+BENCHMARK(BM_ReadSortedIndexOfOneType)->Unit(benchmark::kMillisecond);
+
+void BM_DeleteFromOneType(benchmark::State& state) {
+    auto& cookbook = Cookbook();
+    auto& store = cookbook.store();
+    const auto index = cookbook.save(store.IndexFilePath(kDessertType));
+    const long victim = store.ReadIndex(kDessertType).at(700).recordNumber;
+    const auto record = store.ReadRecordBytes(victim);
+    for (auto _ : state) {
+        if (!store.Delete(kDessertType, victim).ok()) state.SkipWithError("the delete failed");
+        state.PauseTiming();
+        auto file = basic::RandomAccessFile::Open(store.DataFilePath(), recipes::RecipeRecordLength);
+        if (!file || !file->Put(victim, record)) state.SkipWithError("cannot restore");
+        LargeCookbook::restore(index);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteFromOneType)->Unit(benchmark::kMillisecond);
+
+void BM_FractionSnapping(benchmark::State& state) {
+    const char* amounts[] = {".125", "1.34", "2", "12.37", "0.05", "1.86"};
+    std::size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(recipes::FractionSnapping(amounts[i++ % 6]));
+}
+BENCHMARK(BM_FractionSnapping);
+
+void BM_RecordCodec(benchmark::State& state) {
+    recipes::RecipeRecord record;
+    record.amounts[0] = "1.5";
+    record.ingredients[0] = "flour";
+    record.directions = std::string(600, 'd');
+    const std::string bytes = recipes::EncodeRecipeRecord(record);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(recipes::DecodeRecipeRecord(bytes));
+        benchmark::DoNotOptimize(recipes::EncodeRecipeRecord(record));
+    }
+}
+BENCHMARK(BM_RecordCodec);
+
+}  // namespace
