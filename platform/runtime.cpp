@@ -285,6 +285,42 @@ void Runtime::userEdited(ui::TextBox& box, const std::string& text) {
     box.setText(text);
 }
 
+void Runtime::userEdited(ui::ComboBox& box, const std::string& text) {
+    if (!box.effectivelyEnabled() || box.Style() == ui::ComboStyle::DropDownList) return;
+    box.setText(text);
+}
+
+namespace {
+
+// A choice by mouse or keyboard: the control takes the focus first, whose
+// handler may disable or hide it and so cancel the choice.
+template <class Box>
+void Choose(Runtime& runtime, Box& box, int index) {
+    if (!box.effectivelyVisible() || !box.effectivelyEnabled()) return;
+    runtime.userFocused(box);
+    if (!box.effectivelyVisible() || !box.effectivelyEnabled()) return;
+    box.setListIndex(index);
+}
+
+}  // namespace
+
+void Runtime::userChose(ui::ComboBox& box, int index) { Choose(*this, box, index); }
+
+void Runtime::userChose(ui::ListBox& box, int index) { Choose(*this, box, index); }
+
+void Runtime::userDroppedDown(ui::ComboBox& box) {
+    if (!box.effectivelyVisible() || !box.effectivelyEnabled()) return;
+    raise(ControlEvent(box, "DropDown"), box.onDropDown);
+}
+
+void Runtime::userPressed(ui::Toolbar& bar, int button) {
+    if (bar.effectivelyVisible()) bar.press(button);
+}
+
+void Runtime::userClickedPanel(ui::StatusBar& bar, int panel) {
+    if (bar.effectivelyVisible()) bar.click(panel);
+}
+
 bool Runtime::userClose(Form& form) { return unload(form, ui::UnloadMode::CloseBox); }
 
 void Runtime::userResized(Form& form, int width, int height) { form.sizeFromWindow(width, height); }

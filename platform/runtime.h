@@ -9,7 +9,11 @@
 #include "platform/window_system.h"
 
 namespace ui {
+class ComboBox;
+class ListBox;
+class StatusBar;
 class TextBox;
+class Toolbar;
 }
 
 namespace platform {
@@ -72,6 +76,16 @@ public:
     void userMouseUp(ui::Form& form, ui::Control* control, int button, int shift, double x, double y);
     // The text of a box as the user left it by typing, pasting or cutting.
     void userEdited(ui::TextBox& box, const std::string& text);
+    // The user typed, pasted or cut in a combo box's text line.
+    void userEdited(ui::ComboBox& box, const std::string& text);
+    // The user chose an entry of a list or combo box (focus first, as a click).
+    void userChose(ui::ComboBox& box, int index);
+    void userChose(ui::ListBox& box, int index);
+    // A combo box's list dropped down.
+    void userDroppedDown(ui::ComboBox& box);
+    // A toolbar button (numbered from 1) or a status bar panel was clicked.
+    void userPressed(ui::Toolbar& bar, int button);
+    void userClickedPanel(ui::StatusBar& bar, int panel);
     // The close box: returns false when the window refused to close.
     bool userClose(ui::Form& form);
     // The user resized, moved, maximised, minimised or restored a window

@@ -4,6 +4,8 @@
 #include "platform/services/desktop_shell.h"
 #include "platform/services/dialogs.h"
 #include "platform/services/display.h"
+#include "platform/services/help.h"
+#include "platform/services/registry.h"
 
 namespace platform {
 
@@ -14,6 +16,8 @@ struct Services {
     Clock& clock;
     DesktopShell& shell;
     Display& display;
+    Help& help;
+    Registry& registry;
 };
 
 }  // namespace platform

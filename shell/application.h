@@ -26,6 +26,8 @@ public:
     platform::Clock& clock() { return runtime_.services().clock; }
     platform::DesktopShell& desktopShell() { return runtime_.services().shell; }
     platform::Display& display() { return runtime_.services().display; }
+    platform::Help& help() { return runtime_.services().help; }
+    platform::Registry& registry() { return runtime_.services().registry; }
 
     // The variables the windows of several subsystems share.
     ModuleState vars;

@@ -3,6 +3,8 @@
 #include "platform/qt/qt_desktop_shell.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_display.h"
+#include "platform/qt/qt_help.h"
+#include "platform/qt/qt_registry.h"
 #include "platform/services.h"
 
 namespace platform::qt {
@@ -13,8 +15,10 @@ struct QtServices {
     QtClock clock;
     QtDesktopShell shell;
     QtDisplay display;
+    QtHelp help;
+    QtRegistry registry;
 
-    Services services() { return {dialogs, clock, shell, display}; }
+    Services services() { return {dialogs, clock, shell, display, help, registry}; }
 };
 
 }  // namespace platform::qt

@@ -6,6 +6,8 @@
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_display.h"
 #include "platform/testing/headless_windows.h"
+#include "platform/testing/memory_registry.h"
+#include "platform/testing/recording_help.h"
 #include "platform/testing/recording_shell.h"
 #include "platform/testing/scripted_dialogs.h"
 
@@ -17,9 +19,11 @@ struct ScriptedDesktop {
     FakeClock clock;
     RecordingShell shell;
     FakeDisplay display;
+    RecordingHelp help;
+    MemoryRegistry registry;
     HeadlessWindows windows{display};
 
-    Services services() { return {dialogs, clock, shell, display}; }
+    Services services() { return {dialogs, clock, shell, display, help, registry}; }
 };
 
 // Opens the menus above a menu item, as a user's mouse does, then chooses it.

@@ -23,6 +23,9 @@ enum class ControlKind {
     ListBox,
     Shape,
     Timer,
+    Toolbar,
+    StatusBar,
+    ProgressBar,
 };
 
 // One control of a form. Geometry is in twips, relative to its container
@@ -72,6 +75,12 @@ public:
 
     int TabIndex() const { return tabIndex_; }
     void setTabIndex(int v) { tabIndex_ = v; }
+    // What a screen reader calls the control; its caption when empty.
+    const std::string& AccessibleName() const { return accessibleName_; }
+    void setAccessibleName(const std::string& v) {
+        accessibleName_ = v;
+        changed(Property::Style);
+    }
     const std::string& ToolTipText() const { return toolTip_; }
     void setToolTipText(const std::string& v) {
         toolTip_ = v;
@@ -118,6 +127,7 @@ private:
     Font font_;
     int tabIndex_ = 0;
     std::string toolTip_;
+    std::string accessibleName_;
 };
 
 }  // namespace ui

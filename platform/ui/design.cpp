@@ -29,6 +29,11 @@ constexpr KindRow Kinds[] = {
     {ControlKind::Frame, &Make<Frame>},
     {ControlKind::Image, &Make<Image>},
     {ControlKind::TextBox, &Make<TextBox>},
+    {ControlKind::ComboBox, &Make<ComboBox>},
+    {ControlKind::ListBox, &Make<ListBox>},
+    {ControlKind::Toolbar, &Make<Toolbar>},
+    {ControlKind::StatusBar, &Make<StatusBar>},
+    {ControlKind::ProgressBar, &Make<ProgressBar>},
 };
 
 Maker MakerFor(ControlKind kind) {

@@ -1,0 +1,57 @@
+#include "platform/ui/combo_box.h"
+
+namespace ui {
+
+void ComboBox::AddItem(std::string item, int at) {
+    const int placed = items_.add(std::move(item), at, sorted_);
+    if (listIndex_ >= placed) ++listIndex_;
+    changed(Property::Items);
+}
+
+void ComboBox::RemoveItem(int at) {
+    if (!items_.remove(at)) return;
+    if (listIndex_ == at) listIndex_ = -1;
+    else if (listIndex_ > at) --listIndex_;
+    changed(Property::Items);
+}
+
+void ComboBox::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+    // Only a drop-down list shows nothing but its entries.
+    if (style_ == ComboStyle::DropDownList) text_.clear();
+    changed(Property::Items);
+}
+
+void ComboBox::setListIndex(int at) {
+    if (!items_.valid(at)) at = -1;
+    const bool moved = at != listIndex_;
+    listIndex_ = at;
+    const std::string& shown = at < 0 ? std::string() : items_.at(at);
+    if (shown != text_) {
+        text_ = shown;
+        changed(Property::Text);
+        if (style_ != ComboStyle::DropDownList) raise("Change", onChange);
+    }
+    changed(Property::Selection);
+    if (moved || at >= 0) raise("Click", onClick);
+}
+
+void ComboBox::setText(const std::string& v) {
+    if (style_ == ComboStyle::DropDownList) {
+        const int at = v.empty() ? -1 : items_.find(v);
+        if (at >= 0 || v.empty()) setListIndex(at);
+        return;
+    }
+    if (v == text_) return;
+    text_ = v;
+    // The entry that reads exactly so stays chosen; typing away from it does not.
+    if (listIndex_ >= 0 && items_.at(listIndex_) != text_) {
+        listIndex_ = -1;
+        changed(Property::Selection);
+    }
+    changed(Property::Text);
+    raise("Change", onChange);
+}
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+#pragma once
+#include "platform/ui/control.h"
+#include "platform/ui/list_items.h"
+
+namespace ui {
+
+// A list of entries the user picks one from.
+class ListBox : public Control {
+public:
+    ListBox(Form& f, std::string name, int index, Control* container)
+        : Control(f, ControlKind::ListBox, std::move(name), index, container) {
+        setBackColor(colors::WindowBackground);
+        setForeColor(colors::WindowText);
+    }
+
+    bool canHoldFocus() const override { return true; }
+
+    bool Sorted() const { return sorted_; }
+    void setSorted(bool v) {
+        sorted_ = v;
+        changed(Property::Style);
+    }
+
+    void AddItem(std::string item, int at = -1);
+    void RemoveItem(int at);
+    void Clear();
+    int ListCount() const { return items_.count(); }
+    const std::string& List(int at) const { return items_.at(at); }
+    const std::vector<std::string>& items() const { return items_.all(); }
+
+    // The chosen entry, -1 for none; choosing one (again) raises Click.
+    int ListIndex() const { return listIndex_; }
+    void setListIndex(int at);
+    // The chosen entry's text, "" for none.
+    const std::string& Text() const { return items_.at(listIndex_); }
+
+private:
+    bool sorted_ = false;
+    ListItems items_;
+    int listIndex_ = -1;
+};
+
+}  // namespace ui

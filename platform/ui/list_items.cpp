@@ -1,0 +1,38 @@
+#include "platform/ui/list_items.h"
+
+#include <algorithm>
+
+#include "platform/basic/text.h"
+
+namespace ui {
+
+int ListItems::add(std::string item, int at, bool sorted) {
+    std::vector<std::string>::iterator where;
+    if (sorted)
+        where = std::upper_bound(items_.begin(), items_.end(), item,
+                                 [](const std::string& a, const std::string& b) { return basic::LessNoCase(a, b); });
+    else if (at >= 0 && at < count())
+        where = items_.begin() + at;
+    else
+        where = items_.end();
+    return static_cast<int>(items_.insert(where, std::move(item)) - items_.begin());
+}
+
+bool ListItems::remove(int at) {
+    if (!valid(at)) return false;
+    items_.erase(items_.begin() + at);
+    return true;
+}
+
+const std::string& ListItems::at(int at) const {
+    static const std::string none;
+    return valid(at) ? items_[static_cast<std::size_t>(at)] : none;
+}
+
+int ListItems::find(const std::string& text) const {
+    for (int i = 0; i < count(); ++i)
+        if (basic::EqualsNoCase(items_[static_cast<std::size_t>(i)], text)) return i;
+    return -1;
+}
+
+}  // namespace ui

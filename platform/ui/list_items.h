@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace ui {
+
+// The entries of a list or combo box. A sorted list puts each new entry in
+// its alphabetical place without regard to case (after equal ones); an
+// unsorted one keeps the order entries were added in, or the place given.
+class ListItems {
+public:
+    // Returns the position the entry went to.
+    int add(std::string item, int at, bool sorted);
+    bool remove(int at);
+    void clear() { items_.clear(); }
+    int count() const { return static_cast<int>(items_.size()); }
+    bool valid(int at) const { return at >= 0 && at < count(); }
+    // "" for a position outside the list.
+    const std::string& at(int at) const;
+    // The first entry equal to text without regard to case, or -1.
+    int find(const std::string& text) const;
+    const std::vector<std::string>& all() const { return items_; }
+
+private:
+    std::vector<std::string> items_;
+};
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+#include "platform/ui/toolbar.h"
+
+namespace ui {
+
+int Toolbar::addButton(ToolbarButton button) {
+    buttons_.push_back(std::move(button));
+    changed(Property::Items);
+    return ButtonCount();
+}
+
+const ToolbarButton& Toolbar::Button(int number) const {
+    static const ToolbarButton none;
+    return number >= 1 && number <= ButtonCount() ? buttons_[static_cast<std::size_t>(number - 1)] : none;
+}
+
+void Toolbar::setButtonEnabled(int number, bool enabled) {
+    if (number < 1 || number > ButtonCount()) return;
+    buttons_[static_cast<std::size_t>(number - 1)].enabled = enabled;
+    changed(Property::Items);
+}
+
+void Toolbar::setButtonVisible(int number, bool visible) {
+    if (number < 1 || number > ButtonCount()) return;
+    buttons_[static_cast<std::size_t>(number - 1)].visible = visible;
+    changed(Property::Items);
+}
+
+void Toolbar::press(int number) {
+    const ToolbarButton& button = Button(number);
+    if (number < 1 || !button.enabled || !button.visible || !effectivelyEnabled()) return;
+    raise("ButtonClick", [this, number] {
+        if (onButtonClick) onButtonClick(number);
+    });
+}
+
+}  // namespace ui

@@ -1,0 +1,57 @@
+#pragma once
+#include <filesystem>
+#include <vector>
+
+#include "platform/ui/control.h"
+
+namespace platform {
+class Runtime;
+}
+
+namespace ui {
+
+// Which edge of the window a bar keeps to; None leaves it where it is put.
+enum class Align { None = 0, Top = 1, Bottom = 2, Left = 3, Right = 4 };
+
+struct ToolbarButton {
+    std::string key;
+    std::string toolTip;
+    std::filesystem::path picture;  // a picture file; none shows the tooltip's text
+    bool enabled = true;
+    bool visible = true;
+};
+
+// A row (or column, docked left or right) of picture buttons, numbered from 1.
+class Toolbar : public Control {
+public:
+    Toolbar(Form& f, std::string name, int index, Control* container)
+        : Control(f, ControlKind::Toolbar, std::move(name), index, container) {}
+
+    Align align() const { return align_; }
+    void setAlign(Align v) {
+        align_ = v;
+        changed(Property::Geometry);
+    }
+
+    // Returns the new button's number.
+    int addButton(ToolbarButton button);
+    int ButtonCount() const { return static_cast<int>(buttons_.size()); }
+    // Buttons 1 to ButtonCount(); a number outside gives a blank button.
+    const ToolbarButton& Button(int number) const;
+    void setButtonEnabled(int number, bool enabled);
+    void setButtonVisible(int number, bool visible);
+    // Draws the bar afresh.
+    void Refresh() { changed(Property::Style); }
+
+    // A button was pressed: its number. Disabled buttons cannot be pressed.
+    std::function<void(int number)> onButtonClick;
+
+private:
+    friend class platform::Runtime;
+    void press(int number);
+
+    Align align_ = Align::Top;
+    std::vector<ToolbarButton> buttons_;
+};
+
+}  // namespace ui
