@@ -227,7 +227,13 @@ bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
         raise(ControlEvent(*target, "KeyDown"), [&] { target->onKeyDown(keyCode, shift); });
         if (keyCode == 0) return true;
     }
-    if (!form.isLoaded() || shift != 0) return false;
+    if (!form.isLoaded()) return false;
+    // F1 no handler took: the window's own help topic, when it has one.
+    if (keyCode == ui::keys::F1 && form.HelpContextID() != 0 && !helpFile_.empty()) {
+        services_.help.ShowHelp({helpFile_, HelpCommand::Topic, form.HelpContextID()});
+        return true;
+    }
+    if (shift != 0) return false;
     target = focusIn(form);
     auto press = [&](auto isWanted) {
         for (const auto& c : form.controls()) {

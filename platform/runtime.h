@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -52,6 +53,10 @@ public:
     // Ends the program at once: every form goes without its unload questions.
     void end();
     bool ended() const { return ended_; }
+
+    // The program's help file, which F1 opens at the window's help context.
+    void setHelpFile(std::filesystem::path file) { helpFile_ = std::move(file); }
+    const std::filesystem::path& helpFile() const { return helpFile_; }
 
     ui::Form* activeForm() const { return active_; }
     const std::vector<ui::Form*>& loadedForms() const { return loaded_; }
@@ -109,6 +114,7 @@ private:
     ui::Form* active_ = nullptr;
     ui::Control* focus_ = nullptr;
     bool ended_ = false;
+    std::filesystem::path helpFile_;
 };
 
 }  // namespace platform

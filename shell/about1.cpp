@@ -5,8 +5,10 @@
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
 #include "shell/application.h"
+#include "shell/help_menu.h"
 #include "shell/hinfo1.h"
 #include "shell/maker.h"
+#include "shell/options_popup.h"
 #include "shell/startfrm.h"
 
 namespace shell {
@@ -21,6 +23,7 @@ About1::About1(Application& app) : ui::Form(app.runtime(), "About1"), app_(app) 
     setMinButton(false);
     setMaxButton(false);
     Move(0, 0, 5040, 4230);  // its size beside a start window in smaller screen display
+    setHelpContextID(topics::ProgramOverview);
 
     design();
     // The picture lies behind everything and fills the box.
@@ -32,6 +35,7 @@ About1::About1(Application& app) : ui::Form(app.runtime(), "About1"), app_(app) 
     Command1->onKeyDown = [this](int& key, int shift) { Command1_KeyDown(key, shift); };
     Label5->onClick = [this] { Label5_Click(); };
     mOOK->onClick = [this] { mOOK_Click(); };
+    PopUpOnRightButton({Command1, Label1}, PopUpMenu(*this, *mO));
 }
 
 void About1::sizeToStartWindow() {

@@ -1,5 +1,6 @@
 #include "shell/application.h"
 
+#include "shell/help_menu.h"
 #include "shell/startfrm.h"
 
 namespace shell {
@@ -24,6 +25,9 @@ bool Application::isActivityOpen(Activity activity) const {
     return found != activities_.end() && found->second.isOpen && found->second.isOpen();
 }
 
-void Application::Start() { window<Startfrm>().Show(); }
+void Application::Start() {
+    runtime_.setHelpFile(HelpFileName);
+    window<Startfrm>().Show();
+}
 
 }  // namespace shell

@@ -5,8 +5,10 @@
 #include "platform/basic/text.h"
 #include "shell/about1.h"
 #include "shell/form_background.h"
+#include "shell/help_menu.h"
 #include "shell/hinfo1.h"
 #include "shell/maker.h"
+#include "shell/options_popup.h"
 #include "shell/settings_files.h"
 
 namespace shell {
@@ -32,6 +34,7 @@ Startfrm::Startfrm(Application& app) : ui::Form(app.runtime(), "Startfrm"), app_
     setBorderStyle(ui::BorderStyle::FixedSingle);
     Move(0, 0, SmallerWidth, SmallerHeight);
     setBackColor(ui::colors::PureBlue);
+    setHelpContextID(topics::ProgramOverview);
     design();
     // Without its picture the panel still shows the title and the buttons.
     static_cast<void>(Image2->LoadPicture(app_.folder().Resolve("StartEmblem.jpg")));
@@ -60,6 +63,11 @@ void Startfrm::wireEvents() {
     mHA->onClick = [this] { mHA_Click(); };
     mHWeb->onClick = [this] { mHWeb_Click(); };
     for (int i = 0; i < 9; ++i) SSCommand1[i]->onClick = [this, i] { SSCommand1_Click(i); };
+
+    const PopUp options = PopUpMenu(*this, *mO);
+    PopUpOnRightButton(*this, options);
+    PopUpOnRightButton({Image2, Label1, Label2, Label3, Panel3D7}, options);
+    PopUpOnRightButton(SSCommand1, options);
 }
 
 void Startfrm::Form_Load() {
@@ -205,8 +213,8 @@ void Startfrm::mREmerg_Click() {
 }
 
 // Help arrives with the help viewer; until then these items do nothing.
-void Startfrm::mHCont_Click() {}
-void Startfrm::mHI_Click() {}
+void Startfrm::mHCont_Click() { ShowHelpContents(app_); }
+void Startfrm::mHI_Click() { ShowHelpTopic(app_, topics::ProgramOverview); }
 
 void Startfrm::mHA_Click() { app_.window<About1>().ShowModal(); }
 

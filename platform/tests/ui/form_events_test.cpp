@@ -69,6 +69,26 @@ TEST_F(FormEventsTest, KeyPreviewSeesKeysFirstAndMaySwallowThem) {
     EXPECT_EQ(form.log, (Log{"Form.KeyDown 120", "Form.KeyDown 112", "OK.KeyDown 112"}));
 }
 
+TEST_F(FormEventsTest, F1OpensTheWindowsHelpTopicUnlessAHandlerTookIt) {
+    SampleForm form(rt);
+    form.Show();
+    EXPECT_FALSE(rt.userKeyDown(form, keys::F1, 0));  // no help file yet
+    rt.setHelpFile("Pantrivo.hlp");
+    EXPECT_FALSE(rt.userKeyDown(form, keys::F1, 0));  // no topic for this window
+    form.setHelpContextID(3030);
+    EXPECT_TRUE(rt.userKeyDown(form, keys::F1, 0));
+    form.setKeyPreview(true);
+    form.onKeyDown = [](int& key, int) {
+        if (key == keys::F1) key = 0;
+    };
+    EXPECT_TRUE(rt.userKeyDown(form, keys::F1, 0));
+    const auto& requests = desk.desktop.help.requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].file, "Pantrivo.hlp");
+    EXPECT_EQ(requests[0].command, platform::HelpCommand::Topic);
+    EXPECT_EQ(requests[0].topic, 3030);
+}
+
 TEST_F(FormEventsTest, EnterAndEscPressTheDefaultAndCancelButtons) {
     SampleForm form(rt);
     form.Show();
