@@ -39,6 +39,8 @@ inline constexpr OleColor Yellow = Rgb(255, 255, 0);
 // A number the windows accept as a colour: a plain RGB value or a known
 // system colour reference. Anything else is refused, as the property would be.
 inline std::optional<OleColor> ColorFromNumber(double value) {
+    // Out of range (or not a number): no colour, and no overflowing cast.
+    if (!(value > -4.3e9 && value < 4.3e9)) return std::nullopt;
     if (value != static_cast<double>(static_cast<std::int64_t>(value))) return std::nullopt;
     const auto n = static_cast<std::int64_t>(value);
     if (n >= 0 && n <= 0xFFFFFF) return static_cast<OleColor>(n);
