@@ -12,6 +12,9 @@ struct ActivityRegistration {
     std::function<void()> show;
     // Whether the window is loaded.
     std::function<bool()> isOpen;
+    // Runs the window's exit path with its questions; false when the user
+    // chose to keep the window open.
+    std::function<bool()> close;
 };
 
 }  // namespace shell

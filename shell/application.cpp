@@ -25,6 +25,14 @@ bool Application::isActivityOpen(Activity activity) const {
     return found != activities_.end() && found->second.isOpen && found->second.isOpen();
 }
 
+bool Application::closeActivities() {
+    for (auto& [activity, registration] : activities_) {
+        if (!registration.isOpen || !registration.isOpen() || !registration.close) continue;
+        if (!registration.close()) return false;
+    }
+    return true;
+}
+
 void Application::Start() {
     runtime_.setHelpFile(HelpFileName);
     window<Startfrm>().Show();

@@ -62,6 +62,9 @@ public:
     // Shows an activity's window; false when no subsystem registered it.
     bool showActivity(Activity activity);
     bool isActivityOpen(Activity activity) const;
+    // Runs the exit path of every open activity window, in turn; false as
+    // soon as one of them stays open.
+    bool closeActivities();
 
     // Creates and shows the start window.
     void Start();

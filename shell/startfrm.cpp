@@ -193,7 +193,10 @@ void Startfrm::mON_Click() {
     updateCaption();
 }
 
-void Startfrm::mOe_Click() { app_.runtime().end(); }
+void Startfrm::mOe_Click() {
+    // Each open window asks its own questions first; a Cancel keeps it, and the program.
+    if (app_.closeActivities()) app_.runtime().end();
+}
 
 void Startfrm::openActivity(Activity activity) {
     // An activity window ends the busy pointer when it is on screen; where

@@ -22,9 +22,31 @@ protected:
     void registerPantry() {
         app().registerActivity(Activity::FoodStorage,
                                {[this] { app().window<PantryWindow>().Show(); },
-                                [this] { return app().loadedWindow<PantryWindow>() != nullptr; }});
+                                [this] { return app().loadedWindow<PantryWindow>() != nullptr; },
+                                [this] {
+                                    ++exitPathsRun;
+                                    return keepOpen ? false : app().window<PantryWindow>().Unload();
+                                }});
     }
+    int exitPathsRun = 0;
+    bool keepOpen = false;
 };
+
+TEST_F(ApplicationTest, ExitAsksEveryOpenWindowFirstAndACancelKeepsTheProgram) {
+    registerPantry();
+    Startfrm& w = startProgram();
+    chooseMenu(w, "mREmerg");
+    keepOpen = true;
+    chooseMenu(w, "mOe");
+    EXPECT_EQ(exitPathsRun, 1);
+    EXPECT_FALSE(runtime().ended());
+    EXPECT_TRUE(app().isActivityOpen(Activity::FoodStorage));
+
+    keepOpen = false;
+    chooseMenu(w, "mOe");
+    EXPECT_EQ(exitPathsRun, 2);
+    EXPECT_TRUE(runtime().ended());
+}
 
 TEST_F(ApplicationTest, TheStartWindowOpensWhatASubsystemRegistered) {
     registerPantry();
