@@ -75,6 +75,11 @@ std::optional<fs::path> InstalledDataFolder(const fs::path& executableFolder) {
     return folder;
 }
 
+fs::path BundledDataFolder(const fs::path& executableFolder) {
+    // Not the program folder: a per-user copy would outlive an update of the program.
+    return InstalledDataFolder(executableFolder).value_or(executableFolder);
+}
+
 fs::path ChooseProgramFolder(const fs::path& executableFolder, const fs::path& userFolder,
                              const std::optional<fs::path>& installedDataFolder) {
     if (!installedDataFolder) return ChooseProgramFolder(executableFolder, userFolder);

@@ -25,6 +25,10 @@ std::filesystem::path InstalledDataPath();
 // installed: that folder exists and holds them. Nothing when it runs from its build.
 std::optional<std::filesystem::path> InstalledDataFolder(const std::filesystem::path& executableFolder);
 
+// The folder that holds the files the program comes with and only reads (the
+// help file): the data folder when installed, else the executable's folder.
+std::filesystem::path BundledDataFolder(const std::filesystem::path& executableFolder);
+
 // As above, but an installed program always keeps its files in the per-user
 // folder, even where it could write beside itself (run as root), so the
 // installed tree is never written to. The pictures come from the data folder.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Usage: check_install.sh <build-folder>
-# Installs the build into a scratch DESTDIR and checks the installed tree, then
+# Installs the build into a scratch DESTDIR and checks the installed tree (the
+# program, its pictures and help file, desktop entry and icons), then
 # starts the installed program to see it set up the per-user folder from the
 # installed pictures without writing into the installed tree.
 set -euo pipefail
@@ -31,6 +32,12 @@ for number in $(seq 1 16); do pictures+=("WP$number.jpg"); done
 for picture in "${pictures[@]}"; do
   [[ -s $data/$picture ]] || fail "share/pantrivo/$picture is missing"
 done
+
+# The help file lies with the pictures: the installed program reads it from the
+# data folder it is seen below to take its pictures from.
+[[ -s $data/Pantrivo.hlp ]] || fail "share/pantrivo/Pantrivo.hlp is missing"
+cmp -s "$build_dir/bin/Pantrivo.hlp" "$data/Pantrivo.hlp" || fail "share/pantrivo/Pantrivo.hlp is not the built help file"
+grep -q '^# 1000 Program Overview' "$data/Pantrivo.hlp" || fail "share/pantrivo/Pantrivo.hlp lacks the program overview"
 
 desktop=$root/share/applications/pantrivo.desktop
 [[ -f $desktop ]] || fail "share/applications/pantrivo.desktop is missing"

@@ -112,6 +112,17 @@ TEST_F(InstalledProgram, RunFromItsBuildTheProgramFolderRulesStay) {
     EXPECT_FALSE(fs::exists(user));
 }
 
+TEST_F(InstalledProgram, TheHelpFileIsReadWhereItWasInstalledNeverFromACopy) {
+    EXPECT_EQ(BundledDataFolder(bin), bin);  // run from the build
+
+    fs::create_directories(data);
+    WriteBytes(data / "WP1.jpg", "x");
+    WriteBytes(data / "Pantrivo.hlp", "# 1 Contents");
+    EXPECT_EQ(ChooseProgramFolder(bin, user, InstalledDataFolder(bin)), user);
+    EXPECT_EQ(BundledDataFolder(bin), data);
+    EXPECT_FALSE(fs::exists(user / "Pantrivo.hlp"));
+}
+
 TEST_F(InstalledProgram, TheWindowIconIsFoundBesideTheProgramOrAmongTheDesktopIcons) {
     EXPECT_EQ(ProgramIconFile(bin), std::nullopt);
 
