@@ -56,6 +56,20 @@ void ApplyFlags(Control& control, unsigned flags) {
     }
 }
 
+void ApplyKindSettings(Control& control, const ControlRow& row) {
+    if (auto* box = dynamic_cast<TextBox*>(&control)) {
+        box->setMultiLine(row.flags & MultiLine);
+        box->setLocked(row.flags & Locked);
+        box->setMaxLength(row.maxLength);
+    }
+    if (auto* combo = dynamic_cast<ComboBox*>(&control)) {
+        combo->setStyle(row.comboStyle);
+        combo->setSorted(row.flags & Sorted);
+        combo->setMaxLength(row.maxLength);
+    }
+    if (auto* list = dynamic_cast<ListBox*>(&control)) list->setSorted(row.flags & Sorted);
+}
+
 void AddControl(Form& form, const ControlRow& row) {
     const Maker make = MakerFor(row.kind);
     if (!make) throw std::logic_error(form.name() + "." + row.name + ": no such kind of control");
@@ -72,6 +86,8 @@ void AddControl(Form& form, const ControlRow& row) {
     if (row.foreColor) control.setForeColor(*row.foreColor);
     if (row.backColor) control.setBackColor(*row.backColor);
     control.setTabIndex(row.tabIndex);
+    if (*row.accessibleName) control.setAccessibleName(row.accessibleName);
+    ApplyKindSettings(control, row);
     ApplyFlags(control, row.flags);
 }
 

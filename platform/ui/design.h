@@ -4,6 +4,7 @@
 #include <span>
 
 #include "platform/ui/color.h"
+#include "platform/ui/combo_box.h"
 #include "platform/ui/control.h"
 #include "platform/ui/font.h"
 #include "platform/ui/form.h"
@@ -30,12 +31,17 @@ enum Flags : unsigned {
     Transparent = 1u << 4,    // a label without a background of its own
     AutoSize = 1u << 5,       // a label as large as its caption
     WordWrap = 1u << 6,
-    Checked = 1u << 7,  // a menu item's check mark
+    Checked = 1u << 7,    // a menu item's check mark
+    MultiLine = 1u << 8,  // a text box of several lines
+    Locked = 1u << 9,     // a text box whose text can be read and selected, not changed
+    Sorted = 1u << 10,    // a combo or list box that keeps its entries in alphabetical order
 };
 
 // One control: kind, name (and index in its control array), the container
 // it lies in (a panel or frame of the same form; none for the form itself),
-// its rectangle in twips in that container, caption, font, colours, tab order.
+// its rectangle in twips in that container, caption, font, colours, tab order;
+// then what only some kinds have: a text or combo box's length limit, a combo
+// box's style, and the name a screen reader gives a box without a caption.
 struct ControlRow {
     ControlKind kind;
     const char* name;
@@ -49,6 +55,9 @@ struct ControlRow {
     std::optional<OleColor> backColor{};
     int tabIndex = 0;
     unsigned flags = None;
+    int maxLength = 0;
+    ComboStyle comboStyle = ComboStyle::DropDownCombo;
+    const char* accessibleName = "";
 };
 
 // One menu or menu item, below its parent menu (none for a menu of the menu
@@ -77,6 +86,11 @@ void Bind(const Form& form, std::array<T*, N>& members, const char* name) {
 }
 inline void Bind(const Form& form, Menu*& member, const char* name, int index = -1) {
     member = &form.menu(name, index);
+}
+// A menu item array whose indexes begin at first: members[i] is item first + i.
+template <std::size_t N>
+void Bind(const Form& form, std::array<Menu*, N>& members, const char* name, int first = 0) {
+    for (std::size_t i = 0; i < N; ++i) members[i] = &form.menu(name, first + static_cast<int>(i));
 }
 
 }  // namespace ui::design

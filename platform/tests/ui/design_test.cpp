@@ -58,6 +58,55 @@ TEST_F(DesignTest, ControlsAreBuiltInTheirContainersWithTheirProperties) {
     EXPECT_EQ(fit.Width(), desk.desktop.windows.measureText(bold, "four").width) << "AutoSize after the font";
 }
 
+TEST_F(DesignTest, BoxesTakeTheirLimitsStylesAndScreenReaderNames) {
+    const ControlRow rows[] = {
+        {.kind = ControlKind::TextBox, .name = "Notes", .flags = MultiLine | Locked, .maxLength = 1000,
+         .accessibleName = "Directions"},
+        {.kind = ControlKind::TextBox, .name = "Amount", .maxLength = 7},
+        {.kind = ControlKind::ComboBox, .name = "Kinds", .flags = Sorted, .maxLength = 12,
+         .comboStyle = ComboStyle::SimpleCombo},
+        {.kind = ControlKind::ComboBox, .name = "Fractions", .comboStyle = ComboStyle::DropDownList},
+        {.kind = ControlKind::ListBox, .name = "Names", .flags = Sorted},
+        {.kind = ControlKind::ListBox, .name = "Log"},
+    };
+    Build(form, rows);
+
+    const auto& notes = form.control<TextBox>("Notes");
+    EXPECT_TRUE(notes.MultiLine());
+    EXPECT_TRUE(notes.Locked());
+    EXPECT_EQ(notes.MaxLength(), 1000);
+    EXPECT_EQ(notes.AccessibleName(), "Directions");
+    const auto& amount = form.control<TextBox>("Amount");
+    EXPECT_FALSE(amount.MultiLine());
+    EXPECT_FALSE(amount.Locked());
+    EXPECT_EQ(amount.MaxLength(), 7);
+    EXPECT_EQ(amount.AccessibleName(), "") << "a screen reader then reads its caption";
+    const auto& kinds = form.control<ComboBox>("Kinds");
+    EXPECT_EQ(kinds.Style(), ComboStyle::SimpleCombo);
+    EXPECT_TRUE(kinds.Sorted());
+    EXPECT_EQ(kinds.MaxLength(), 12);
+    const auto& fractions = form.control<ComboBox>("Fractions");
+    EXPECT_EQ(fractions.Style(), ComboStyle::DropDownList);
+    EXPECT_FALSE(fractions.Sorted());
+    EXPECT_TRUE(form.control<ListBox>("Names").Sorted());
+    EXPECT_FALSE(form.control<ListBox>("Log").Sorted());
+}
+
+TEST_F(DesignTest, AMenuItemArrayBindsFromItsFirstIndex) {
+    const MenuRow rows[] = {
+        {"mB", nullptr, "&Books"},
+        {"mB1", "mB", "Book &1", 1},
+        {"mB1", "mB", "Book &2", 2},
+    };
+    Build(form, {}, rows);
+    std::array<Menu*, 2> books{};
+    Bind(form, books, "mB1", 1);
+    EXPECT_EQ(books[0]->Caption(), "Book &1");
+    EXPECT_EQ(books[1]->Caption(), "Book &2");
+    std::array<Menu*, 2> fromZero{};
+    EXPECT_THROW(Bind(form, fromZero, "mB1"), std::logic_error) << "there is no item 0";
+}
+
 TEST_F(DesignTest, MenusFollowTheirParentsInOrder) {
     const MenuRow rows[] = {
         {"mF", nullptr, "&File"},

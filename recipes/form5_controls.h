@@ -1,0 +1,213 @@
+#pragma once
+#include <array>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+
+namespace recipes {
+
+// The recipe window's controls and menus, by the names its documents use.
+// The window derives from this; BuildForm5 makes them as designed and
+// BindForm5 points the members at them.
+struct Form5Controls {
+    // Lines of the recipe: Text1, Text4 and Text5 hold line i at index i;
+    // lines 0-9 form the left column, 10-19 the right one.
+    static constexpr int LineCount = 20;
+    static constexpr int LinesPerColumn = 10;
+    static constexpr int CookbookCount = 8;
+    static constexpr int PickSlotCount = 10;
+
+    // The buttons of the print preview, SSCommand80, by index.
+    enum PreviewButton {
+        PrinterFontButton = 0,
+        PageSetupButton = 1,
+        PreviewCancelButton = 2,
+        CopyPageButton = 3,
+        SelectRecipesButton = 4,
+        PreviewPrintButton = 5,
+    };
+    // The frames of the print preview, SSFrame80, by index.
+    enum PreviewFrame {
+        PrintRangeFrame = 0,
+        DisplayOptionsFrame = 1,
+        PrintOptionsFrame = 2,
+    };
+    // The displays of the print preview, Panel3D80, by index.
+    enum PreviewDisplay {
+        FontNameDisplay = 0,
+        FontSizeDisplay = 1,
+        OrientationDisplay = 2,
+    };
+
+    // The window and its bars
+    ui::Image* Image1 = nullptr;         // the background picture behind everything
+    ui::TextBox* Text11 = nullptr;       // never shown: holds the window colour, the editor boxes' usual background
+    ui::Toolbar* Toolbar1 = nullptr;     // the top toolbar: back to the start window, web site, help, exit
+    ui::Toolbar* Toolbar2 = nullptr;     // the side toolbar down the left edge: colour, search, delete, copy, print...
+    ui::Toolbar* Toolbar3 = nullptr;     // the side toolbar down the right edge
+    ui::StatusBar* StatusBar1 = nullptr;  // the bar along the bottom: the caption, or the command that runs
+    ui::Panel* Panel3D1 = nullptr;       // the main panel in the middle: type, names, commands, the recipe
+
+    // The main panel's top: type, mode and name
+    ui::Label* Label25 = nullptr;      // "Type:", over the type box
+    ui::ComboBox* Combo1 = nullptr;    // the recipe type box, 22 types
+    ui::Panel* SSPanel4 = nullptr;     // the mode title: "Recipe Files", "View Recipe", "Create Recipe"...
+    ui::ComboBox* Combo2 = nullptr;    // the recipe name list of the type; opens downwards while a name is chosen
+    ui::TextBox* Text8 = nullptr;      // the new recipe's name, over the name list
+    // Captions of the main panel and of some side panels, by the indexes of form5_design.cpp
+    std::array<ui::Label*, 26> Label1{};
+
+    // The command buttons, in a row under the top
+    ui::Panel* SSPanel1 = nullptr;            // the row's panel
+    ui::CommandButton* Command1 = nullptr;    // "&Create"
+    ui::CommandButton* Command2 = nullptr;    // "&View"
+    ui::CommandButton* Command5 = nullptr;    // "&Modify"
+    ui::CommandButton* Command6 = nullptr;    // "&Save"
+    ui::CommandButton* Command4 = nullptr;    // "&Delete"
+    ui::CommandButton* Command8 = nullptr;    // "C&alculate"
+    ui::CommandButton* Command7 = nullptr;    // "&Print"
+    ui::CommandButton* Command25 = nullptr;   // "S&pelling Check"
+    ui::CommandButton* Command16 = nullptr;   // "S&earch"
+    ui::CommandButton* Command3 = nullptr;    // "E&xit"
+
+    // The recipe
+    std::array<ui::TextBox*, LineCount> Text1{};  // the amount of each line
+    std::array<ui::TextBox*, LineCount> Text4{};  // the unit of each line
+    std::array<ui::TextBox*, LineCount> Text5{};  // the ingredient of each line
+    ui::ComboBox* Combo3 = nullptr;  // the fraction pick list; only its button shows, right of the amount box
+    ui::ComboBox* Combo5 = nullptr;  // the singular unit pick list, right of the unit box
+    ui::ComboBox* Combo6 = nullptr;  // the plural unit pick list, right of the unit box
+    ui::TextBox* Text2 = nullptr;    // the directions
+    ui::Label* Label13 = nullptr;    // the directions' length in characters, red above 950
+    ui::TextBox* Text3 = nullptr;    // the oven temperature
+    ui::TextBox* Text7 = nullptr;    // the cooking time
+    ui::TextBox* Text6 = nullptr;    // the yield
+    ui::ComboBox* Combo4 = nullptr;  // the yield unit
+
+    // "Current Recipe Names", beside the name box while a recipe is created
+    ui::Panel* SSPanel3 = nullptr;
+    ui::ListBox* List1 = nullptr;  // the type's recipe names, to look at only
+
+    // "Search Options", over the recipe
+    ui::Panel* SSPanel6 = nullptr;
+    ui::CommandButton* Command11 = nullptr;  // "Search by &Recipe"
+    ui::CommandButton* Command12 = nullptr;  // "Search by &Ingredient"
+    ui::CommandButton* Command18 = nullptr;  // "Ca&ncel"
+
+    // "Recipe Amount Calculator", over the directions
+    ui::Panel* SSPanel5 = nullptr;
+    ui::Label* Label20 = nullptr;            // the yield the amounts are scaled to now
+    ui::Label* Label21 = nullptr;            // that yield's unit
+    ui::TextBox* Text9 = nullptr;            // the new yield
+    ui::Label* Label24 = nullptr;            // the new yield's unit, singular or plural as the user types
+    ui::CommandButton* Command9 = nullptr;   // "Calculate New &Amounts"
+    ui::CommandButton* Command10 = nullptr;  // "&Close"
+
+    // "Recipe Name Change", over the recipe
+    ui::Panel* SSPanel10 = nullptr;
+    ui::TextBox* Text15 = nullptr;           // the current name, to read only
+    ui::TextBox* Text16 = nullptr;           // the new name
+    ui::CommandButton* Command23 = nullptr;  // "Save Changed Recipe Name"
+    ui::CommandButton* Command24 = nullptr;  // "Cancel"
+
+    // "Cookbook Titles", over the recipe
+    ui::Panel* SSPanel12 = nullptr;
+    std::array<ui::TextBox*, CookbookCount> Text17{};  // the title of cookbook i + 1
+    ui::CommandButton* SSCommand3 = nullptr;            // "&Close"
+    ui::CommandButton* SSCommand4 = nullptr;            // "&Save Changes and Close"
+
+    // The notice while an older cookbook is converted
+    ui::Panel* SSPanel11 = nullptr;
+    ui::Label* Label11 = nullptr;              // "Recipe function has found an older recipe data base..."
+    ui::ProgressBar* ProgressBar1 = nullptr;   // the records converted, of 30000
+
+    // The print preview, over the main panel
+    ui::Panel* SSPanel80 = nullptr;
+    std::array<ui::CommandButton*, 6> SSCommand80{};  // its buttons, indexed by PreviewButton
+    ui::CommandButton* SSCommand1 = nullptr;          // "Enlarge", or "Normal" while enlarged
+    ui::CommandButton* SSCommand2 = nullptr;          // "Auto Size"
+    std::array<ui::Frame*, 3> SSFrame80{};            // "Print Range", "Display Options", "Print Options"
+    ui::Frame* Frame2 = nullptr;                      // the amount print options, without a caption
+    std::array<ui::Panel*, 3> Panel3D80{};            // printer font, font size, orientation, by PreviewDisplay
+    std::array<ui::Label*, 3> Label80{};              // "Printer Font:", "Font Size:", "Orientation:"
+    ui::Frame* Frame3 = nullptr;                      // "Sample"
+    ui::Panel* Panel3d82 = nullptr;                   // "AaBbYyZz" in the print font
+
+    // "Select Additional Recipes", over the print preview
+    ui::Panel* SSPanel13 = nullptr;
+    std::array<ui::ComboBox*, PickSlotCount> Combo8{};  // each slot's recipe type; even slots top, odd bottom
+    std::array<ui::ComboBox*, PickSlotCount> Combo9{};  // each slot's recipe
+    // "Page One Recipes:", "Top", "Bottom", four "Next Page Recipes:", then each slot's "Type:" and "Recipe:"
+    std::array<ui::Label*, 27> Label81{};
+    ui::CommandButton* SSCommand5 = nullptr;  // "&Print Preview"
+    ui::CommandButton* SSCommand6 = nullptr;  // "&Cancel"
+
+    // "Search Files by Recipe", in the main panel's place
+    ui::Panel* SSPanel2 = nullptr;
+    ui::TextBox* Text10 = nullptr;           // the search words
+    ui::CommandButton* Command14 = nullptr;  // "&Search"
+    ui::CommandButton* Command17 = nullptr;  // "View &All Recipes"
+    ui::CommandButton* Command15 = nullptr;  // "&View Selected Recipe"
+    ui::CommandButton* Command13 = nullptr;  // "&Close"
+    ui::Label* Label32 = nullptr;            // "Number of Recipe Matches Found: " and the count
+    ui::Panel* SSPanel7 = nullptr;           // "No Matching Recipes were found!"
+
+    // "Search Recipes by Ingredient", in the main panel's place
+    ui::Panel* SSPanel8 = nullptr;
+    ui::Label* Label4 = nullptr;             // "Enter Search Ingredient(s) -"
+    ui::TextBox* Text12 = nullptr;           // the first search word
+    ui::TextBox* Text13 = nullptr;           // the second search word
+    ui::TextBox* Text14 = nullptr;           // the third search word
+    ui::Label* Label8 = nullptr;             // "(Optional)", beside the second word
+    ui::Label* Label9 = nullptr;             // "(Optional)", beside the third word
+    ui::Frame* Frame1 = nullptr;             // "Multi-Ingredient Options"
+    ui::Label* Label3 = nullptr;             // "Select Type of Recipe - If Desired -"
+    ui::ComboBox* Combo7 = nullptr;          // the type to search
+    ui::CommandButton* Command19 = nullptr;  // "&Search By Type"
+    ui::CommandButton* Command22 = nullptr;  // "Search &All Recipes"
+    ui::CommandButton* Command20 = nullptr;  // "&View Selected Recipe"
+    ui::CommandButton* Command21 = nullptr;  // "&Close"
+    ui::Label* Label7 = nullptr;             // the count of matches
+    ui::Panel* SSPanel9 = nullptr;           // "No Matching Ingredients were found!"
+
+    // Menus
+    ui::Menu* mO = nullptr;          // Options
+    ui::Menu* mOC = nullptr;         // Options > Panel Color
+    ui::Menu* mOCB = nullptr;        // Options > Select Cookbook
+    std::array<ui::Menu*, CookbookCount> mOCB1{};  // Options > Select Cookbook > Cookbook #1 to #8: [n - 1] is #n
+    ui::Menu* mOCBTle = nullptr;     // Options > Cookbook Titles
+    ui::Menu* mOsr = nullptr;        // Options > Search
+    ui::Menu* mOCr = nullptr;        // Options > Create Recipe
+    ui::Menu* mO1 = nullptr;         // Options: the line under Create Recipe
+    ui::Menu* mOV = nullptr;         // Options > View Recipe
+    ui::Menu* mOMo = nullptr;        // Options > Modify Recipe
+    ui::Menu* mOChange = nullptr;    // Options > Change Recipe Name
+    ui::Menu* mO2 = nullptr;         // Options: the line under Change Recipe Name
+    ui::Menu* mODel = nullptr;       // Options > Delete Recipe
+    ui::Menu* mO3 = nullptr;         // Options: the line under Delete Recipe
+    ui::Menu* mOCal = nullptr;       // Options > Calculate Amounts
+    ui::Menu* mO8 = nullptr;         // Options: the line under Calculate Amounts
+    ui::Menu* mOCopy = nullptr;      // Options > Copy, shown only while the menu pops up at the mouse
+    ui::Menu* mOP = nullptr;         // Options > Print
+    ui::Menu* mOSa = nullptr;        // Options > Save
+    ui::Menu* mOSpell = nullptr;     // Options > Spelling Check
+    ui::Menu* mO4 = nullptr;         // Options: the line under Spelling Check
+    ui::Menu* mOW = nullptr;         // Options > Print Worksheet
+    ui::Menu* mOex = nullptr;        // Options > Export Recipe
+    ui::Menu* mOIm = nullptr;        // Options > Import Recipe
+    ui::Menu* mOe = nullptr;         // Options > Exit
+    ui::Menu* mEdit = nullptr;       // Edit
+    ui::Menu* mOCo1 = nullptr;       // Edit > Copy
+    ui::Menu* mU = nullptr;          // Utilities
+    ui::Menu* mUB = nullptr;         // Utilities > Backup Recipes to Disk
+    ui::Menu* mUR = nullptr;         // Utilities > Restore Recipes from Disk
+    ui::Menu* mH = nullptr;          // Help, a title without items
+};
+
+// Adds the recipe window's controls and menus to the form, as designed for
+// the smaller screen display (12000 by 9000 twips outside).
+void BuildForm5(ui::Form& form);
+// Points the members at what BuildForm5 made.
+void BindForm5(const ui::Form& form, Form5Controls& c);
+
+}  // namespace recipes
