@@ -1,0 +1,114 @@
+#include "recipes/form5.h"
+
+#include "platform/basic/text.h"
+#include "shell/help_menu.h"
+#include "shell/options_popup.h"
+#include "shell/settings_files.h"
+
+namespace recipes {
+
+namespace {
+
+constexpr ui::OleColor LightGrey = ui::Rgb(192, 192, 192);
+// Panel colours the window's dark blue and red texts would vanish on.
+constexpr ui::OleColor Navy = ui::Rgb(0, 0, 128);
+constexpr ui::OleColor Maroon = ui::Rgb(128, 0, 0);
+
+}  // namespace
+
+Form5::Form5(shell::Application& app)
+    : ui::Form(app.runtime(), "Form5"),
+      app_(app),
+      activity_(app, *this) {
+    setBorderStyle(ui::BorderStyle::FixedSingle);
+    setMaxButton(false);
+    setKeyPreview(true);
+    design();
+    colors_ = std::make_unique<shell::ColorOptions>(
+        app, *this,
+        shell::PanelColorSet{shell::settings::RecipePanelColorRecord, LightGrey, "Save changes made to Panel Color?",
+                             [this] {
+                                 return std::vector<ui::OleColor>{Label25->ForeColor(), Navy, ui::colors::PureBlue,
+                                                                  Maroon, ui::colors::PureRed};
+                             }},
+        std::vector<ui::Control*>{Panel3D1, SSPanel1, SSPanel2, SSPanel3, SSPanel4, SSPanel5, SSPanel6, SSPanel8,
+                                  SSPanel10, SSPanel11, SSPanel12, SSPanel13, Frame1},
+        StatusBar1);
+    topToolbar_ = std::make_unique<shell::TopToolbar>(app, *this, *Toolbar1, *StatusBar1, [this] { mOe_Click(); },
+                                                      [this] { mH_Click(); });
+    wireEvents();
+}
+
+void Form5::design() {
+    BuildForm5(*this);
+    BindForm5(*this, *this);
+}
+
+void Form5::wireEvents() {
+    onLoad = [this] { Form_Load(); };
+    onActivate = [this] { Form_Activate(); };
+    onUnload = [this](bool&) { Form_Unload(); };
+    onKeyDown = [this](int& key, int shift) { Form_KeyDown(key, shift); };
+    onKeyPress = [this](int& key) { Form_KeyPress(key); };
+    activity_.AskBeforeClosing([this] { return ConfirmExit(); });
+
+    mO->onClick = [this] { mO_Click(); };
+    mOC->onClick = [this] { mOC_Click(); };
+    for (int n = 1; n <= CookbookCount; ++n)
+        mOCB1[static_cast<std::size_t>(n - 1)]->onClick = [this, n] { mOCB1_Click(n); };
+    mOCBTle->onClick = [this] { mOCBTle_Click(); };
+    mOCr->onClick = [this] { mOCr_Click(); };
+    mOV->onClick = [this] { mOV_Click(); };
+    mOSa->onClick = [this] { mOSa_Click(); };
+    mOe->onClick = [this] { mOe_Click(); };
+    mH->onClick = [this] { mH_Click(); };
+    SSCommand3->onClick = [this] { SSCommand3_Click(); };
+    SSCommand4->onClick = [this] { SSCommand4_Click(); };
+
+    Command1->onClick = [this] { Command1_Click(); };
+    Command2->onClick = [this] { Command2_Click(); };
+    Command3->onClick = [this] { Command3_Click(); };
+    Command6->onClick = [this] { Command6_Click(); };
+
+    Combo1->onClick = [this] { Combo1_Click(); };
+    Combo1->onGotFocus = [this] { Combo1_GotFocus(); };
+    Combo1->onKeyDown = [this](int& key, int shift) { Combo1_KeyDown(key, shift); };
+    Combo1->onKeyPress = [this](int& key) { Combo1_KeyPress(key); };
+    Combo1->onKeyUp = [this](int& key, int shift) { Combo1_KeyUp(key, shift); };
+    Combo2->onClick = [this] { Combo2_Click(); };
+    Combo2->onGotFocus = [this] { Combo2_GotFocus(); };
+    Combo2->onKeyUp = [this](int& key, int shift) { Combo2_KeyUp(key, shift); };
+    Combo2->onLostFocus = [this] { Combo2_LostFocus(); };
+
+    Toolbar2->onButtonClick = [this](int button) { Toolbar2_ButtonClick(button); };
+
+    const shell::PopUp popUp = [this] {
+        if (!mO->Enabled()) return;
+        PopupRequested = 2;
+        ShowOptionsPopup();
+    };
+    shell::PopUpOnRightButton(*this, popUp);
+    shell::PopUpOnRightButton({Image1, Label20, Label21, Label24, Label25, Label32, Panel3D1, SSPanel1, SSPanel2,
+                               SSPanel3, SSPanel4, SSPanel5, SSPanel7, Command1, Command2, Command3, Command4, Command5,
+                               Command6, Command7, Command8, Command9, Command10, Command13, Command14, Command15,
+                               Command16, Command17},
+                              popUp);
+    shell::PopUpOnRightButton(Label1, popUp);
+}
+
+std::optional<int> Form5::typeNumber() const { return RecipeTypeNumber(Combo1->Text()); }
+
+RecipeStore Form5::store() { return RecipeStore(app_.folder(), file().CookbookNumber); }
+
+void RegisterRecipeFile(shell::Application& app) {
+    app.registerActivity(shell::Activity::RecipeFile,
+                         {[&app] { app.window<Form5>().Show(); },
+                          [&app] { return app.loadedWindow<Form5>() != nullptr; },
+                          [&app] {
+                              Form5& window = app.window<Form5>();
+                              window.mOe_Click();
+                              return !window.isLoaded();
+                          }});
+}
+
+}  // namespace recipes

@@ -1,0 +1,156 @@
+#pragma once
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/form.h"
+#include "recipes/form5_controls.h"
+#include "recipes/recipe_availability.h"
+#include "recipes/recipe_file_state.h"
+#include "recipes/recipe_lists.h"
+#include "recipes/recipe_record.h"
+#include "recipes/recipe_store.h"
+#include "shell/activity_window.h"
+#include "shell/application.h"
+#include "shell/color_options.h"
+#include "shell/top_toolbar.h"
+
+namespace recipes {
+
+// The recipe window: up to eight cookbooks of recipes in 22 types. The user
+// picks a type and a recipe and sees it in the editor, and creates, views,
+// modifies and deletes recipes; side panels open over the main panel for the
+// searches, the amount calculator, renaming, the cookbook titles and printing.
+class Form5 : public ui::Form, public Form5Controls {
+public:
+    explicit Form5(shell::Application& app);
+
+    // --- loading, activation, keys and unloading
+    void Form_Load();
+    void Form_Activate();
+    void Form_KeyDown(int& keyCode, int shift);
+    void Form_KeyPress(int& keyAscii);
+    void Form_Unload();
+    void mO_Click();
+
+    // --- cookbooks and titles
+    void LoadCookbookTitles();
+    void mOCB1_Click(int index);
+    void mOCBTle_Click();
+    void SSCommand3_Click();
+    void SSCommand4_Click();
+    void ResetAfterCookbookChange();
+    void DisableCookbookMenus();
+    void EnableCookbookMenus();
+
+    // --- choosing and showing a recipe
+    void Combo1_Click();
+    void Combo1_GotFocus();
+    void Combo1_KeyDown(int& keyCode, int shift);
+    void Combo1_KeyPress(int& keyAscii);
+    void Combo1_KeyUp(int& keyCode, int shift);
+    void Combo2_Click();
+    void Combo2_GotFocus();
+    void Combo2_KeyUp(int& keyCode, int shift);
+    void Combo2_LostFocus();
+    void RecipeRecordToControls();
+    void ShowNoRecipesFound();
+    void RecipeFunctionPrompt();
+    void RequireRecipeType();
+
+    // --- commands
+    void mOCr_Click();
+    void mOV_Click();
+    void mOSa_Click();
+    void mOe_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command6_Click();
+    void AskSaveRecipe();
+    void ResetRecipeEditor();
+    void SaveNewRecipe();
+    void PutCurrentRecipe();
+    RecipeRecord ControlsToRecipeRecord();
+    void HideFractionList();
+    void HideUnitLists();
+    void CloseSearchOptions();
+    void RestoreRecipeMenus();
+
+    // --- the older cookbook format
+    void DetectOldRecipeFile();
+    void ConvertOldRecipeFile();
+
+    // --- toolbars, colours, help and the popup
+    void Toolbar2_ButtonClick(int button);
+    void mOC_Click();
+    void mH_Click();
+    void ShowOptionsPopup();
+
+    // Runs the exit path's questions; false when the window is to stay.
+    bool ConfirmExit();
+    // What the commands offer in the window's present state.
+    RecipeWindowState windowState() const;
+    void applyAvailability();
+
+    // --- the window's state between events
+    int RecipeChanged = 0;          // 1: the editor holds unsaved edits
+    int AmountsRecalculated = 0;    // 9: the amount calculator rewrote the amounts
+    int ModifyMode = 0;             // 1: the shown recipe is being modified
+    int SaveAnswer = 0;             // the save question's answer: 6 Yes, 7 No, 2 Cancel
+    bool SearchHitPending = false;  // a search result is being opened
+    bool SaveRefused = false;       // the last Save refused a recipe without a name
+    int CurrentRecordNumber = 0;    // record of the recipe shown
+    int CurrentListIndex = -1;      // its place in the recipe list
+    int LastSavedRecordNumber = 0;  // record given to the last new recipe
+    int CurrentLine = 0;            // ingredient line last entered, 0-19
+    std::array<std::string, IngredientLineCount> AmountText;  // each line's decimal amount
+    RecipeRecord RecipeBuffer;      // the record read or written last
+    int OldFormatPending = 0;       // 9: cookbook 1 is still in the older format
+    std::string PendingType;        // the type chosen while the save question was open
+    int PendingTypeChange = 0;      // 9: that type waits for the save
+    std::string ChosenRecipeEntry;  // the recipe list's entry chosen last
+    std::string SearchHitEntry;     // the entry of the search result being opened
+    std::array<std::string, 8> CookbookTitle;  // titles of cookbooks 1-8, trimmed
+    std::array<std::string, RecipeTypeCount + 1> RecipeTypeNames;  // types by number, 1-22
+    int SuppressNextPrompt = 0;     // 99: the next prompt for a command is not shown
+    int SaveInPlaceOnYes = 0;       // 88: the next Yes writes the shown record in place
+    int SaveForImport = 0;          // 1: an import asks the save question
+    int WindowClosed = 0;           // 9 once the exit path unloaded the window
+    int PopupRequested = 0;         // 2 while a right-button release asks for the popup
+
+    shell::ColorOptions& colors() { return *colors_; }
+
+private:
+    void design();
+    void wireEvents();
+    void fillLists();
+    // Every box of the editor and the search panels, which take the plain
+    // window colour when the window loads.
+    std::vector<ui::Control*> editorBoxes();
+    void setModeTitle(const char* title);
+    void collapseRecipeList();
+    void openRecipeList();
+    void focusAmountLine0();
+    bool hasUnsavedEdits() const { return RecipeChanged == 1 || AmountsRecalculated == 9; }
+    std::optional<int> typeNumber() const;
+    RecipeStore store();
+    RecipeFileState& file() { return app_.state<RecipeFileState>(); }
+    std::string windowCaption() const;
+
+    shell::Application& app_;
+    shell::ActivityWindow activity_;
+    std::unique_ptr<shell::ColorOptions> colors_;
+    std::unique_ptr<shell::TopToolbar> topToolbar_;
+    // A recipe of the cookbook is shown in the editor.
+    bool recipeShown_ = false;
+    // Modify mode came from the "&Modify" button.
+    bool modifyByButton_ = false;
+};
+
+// Makes the recipe window the start window's "Recipe File".
+void RegisterRecipeFile(shell::Application& app);
+
+}  // namespace recipes

@@ -1,0 +1,89 @@
+// Cookbooks 1-8: the current one, their titles, and the window's caption.
+#include <algorithm>
+
+#include "platform/basic/numbers.h"
+#include "platform/basic/text.h"
+#include "recipes/form5.h"
+#include "shell/settings_files.h"
+
+namespace recipes {
+
+namespace settings = shell::settings;
+
+void Form5::LoadCookbookTitles() {
+    const auto& folder = app_.folder();
+    // The number as the record keeps it, " 3"; anything outside 1-8 is the nearest cookbook.
+    const double stored = basic::Val(settings::ReadText(folder, settings::CurrentCookbookRecord).value_or(""));
+    file().CookbookNumber = static_cast<std::int16_t>(std::clamp(stored, 1.0, 8.0));
+    for (int n = 1; n <= CookbookCount; ++n) {
+        const std::string title = settings::ReadShownText(folder, settings::CookbookTitleRecord(n)).value_or("");
+        CookbookTitle[static_cast<std::size_t>(n - 1)] = basic::Trim(title);
+        mOCB1[static_cast<std::size_t>(n - 1)]->setCaption("Cookbook #" + std::to_string(n) + " - " + title);
+        mOCB1[static_cast<std::size_t>(n - 1)]->setChecked(n == file().CookbookNumber);
+    }
+    setCaption(windowCaption());
+    app_.runtime().doEvents();
+}
+
+void Form5::mOCB1_Click(int index) {
+    // Unsaved edits are asked about first; Cancel keeps the cookbook and the edits.
+    SaveAnswer = 0;
+    if (hasUnsavedEdits()) {
+        AskSaveRecipe();
+        if (SaveAnswer == platform::answer::Cancel || SaveRefused) return;
+    }
+    ResetRecipeEditor();
+    static_cast<void>(settings::WriteText(app_.folder(), settings::CurrentCookbookRecord, basic::Str(index)));
+    file().CookbookNumber = static_cast<std::int16_t>(index);
+    ResetAfterCookbookChange();
+}
+
+void Form5::ResetAfterCookbookChange() {
+    for (ui::ComboBox* box : {Combo1, Combo2, Combo3, Combo4, Combo5, Combo6, Combo7}) box->Clear();
+    List1->Clear();
+    Form_Load();
+    Command1->setEnabled(true);
+    Command2->setEnabled(true);
+    SSPanel3->setVisible(false);
+    applyAvailability();
+    StatusBar1->setPanelText(1, Caption());
+    app_.runtime().doEvents();
+    Command2->SetFocus();
+}
+
+void Form5::mOCBTle_Click() {
+    for (int n = 1; n <= CookbookCount; ++n)
+        Text17[static_cast<std::size_t>(n - 1)]->setText(
+            settings::ReadShownText(app_.folder(), settings::CookbookTitleRecord(n)).value_or(""));
+    app_.runtime().doEvents();
+    SSPanel12->setVisible(true);
+}
+
+void Form5::SSCommand3_Click() {
+    EnableCookbookMenus();
+    SSPanel12->setVisible(false);
+}
+
+void Form5::SSCommand4_Click() {
+    EnableCookbookMenus();
+    for (int n = 1; n <= CookbookCount; ++n)
+        static_cast<void>(settings::WriteText(app_.folder(), settings::CookbookTitleRecord(n),
+                                              Text17[static_cast<std::size_t>(n - 1)]->Text()));
+    SSPanel12->setVisible(false);
+    app_.runtime().doEvents();
+    Form_Load();
+    app_.runtime().doEvents();
+    StatusBar1->setPanelText(1, Caption());
+}
+
+void Form5::DisableCookbookMenus() {
+    mOCB->setEnabled(false);
+    mOCBTle->setEnabled(false);
+}
+
+void Form5::EnableCookbookMenus() {
+    mOCB->setEnabled(true);
+    mOCBTle->setEnabled(true);
+}
+
+}  // namespace recipes

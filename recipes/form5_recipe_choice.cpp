@@ -1,0 +1,222 @@
+// Choosing a recipe type and a recipe, and showing the recipe in the editor.
+#include <cmath>
+
+#include "platform/basic/text.h"
+#include "platform/ui/keys.h"
+#include "recipes/form5.h"
+#include "recipes/fraction_snapping.h"
+
+namespace recipes {
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+namespace {
+constexpr ui::OleColor Highlight = ui::colors::Yellow;
+// Longer directions than this are near the field's end: their length shows in red.
+constexpr int DirectionsWarningLength = 950;
+}  // namespace
+
+void Form5::Combo1_Click() {
+    SaveAnswer = 0;
+    if (hasUnsavedEdits()) {
+        PendingTypeChange = 9;
+        PendingType = Combo1->Text();
+        AskSaveRecipe();
+    }
+    if (SaveAnswer == platform::answer::Yes && SaveRefused) return;
+    if (SaveAnswer == platform::answer::Yes || SaveAnswer == platform::answer::No) ResetRecipeEditor();
+    if (SaveAnswer == platform::answer::Cancel) {
+        Combo1->setText(file().CurrentRecipeType);
+        if (ModifyMode == 1 || !Command1->Enabled()) focusAmountLine0();
+        return;
+    }
+    RecipeChanged = ModifyMode = AmountsRecalculated = 0;
+    Text8->setText("");
+    file().CurrentRecipeType = Combo1->Text();
+    ResetRecipeEditor();
+
+    if (!Command1->Enabled() || !Command2->Enabled()) {
+        List1->Clear();
+        Combo2->Clear();
+        const auto type = typeNumber();
+        // A type without recipes leaves the lists empty; entering the list says so.
+        const auto entries = type ? store().ReadSortedIndex(*type) : std::vector<IndexEntry>{};
+        for (const IndexEntry& entry : entries) {
+            Combo2->AddItem(entry.text);
+            List1->AddItem(entry.text);
+        }
+    }
+    if (!SSPanel5->Visible() && Command1->Enabled()) ResetRecipeEditor();
+    Combo2->SetFocus();
+    SaveAnswer = 0;
+    ChosenRecipeEntry.clear();
+}
+
+void Form5::Combo1_GotFocus() {
+    if (Command1->Enabled() && Command2->Enabled()) {
+        RecipeFunctionPrompt();
+        return;
+    }
+    Combo2->setBackColor(Text11->BackColor());
+    HideFractionList();
+    HideUnitLists();
+    CloseSearchOptions();
+}
+
+void Form5::Combo1_KeyDown(int& keyCode, int) {
+    if (keyCode == ui::keys::Return) Combo2->SetFocus();
+}
+
+void Form5::Combo1_KeyPress(int& keyAscii) {
+    if (keyAscii == ui::keys::Return) keyAscii = 0;
+}
+
+void Form5::Combo1_KeyUp(int&, int) {
+    // Typed text never stays: the box shows the type last chosen.
+    Combo1->setText(file().CurrentRecipeType);
+    Combo1_Click();
+}
+
+void Form5::Combo2_GotFocus() {
+    CloseSearchOptions();
+    if (Combo2->ListCount() == 0) {
+        ShowNoRecipesFound();
+        return;
+    }
+    if (!SaveRefused) {
+        if (Command1->Enabled() && !SearchHitPending) openRecipeList();
+        if (hasUnsavedEdits()) {
+            AskSaveRecipe();
+            if (SaveAnswer == platform::answer::Cancel) {
+                focusAmountLine0();
+            } else if (SaveAnswer == platform::answer::No) {
+                RecipeChanged = AmountsRecalculated = 0;
+                ResetRecipeEditor();
+                Combo1_Click();
+                return;
+            }
+        }
+    }
+    if (Command1->Enabled() && Command2->Enabled()) {
+        RecipeFunctionPrompt();
+        return;
+    }
+    Combo2->setBackColor(Highlight);
+    Text8->setBackColor(Highlight);
+    HideFractionList();
+    HideUnitLists();
+    if (!Command1->Enabled() || SaveRefused) {
+        if (Text8->Visible()) Text8->SetFocus();
+        SaveRefused = false;
+    }
+    Text8->setBackColor(Text11->BackColor());
+    if (Text8->Visible()) Text8->SetFocus();
+    if (Combo1->Text().empty()) {
+        RequireRecipeType();
+        Combo1->SetFocus();
+    }
+}
+
+void Form5::Combo2_KeyUp(int&, int) {
+    // Typed text never stays in the text line: it shows the entry chosen.
+    Combo2->setText(ChosenRecipeEntry);
+}
+
+void Form5::Combo2_LostFocus() {
+    Combo2->setBackColor(Text11->BackColor());
+    Text8->setBackColor(Highlight);
+    collapseRecipeList();
+}
+
+void Form5::Combo2_Click() {
+    if (OldFormatPending == 9) {
+        ConvertOldRecipeFile();
+        OldFormatPending = 0;
+    }
+    if (!SearchHitPending) {
+        SaveAnswer = 0;
+        if (hasUnsavedEdits()) {
+            AskSaveRecipe();
+            if (SaveAnswer == platform::answer::Cancel) return;
+        }
+        Command25->setEnabled(false);
+        mOSpell->setEnabled(false);
+    }
+    ChosenRecipeEntry = Combo2->Text();
+    collapseRecipeList();
+    app_.runtime().doEvents();
+    RecipeChanged = ModifyMode = AmountsRecalculated = 0;
+    if (!SearchHitPending) CurrentRecordNumber = static_cast<int>(EntryRecordNumber(ChosenRecipeEntry).value_or(0));
+    RecipeBuffer = store().ReadRecord(CurrentRecordNumber);
+    RecipeRecordToControls();
+
+    CurrentListIndex = Combo2->ListIndex();
+    if (SearchHitPending) {
+        // The hit's own entry (name and record) first, then any that holds its text.
+        CurrentListIndex = -1;
+        for (int i = 0; i < Combo2->ListCount() && CurrentListIndex < 0; ++i)
+            if (basic::Trim(Combo2->List(i)) == SearchHitEntry) CurrentListIndex = i;
+        for (int i = 0; i < Combo2->ListCount() && CurrentListIndex < 0; ++i)
+            if (basic::InStr(Combo2->List(i), SearchHitEntry) > 0) CurrentListIndex = i;
+        SearchHitPending = false;
+    }
+    recipeShown_ = true;
+    applyAvailability();
+    Command5->SetFocus();
+    SSPanel5->setVisible(false);
+    setModeTitle("View Recipe");
+}
+
+void Form5::RecipeRecordToControls() {
+    for (int line = 0; line < IngredientLineCount; ++line) {
+        const auto i = static_cast<std::size_t>(line);
+        AmountText[i] = basic::RTrim(RecipeBuffer.amounts[i]);
+        // The box drops the blank a whole number keeps after rounding up ("2 ").
+        Text1[i]->setText(basic::RTrim(FractionSnapping(AmountText[i]).text));
+        Text4[i]->setText(basic::RTrim(RecipeBuffer.units[i]));
+        Text5[i]->setText(basic::RTrim(RecipeBuffer.ingredients[i]));
+    }
+    Text2->setText(basic::RTrim(RecipeBuffer.directions));
+    const long length = basic::Len(Text2->Text());
+    Label13->setCaption(std::to_string(length));
+    Label13->setForeColor(length > DirectionsWarningLength ? ui::colors::PureRed : ui::colors::Black);
+    Text3->setText(basic::RTrim(RecipeBuffer.ovenTemperature));
+    Text6->setText(basic::RTrim(RecipeBuffer.yield));
+    Text7->setText(basic::RTrim(RecipeBuffer.cookingTime));
+    Combo4->setText(basic::RTrim(RecipeBuffer.yieldUnit));
+}
+
+void Form5::ShowNoRecipesFound() {
+    app_.dialogs().MessageBox({"Recipe Files", "No Recipes for " + Combo1->Text() + " were found!",
+                               MsgIcon::Information, MsgButtons::OK, 1});
+    Combo1->SetFocus();
+}
+
+void Form5::RecipeFunctionPrompt() {
+    if (SuppressNextPrompt == 99) {
+        SuppressNextPrompt = 0;
+        return;
+    }
+    if (SSPanel80->Visible()) return;
+    if (SSPanel5->Visible()) SSPanel5->setVisible(false);
+    CloseSearchOptions();
+    app_.dialogs().MessageBox({"Recipe File Function", "Please Select Command Button for action desired.",
+                               MsgIcon::Information, MsgButtons::OK, 1});
+    if (Command16->Enabled()) Command16->SetFocus();
+    else Command3->SetFocus();
+}
+
+void Form5::RequireRecipeType() {
+    CloseSearchOptions();
+    app_.dialogs().MessageBox({"Select Type", "Please select Type first.", MsgIcon::Information, MsgButtons::OK, 1});
+    Combo1->SetFocus();
+}
+
+void Form5::collapseRecipeList() {
+    Combo2->setHeight(static_cast<int>(std::lround(Panel3D1->Height() * 0.05)));
+}
+
+void Form5::openRecipeList() { Combo2->setHeight(static_cast<int>(std::lround(Panel3D1->Height() * 0.6))); }
+
+}  // namespace recipes
