@@ -97,4 +97,12 @@ std::optional<fs::path> ProgramIconFile(const fs::path& executableFolder) {
     return std::nullopt;
 }
 
+std::optional<fs::path> BundledFile(const fs::path& executableFolder, const fs::path& relative) {
+    std::error_code error;
+    if (fs::is_regular_file(executableFolder / relative, error)) return executableFolder / relative;
+    if (const auto data = InstalledDataFolder(executableFolder); data && fs::is_regular_file(*data / relative, error))
+        return *data / relative;
+    return std::nullopt;
+}
+
 }  // namespace platform

@@ -40,4 +40,10 @@ std::filesystem::path ChooseProgramFolder(const std::filesystem::path& executabl
 // desktop's icons when installed. Nothing when neither is there.
 std::optional<std::filesystem::path> ProgramIconFile(const std::filesystem::path& executableFolder);
 
+// A file that comes with the program, by its path among the pictures
+// ("toolbar/search.png"): beside the executable in a build, else in the
+// installed data folder. Nothing when neither holds it.
+std::optional<std::filesystem::path> BundledFile(const std::filesystem::path& executableFolder,
+                                                 const std::filesystem::path& relative);
+
 }  // namespace platform

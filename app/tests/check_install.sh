@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Usage: check_install.sh <build-folder>
 # Installs the build into a scratch DESTDIR and checks the installed tree (the
-# program, its pictures and help file, desktop entry and icons), then
+# program, its pictures, the toolbar pictures and the help file, the desktop entry and icons), then
 # starts the installed program to see it set up the per-user folder from the
 # installed pictures without writing into the installed tree.
 set -euo pipefail
@@ -56,6 +56,17 @@ for size in 48 64 128 256; do
   icon=$root/share/icons/hicolor/${size}x${size}/apps/pantrivo.png
   [[ -f $icon ]] || fail "the ${size}x${size} icon is missing"
   [[ $(png_size "$icon") == "${size}x${size}" ]] || fail "the ${size}x${size} icon is $(png_size "$icon")"
+done
+
+# The toolbar pictures: where the installed program looks for them (its data
+# folder's toolbar/), each as the build painted it, and no others.
+built_toolbar=$build_dir/bin/toolbar
+[[ -d $built_toolbar ]] || fail "the build painted no toolbar pictures into $built_toolbar"
+[[ $(ls "$built_toolbar") == "$(ls "$data/toolbar" 2>/dev/null)" ]] || fail "share/pantrivo/toolbar does not hold the build's toolbar pictures"
+for built in "$built_toolbar"/*.png; do
+  installed=$data/toolbar/${built##*/}
+  cmp -s "$built" "$installed" || fail "share/pantrivo/toolbar/${built##*/} differs from the build's"
+  [[ $(png_size "$installed") == 24x24 ]] || fail "share/pantrivo/toolbar/${built##*/} is $(png_size "$installed")"
 done
 
 # Run with a writable bin folder, as root would: the per-user folder is still the one used.

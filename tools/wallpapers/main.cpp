@@ -6,12 +6,12 @@
 
 #include "emblem.h"
 #include "program_icon.h"
+#include "save_image.h"
 #include "wallpaper_catalogue.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -21,30 +21,9 @@ constexpr QSize wallpaperSize(800, 600);
 constexpr QSize emblemSize(160, 160);
 constexpr int iconSizes[] = {48, 64, 128, 256};
 
-// Written through a save file, so a failure never leaves a half-written picture.
 bool writeImage(const QImage& image, const QString& path, const char* format)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "pantrivo_wallpapers: cannot open %s: %s\n", qPrintable(path),
-                     qPrintable(file.errorString()));
-        return false;
-    }
-    QImageWriter writer(&file, format);
-    if (qstrcmp(format, "jpeg") == 0)
-        writer.setQuality(90);
-    if (!writer.write(image)) {
-        std::fprintf(stderr, "pantrivo_wallpapers: cannot encode %s: %s\n", qPrintable(path),
-                     qPrintable(writer.errorString()));
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        std::fprintf(stderr, "pantrivo_wallpapers: cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(file.errorString()));
-        return false;
-    }
-    return true;
+    return saveImage(image, path, format, "pantrivo_wallpapers");
 }
 
 } // namespace

@@ -137,5 +137,26 @@ TEST_F(InstalledProgram, TheWindowIconIsFoundBesideTheProgramOrAmongTheDesktopIc
     EXPECT_EQ(ProgramIconFile(bin), bin / "pantrivo.png");
 }
 
+TEST_F(InstalledProgram, BundledFilesAreFoundBesideTheProgramOrInTheDataFolder) {
+    const fs::path picture = "toolbar/search.png";
+    EXPECT_EQ(BundledFile(bin, picture), std::nullopt);
+
+    // The data folder counts only as an installed program's, one that holds the pictures.
+    fs::create_directories(data / "toolbar");
+    WriteBytes(data / picture, "installed");
+    EXPECT_EQ(BundledFile(bin, picture), std::nullopt);
+    WriteBytes(data / "WP1.jpg", "x");
+    EXPECT_EQ(BundledFile(bin, picture), data / picture);
+    EXPECT_EQ(BundledFile(bin, "toolbar/help.png"), std::nullopt);
+
+    // A folder by the name is no file.
+    fs::create_directories(bin / "toolbar" / "help.png");
+    EXPECT_EQ(BundledFile(bin, "toolbar/help.png"), std::nullopt);
+
+    fs::create_directories(bin / "toolbar");
+    WriteBytes(bin / picture, "built");
+    EXPECT_EQ(BundledFile(bin, picture), bin / picture);
+}
+
 }  // namespace
 }  // namespace platform
