@@ -7,6 +7,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/runtime.h"
+#include "recipes/form5.h"
 #include "shell/application.h"
 
 int main(int argc, char* argv[]) {
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     platform::qt::QtWindowSystem windows;
     platform::Runtime runtime(services.services(), windows, basic::ProgramFolder(folder));
     shell::Application app(runtime);
+    // Each subsystem makes its windows reachable from the start window.
+    recipes::RegisterRecipeFile(app);
     app.Start();
     if (runtime.ended()) return 0;
     return QApplication::exec();

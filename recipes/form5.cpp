@@ -4,6 +4,7 @@
 #include "shell/help_menu.h"
 #include "shell/options_popup.h"
 #include "shell/settings_files.h"
+#include "shell/toolbar_picture.h"
 
 namespace recipes {
 
@@ -36,12 +37,27 @@ Form5::Form5(shell::Application& app)
         StatusBar1);
     topToolbar_ = std::make_unique<shell::TopToolbar>(app, *this, *Toolbar1, *StatusBar1, [this] { mOe_Click(); },
                                                       [this] { mH_Click(); });
+    // The recipe window's own button stays: it closes the window like Exit.
+    topToolbar_->addButtons();
+    addSideButtons();
     wireEvents();
 }
 
 void Form5::design() {
     BuildForm5(*this);
     BindForm5(*this, *this);
+}
+
+void Form5::addSideButtons() {
+    namespace pictures = shell::pictures;
+    const std::pair<const char*, std::string_view> buttons[] = {
+        {"Panel Color", pictures::PanelColor}, {"Search", pictures::Search},
+        {"Delete File", pictures::Delete},     {"Copy", pictures::Copy},
+        {"Print", pictures::Print},            {"Print Worksheet", pictures::Worksheet},
+        {"Help", pictures::Help},              {"Exit", pictures::Exit},
+    };
+    for (const auto& [toolTip, picture] : buttons)
+        Toolbar2->addButton({toolTip, toolTip, shell::ToolbarPicture(app_, picture)});
 }
 
 void Form5::wireEvents() {

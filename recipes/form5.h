@@ -126,6 +126,7 @@ public:
 private:
     void design();
     void wireEvents();
+    void addSideButtons();
     void fillLists();
     // Every box of the editor and the search panels, which take the plain
     // window colour when the window loads.

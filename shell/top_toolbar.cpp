@@ -5,6 +5,7 @@
 
 #include "shell/application.h"
 #include "shell/maker.h"
+#include "shell/toolbar_picture.h"
 
 namespace shell {
 
@@ -24,23 +25,27 @@ TopToolbar::TopToolbar(Application& app, ui::Form& window, ui::Toolbar& bar, ui:
     bar_.onButtonClick = [this](int button) { ButtonClick(button); };
 }
 
-void TopToolbar::disable(std::initializer_list<int> buttons) {
-    for (int button : buttons) bar_.setButtonEnabled(button, false);
+void TopToolbar::addButtons() {
+    for (ui::ToolbarButton& button : TopToolbarButtons(app_)) bar_.addButton(std::move(button));
+}
+
+void TopToolbar::disable(std::initializer_list<TopButton> buttons) {
+    for (TopButton button : buttons) bar_.setButtonEnabled(static_cast<int>(button), false);
 }
 
 void TopToolbar::ButtonClick(int button) {
-    if (button >= MainMenu && button <= LastActivity) {
+    if (button >= static_cast<int>(TopButton::MainMenu) && button <= LastActivity) {
         // Stays until the window is activated again when the exit is cancelled.
         status_.setPanelText(1, "Loading");
         exitPath_();
-    } else if (button == WebSite) {
+    } else if (button == static_cast<int>(TopButton::WebSite)) {
         status_.setPanelText(1, "Launching Web Site");
         // A site that cannot be opened is not worth a message here.
         static_cast<void>(app_.desktopShell().ShellOpen({window_.hWnd(), "Open", MakerWebSiteAddress, "0", "0", 0}));
         status_.setPanelText(1, window_.Caption());
-    } else if (button == Help) {
+    } else if (button == static_cast<int>(TopButton::Help)) {
         help_();
-    } else if (button == Exit) {
+    } else if (button == static_cast<int>(TopButton::Exit)) {
         exitPath_();
     }
 }

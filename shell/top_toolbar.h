@@ -5,6 +5,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/toolbar.h"
+#include "shell/top_toolbar_buttons.h"
 
 namespace shell {
 
@@ -16,26 +17,16 @@ class Application;
 // window's exit path; no activity is opened from here.
 class TopToolbar {
 public:
-    // The buttons with a meaning of their own.
-    enum Button {
-        MainMenu = 1,
-        EmergencyStorage = 6,
-        RecipeFile = 28,
-        FoodGuide = 29,
-        FoodMeasurementGuide = 30,
-        MenuPlanner = 31,
-        ShoppingListMaker = 32,
-        LastActivity = 44,
-        WebSite = 47,
-        Help = 48,
-        Exit = 49,
-    };
+    // Buttons 1 to 44 stand for activities.
+    static constexpr int LastActivity = 44;
 
     TopToolbar(Application& app, ui::Form& window, ui::Toolbar& bar, ui::StatusBar& status,
                std::function<void()> exitPath, std::function<void()> help);
 
+    // Puts the 49 buttons on an empty bar, with their pictures and tooltips.
+    void addButtons();
     // Buttons a window cannot use (its own activity, say), from its loading on.
-    void disable(std::initializer_list<int> buttons);
+    void disable(std::initializer_list<TopButton> buttons);
 
     void ButtonClick(int button);
 
