@@ -3,6 +3,7 @@
 #   make test   build and run every test through CTest
 #   make bench  build and run the benchmarks
 #   make install  build and install under PREFIX (/usr/local), staged under DESTDIR when set
+#   make check-layers  check the includes against the layers and compile each header alone
 #   make test-sanitize  build with AddressSanitizer and UndefinedBehaviorSanitizer and run every test
 #   make clean  remove the build folders
 
@@ -32,7 +33,7 @@ SANITIZER_ENV := \
 	ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all setup configure configure-bench build run test test-sanitize bench install clean
+.PHONY: all setup configure configure-bench build run test test-sanitize check-layers bench install clean
 
 all: build
 
@@ -59,6 +60,9 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && export QT_QPA_PLATFORM=offscreen && ctest --output-on-failure -j$(JOBS)
+
+check-layers: setup
+	@bash scripts/check_layers.sh
 
 test-sanitize: setup
 	@bash scripts/configure.sh $(ASAN_BUILD_DIR) $(ASAN_CONFIGURE_FLAGS)
