@@ -43,7 +43,8 @@ setup:
 configure: setup
 	@bash scripts/configure.sh $(BUILD_DIR) $(CONFIGURE_FLAGS) -DPANTRIVO_BUILD_BENCH=OFF
 
-configure-bench: setup
+configure-bench:
+	@bash scripts/setup.sh --bench
 	@bash scripts/configure.sh $(BUILD_DIR) $(CONFIGURE_FLAGS) -DPANTRIVO_BUILD_BENCH=ON
 
 build: configure
