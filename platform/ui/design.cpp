@@ -22,6 +22,7 @@ struct KindRow {
 };
 
 // The control kinds a window's design can hold.
+// clang-format off
 constexpr KindRow Kinds[] = {
     {ControlKind::Label, &Make<Label>},
     {ControlKind::CommandButton, &Make<CommandButton>},
@@ -30,6 +31,7 @@ constexpr KindRow Kinds[] = {
     {ControlKind::Image, &Make<Image>},
     {ControlKind::TextBox, &Make<TextBox>},
 };
+// clang-format on
 
 Maker MakerFor(ControlKind kind) {
     for (const KindRow& row : Kinds)
