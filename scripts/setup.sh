@@ -1,7 +1,20 @@
 #!/usr/bin/env bash
-# Makes sure the Debian packages needed to build, test and run Pantrivo are installed.
+# Usage: scripts/setup.sh [--bench]
+# Makes sure the Debian packages needed to build, test and run Pantrivo are installed,
+# and with --bench those the benchmarks need as well.
 # Safe to run again and again: when everything is there it only asks dpkg and returns.
 set -euo pipefail
+
+bench=false
+for argument in "$@"; do
+  case $argument in
+    --bench) bench=true ;;
+    *)
+      echo "usage: scripts/setup.sh [--bench]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 required_packages=(
   cmake
@@ -14,13 +27,15 @@ required_packages=(
   libgl1-mesa-dev
   libgtest-dev
   googletest
-  libbenchmark-dev
   xvfb
   xauth
   desktop-file-utils   # the install check validates the desktop entry
   fonts-liberation2
   fonts-dejavu-core
 )
+if $bench; then
+  required_packages+=(libbenchmark-dev)
+fi
 
 is_installed() {
   local status

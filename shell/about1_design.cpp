@@ -11,6 +11,7 @@ using namespace ui::design;
 void About1::design() {
     static const ui::Font TextFont{"Arial", 9, true};
     static const ui::Font LinkFont{"Arial", 9, true, false, true};
+    // clang-format off
     static const ControlRow controls[] = {
         {.kind = ControlKind::Image, .name = "Image2"},
         {.kind = ControlKind::Label, .name = "Label1", .rect = {300, 240, 4000, 1800}, .font = TextFont,
@@ -23,6 +24,7 @@ void About1::design() {
          .flags = DefaultButton | CancelButton},
         {.kind = ControlKind::Label, .name = "Label2", .backColor = ui::colors::ButtonFace, .flags = Hidden},
     };
+    // clang-format on
     static const MenuRow menus[] = {
         {"mO", nullptr, "Opt", -1, Hidden},  // only ever a popup
         {"mOOK", "mO", "OK"},

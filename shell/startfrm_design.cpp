@@ -34,6 +34,7 @@ ControlRow PanelButton(Startfrm::Button index, int left, int top, const char* ca
 }  // namespace
 
 void Startfrm::design() {
+    // clang-format off
     static const ControlRow controls[] = {
         {.kind = ControlKind::Label, .name = "Label1", .backColor = ui::colors::ButtonFace, .flags = Hidden},
         // Shown once centred, at activation.
@@ -54,6 +55,7 @@ void Startfrm::design() {
         PanelButton(EmergencyStorageButton, Column3, Row2, "&Emergency Storage"),
         {.kind = ControlKind::CommandButton, .name = "Command1", .rect = {-100, -104, 90, 90}, .tabIndex = 0},
     };
+    // clang-format on
     static const MenuRow menus[] = {
         {"mO", nullptr, "&Options"},
         {"mOBC", "mO", "&Background Color"},

@@ -1,4 +1,5 @@
 #pragma once
+#include <QEventLoop>
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -10,7 +11,6 @@
 #include "platform/ui/form.h"
 #include "platform/window_system.h"
 
-class QEventLoop;
 class QMenu;
 
 namespace platform::qt {

@@ -22,6 +22,7 @@ struct KindRow {
 };
 
 // The control kinds a window's design can hold.
+// clang-format off
 constexpr KindRow Kinds[] = {
     {ControlKind::Label, &Make<Label>},
     {ControlKind::CommandButton, &Make<CommandButton>},
@@ -35,6 +36,7 @@ constexpr KindRow Kinds[] = {
     {ControlKind::StatusBar, &Make<StatusBar>},
     {ControlKind::ProgressBar, &Make<ProgressBar>},
 };
+// clang-format on
 
 Maker MakerFor(ControlKind kind) {
     for (const KindRow& row : Kinds)

@@ -85,6 +85,7 @@ TEST_P(AboutPictureTest, ShowsTheBackgroundPictureOrTheStandardOne) {
     });
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Backgrounds, AboutPictureTest,
                          ::testing::Values(PictureCase{"Def", std::string("\x08\x00\x03\x00" "Def", 7), "WP10.jpg"},
                                            PictureCase{"Colour", std::string("\x03\x00\xFF\x00\x00\x00", 6),
@@ -94,6 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Backgrounds, AboutPictureTest,
                                            PictureCase{"Picture", std::string("\x08\x00\x03\x00" "WP3", 7),
                                                        "WP3.jpg"}),
                          [](const auto& info) { return std::string(info.param.description); });
+// clang-format on
 
 TEST_F(AboutBoxTest, EscAndTheOptionsItemCloseItLikeOK) {
     startProgram();

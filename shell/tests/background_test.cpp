@@ -61,7 +61,9 @@ TEST_F(BackgroundTest, AnsweringNoStoresDefAndUsesTheDefaultColour) {
               "No = Current System Default Color will be selected.");
     EXPECT_EQ(question.buttons, platform::MsgButtons::YesNoCancel);
     EXPECT_EQ(question.icon, platform::MsgIcon::Information);
+    // clang-format off
     EXPECT_EQ(backgroundRecord(), std::string("\x08\x00\x03\x00" "Def\x00\x00\x00", 10));
+    // clang-format on
     EXPECT_EQ(w.BackColor(), ui::colors::ButtonFace);
     EXPECT_EQ(ColorValueOf(app().vars.MainBackground), ui::colors::ButtonFace);
 
@@ -110,6 +112,7 @@ TEST_P(StoredBackgroundTest, IsReadAtStartUp) {
     EXPECT_EQ(startProgram().BackColor(), GetParam().startColor);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Records, StoredBackgroundTest,
     ::testing::Values(StoredBackgroundCase{"Red", std::string("\x03\x00\xFF\x00\x00\x00", 6), ui::colors::PureRed},
@@ -123,11 +126,14 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredBackgroundCase{"NotAColour", std::string("\x03\x00\x00\x00\x00\x01", 6),
                                            ui::colors::PureBlue}),
     [](const auto& info) { return std::string(info.param.description); });
+// clang-format on
 
 TEST_F(BackgroundTest, APictureValueCoversActivityWindows) {
     writePicture("WP3.jpg");
     writePicture("WP10.jpg");
+    // clang-format off
     storeBackground(std::string("\x08\x00\x03\x00" "wp3", 7));
+    // clang-format on
     Startfrm& w = startProgram();
     EXPECT_EQ(w.BackColor(), ui::colors::PureBlue) << "the start window keeps its colour";
 
@@ -149,7 +155,9 @@ TEST_F(BackgroundTest, APictureValueCoversActivityWindows) {
 }
 
 TEST_F(BackgroundTest, AMissingPictureKeepsTheDesignedColour) {
+    // clang-format off
     storeBackground(std::string("\x08\x00\x03\x00" "WP7", 7));
+    // clang-format on
     startProgram();
     SampleWindow sample(app(), SizedAtActivationOnly);
     sample.Show();
@@ -159,7 +167,9 @@ TEST_F(BackgroundTest, AMissingPictureKeepsTheDesignedColour) {
 
 TEST_F(BackgroundTest, TheBackupDialogTrimsTheValue) {
     writePicture("WP2.jpg");
+    // clang-format off
     storeBackground(std::string("\x08\x00\x05\x00" "WP2  ", 9));
+    // clang-format on
     startProgram();
     SampleWindow trimmed(app(), TrimmedNeverSized);
     trimmed.Show();

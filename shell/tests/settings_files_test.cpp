@@ -46,7 +46,9 @@ TEST_F(SettingsFileTest, WritingARecordNeverDisturbsAnother) {
 }
 
 TEST_F(SettingsFileTest, FileNamesAreMatchedWithoutRegardToCase) {
+    // clang-format off
     WriteBytes(dir / "Gcolor4.fil", std::string("\x05\x00" "Cakes", 7) + std::string(33, '\0'));
+    // clang-format on
     EXPECT_EQ(ReadText(folder, CurrentCookbookRecord), "Cakes");
     ASSERT_TRUE(WriteText(folder, CookbookTitleRecord(1), "Breads"));
     const auto entries = std::distance(std::filesystem::directory_iterator(dir.path()), {});
@@ -74,7 +76,9 @@ TEST_F(SettingsFileTest, BackgroundVariantRecordBytes) {
     ASSERT_TRUE(WriteVariant(folder, BackgroundSettingRecord, basic::Variant(std::int32_t{255})));
     EXPECT_EQ(ReadBytes(dir / "HINV3.Fil").substr(20), std::string("\x03\x00\xFF\x00\x00\x00\x00\x00\x00\x00", 10));
     ASSERT_TRUE(WriteVariant(folder, BackgroundSettingRecord, basic::Variant("Def")));
+    // clang-format off
     EXPECT_EQ(ReadBytes(dir / "HINV3.Fil").substr(20), std::string("\x08\x00\x03\x00" "Def\x00\x00\x00", 10));
+    // clang-format on
     EXPECT_EQ(ReadVariant(folder, BackgroundSettingRecord), basic::Variant("Def"));
     EXPECT_FALSE(WriteVariant(folder, BackgroundSettingRecord, basic::Variant("WP10000")));  // 7 > 6 characters
 }

@@ -195,11 +195,13 @@ TEST_F(StartWindowTest, ADamagedFamilyNameRecordShowsNoControlCharacters) {
         std::string record;
         std::string shown;
     };
+    // clang-format off
     const Case cases[] = {
         // The length says 15, the file ends after 5 letters: the rest reads as NUL bytes.
         {"truncated", std::string("\x0F\x00Smith", 7), "Smith"},
         {"control characters inside", std::string("\x09\x00" "Ann\x00\x07\x1F\x7F" "ie", 11), "Annie"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         writeFile("HINVNAME.FIL", c.record);
         restart();

@@ -18,6 +18,7 @@ struct ViewRow {
     ViewFactory make;
 };
 
+// clang-format off
 constexpr ViewRow kViews[] = {
     {ui::ControlKind::Label, MakeLabelView},
     {ui::ControlKind::CommandButton, MakeCommandButtonView},
@@ -26,6 +27,7 @@ constexpr ViewRow kViews[] = {
     {ui::ControlKind::Image, MakeImageView},
     {ui::ControlKind::TextBox, MakeTextBoxView},
 };
+// clang-format on
 
 }  // namespace
 

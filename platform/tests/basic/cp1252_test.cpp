@@ -10,6 +10,7 @@ TEST(Cp1252Test, KnownCharacters) {
         std::string_view cp1252;
         std::string_view utf8;
     };
+    // clang-format off
     const Case cases[] = {
         {"abc", "abc"},
         {"\xE9", "\xC3\xA9"},             // é
@@ -21,6 +22,7 @@ TEST(Cp1252Test, KnownCharacters) {
         {"\x9D", "\xC2\x9D"},
         {std::string_view("a\0b", 3), std::string_view("a\0b", 3)},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.utf8));
         EXPECT_EQ(Cp1252ToUtf8(c.cp1252), c.utf8);
@@ -39,6 +41,7 @@ TEST(Cp1252Test, UnmappableAndInvalidBecomeQuestionMarks) {
         std::string_view utf8;
         std::string_view expected;
     };
+    // clang-format off
     const Case cases[] = {
         {"\xE2\x82\xAC" "1", "\x80" "1"},
         {"\xE4\xB8\xAD", "?"},            // a CJK character
@@ -50,6 +53,7 @@ TEST(Cp1252Test, UnmappableAndInvalidBecomeQuestionMarks) {
         {"\xC0\xAF", "??"},               // overlong
         {"\xED\xA0\x80", "?"},            // surrogate
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.utf8));
         EXPECT_EQ(Utf8ToCp1252(c.utf8), c.expected);

@@ -27,7 +27,9 @@ TEST_F(RandomAccessFileTest, OpeningCreatesAnEmptyFile) {
 }
 
 TEST_F(RandomAccessFileTest, ReadingPastTheEndGivesZeroBytes) {
+    // clang-format off
     WriteBytes(file, "0123456789" "abcd");  // record 2 is cut short
+    // clang-format on
     auto records = RandomAccessFile::Open(file, 10);
     ASSERT_TRUE(records);
     EXPECT_EQ(records->RecordCount(), 2);

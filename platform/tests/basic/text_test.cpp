@@ -15,10 +15,12 @@ TEST(TextTest, TrimRemovesBlanksOnly) {
 }
 
 TEST(TextTest, LeftRightMidCountBytes) {
+    // clang-format off
     const std::string s = "Cr\xE8" "me br\xFBl\xE9" "e";  // one byte per accented letter
     EXPECT_EQ(Len(s), 12);
     EXPECT_EQ(Left(s, 3), "Cr\xE8");
     EXPECT_EQ(Right(s, 2), "\xE9" "e");
+    // clang-format on
     EXPECT_EQ(Mid(s, 8, 3), "r\xFBl");
 
     struct Case {
@@ -64,7 +66,9 @@ TEST(TextTest, CaseMappingCoversWindows1252Letters) {
         EXPECT_EQ(UCase(same), same);
         EXPECT_EQ(LCase(same), same);
     }
+    // clang-format off
     EXPECT_EQ(UCase("cr\xE8me br\xFBl\xE9" "e"), "CR\xC8ME BR\xDBL\xC9" "E");
+    // clang-format on
 }
 
 TEST(TextTest, InStrFindsOneBasedPositions) {

@@ -8,6 +8,7 @@
 #include <QRadialGradient>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 #include <filesystem>
 #include <memory>
 #include <string>

@@ -19,6 +19,7 @@ protected:
 
 TEST_F(DesignTest, ControlsAreBuiltInTheirContainersWithTheirProperties) {
     const Font bold{"Arial", 12, true};
+    // clang-format off
     const ControlRow rows[] = {
         {.kind = ControlKind::Panel, .name = "Shelf", .index = 2, .rect = {100, 200, 3000, 2000}},
         {.kind = ControlKind::Label, .name = "Title", .parent = "Shelf", .parentIndex = 2, .rect = {10, 20, 900, 300},
@@ -30,6 +31,7 @@ TEST_F(DesignTest, ControlsAreBuiltInTheirContainersWithTheirProperties) {
         {.kind = ControlKind::TextBox, .name = "Amount", .rect = {0, 0, 1200, 300}},
         {.kind = ControlKind::Label, .name = "Fit", .caption = "four", .font = bold, .flags = AutoSize},
     };
+    // clang-format on
     Build(form, rows);
 
     Panel* shelf = nullptr;
