@@ -143,6 +143,8 @@ private:
 
     void notifyControl(Control& c, Property what);
     void notifyMenu(Menu& m);
+    // Gives each visible bar docked to an edge its place along that edge.
+    void dockBars();
     void applyElastic();
     void captureDesign();
 
@@ -169,6 +171,7 @@ private:
     bool loaded_ = false;
     bool wasUnloaded_ = false;
     bool modal_ = false;
+    bool docking_ = false;
 
     struct DesignGeometry {
         Control* control;
