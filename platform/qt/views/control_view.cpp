@@ -32,9 +32,10 @@ ControlView::~ControlView() = default;
 
 void ControlView::applyAll() {
     using ui::Property;
-    for (const Property what : {Property::Geometry, Property::Style, Property::Caption, Property::Text,
-                                Property::Picture, Property::BackColor, Property::Font, Property::Enabled,
-                                Property::Visible})
+    // Entries before the chosen one, and that before the text it shows.
+    for (const Property what : {Property::Geometry, Property::Style, Property::Items, Property::Selection,
+                                Property::Caption, Property::Text, Property::Value, Property::Picture,
+                                Property::BackColor, Property::Font, Property::Enabled, Property::Visible})
         apply(what);
 }
 
@@ -45,8 +46,12 @@ void ControlView::apply(ui::Property what) {
         case ui::Property::Caption:
             applyCaption();
             applyAccessKey();
+            applyAccessibleName();
             break;
         case ui::Property::Text: applyText(); break;
+        case ui::Property::Items: applyItems(); break;
+        case ui::Property::Selection: applySelection(); break;
+        case ui::Property::Value: applyValue(); break;
         case ui::Property::Visible: widget_->setVisible(control_.Visible()); break;
         case ui::Property::Enabled: widget_->setEnabled(control_.Enabled()); break;
         case ui::Property::BackColor:
@@ -55,6 +60,7 @@ void ControlView::apply(ui::Property what) {
         case ui::Property::Picture: applyPicture(); break;
         case ui::Property::Style:
             widget_->setToolTip(ToQt(control_.ToolTipText()));
+            applyAccessibleName();
             applyStyle();
             applyColors();
             break;
@@ -69,6 +75,15 @@ void ControlView::applyGeometry() {
     const int right = ToPixels(control_.Left() + control_.Width());
     const int bottom = ToPixels(control_.Top() + control_.Height());
     widget_->setGeometry(left, top, right - left, bottom - top);
+}
+
+// What a screen reader calls the control: the name it was given, else its
+// caption as it shows, else its tooltip.
+void ControlView::applyAccessibleName() {
+    std::string name = control_.AccessibleName();
+    if (name.empty()) name = ui::CaptionAsShown(control_.Caption());
+    if (name.empty()) name = control_.ToolTipText();
+    showAccessibleName(ToQt(name));
 }
 
 void ControlView::applyColors() { ApplyColors(*widget_, control_.BackColor(), control_.ForeColor(), true); }

@@ -61,6 +61,12 @@ protected:
     virtual void applyColors();
     // Kind-specific settings (alignment, default button, limits...).
     virtual void applyStyle() {}
+    // A list's entries, the chosen one, a bar's value.
+    virtual void applyItems() {}
+    virtual void applySelection() {}
+    virtual void applyValue() {}
+    // A view whose widget is made of parts that take the focus names them too.
+    virtual void showAccessibleName(const QString& name) { widget_->setAccessibleName(name); }
     // Gives up or takes back the caption's access key.
     virtual void applyAccessKey() {}
 
@@ -71,6 +77,7 @@ protected:
 
 private:
     void applyGeometry();
+    void applyAccessibleName();
     bool mouseReleased(const QWidget& part, const QMouseEvent& event);
 
     Runtime* runtime_;
