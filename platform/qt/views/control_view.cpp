@@ -106,7 +106,8 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
     const auto& part = static_cast<const QWidget&>(*watched);
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (watched == widget_) runtime_->userFocused(control_);
+            // A widget made of parts takes the focus in the part it hands it to.
+            if (watched == widget_ || watched == widget_->focusProxy()) runtime_->userFocused(control_);
             return false;
         case QEvent::MouseButtonPress:
             // Only the left button takes the focus to a control, as the desktop's buttons do.

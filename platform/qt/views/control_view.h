@@ -51,6 +51,17 @@ protected:
     Runtime* runtime() const { return runtime_; }
     // Whether the caption's access key is one the menu bar takes.
     bool accessKeyTaken() const;
+    // Hands one of the user's inputs to the runtime (input(runtime)), unless
+    // the form is gone; then shows again what the model made of it (reshow()),
+    // as it may refuse the input or keep something else, unless a handler
+    // unloaded the form meanwhile.
+    template <class Input, class Reshow>
+    void report(Input input, Reshow reshow) {
+        if (!runtime_) return;
+        QPointer<ControlView> self(this);
+        input(*runtime_);
+        if (self && runtime_) reshow();
+    }
 
     // What each kind shows; the base shows geometry, visibility, enabling,
     // font and tooltip for every kind.

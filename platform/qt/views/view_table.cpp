@@ -10,6 +10,8 @@ std::unique_ptr<ControlView> MakePanelView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeFrameView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeImageView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeTextBoxView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeComboBoxView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeListBoxView(Runtime&, ui::Control&, QWidget&);
 
 namespace {
 
@@ -25,6 +27,8 @@ constexpr ViewRow kViews[] = {
     {ui::ControlKind::Frame, MakeFrameView},
     {ui::ControlKind::Image, MakeImageView},
     {ui::ControlKind::TextBox, MakeTextBoxView},
+    {ui::ControlKind::ComboBox, MakeComboBoxView},
+    {ui::ControlKind::ListBox, MakeListBoxView},
 };
 
 }  // namespace
