@@ -42,7 +42,10 @@ void ControlView::applyAll() {
 void ControlView::apply(ui::Property what) {
     if (!widget_) return;
     switch (what) {
-        case ui::Property::Geometry: applyGeometry(); break;
+        case ui::Property::Geometry:
+            applyGeometry();
+            applyPlace();
+            break;
         case ui::Property::Caption:
             applyCaption();
             applyAccessKey();

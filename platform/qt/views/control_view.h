@@ -72,6 +72,8 @@ protected:
     virtual void applyColors();
     // Kind-specific settings (alignment, default button, limits...).
     virtual void applyStyle() {}
+    // A kind whose look depends on where it lies (a toolbar docked at a side stands upright).
+    virtual void applyPlace() {}
     // A list's entries, the chosen one, a bar's value.
     virtual void applyItems() {}
     virtual void applySelection() {}

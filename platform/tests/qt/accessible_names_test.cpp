@@ -1,6 +1,9 @@
 // What a screen reader hears for each control, and that the widgets keep the
 // model's names.
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include "sample_window.h"
 
@@ -35,6 +38,43 @@ TEST_F(AccessibleNamesTest, EachControlIsNamedByItsOwnNameItsCaptionOrItsTooltip
         ASSERT_NE(shown, nullptr) << c.objectName;
         EXPECT_EQ(shown->accessibleName(), QString::fromUtf8(c.heard)) << c.objectName;
     }
+}
+
+TEST_F(AccessibleNamesTest, ListsCombosAndBarsAreNamedWithTheirParts) {
+    auto& foods = form->add<ui::ListBox>("lstFoods");
+    foods.setAccessibleName("Foods");
+    auto& amount = form->add<ui::ComboBox>("cboAmount");
+    amount.setStyle(ui::ComboStyle::SimpleCombo);
+    amount.setToolTipText("Amount");
+    auto& unit = form->add<ui::ComboBox>("cboUnit");
+    unit.setToolTipText("Unit");
+    auto& tools = form->add<ui::Toolbar>("tbrMain");
+    tools.setToolTipText("Main tools");
+    ui::ToolbarButton open;
+    open.key = "open";
+    open.toolTip = "Open a cookbook";
+    tools.addButton(open);
+    ui::ToolbarButton bare;
+    bare.key = "blank";
+    tools.addButton(bare);
+    auto& load = form->add<ui::ProgressBar>("prgLoad");
+    load.setAccessibleName("Loading the cookbook");
+    form->Show();
+
+    EXPECT_EQ(widget("lstFoods")->accessibleName(), "Foods");
+    EXPECT_EQ(widget("cboUnit")->accessibleName(), "Unit");
+    EXPECT_EQ(widget("prgLoad")->accessibleName(), "Loading the cookbook");
+    // The simple combo's text line holds the focus: it is named as the box is.
+    QWidget* simple = widget("cboAmount");
+    EXPECT_EQ(simple->accessibleName(), "Amount");
+    EXPECT_EQ(simple->findChild<QLineEdit*>()->accessibleName(), "Amount");
+    EXPECT_EQ(simple->findChild<QListWidget*>()->accessibleName(), "Amount");
+    amount.setAccessibleName("How much");
+    EXPECT_EQ(simple->findChild<QLineEdit*>()->accessibleName(), "How much");
+    // Each toolbar button by its tooltip, or by its key when it has none.
+    EXPECT_EQ(widget("tbrMain")->accessibleName(), "Main tools");
+    EXPECT_EQ(widget("tbrMain:1")->accessibleName(), "Open a cookbook");
+    EXPECT_EQ(widget("tbrMain:2")->accessibleName(), "blank");
 }
 
 TEST_F(AccessibleNamesTest, TheNameFollowsTheModelsChanges) {
