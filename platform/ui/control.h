@@ -78,7 +78,8 @@ public:
 
     int TabIndex() const { return tabIndex_; }
     void setTabIndex(int v) { tabIndex_ = v; }
-    // What a screen reader calls the control; its caption when empty.
+    // What a screen reader calls the control; when empty, its caption as it
+    // shows, else its tooltip.
     const std::string& AccessibleName() const { return accessibleName_; }
     void setAccessibleName(const std::string& v) {
         accessibleName_ = v;

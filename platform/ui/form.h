@@ -35,6 +35,8 @@ public:
         auto control = std::make_unique<T>(*this, std::move(name), index, container);
         T& ref = *control;
         controls_.push_back(std::move(control));
+        // A bar docks at once, before anything moves it.
+        if (!container && ref.docking() != Align::None) dockBars();
         return ref;
     }
     Menu& addMenu(std::string name, std::string caption, int index = -1);

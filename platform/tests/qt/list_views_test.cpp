@@ -246,6 +246,18 @@ TEST_F(ListViewsTest, ASimpleComboShowsItsListOpenUnderItsTextLine) {
     EXPECT_EQ(form->log, (Log{"cboAmount.Change 1/2 ", "cboAmount.Change 1/2 c"}));
 }
 
+TEST_F(ListViewsTest, TabGoesThroughTheBoxesInTheirTabOrder) {
+    const std::vector<ui::Control*> order{form->shelf, amount, foods, unit, kind, form->ok};
+    for (const auto& control : form->controls()) control->setTabIndex(50);
+    for (std::size_t i = 0; i < order.size(); ++i) order[i]->setTabIndex(static_cast<int>(i));
+    showWithFocusIn(*form->shelf);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(runtime.focusedControl(), order[i]) << i;
+    }
+    EXPECT_EQ(QApplication::focusWidget(), widget("cmdOK"));
+}
+
 TEST_F(ListViewsTest, SortedEntriesShowInTheModelsOrder) {
     auto& sorted = form->add<ui::ComboBox>("cboSorted");
     sorted.setSorted(true);

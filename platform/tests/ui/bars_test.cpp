@@ -189,6 +189,10 @@ TEST_F(DockingTest, ABarThatHidesUndocksOrResizesMakesRoomForTheOthers) {
 
     form.options->setVisible(false);  // no menu bar: 300 twips more inside
     expectPlaces({{&status, {0, 5700, 9000, 600}}, {&right, {8550, 0, 450, 5700}}}, "without the menu bar");
+
+    const auto& late = form.add<Toolbar>("tbrLate");
+    expectPlaces({{&late, {0, 0, 9000, late.Height()}}, {&right, {8550, late.Height(), 450, 5700 - late.Height()}}},
+                 "a bar added later, not yet moved");
 }
 
 }  // namespace
