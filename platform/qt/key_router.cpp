@@ -18,6 +18,7 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || event == delivering_) return false;
     // The menu bar's own keyboard navigation is no input to the form.
     if (!watched->isWidgetType() || qobject_cast<QMenuBar*>(watched)) return false;
+    // An open drop-down list, like a menu, is a window of its own: its keys are the list's.
     auto* window = dynamic_cast<FormWindow*>(static_cast<QWidget*>(watched)->window());
     if (!window || !window->form()) return false;
     auto& key = static_cast<QKeyEvent&>(*event);

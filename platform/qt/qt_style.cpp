@@ -94,4 +94,13 @@ void ApplyColors(QWidget& widget, ui::OleColor back, ui::OleColor fore, bool fil
     widget.setAutoFillBackground(fillBackground);
 }
 
+void ApplyFieldColors(QWidget& widget, ui::OleColor back, ui::OleColor fore) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, ToQColor(back));
+    // A disabled box keeps the desktop's grey text.
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Text, ToQColor(fore));
+    widget.setPalette(palette);
+}
+
 }  // namespace platform::qt

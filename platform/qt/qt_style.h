@@ -20,4 +20,7 @@ QFont ToQFont(const ui::Font& font);
 // Background (filled unless transparent) and text colour of a widget.
 void ApplyColors(QWidget& widget, ui::OleColor back, ui::OleColor fore, bool fillBackground);
 
+// A box the user types into or picks from: its inside's colour and its text's.
+void ApplyFieldColors(QWidget& widget, ui::OleColor back, ui::OleColor fore);
+
 }  // namespace platform::qt

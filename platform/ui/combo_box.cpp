@@ -10,9 +10,15 @@ void ComboBox::AddItem(std::string item, int at) {
 
 void ComboBox::RemoveItem(int at) {
     if (!items_.remove(at)) return;
-    if (listIndex_ == at) listIndex_ = -1;
+    const bool chosenGone = listIndex_ == at;
+    if (chosenGone) listIndex_ = -1;
     else if (listIndex_ > at) --listIndex_;
     changed(Property::Items);
+    // A drop-down list shows only its chosen entry's text: none is left.
+    if (chosenGone && style_ == ComboStyle::DropDownList && !text_.empty()) {
+        text_.clear();
+        changed(Property::Text);
+    }
 }
 
 void ComboBox::Clear() {

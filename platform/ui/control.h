@@ -28,6 +28,9 @@ enum class ControlKind {
     ProgressBar,
 };
 
+// Which edge of the form's inside a bar keeps to; None leaves it where it is put.
+enum class Align { None = 0, Top = 1, Bottom = 2, Left = 3, Right = 4 };
+
 // One control of a form. Geometry is in twips, relative to its container
 // (the form's client area, or the panel or frame that holds it).
 class Control {
@@ -75,7 +78,8 @@ public:
 
     int TabIndex() const { return tabIndex_; }
     void setTabIndex(int v) { tabIndex_ = v; }
-    // What a screen reader calls the control; its caption when empty.
+    // What a screen reader calls the control; when empty, its caption as it
+    // shows, else its tooltip.
     const std::string& AccessibleName() const { return accessibleName_; }
     void setAccessibleName(const std::string& v) {
         accessibleName_ = v;
@@ -89,6 +93,9 @@ public:
 
     // Whether the control can hold the keyboard focus at all.
     virtual bool canHoldFocus() const { return false; }
+    // The edge a bar lying on the form itself keeps to; the form gives it
+    // its place there (Form::dockBars).
+    virtual Align docking() const { return Align::None; }
     // Gives the control the focus, as a program does; refused when it can't take it.
     void SetFocus();
 

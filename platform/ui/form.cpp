@@ -168,17 +168,66 @@ void Form::applyElastic() {
 }
 
 void Form::raiseResize() {
-    if (!loaded_) return;
-    if (elastic_ && state_ != WindowState::Minimized) applyElastic();
-    if (onResize) host_.raise({this, nullptr, nullptr, "Resize"}, onResize);
+    if (loaded_ && elastic_ && state_ != WindowState::Minimized) applyElastic();
+    // Docked bars follow the inside's new size even before the form loads.
+    dockBars();
+    if (loaded_ && onResize) host_.raise({this, nullptr, nullptr, "Resize"}, onResize);
 }
 
 void Form::notifyControl(Control& c, Property what) {
     if (observer_) observer_->controlChanged(c, what);
+    // A bar that moved, docked, undocked, showed or hid makes room for the others.
+    if (!c.container() && (what == Property::Geometry || what == Property::Visible)) dockBars();
 }
 
 void Form::notifyMenu(Menu& m) {
     if (observer_) observer_->menuChanged(m);
+    // The menu bar may have come or gone, and with it room at the top.
+    if (!m.parent()) dockBars();
+}
+
+// Top bars lie across the whole width, one below the other in the order they
+// were added; bottom bars (the status bar) likewise up from the bottom; left
+// and right bars stand in the height between them.
+void Form::dockBars() {
+    if (docking_) return;
+    docking_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{docking_};
+    const int width = ScaleWidth();
+    int top = 0;
+    int bottom = ScaleHeight();
+    std::vector<Control*> sides;
+    for (const auto& c : controls_) {
+        if (c->container() || !c->Visible()) continue;
+        switch (c->docking()) {
+            case Align::Top:
+                c->Move(0, top, width, c->Height());
+                top += c->Height();
+                break;
+            case Align::Bottom:
+                bottom -= c->Height();
+                c->Move(0, bottom, width, c->Height());
+                break;
+            case Align::Left:
+            case Align::Right: sides.push_back(c.get()); break;
+            case Align::None: break;
+        }
+    }
+    const int between = std::max(0, bottom - top);
+    int left = 0;
+    int right = width;
+    for (Control* c : sides) {
+        if (c->docking() == Align::Left) {
+            c->Move(left, top, c->Width(), between);
+            left += c->Width();
+        } else {
+            right -= c->Width();
+            c->Move(right, top, c->Width(), between);
+        }
+    }
 }
 
 void Form::Show() { host_.show(*this); }

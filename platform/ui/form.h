@@ -35,6 +35,8 @@ public:
         auto control = std::make_unique<T>(*this, std::move(name), index, container);
         T& ref = *control;
         controls_.push_back(std::move(control));
+        // A bar docks at once, before anything moves it.
+        if (!container && ref.docking() != Align::None) dockBars();
         return ref;
     }
     Menu& addMenu(std::string name, std::string caption, int index = -1);
@@ -143,6 +145,8 @@ private:
 
     void notifyControl(Control& c, Property what);
     void notifyMenu(Menu& m);
+    // Gives each visible bar docked to an edge its place along that edge.
+    void dockBars();
     void applyElastic();
     void captureDesign();
 
@@ -169,6 +173,7 @@ private:
     bool loaded_ = false;
     bool wasUnloaded_ = false;
     bool modal_ = false;
+    bool docking_ = false;
 
     struct DesignGeometry {
         Control* control;

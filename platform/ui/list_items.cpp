@@ -15,7 +15,9 @@ int ListItems::add(std::string item, int at, bool sorted) {
         where = items_.begin() + at;
     else
         where = items_.end();
-    return static_cast<int>(items_.insert(where, std::move(item)) - items_.begin());
+    // Inserting may move the entries: begin() is read only after it.
+    const auto placed = items_.insert(where, std::move(item));
+    return static_cast<int>(placed - items_.begin());
 }
 
 bool ListItems::remove(int at) {

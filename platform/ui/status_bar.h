@@ -21,6 +21,8 @@ public:
     StatusBar(Form& f, std::string name, int index, Control* container)
         : Control(f, ControlKind::StatusBar, std::move(name), index, container) {}
 
+    Align docking() const override { return Align::Bottom; }
+
     // Returns the new panel's number.
     int addPanel(StatusPanel panel);
     int PanelCount() const { return static_cast<int>(panels_.size()); }

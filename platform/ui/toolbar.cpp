@@ -27,7 +27,7 @@ void Toolbar::setButtonVisible(int number, bool visible) {
 
 void Toolbar::press(int number) {
     const ToolbarButton& button = Button(number);
-    if (number < 1 || !button.enabled || !button.visible || !effectivelyEnabled()) return;
+    if (number < 1 || number > ButtonCount() || !button.enabled || !button.visible || !effectivelyEnabled()) return;
     raise("ButtonClick", [this, number] {
         if (onButtonClick) onButtonClick(number);
     });

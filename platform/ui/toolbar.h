@@ -10,9 +10,6 @@ class Runtime;
 
 namespace ui {
 
-// Which edge of the window a bar keeps to; None leaves it where it is put.
-enum class Align { None = 0, Top = 1, Bottom = 2, Left = 3, Right = 4 };
-
 struct ToolbarButton {
     std::string key;
     std::string toolTip;
@@ -32,6 +29,7 @@ public:
         align_ = v;
         changed(Property::Geometry);
     }
+    Align docking() const override { return align_; }
 
     // Returns the new button's number.
     int addButton(ToolbarButton button);

@@ -32,21 +32,29 @@ ControlView::~ControlView() = default;
 
 void ControlView::applyAll() {
     using ui::Property;
-    for (const Property what : {Property::Geometry, Property::Style, Property::Caption, Property::Text,
-                                Property::Picture, Property::BackColor, Property::Font, Property::Enabled,
-                                Property::Visible})
+    // Entries before the chosen one, and that before the text it shows.
+    for (const Property what : {Property::Geometry, Property::Style, Property::Items, Property::Selection,
+                                Property::Caption, Property::Text, Property::Value, Property::Picture,
+                                Property::BackColor, Property::Font, Property::Enabled, Property::Visible})
         apply(what);
 }
 
 void ControlView::apply(ui::Property what) {
     if (!widget_) return;
     switch (what) {
-        case ui::Property::Geometry: applyGeometry(); break;
+        case ui::Property::Geometry:
+            applyGeometry();
+            applyPlace();
+            break;
         case ui::Property::Caption:
             applyCaption();
             applyAccessKey();
+            applyAccessibleName();
             break;
         case ui::Property::Text: applyText(); break;
+        case ui::Property::Items: applyItems(); break;
+        case ui::Property::Selection: applySelection(); break;
+        case ui::Property::Value: applyValue(); break;
         case ui::Property::Visible: widget_->setVisible(control_.Visible()); break;
         case ui::Property::Enabled: widget_->setEnabled(control_.Enabled()); break;
         case ui::Property::BackColor:
@@ -55,6 +63,7 @@ void ControlView::apply(ui::Property what) {
         case ui::Property::Picture: applyPicture(); break;
         case ui::Property::Style:
             widget_->setToolTip(ToQt(control_.ToolTipText()));
+            applyAccessibleName();
             applyStyle();
             applyColors();
             break;
@@ -69,6 +78,15 @@ void ControlView::applyGeometry() {
     const int right = ToPixels(control_.Left() + control_.Width());
     const int bottom = ToPixels(control_.Top() + control_.Height());
     widget_->setGeometry(left, top, right - left, bottom - top);
+}
+
+// What a screen reader calls the control: the name it was given, else its
+// caption as it shows, else its tooltip.
+void ControlView::applyAccessibleName() {
+    std::string name = control_.AccessibleName();
+    if (name.empty()) name = ui::CaptionAsShown(control_.Caption());
+    if (name.empty()) name = control_.ToolTipText();
+    showAccessibleName(ToQt(name));
 }
 
 void ControlView::applyColors() { ApplyColors(*widget_, control_.BackColor(), control_.ForeColor(), true); }
@@ -91,7 +109,8 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
     const auto& part = static_cast<const QWidget&>(*watched);
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (watched == widget_) runtime_->userFocused(control_);
+            // A widget made of parts takes the focus in the part it hands it to.
+            if (watched == widget_ || watched == widget_->focusProxy()) runtime_->userFocused(control_);
             return false;
         case QEvent::MouseButtonPress:
             // Only the left button takes the focus to a control, as the desktop's buttons do.

@@ -51,6 +51,17 @@ protected:
     Runtime* runtime() const { return runtime_; }
     // Whether the caption's access key is one the menu bar takes.
     bool accessKeyTaken() const;
+    // Hands one of the user's inputs to the runtime (input(runtime)), unless
+    // the form is gone; then shows again what the model made of it (reshow()),
+    // as it may refuse the input or keep something else, unless a handler
+    // unloaded the form meanwhile.
+    template <class Input, class Reshow>
+    void report(Input input, Reshow reshow) {
+        if (!runtime_) return;
+        QPointer<ControlView> self(this);
+        input(*runtime_);
+        if (self && runtime_) reshow();
+    }
 
     // What each kind shows; the base shows geometry, visibility, enabling,
     // font and tooltip for every kind.
@@ -61,6 +72,14 @@ protected:
     virtual void applyColors();
     // Kind-specific settings (alignment, default button, limits...).
     virtual void applyStyle() {}
+    // A kind whose look depends on where it lies (a toolbar docked at a side stands upright).
+    virtual void applyPlace() {}
+    // A list's entries, the chosen one, a bar's value.
+    virtual void applyItems() {}
+    virtual void applySelection() {}
+    virtual void applyValue() {}
+    // A view whose widget is made of parts that take the focus names them too.
+    virtual void showAccessibleName(const QString& name) { widget_->setAccessibleName(name); }
     // Gives up or takes back the caption's access key.
     virtual void applyAccessKey() {}
 
@@ -71,6 +90,7 @@ protected:
 
 private:
     void applyGeometry();
+    void applyAccessibleName();
     bool mouseReleased(const QWidget& part, const QMouseEvent& event);
 
     Runtime* runtime_;

@@ -4,7 +4,6 @@
 // already shows is left alone, cursor and all.
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QScopedValueRollback>
 #include <QTextCursor>
 #include <algorithm>
@@ -81,14 +80,7 @@ private:
         }
     }
 
-    void applyColors() override {
-        QPalette palette = widget().palette();
-        palette.setColor(QPalette::Base, ToQColor(box_.BackColor()));
-        // A disabled box keeps the desktop's grey text.
-        for (const auto group : {QPalette::Active, QPalette::Inactive})
-            palette.setColor(group, QPalette::Text, ToQColor(box_.ForeColor()));
-        widget().setPalette(palette);
-    }
+    void applyColors() override { ApplyFieldColors(widget(), box_.BackColor(), box_.ForeColor()); }
 
     // A plain text editor has no length limit of its own: what goes past
     // MaxLength (a line break counting two, as the model keeps it) is taken
@@ -117,14 +109,11 @@ private:
     }
 
     void userEdited() {
-        if (showing_) return;
-        Runtime* input = runtime();
-        if (!input) return;
+        if (showing_ || !runtime()) return;
         if (textEdit()) keepWithinMaxLength();
-        QPointer<TextBoxView> self(this);
-        input->userEdited(box_, ModelTextOf(shownText(), box_.MultiLine()));
         // The model may refuse the text or keep another (a character it cannot hold).
-        if (self && runtime()) applyText();
+        report([this](Runtime& input) { input.userEdited(box_, ModelTextOf(shownText(), box_.MultiLine())); },
+               [this] { applyText(); });
     }
 
     ui::TextBox& box_;

@@ -10,6 +10,11 @@ std::unique_ptr<ControlView> MakePanelView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeFrameView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeImageView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeTextBoxView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeComboBoxView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeListBoxView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeToolbarView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeStatusBarView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeProgressBarView(Runtime&, ui::Control&, QWidget&);
 
 namespace {
 
@@ -26,6 +31,11 @@ constexpr ViewRow kViews[] = {
     {ui::ControlKind::Frame, MakeFrameView},
     {ui::ControlKind::Image, MakeImageView},
     {ui::ControlKind::TextBox, MakeTextBoxView},
+    {ui::ControlKind::ComboBox, MakeComboBoxView},
+    {ui::ControlKind::ListBox, MakeListBoxView},
+    {ui::ControlKind::Toolbar, MakeToolbarView},
+    {ui::ControlKind::StatusBar, MakeStatusBarView},
+    {ui::ControlKind::ProgressBar, MakeProgressBarView},
 };
 // clang-format on
 

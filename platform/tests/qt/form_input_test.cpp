@@ -17,15 +17,6 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// A double click as the desktop delivers it: press, release, press, double
-// click, release.
-void DoubleClick(QWidget* widget, QPoint at) {
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at);
-}
-
 class FormInputTest : public QtFormTest {
 protected:
     void showAndActivate() {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
@@ -37,6 +38,15 @@ inline std::filesystem::path WriteBackgroundPicture(const QString& folder) {
     const QString file = folder + "/back.jpg";
     image.save(file, "JPG", 92);
     return file.toStdString();
+}
+
+// A double click as the desktop delivers it: press, release, press, double
+// click, release.
+inline void DoubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 // A form with one control of each kind the front end shows, and menus; its
@@ -156,6 +166,14 @@ protected:
     static void ClearQuitRequest() {
         QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
+    }
+
+    // Shows the window, active, with the focus in one control and an empty log.
+    void showWithFocusIn(ui::Control& control) {
+        form->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+        control.SetFocus();
+        form->log.clear();
     }
 
     QWidget* window() const { return windows.windowOf(*form); }

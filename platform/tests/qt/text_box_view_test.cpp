@@ -15,12 +15,6 @@ using Log = std::vector<std::string>;
 
 class TextBoxViewTest : public QtFormTest {
 protected:
-    void showWithFocusIn(ui::TextBox& box) {
-        form->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
-        box.SetFocus();
-        form->log.clear();
-    }
     QLineEdit* shelf() const { return widget<QLineEdit>("txtShelf"); }
 };
 
