@@ -178,9 +178,10 @@ void AddBars(Design& d) {
            .tabIndex = d.nextTab(), .flags = Hidden});
     constexpr int sideHeight = InsideHeight - BarThickness - StatusHeight;
     d.add({.kind = ControlKind::Toolbar, .name = "Toolbar1", .rect = {0, 0, InsideWidth, BarThickness}});
-    d.add({.kind = ControlKind::Toolbar, .name = "Toolbar2", .rect = {0, BarThickness, BarThickness, sideHeight}});
+    d.add({.kind = ControlKind::Toolbar, .name = "Toolbar2", .rect = {0, BarThickness, BarThickness, sideHeight},
+           .align = ui::Align::Left});
     d.add({.kind = ControlKind::Toolbar, .name = "Toolbar3",
-           .rect = {InsideWidth - BarThickness, BarThickness, BarThickness, sideHeight}});
+           .rect = {InsideWidth - BarThickness, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Right});
     d.add({.kind = ControlKind::StatusBar, .name = "StatusBar1",
            .rect = {0, InsideHeight - StatusHeight, InsideWidth, StatusHeight}, .font = LabelFont});
     // Shown at the window's activation, once it is placed.
@@ -610,11 +611,8 @@ void BuildForm5(ui::Form& form) {
     AddIngredientSearch(d);
     Build(form, d.rows(), Menus);
 
-    // What the tables do not say: where the bars keep to, the panels of the
-    // status bar and how far the conversion counts.
-    form.control<ui::Toolbar>("Toolbar1").setAlign(ui::Align::Top);
-    form.control<ui::Toolbar>("Toolbar2").setAlign(ui::Align::Left);
-    form.control<ui::Toolbar>("Toolbar3").setAlign(ui::Align::Right);
+    // What the tables do not say: the panels of the status bar and how far
+    // the conversion counts.
     auto& status = form.control<ui::StatusBar>("StatusBar1");
     status.addPanel({});
     status.addPanel({.text = "Click to Restore Top Toolbar", .visible = false, .width = 2700});

@@ -82,6 +82,8 @@ void AddControl(Form& form, const ControlRow& row) {
             throw std::logic_error(form.name() + "." + row.name + ": container " + row.parent + " not built yet");
     }
     Control& control = make(form, row.name, row.index, container);
+    // Before its place: a docked bar takes the place of its edge.
+    if (auto* bar = dynamic_cast<Toolbar*>(&control); bar && row.align) bar->setAlign(*row.align);
     control.Move(row.rect.left, row.rect.top, row.rect.width, row.rect.height);
     control.setCaption(row.caption);
     if (row.font) control.setFont(*row.font);

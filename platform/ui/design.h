@@ -8,6 +8,7 @@
 #include "platform/ui/control.h"
 #include "platform/ui/font.h"
 #include "platform/ui/form.h"
+#include "platform/ui/toolbar.h"
 
 // A window's controls and menus written down as tables, the way a form
 // designer keeps them, and built in one call. The window's code then only
@@ -58,6 +59,8 @@ struct ControlRow {
     int maxLength = 0;
     ComboStyle comboStyle = ComboStyle::DropDownCombo;
     const char* accessibleName = "";
+    // The edge a bar keeps to (toolbars only; they keep to the top unless told).
+    std::optional<Align> align{};
 };
 
 // One menu or menu item, below its parent menu (none for a menu of the menu

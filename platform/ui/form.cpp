@@ -20,6 +20,8 @@ Form::~Form() { host_.forget(*this); }
 
 Menu& Form::addMenu(std::string name, std::string caption, int index) {
     menus_.push_back(std::make_unique<Menu>(*this, std::move(name), std::move(caption), index, nullptr));
+    // The first menu brings the menu bar, and less room below it.
+    dockBars();
     return *menus_.back();
 }
 

@@ -2,6 +2,19 @@
 
 namespace ui {
 
+namespace {
+bool IsColumn(Align align) { return align == Align::Left || align == Align::Right; }
+bool IsRow(Align align) { return align == Align::Top || align == Align::Bottom; }
+}  // namespace
+
+void Toolbar::setAlign(Align v) {
+    const Align was = align_;
+    align_ = v;
+    if (IsRow(was) && IsColumn(v)) Move(Left(), Top(), Height(), Height());
+    else if (IsColumn(was) && IsRow(v)) Move(Left(), Top(), Width(), Width());
+    else changed(Property::Geometry);
+}
+
 int Toolbar::addButton(ToolbarButton button) {
     buttons_.push_back(std::move(button));
     changed(Property::Items);

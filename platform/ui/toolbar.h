@@ -25,10 +25,8 @@ public:
         : Control(f, ControlKind::Toolbar, std::move(name), index, container) {}
 
     Align align() const { return align_; }
-    void setAlign(Align v) {
-        align_ = v;
-        changed(Property::Geometry);
-    }
+    // A bar turned from a row to a column (or back) keeps its thickness.
+    void setAlign(Align v);
     Align docking() const override { return align_; }
 
     // Returns the new button's number.

@@ -176,6 +176,26 @@ TEST_F(DockingTest, BarsTakeTheirEdgesOfTheInsideAndFollowItsSize) {
                  "after the user's resize");
 }
 
+TEST_F(DockingTest, ABarTurnedFromARowToAColumnKeepsItsThickness) {
+    format.setAlign(Align::Left);
+    EXPECT_EQ(GeometryOf(format), (Box{0, 420, 360, 5280}));
+    EXPECT_EQ(GeometryOf(left), (Box{360, 420, 600, 5280}));
+    format.setAlign(Align::Bottom);
+    EXPECT_EQ(GeometryOf(format), (Box{0, 5640, 9000, 360}));
+}
+
+TEST_F(BarsTest, TheFirstMenuMakesTheBottomBarMoveUp) {
+    Form bare(rt, "Bare");
+    bare.Move(0, 0, 9000 + 120, 6000 + 405 + 60);
+    StatusBar& status = bare.add<StatusBar>("sbStatus");
+    status.Move(0, 0, 100, 300);
+    EXPECT_EQ(status.Top() + status.Height(), bare.ScaleHeight());
+    const int before = bare.ScaleHeight();
+    bare.addMenu("mFile", "&File");
+    EXPECT_LT(bare.ScaleHeight(), before);
+    EXPECT_EQ(status.Top() + status.Height(), bare.ScaleHeight());
+}
+
 TEST_F(DockingTest, ABarThatHidesUndocksOrResizesMakesRoomForTheOthers) {
     format.setVisible(false);
     expectPlaces({{&left, {0, 420, 600, 5280}}, {&right, {8550, 420, 450, 5280}}}, "a top bar hidden");
