@@ -24,6 +24,8 @@ Form5::Form5(shell::Application& app)
     setBorderStyle(ui::BorderStyle::FixedSingle);
     setMaxButton(false);
     setKeyPreview(true);
+    // Designed for the smaller screen display; full screen display scales it.
+    Move(0, 0, 12000, 9000);
     design();
     colors_ = std::make_unique<shell::ColorOptions>(
         app, *this,

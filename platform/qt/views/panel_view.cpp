@@ -1,25 +1,63 @@
-// A raised 3D panel that holds other controls.
+// A raised 3D panel that holds other controls, with its caption: centred
+// on a panel that holds nothing (a title panel), along the top of one that
+// holds controls.
 #include <QFrame>
+#include <QPainter>
 
+#include "platform/qt/qt_text.h"
 #include "platform/qt/views/control_view.h"
+#include "platform/ui/caption.h"
 #include "platform/ui/panel.h"
 
 namespace platform::qt {
 
 namespace {
 
-QFrame& NewPanel(QWidget& parent) {
-    auto* panel = new QFrame(&parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(2);
-    return *panel;
-}
+class CaptionedPanel final : public QFrame {
+public:
+    explicit CaptionedPanel(QWidget* parent) : QFrame(parent) {
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        setLineWidth(2);
+    }
+
+    void setCaption(const QString& caption, bool holdsControls) {
+        caption_ = caption;
+        holdsControls_ = holdsControls;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
+        if (caption_.isEmpty()) return;
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QRect inside = contentsRect().adjusted(4, 2, -4, -2);
+        const int titleHeight = fontMetrics().height() + 6;
+        const QRect where = holdsControls_ ? QRect(inside.left(), inside.top(), inside.width(), titleHeight) : inside;
+        painter.drawText(where, Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    }
+
+private:
+    QString caption_;
+    bool holdsControls_ = false;
+};
 
 class PanelView final : public ControlView {
 public:
-    PanelView(Runtime& runtime, ui::Panel& panel, QWidget& parent) : ControlView(runtime, panel, NewPanel(parent)) {}
+    PanelView(Runtime& runtime, ui::Panel& panel, QWidget& parent)
+        : ControlView(runtime, panel, *new CaptionedPanel(&parent)), panel_(panel) {}
 
     bool clicksOnRelease() const override { return true; }
+
+private:
+    void applyCaption() override {
+        static_cast<CaptionedPanel&>(widget()).setCaption(ToQt(ui::CaptionAsShown(panel_.Caption())),
+                                                          !panel_.children().empty());
+    }
+
+    ui::Panel& panel_;
 };
 
 }  // namespace

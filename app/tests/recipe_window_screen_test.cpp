@@ -1,0 +1,106 @@
+// The recipe window as a person sees it: opened over the start window, a
+// type and a recipe chosen, on the offscreen screen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_window_system.h"
+#include "platform/testing/test_folder.h"
+#include "recipes/form5.h"
+#include "recipes/tests/cookbook_bytes.h"
+#include "shell/application.h"
+#include "shell/settings_files.h"
+#include "shell/startfrm.h"
+
+namespace {
+
+using recipes::testing::EntryText;
+using recipes::testing::IndexFileBytes;
+using recipes::testing::RecordBytes;
+
+class RecipeWindowOnScreen : public ::testing::TestWithParam<bool> {
+protected:
+    RecipeWindowOnScreen() {
+        std::filesystem::copy(std::filesystem::path(PANTRIVO_PICTURE_DIR) / "toolbar", folder / "toolbar");
+        basic::testing::WriteBytes(folder / "Recipe2.db1",
+                                   std::string(RecordBytes()
+                                                   .line(1, "1.5", "cups", "flour")
+                                                   .line(2, ".34", "cup", "sugar")
+                                                   .line(3, "2", "", "eggs")
+                                                   .line(11, ".125", "tsp.", "salt")
+                                                   .directions("Mix everything, knead for ten minutes and bake.")
+                                                   .put(1100, 4, "350")
+                                                   .put(2004, 5, "12")
+                                                   .put(2009, 20, "25 minutes")
+                                                   .put(2029, 11, "Dozen")));
+        basic::testing::WriteBytes(folder / "Breanfil.db1", IndexFileBytes({EntryText("Dinner Rolls", 1)}));
+        recipes::RegisterRecipeFile(app);
+    }
+    ~RecipeWindowOnScreen() override {
+        if (!runtime.ended()) runtime.end();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    basic::testing::TestFolder folder;
+    platform::qt::QtServices services;
+    platform::qt::QtWindowSystem windows;
+    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
+    shell::Application app{runtime};
+};
+
+TEST_P(RecipeWindowOnScreen, OpensOverTheStartWindowAndShowsARecipe) {
+    const bool smaller = GetParam();
+    if (smaller)
+        ASSERT_TRUE(shell::settings::WriteText(basic::ProgramFolder(folder.path()),
+                                               shell::settings::DisplayModeRecord, "Yes"));
+    app.Start();
+    QWidget* start = windows.windowOf(app.window<shell::Startfrm>());
+    ASSERT_NE(start, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+
+    runtime.userMenu(*app.window<shell::Startfrm>().mRF);
+    recipes::Form5* recipe = app.loadedWindow<recipes::Form5>();
+    ASSERT_NE(recipe, nullptr);
+    QWidget* window = windows.windowOf(*recipe);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_EQ(window->windowTitle(), "Pantrivo - Recipe File - Cookbook #1 - ");
+    const shell::Startfrm& startForm = app.window<shell::Startfrm>();
+    EXPECT_EQ(recipe->Width(), startForm.Width());
+    EXPECT_EQ(recipe->Height(), startForm.Height());
+    // The offscreen screen draws no frames, so only a window that is not
+    // maximised shows the same outer size there.
+    if (smaller) EXPECT_EQ(window->frameGeometry(), start->frameGeometry()) << "it covers the start window exactly";
+
+    // The type, View and the recipe, as a user would (the type first, so
+    // that no message about a type without recipes waits for an answer).
+    for (int i = 0; i < recipe->Combo1->ListCount(); ++i)
+        if (recipe->Combo1->List(i) == "Breads") recipe->Combo1->setText("Breads");
+    runtime.userMenu(*recipe->mOV);
+    QApplication::processEvents();
+    ASSERT_EQ(recipe->Combo2->ListCount(), 1);
+    runtime.userChose(*recipe->Combo2, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(recipe->Text1[0]->Text(), "1 1/2");
+    EXPECT_EQ(recipe->Text1[1]->Text(), "1/3");
+
+    int pictures = 0;
+    for (auto* button : window->findChildren<QToolButton*>())
+        if (!button->icon().isNull()) ++pictures;
+    EXPECT_GE(pictures, 49 + 8) << "every toolbar button shows its picture";
+
+    QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
+    const QImage shot = windows.grab(*recipe);
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(QString(PANTRIVO_SCREENSHOT_DIR) +
+                          (smaller ? "/recipe-window-smaller.png" : "/recipe-window.png")));
+}
+
+INSTANTIATE_TEST_SUITE_P(DisplayModes, RecipeWindowOnScreen, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Smaller" : "FullScreen"; });
+
+}  // namespace
