@@ -54,9 +54,10 @@ protected:
 
 TEST_P(RecipeWindowOnScreen, OpensOverTheStartWindowAndShowsARecipe) {
     const bool smaller = GetParam();
-    if (smaller)
+    if (smaller) {
         ASSERT_TRUE(shell::settings::WriteText(basic::ProgramFolder(folder.path()),
                                                shell::settings::DisplayModeRecord, "Yes"));
+    }
     app.Start();
     QWidget* start = windows.windowOf(app.window<shell::Startfrm>());
     ASSERT_NE(start, nullptr);
@@ -74,7 +75,9 @@ TEST_P(RecipeWindowOnScreen, OpensOverTheStartWindowAndShowsARecipe) {
     EXPECT_EQ(recipe->Height(), startForm.Height());
     // The offscreen screen draws no frames, so only a window that is not
     // maximised shows the same outer size there.
-    if (smaller) EXPECT_EQ(window->frameGeometry(), start->frameGeometry()) << "it covers the start window exactly";
+    if (smaller) {
+        EXPECT_EQ(window->frameGeometry(), start->frameGeometry()) << "it covers the start window exactly";
+    }
 
     // The type, View and the recipe, as a user would (the type first, so
     // that no message about a type without recipes waits for an answer).
