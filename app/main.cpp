@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
 
     const auto exe = platform::ExecutableFolder();
-    const auto folder = platform::ChooseProgramFolder(exe, platform::UserDataFolder(), platform::InstalledDataFolder(exe));
+    const auto folder =
+        platform::ChooseProgramFolder(exe, platform::UserDataFolder(), platform::InstalledDataFolder(exe));
     if (const auto icon = platform::ProgramIconFile(exe))
         QApplication::setWindowIcon(QIcon(QString::fromStdString(icon->string())));
     QApplication::setDesktopFileName("pantrivo");  // Wayland shows the desktop entry's icon

@@ -13,7 +13,8 @@ void BM_SettingsRead(benchmark::State& state) {
         state.SkipWithError("cannot write the settings file");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(shell::settings::ReadText(programFolder, shell::settings::DisplayModeRecord));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(shell::settings::ReadText(programFolder, shell::settings::DisplayModeRecord));
 }
 BENCHMARK(BM_SettingsRead);
 

@@ -28,9 +28,7 @@ fs::path UserDataFolder() {
 }
 
 namespace {
-bool IsWritableFolder(const fs::path& folder) {
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
+bool IsWritableFolder(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 
 bool IsBundledPicture(const fs::path& file) {
     const std::string name = file.filename().string();
@@ -65,9 +63,7 @@ fs::path ChooseProgramFolder(const fs::path& executableFolder, const fs::path& u
     return PrepareUserFolder(userFolder, executableFolder) ? userFolder : executableFolder;
 }
 
-fs::path InstalledDataPath() {
-    return PANTRIVO_DATA_FROM_BIN;
-}
+fs::path InstalledDataPath() { return PANTRIVO_DATA_FROM_BIN; }
 
 std::optional<fs::path> InstalledDataFolder(const fs::path& executableFolder) {
     const fs::path folder = (executableFolder / InstalledDataPath()).lexically_normal();

@@ -154,9 +154,7 @@ void Runtime::userActivated(Form& form) {
 // --- focus
 
 namespace {
-bool CanTakeFocus(const Control& c) {
-    return c.canHoldFocus() && c.effectivelyVisible() && c.effectivelyEnabled();
-}
+bool CanTakeFocus(const Control& c) { return c.canHoldFocus() && c.effectivelyVisible() && c.effectivelyEnabled(); }
 }  // namespace
 
 void Runtime::setFocus(Control& control) {
@@ -213,9 +211,7 @@ void Runtime::userMenu(ui::Menu& menu) {
     raise({&menu.form(), nullptr, &menu, "Click"}, menu.onClick);
 }
 
-Control* Runtime::focusIn(Form& form) const {
-    return focus_ && &focus_->form() == &form ? focus_ : nullptr;
-}
+Control* Runtime::focusIn(Form& form) const { return focus_ && &focus_->form() == &form ? focus_ : nullptr; }
 
 bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
     Control* target = focusIn(form);
@@ -263,8 +259,7 @@ int Runtime::userKeyPress(Form& form, int keyAscii) {
         raise(FormEvent(form, "KeyPress"), [&] { form.onKeyPress(keyAscii); });
         if (keyAscii == 0) return 0;
     }
-    if (target && target->onKeyPress)
-        raise(ControlEvent(*target, "KeyPress"), [&] { target->onKeyPress(keyAscii); });
+    if (target && target->onKeyPress) raise(ControlEvent(*target, "KeyPress"), [&] { target->onKeyPress(keyAscii); });
     return keyAscii;
 }
 

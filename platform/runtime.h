@@ -15,7 +15,7 @@ class ListBox;
 class StatusBar;
 class TextBox;
 class Toolbar;
-}
+}  // namespace ui
 
 namespace platform {
 

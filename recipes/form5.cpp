@@ -17,10 +17,7 @@ constexpr ui::OleColor Maroon = ui::Rgb(128, 0, 0);
 
 }  // namespace
 
-Form5::Form5(shell::Application& app)
-    : ui::Form(app.runtime(), "Form5"),
-      app_(app),
-      activity_(app, *this) {
+Form5::Form5(shell::Application& app) : ui::Form(app.runtime(), "Form5"), app_(app), activity_(app, *this) {
     setBorderStyle(ui::BorderStyle::FixedSingle);
     setMaxButton(false);
     setKeyPreview(true);
@@ -37,8 +34,8 @@ Form5::Form5(shell::Application& app)
         std::vector<ui::Control*>{Panel3D1, SSPanel1, SSPanel2, SSPanel3, SSPanel4, SSPanel5, SSPanel6, SSPanel8,
                                   SSPanel10, SSPanel11, SSPanel12, SSPanel13, Frame1},
         StatusBar1);
-    topToolbar_ = std::make_unique<shell::TopToolbar>(app, *this, *Toolbar1, *StatusBar1, [this] { mOe_Click(); },
-                                                      [this] { mH_Click(); });
+    topToolbar_ = std::make_unique<shell::TopToolbar>(
+        app, *this, *Toolbar1, *StatusBar1, [this] { mOe_Click(); }, [this] { mH_Click(); });
     // The recipe window's own button stays: it closes the window like Exit.
     topToolbar_->addButtons();
     addSideButtons();
@@ -53,10 +50,14 @@ void Form5::design() {
 void Form5::addSideButtons() {
     namespace pictures = shell::pictures;
     const std::pair<const char*, std::string_view> buttons[] = {
-        {"Panel Color", pictures::PanelColor}, {"Search", pictures::Search},
-        {"Delete File", pictures::Delete},     {"Copy", pictures::Copy},
-        {"Print", pictures::Print},            {"Print Worksheet", pictures::Worksheet},
-        {"Help", pictures::Help},              {"Exit", pictures::Exit},
+        {"Panel Color", pictures::PanelColor},
+        {"Search", pictures::Search},
+        {"Delete File", pictures::Delete},
+        {"Copy", pictures::Copy},
+        {"Print", pictures::Print},
+        {"Print Worksheet", pictures::Worksheet},
+        {"Help", pictures::Help},
+        {"Exit", pictures::Exit},
     };
     for (const auto& [toolTip, picture] : buttons)
         Toolbar2->addButton({toolTip, toolTip, shell::ToolbarPicture(app_, picture)});
@@ -106,11 +107,11 @@ void Form5::wireEvents() {
         ShowOptionsPopup();
     };
     shell::PopUpOnRightButton(*this, popUp);
-    shell::PopUpOnRightButton({Image1, Label20, Label21, Label24, Label25, Label32, Panel3D1, SSPanel1, SSPanel2,
-                               SSPanel3, SSPanel4, SSPanel5, SSPanel7, Command1, Command2, Command3, Command4, Command5,
-                               Command6, Command7, Command8, Command9, Command10, Command13, Command14, Command15,
-                               Command16, Command17},
-                              popUp);
+    shell::PopUpOnRightButton(
+        {Image1,   Label20,  Label21,   Label24,   Label25,   Label32,   Panel3D1,  SSPanel1, SSPanel2, SSPanel3,
+         SSPanel4, SSPanel5, SSPanel7,  Command1,  Command2,  Command3,  Command4,  Command5, Command6, Command7,
+         Command8, Command9, Command10, Command13, Command14, Command15, Command16, Command17},
+        popUp);
     shell::PopUpOnRightButton(Label1, popUp);
 }
 
@@ -119,14 +120,13 @@ std::optional<int> Form5::typeNumber() const { return RecipeTypeNumber(Combo1->T
 RecipeStore Form5::store() { return RecipeStore(app_.folder(), file().CookbookNumber); }
 
 void RegisterRecipeFile(shell::Application& app) {
-    app.registerActivity(shell::Activity::RecipeFile,
-                         {[&app] { app.window<Form5>().Show(); },
-                          [&app] { return app.loadedWindow<Form5>() != nullptr; },
-                          [&app] {
-                              Form5& window = app.window<Form5>();
-                              window.mOe_Click();
-                              return !window.isLoaded();
-                          }});
+    app.registerActivity(shell::Activity::RecipeFile, {[&app] { app.window<Form5>().Show(); },
+                                                       [&app] { return app.loadedWindow<Form5>() != nullptr; },
+                                                       [&app] {
+                                                           Form5& window = app.window<Form5>();
+                                                           window.mOe_Click();
+                                                           return !window.isLoaded();
+                                                       }});
 }
 
 }  // namespace recipes

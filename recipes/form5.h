@@ -96,30 +96,30 @@ public:
     void applyAvailability();
 
     // --- the window's state between events
-    int RecipeChanged = 0;          // 1: the editor holds unsaved edits
-    int AmountsRecalculated = 0;    // 9: the amount calculator rewrote the amounts
-    int ModifyMode = 0;             // 1: the shown recipe is being modified
-    int SaveAnswer = 0;             // the save question's answer: 6 Yes, 7 No, 2 Cancel
-    bool SearchHitPending = false;  // a search result is being opened
-    bool SaveRefused = false;       // the last Save refused a recipe without a name
-    int CurrentRecordNumber = 0;    // record of the recipe shown
-    int CurrentListIndex = -1;      // its place in the recipe list
-    int LastSavedRecordNumber = 0;  // record given to the last new recipe
-    int CurrentLine = 0;            // ingredient line last entered, 0-19
-    std::array<std::string, IngredientLineCount> AmountText;  // each line's decimal amount
-    RecipeRecord RecipeBuffer;      // the record read or written last
-    int OldFormatPending = 0;       // 9: cookbook 1 is still in the older format
-    std::string PendingType;        // the type chosen while the save question was open
-    int PendingTypeChange = 0;      // 9: that type waits for the save
-    std::string ChosenRecipeEntry;  // the recipe list's entry chosen last
-    std::string SearchHitEntry;     // the entry of the search result being opened
-    std::array<std::string, 8> CookbookTitle;  // titles of cookbooks 1-8, trimmed
+    int RecipeChanged = 0;                                         // 1: the editor holds unsaved edits
+    int AmountsRecalculated = 0;                                   // 9: the amount calculator rewrote the amounts
+    int ModifyMode = 0;                                            // 1: the shown recipe is being modified
+    int SaveAnswer = 0;                                            // the save question's answer: 6 Yes, 7 No, 2 Cancel
+    bool SearchHitPending = false;                                 // a search result is being opened
+    bool SaveRefused = false;                                      // the last Save refused a recipe without a name
+    int CurrentRecordNumber = 0;                                   // record of the recipe shown
+    int CurrentListIndex = -1;                                     // its place in the recipe list
+    int LastSavedRecordNumber = 0;                                 // record given to the last new recipe
+    int CurrentLine = 0;                                           // ingredient line last entered, 0-19
+    std::array<std::string, IngredientLineCount> AmountText;       // each line's decimal amount
+    RecipeRecord RecipeBuffer;                                     // the record read or written last
+    int OldFormatPending = 0;                                      // 9: cookbook 1 is still in the older format
+    std::string PendingType;                                       // the type chosen while the save question was open
+    int PendingTypeChange = 0;                                     // 9: that type waits for the save
+    std::string ChosenRecipeEntry;                                 // the recipe list's entry chosen last
+    std::string SearchHitEntry;                                    // the entry of the search result being opened
+    std::array<std::string, 8> CookbookTitle;                      // titles of cookbooks 1-8, trimmed
     std::array<std::string, RecipeTypeCount + 1> RecipeTypeNames;  // types by number, 1-22
-    int SuppressNextPrompt = 0;     // 99: the next prompt for a command is not shown
-    int SaveInPlaceOnYes = 0;       // 88: the next Yes writes the shown record in place
-    int SaveForImport = 0;          // 1: an import asks the save question
-    int WindowClosed = 0;           // 9 once the exit path unloaded the window
-    int PopupRequested = 0;         // 2 while a right-button release asks for the popup
+    int SuppressNextPrompt = 0;                                    // 99: the next prompt for a command is not shown
+    int SaveInPlaceOnYes = 0;                                      // 88: the next Yes writes the shown record in place
+    int SaveForImport = 0;                                         // 1: an import asks the save question
+    int WindowClosed = 0;                                          // 9 once the exit path unloaded the window
+    int PopupRequested = 0;                                        // 2 while a right-button release asks for the popup
 
     shell::ColorOptions& colors() { return *colors_; }
 

@@ -281,8 +281,7 @@ void Form5::ConvertOldRecipeFile() {
         OldFormatPending = 0;
         return;
     }
-    Label11->setCaption(
-        "Recipe function has found an older recipe data base Converion to New Database is in Progress");
+    Label11->setCaption("Recipe function has found an older recipe data base Converion to New Database is in Progress");
     SSPanel11->setVisible(true);
     app_.runtime().doEvents();
     ConversionSteps steps;

@@ -14,6 +14,8 @@ using ui::ComboStyle;
 using ui::ControlKind;
 using namespace ui::design;
 
+// The design tables are laid out by hand, a control to a row.
+// clang-format off
 namespace {
 
 using C = Form5Controls;
@@ -590,6 +592,7 @@ constexpr MenuRow Menus[] = {
     {"mH", nullptr, "&Help"},
 };
 
+// clang-format on
 }  // namespace
 
 void BuildForm5(ui::Form& form) {

@@ -23,8 +23,8 @@ std::vector<ui::Control*> Form5::editorBoxes() {
         const auto i = static_cast<std::size_t>(line);
         boxes.insert(boxes.end(), {Text1[i], Text4[i], Text5[i]});
     }
-    boxes.insert(boxes.end(), {Text2, Text3, Text6, Text7, Text8, Text9, Text10, Text12, Text13, Text14, Combo1, Combo2,
-                               Combo3, Combo4, Combo5, Combo6, Combo7, Label20, Label21, Label24});
+    boxes.insert(boxes.end(), {Text2,  Text3,  Text6,  Text7,  Text8,  Text9,  Text10, Text12,  Text13,  Text14,
+                               Combo1, Combo2, Combo3, Combo4, Combo5, Combo6, Combo7, Label20, Label21, Label24});
     return boxes;
 }
 
@@ -111,7 +111,7 @@ void Form5::Form_KeyPress(int& keyAscii) {
     keyAscii = 0;
     // The first open panel closes as its own Close or Cancel button closes it.
     const std::pair<ui::Control*, ui::CommandButton*> panels[] = {
-        {SSPanel13, SSCommand6}, {SSPanel80, SSCommand80[2]}, {SSPanel2, Command13}, {SSPanel5, Command10},
+        {SSPanel13, SSCommand6}, {SSPanel80, SSCommand80[2]}, {SSPanel2, Command13},  {SSPanel5, Command10},
         {SSPanel6, Command18},   {SSPanel8, Command21},       {SSPanel10, Command24}, {SSPanel12, SSCommand3},
     };
     for (const auto& [panel, button] : panels) {

@@ -188,8 +188,8 @@ void Form5::RecipeRecordToControls() {
 }
 
 void Form5::ShowNoRecipesFound() {
-    app_.dialogs().MessageBox({"Recipe Files", "No Recipes for " + Combo1->Text() + " were found!",
-                               MsgIcon::Information, MsgButtons::OK, 1});
+    app_.dialogs().MessageBox(
+        {"Recipe Files", "No Recipes for " + Combo1->Text() + " were found!", MsgIcon::Information, MsgButtons::OK, 1});
     Combo1->SetFocus();
 }
 
@@ -213,9 +213,7 @@ void Form5::RequireRecipeType() {
     Combo1->SetFocus();
 }
 
-void Form5::collapseRecipeList() {
-    Combo2->setHeight(static_cast<int>(std::lround(Panel3D1->Height() * 0.05)));
-}
+void Form5::collapseRecipeList() { Combo2->setHeight(static_cast<int>(std::lround(Panel3D1->Height() * 0.05))); }
 
 void Form5::openRecipeList() { Combo2->setHeight(static_cast<int>(std::lround(Panel3D1->Height() * 0.6))); }
 

@@ -50,12 +50,9 @@ KitchenAmount FractionSnapping(std::string_view amountText) {
     if (!matched) whole += 1.0f;
 
     amount.whole = whole;
-    if (whole > 0 && part > 0)
-        amount.text = WholeText(whole) + " " + amount.fraction;
-    else if (whole > 0)
-        amount.text = WholeText(whole);
-    else
-        amount.text = amount.fraction;
+    if (whole > 0 && part > 0) amount.text = WholeText(whole) + " " + amount.fraction;
+    else if (whole > 0) amount.text = WholeText(whole);
+    else amount.text = amount.fraction;
     return amount;
 }
 

@@ -27,16 +27,14 @@ constexpr long kBlockRecords = 640;
 
 // A field without trailing blanks; zero bytes count as blanks.
 std::string OldField(std::string_view bytes, int at, int width) {
-    std::string text(bytes.substr(std::min(bytes.size(), static_cast<std::size_t>(at)),
-                                  static_cast<std::size_t>(width)));
+    std::string text(
+        bytes.substr(std::min(bytes.size(), static_cast<std::size_t>(at)), static_cast<std::size_t>(width)));
     std::replace(text.begin(), text.end(), '\0', ' ');
     return basic::RTrim(text);
 }
 
 // Recognising the file looks at the marker without trailing blanks ...
-bool IsOldInUse(std::string_view oldRecord) {
-    return OldField(oldRecord, kOldMarkerAt, field::MarkerWidth) == "Full";
-}
+bool IsOldInUse(std::string_view oldRecord) { return OldField(oldRecord, kOldMarkerAt, field::MarkerWidth) == "Full"; }
 
 // ... converting it, without surrounding blanks.
 bool IsOldRecipeToConvert(std::string_view oldRecord) {
@@ -69,8 +67,8 @@ bool DetectOldRecipeFile(const basic::ProgramFolder& folder, int cookbook) {
     const std::string probe = asOld->GetBlock(1, OldFormatProbeRecords);
     bool oldMarkerSeen = false;
     for (long i = 0; i < OldFormatProbeRecords && !oldMarkerSeen; ++i)
-        oldMarkerSeen = IsOldInUse(std::string_view(probe).substr(static_cast<std::size_t>(i) * OldRecipeRecordLength,
-                                                                   OldRecipeRecordLength));
+        oldMarkerSeen = IsOldInUse(
+            std::string_view(probe).substr(static_cast<std::size_t>(i) * OldRecipeRecordLength, OldRecipeRecordLength));
     if (!oldMarkerSeen) return false;
     const auto asCurrent = basic::RandomAccessFile::Open(path, RecipeRecordLength);
     return asCurrent && !HasCurrentRecords(*asCurrent);

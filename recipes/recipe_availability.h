@@ -21,20 +21,20 @@ struct RecipeWindowState {
 };
 
 struct RecipeCommands {
-    bool create = false;      // "&Create", "&Create Recipe"
-    bool view = false;        // "&View", "&View Recipe"
-    bool modify = false;      // "&Modify", "&Modify Recipe"
+    bool create = false;        // "&Create", "&Create Recipe"
+    bool view = false;          // "&View", "&View Recipe"
+    bool modify = false;        // "&Modify", "&Modify Recipe"
     bool deleteRecipe = false;  // "&Delete", "&Delete Recipe", side button 3
-    bool calculate = false;   // "C&alculate", "C&alculate Amounts"
-    bool print = false;       // "&Print" button and menu item
-    bool printSide = false;   // side button 5
-    bool save = false;        // "&Save" button and menu item
-    bool spellCheck = false;  // "S&pelling Check", "Spelling Chec&k"
-    bool copyMenu = false;    // Edit > "&Copy"
-    bool copySide = false;    // side button 4
+    bool calculate = false;     // "C&alculate", "C&alculate Amounts"
+    bool print = false;         // "&Print" button and menu item
+    bool printSide = false;     // side button 5
+    bool save = false;          // "&Save" button and menu item
+    bool spellCheck = false;    // "S&pelling Check", "Spelling Chec&k"
+    bool copyMenu = false;      // Edit > "&Copy"
+    bool copySide = false;      // side button 4
     bool importRecipe = false;  // "&Import Recipe"
     bool exportRecipe = false;  // "&Export Recipe"
-    bool rename = false;      // "Change Recipe &Name"
+    bool rename = false;        // "Change Recipe &Name"
 
     bool operator==(const RecipeCommands&) const = default;
 };

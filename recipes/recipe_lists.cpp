@@ -43,13 +43,13 @@ std::optional<int> RecipeTypeNumber(std::string_view typeName) {
 }
 
 const std::array<std::string_view, 17> SingularUnitList = {
-    "bottle", "can", "cup", "dash", "gallon", "large", "lb.", "medium", "oz.",
-    "piece", "pkg.", "quart", "slice", "small", "Tbsp.", "tsp.", "whole",
+    "bottle", "can",  "cup",   "dash",  "gallon", "large", "lb.",  "medium", "oz.",
+    "piece",  "pkg.", "quart", "slice", "small",  "Tbsp.", "tsp.", "whole",
 };
 
 const std::array<std::string_view, 17> PluralUnitList = {
-    "bottles", "cans", "cups", "dashes", "gallons", "large", "lbs.", "medium", "ozs.",
-    "pieces", "pkgs.", "quarts", "slices", "small", "Tbsps.", "tsps.", "whole",
+    "bottles", "cans",  "cups",   "dashes", "gallons", "large",  "lbs.",  "medium", "ozs.",
+    "pieces",  "pkgs.", "quarts", "slices", "small",   "Tbsps.", "tsps.", "whole",
 };
 
 const std::array<std::string_view, 14> FractionList = {

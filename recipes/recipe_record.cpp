@@ -66,14 +66,15 @@ std::string MarkerOf(std::string_view recordBytes) {
     std::string marker(field::MarkerWidth, '\0');
     const auto at = static_cast<std::size_t>(field::MarkerAt);
     if (at < recordBytes.size())
-        std::copy_n(recordBytes.begin() + field::MarkerAt, std::min(recordBytes.size() - at, marker.size()), marker.begin());
+        std::copy_n(recordBytes.begin() + field::MarkerAt, std::min(recordBytes.size() - at, marker.size()),
+                    marker.begin());
     return marker;
 }
 
 bool IsInUseMarker(std::string_view marker) {
     constexpr std::string_view inUse = "FULL1";
-    return marker.size() == inUse.size() &&
-           std::equal(marker.begin(), marker.end(), inUse.begin(), [](char c, char upper) { return basic::UpperChar(c) == upper; });
+    return marker.size() == inUse.size() && std::equal(marker.begin(), marker.end(), inUse.begin(),
+                                                       [](char c, char upper) { return basic::UpperChar(c) == upper; });
 }
 
 std::string YieldUnitAsSaved(std::string_view text) { return basic::Left(text, field::YieldUnitWidth); }

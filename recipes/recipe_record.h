@@ -45,7 +45,7 @@ inline constexpr std::string_view DeletedMarker = "****";
 // longer (cut on writing: "12.375" is stored as "12.37").
 struct RecipeRecord {
     std::array<std::string, IngredientLineCount> amounts;  // decimal text: ".125", "1.34"
-    std::string directions;  // line breaks included
+    std::string directions;                                // line breaks included
     std::string ovenTemperature;
     std::array<std::string, IngredientLineCount> units;
     std::array<std::string, IngredientLineCount> ingredients;

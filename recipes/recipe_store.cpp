@@ -143,10 +143,8 @@ StoreOutcome RecipeStore::Rename(int type, long n, std::string_view newName) {
     const std::string entry = MakeIndexEntry(newName, n);
     const auto entryRecord = index_file::RecordOf(entry);
     if (!entryRecord) return Failed(StoreResult::IndexFileNotWritten, indexPath);
-    if (const auto position = FindEntryFor(*entries, n))
-        (*entries)[*position] = *entryRecord;
-    else
-        entries->push_back(*entryRecord);
+    if (const auto position = FindEntryFor(*entries, n)) (*entries)[*position] = *entryRecord;
+    else entries->push_back(*entryRecord);
     DropEmptyEntries(*entries);
     if (!index_file::Rewrite(indexPath, *entries)) return Failed(StoreResult::IndexFileNotWritten, indexPath);
 

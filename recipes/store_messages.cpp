@@ -10,8 +10,7 @@ void ReportStoreFailure(platform::Dialogs& dialogs, const StoreOutcome& outcome,
     const std::string file = "\"" + outcome.fileName + "\"";
     switch (outcome.result) {
         case StoreResult::Done:
-        case StoreResult::NoName:
-            return;
+        case StoreResult::NoName: return;
         case StoreResult::CookbookFull:
             request.icon = platform::MsgIcon::Information;
             request.text =
@@ -22,7 +21,7 @@ void ReportStoreFailure(platform::Dialogs& dialogs, const StoreOutcome& outcome,
         case StoreResult::IndexFileNotWritten:
             request.icon = platform::MsgIcon::Exclamation;
             request.text = std::string(outcome.result == StoreResult::DataFileNotWritten ? "The recipe file "
-                                                                                        : "The recipe list ") +
+                                                                                         : "The recipe list ") +
                            file +
                            " could not be written, so nothing was changed.\r"
                            "Check that the disk has room and that the file may be changed.";

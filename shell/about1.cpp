@@ -74,19 +74,17 @@ void About1::Command1_Click() { Unload(); }
 
 void About1::mOOK_Click() { Unload(); }
 
-void About1::Label5_Click() {
-    app_.desktopShell().ShellOpen({hWnd(), "Open", MakerWebSiteAddress, "0", "0", 0});
-}
+void About1::Label5_Click() { app_.desktopShell().ShellOpen({hWnd(), "Open", MakerWebSiteAddress, "0", "0", 0}); }
 
 void About1::Command1_KeyDown(int& keyCode, int) {
     if (keyCode != ui::keys::F9) return;
     const std::string code = app_.dialogs().InputBox({"Code Box", "Enter Code Now", "", 2800, 1800});
     if (basic::UCase(code) != "TWEG") return;
     app_.dialogs().MessageBox({"Software Information",
-                                std::string(ProductName) + " " + ProductVersion +
-                                    "\rWritten in C++20 with a Qt 6 desktop front end.\r"
-                                    "Settings and data files keep their fixed record layouts.",
-                                platform::MsgIcon::Information, platform::MsgButtons::OK, 1});
+                               std::string(ProductName) + " " + ProductVersion +
+                                   "\rWritten in C++20 with a Qt 6 desktop front end.\r"
+                                   "Settings and data files keep their fixed record layouts.",
+                               platform::MsgIcon::Information, platform::MsgButtons::OK, 1});
 }
 
 }  // namespace shell

@@ -73,15 +73,14 @@ void ColorOptions::ChoosePanelColor() {
 
 void ColorOptions::AskSaveColors() {
     auto& vars = app_.vars;
-    vars.MessageAnswer = app_.dialogs().MessageBox(
-        {"Color Changes", set_.saveQuestion, MsgIcon::Question, MsgButtons::YesNo, 1});
+    vars.MessageAnswer =
+        app_.dialogs().MessageBox({"Color Changes", set_.saveQuestion, MsgIcon::Question, MsgButtons::YesNo, 1});
     if (vars.MessageAnswer == platform::answer::Yes) SaveColors();
 }
 
 void ColorOptions::SaveColors() {
-    const std::string text = PanelColorIsDefault == 1 || panels_.empty()
-                                 ? std::string(DefaultText)
-                                 : ColorText(panels_.front()->BackColor());
+    const std::string text = PanelColorIsDefault == 1 || panels_.empty() ? std::string(DefaultText)
+                                                                         : ColorText(panels_.front()->BackColor());
     // A colour that cannot be kept is not worth stopping the window's close for.
     static_cast<void>(settings::WriteText(app_.folder(), set_.record, text));
 }

@@ -23,9 +23,9 @@ std::optional<ui::OleColor> ColorFromText(std::string_view text);
 
 // What one window's colour options work on.
 struct PanelColorSet {
-    settings::RecordRef record;   // where the panel colour is kept
-    ui::OleColor fallback;        // for a record that names no colour
-    std::string saveQuestion;     // asked on exit after a change
+    settings::RecordRef record;  // where the panel colour is kept
+    ui::OleColor fallback;       // for a record that names no colour
+    std::string saveQuestion;    // asked on exit after a change
     // Colours the panels may not take because the text on them would vanish;
     // none for a window without the test.
     std::function<std::vector<ui::OleColor>()> conflicts;

@@ -40,8 +40,6 @@ void FormBackground::onActivate() {
     if (IsPictureValue(value())) picture_.setVisible(true);
 }
 
-void FormBackground::sizePicture() {
-    picture_.Move(0, 0, app_.vars.StartWidth, app_.vars.StartHeight);
-}
+void FormBackground::sizePicture() { picture_.Move(0, 0, app_.vars.StartWidth, app_.vars.StartHeight); }
 
 }  // namespace shell

@@ -39,8 +39,9 @@ void PauseOneSecond(Application& app) { PauseSeconds(app, 1); }
 void PauseTwoSeconds(Application& app) { PauseSeconds(app, 2); }
 
 void ShowColorConflict(Application& app) {
-    app.dialogs().MessageBox({"Color Conflict", "Selected Color would cause a conflict with Text and Background Colors!",
-                               platform::MsgIcon::Critical, platform::MsgButtons::OK, 1});
+    app.dialogs().MessageBox({"Color Conflict",
+                              "Selected Color would cause a conflict with Text and Background Colors!",
+                              platform::MsgIcon::Critical, platform::MsgButtons::OK, 1});
 }
 
 void AskFamilyName(Application& app) {
@@ -50,18 +51,18 @@ void AskFamilyName(Application& app) {
     EndWait(app);
 
     std::string answer = app.dialogs().InputBox({"Family Name",
-                                                  "Please Enter Family Name for use in the Various Program areas.\r"
-                                                  "To Accept name,\r"
-                                                  "click OK.\r"
-                                                  "To Delete name,\r"
-                                                  "click Cancel or press <Esc> key.",
-                                                  vars.FamilyName,
-                                                  {},
-                                                  {}});
+                                                 "Please Enter Family Name for use in the Various Program areas.\r"
+                                                 "To Accept name,\r"
+                                                 "click OK.\r"
+                                                 "To Delete name,\r"
+                                                 "click Cancel or press <Esc> key.",
+                                                 vars.FamilyName,
+                                                 {},
+                                                 {}});
     if (!vars.FamilyName.empty() && answer.empty()) {
         vars.MessageAnswer = 0;
         const int reply = app.dialogs().MessageBox({"Family Name", "Delete Family Name - " + vars.FamilyName + "?",
-                                                     platform::MsgIcon::Question, platform::MsgButtons::YesNo, 2});
+                                                    platform::MsgIcon::Question, platform::MsgButtons::YesNo, 2});
         if (reply != Yes) answer = vars.FamilyName;
         vars.MessageAnswer = 0;
     }

@@ -55,13 +55,13 @@ public:
     void mHWeb_Click();
     void SSCommand1_Click(int index);
 
-    ui::Label* Label1 = nullptr;      // never shown: holds the desktop's button colour, the default background
-    ui::Panel* Panel3D7 = nullptr;    // the raised panel in the middle: emblem, title, version, nine buttons
-    ui::Image* Image2 = nullptr;      // the emblem at the panel's top left
-    ui::Label* Label3 = nullptr;      // "Pantrivo", the title on the panel
-    ui::Label* Label2 = nullptr;      // "Version 4.5", below the title
+    ui::Label* Label1 = nullptr;    // never shown: holds the desktop's button colour, the default background
+    ui::Panel* Panel3D7 = nullptr;  // the raised panel in the middle: emblem, title, version, nine buttons
+    ui::Image* Image2 = nullptr;    // the emblem at the panel's top left
+    ui::Label* Label3 = nullptr;    // "Pantrivo", the title on the panel
+    ui::Label* Label2 = nullptr;    // "Version 4.5", below the title
     std::array<ui::CommandButton*, 9> SSCommand1{};  // the panel's nine buttons, indexed by Button
-    ui::CommandButton* Command1 = nullptr;  // off screen: holds the focus, so no button shows it at first
+    ui::CommandButton* Command1 = nullptr;           // off screen: holds the focus, so no button shows it at first
 
     ui::Menu* mO = nullptr;       // Options
     ui::Menu* mOBC = nullptr;     // Options > Background Color

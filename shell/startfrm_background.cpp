@@ -34,7 +34,8 @@ void Startfrm::ApplyStartBackground() {
 void Startfrm::SaveBackgroundSetting() {
     if (BackgroundIsDefault == 1) app_.vars.MainBackground = basic::Variant("Def");
     // A background that cannot be stored still shows until the program ends.
-    static_cast<void>(settings::WriteVariant(app_.folder(), settings::BackgroundSettingRecord, app_.vars.MainBackground));
+    static_cast<void>(
+        settings::WriteVariant(app_.folder(), settings::BackgroundSettingRecord, app_.vars.MainBackground));
 }
 
 void Startfrm::mOBC_Click() {

@@ -25,8 +25,8 @@ std::vector<ui::ToolbarButton> TopToolbarButtons(const Application& app) {
     std::vector<ui::ToolbarButton> buttons;
     buttons.reserve(TopToolbarButtonCount);
     for (const TopToolbarEntry& entry : TopToolbarEntries())
-        buttons.push_back({std::string(entry.key), std::string(entry.toolTip),
-                           ToolbarPicture(app.folder(), exe, entry.picture)});
+        buttons.push_back(
+            {std::string(entry.key), std::string(entry.toolTip), ToolbarPicture(app.folder(), exe, entry.picture)});
     return buttons;
 }
 

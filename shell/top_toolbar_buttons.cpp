@@ -77,9 +77,7 @@ constexpr std::array kSidePictures{
 
 std::span<const TopToolbarEntry, TopToolbarButtonCount> TopToolbarEntries() { return kTopToolbar; }
 
-const TopToolbarEntry& TopToolbarEntryOf(TopButton button) {
-    return kTopToolbar[static_cast<std::size_t>(button) - 1];
-}
+const TopToolbarEntry& TopToolbarEntryOf(TopButton button) { return kTopToolbar[static_cast<std::size_t>(button) - 1]; }
 
 std::span<const SidePicture> SidePictures() { return kSidePictures; }
 

@@ -162,10 +162,14 @@ TEST_F(Form5DesignOnScreen, EachSidePanelFitsWithItsCaptionsWhole) {
         bool replacesMainPanel;
         const char* picture;
     } panels[] = {
-        {c.SSPanel3, false, "form5-names.png"},       {c.SSPanel6, false, "form5-search-options.png"},
-        {c.SSPanel5, false, "form5-calculator.png"},  {c.SSPanel10, false, "form5-rename.png"},
-        {c.SSPanel12, false, "form5-titles.png"},     {c.SSPanel11, false, "form5-conversion.png"},
-        {c.SSPanel80, false, "form5-preview.png"},    {c.SSPanel2, true, "form5-name-search.png"},
+        {c.SSPanel3, false, "form5-names.png"},
+        {c.SSPanel6, false, "form5-search-options.png"},
+        {c.SSPanel5, false, "form5-calculator.png"},
+        {c.SSPanel10, false, "form5-rename.png"},
+        {c.SSPanel12, false, "form5-titles.png"},
+        {c.SSPanel11, false, "form5-conversion.png"},
+        {c.SSPanel80, false, "form5-preview.png"},
+        {c.SSPanel2, true, "form5-name-search.png"},
         {c.SSPanel8, true, "form5-ingredient-search.png"},
     };
     for (const auto& [panel, replacesMainPanel, picture] : panels) {

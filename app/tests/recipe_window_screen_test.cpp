@@ -55,8 +55,8 @@ protected:
 TEST_P(RecipeWindowOnScreen, OpensOverTheStartWindowAndShowsARecipe) {
     const bool smaller = GetParam();
     if (smaller) {
-        ASSERT_TRUE(shell::settings::WriteText(basic::ProgramFolder(folder.path()),
-                                               shell::settings::DisplayModeRecord, "Yes"));
+        ASSERT_TRUE(
+            shell::settings::WriteText(basic::ProgramFolder(folder.path()), shell::settings::DisplayModeRecord, "Yes"));
     }
     app.Start();
     QWidget* start = windows.windowOf(app.window<shell::Startfrm>());
@@ -99,8 +99,8 @@ TEST_P(RecipeWindowOnScreen, OpensOverTheStartWindowAndShowsARecipe) {
     QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
     const QImage shot = windows.grab(*recipe);
     ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save(QString(PANTRIVO_SCREENSHOT_DIR) +
-                          (smaller ? "/recipe-window-smaller.png" : "/recipe-window.png")));
+    EXPECT_TRUE(
+        shot.save(QString(PANTRIVO_SCREENSHOT_DIR) + (smaller ? "/recipe-window-smaller.png" : "/recipe-window.png")));
 }
 
 INSTANTIATE_TEST_SUITE_P(DisplayModes, RecipeWindowOnScreen, ::testing::Values(false, true),

@@ -85,7 +85,8 @@ TEST_F(StartWindowOnScreen, ShowsCaptionButtonsAndMenus) {
 }
 
 TEST_F(StartWindowOnScreen, SmallerScreenDisplayIsEightHundredBySixHundredPixelsOutside) {
-    ASSERT_TRUE(shell::settings::WriteText(basic::ProgramFolder(folder.path()), shell::settings::DisplayModeRecord, "Yes"));
+    ASSERT_TRUE(
+        shell::settings::WriteText(basic::ProgramFolder(folder.path()), shell::settings::DisplayModeRecord, "Yes"));
     QWidget* window = startOnScreen();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->isMaximized());
@@ -124,8 +125,8 @@ TEST_F(StartWindowOnScreen, TheAboutBoxIsADialogThatShowsItsWholeText) {
         auto* text = box->findChild<QLabel*>("Label1");
         ASSERT_NE(text, nullptr);
         EXPECT_TRUE(QRect(QPoint(), text->size()).contains(QRect(QPoint(), text->sizeHint())))
-            << "needs " << text->sizeHint().width() << "x" << text->sizeHint().height() << ", has "
-            << text->width() << "x" << text->height();
+            << "needs " << text->sizeHint().width() << "x" << text->sizeHint().height() << ", has " << text->width()
+            << "x" << text->height();
         save(windows.grab(about), "about-box.png");
         checked = true;
         about.Unload();

@@ -16,9 +16,7 @@ constexpr char32_t kHighControls[32] = {
 };
 // clang-format on
 
-char32_t CodePointOf(unsigned char byte) {
-    return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : byte;
-}
+char32_t CodePointOf(unsigned char byte) { return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : byte; }
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {

@@ -21,8 +21,8 @@ DecimalDigits ToDecimalDigits(double value, int significant) {
     if (!std::isfinite(value) || value == 0) return number;
     // Scientific form "-d.ddddde+XX"; to_chars ignores the locale.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, significant - 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
     const std::string text(buffer, result.ptr);
     std::size_t i = 0;
     if (text[i] == '-') {

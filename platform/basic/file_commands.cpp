@@ -18,8 +18,7 @@ namespace basic {
 
 namespace {
 
-std::vector<detail::FolderEntry> MatchingFiles(const std::filesystem::path& folder,
-                                               std::string_view pattern) {
+std::vector<detail::FolderEntry> MatchingFiles(const std::filesystem::path& folder, std::string_view pattern) {
     std::vector<detail::FolderEntry> files;
     for (auto& entry : detail::ListFolder(folder)) {
         if (entry.isFile && detail::MatchesPattern(entry.name, pattern)) files.push_back(std::move(entry));
@@ -90,9 +89,8 @@ std::optional<std::uintmax_t> FileLen(const std::filesystem::path& path) {
 std::vector<std::string> Dir(const std::filesystem::path& folder, std::string_view pattern) {
     std::vector<std::string> names;
     for (auto& file : MatchingFiles(folder, pattern)) names.push_back(std::move(file.name));
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return UCase(a) < UCase(b);
-    });
+    std::stable_sort(names.begin(), names.end(),
+                     [](const std::string& a, const std::string& b) { return UCase(a) < UCase(b); });
     return names;
 }
 

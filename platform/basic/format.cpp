@@ -8,11 +8,11 @@ namespace basic {
 namespace {
 
 struct NumberMask {
-    int minWholeDigits = 0;      // '0' placeholders before the point
-    bool thousands = false;      // ',' among the whole-part placeholders
+    int minWholeDigits = 0;  // '0' placeholders before the point
+    bool thousands = false;  // ',' among the whole-part placeholders
     bool hasPoint = false;
-    int decimals = 0;            // placeholders after the point
-    int requiredDecimals = 0;    // up to and including the last '0' after the point
+    int decimals = 0;          // placeholders after the point
+    int requiredDecimals = 0;  // up to and including the last '0' after the point
     bool percent = false;
 };
 

@@ -113,8 +113,7 @@ std::string UnsignedText(const detail::DecimalDigits& number, bool leadingZero) 
         return text + FormatExponent(exponent);
     }
     if (number.point <= 0) {
-        return (leadingZero ? "0." : ".") + std::string(static_cast<std::size_t>(-number.point), '0') +
-               digits;
+        return (leadingZero ? "0." : ".") + std::string(static_cast<std::size_t>(-number.point), '0') + digits;
     }
     if (number.point >= count) {
         return digits + std::string(static_cast<std::size_t>(number.point - count), '0');

@@ -4,12 +4,8 @@
 
 namespace basic {
 
-std::filesystem::path PathFromText(std::string_view text) {
-    return std::filesystem::path(Cp1252ToUtf8(text));
-}
+std::filesystem::path PathFromText(std::string_view text) { return std::filesystem::path(Cp1252ToUtf8(text)); }
 
-std::string TextFromPath(const std::filesystem::path& path) {
-    return Utf8ToCp1252(path.native());
-}
+std::string TextFromPath(const std::filesystem::path& path) { return Utf8ToCp1252(path.native()); }
 
 }  // namespace basic

@@ -10,8 +10,7 @@
 
 namespace basic {
 
-std::optional<RandomAccessFile> RandomAccessFile::Open(const std::filesystem::path& path,
-                                                       int recordLength) {
+std::optional<RandomAccessFile> RandomAccessFile::Open(const std::filesystem::path& path, int recordLength) {
     if (recordLength < 1) return std::nullopt;
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
@@ -49,7 +48,8 @@ std::optional<long long> RandomAccessFile::OffsetOf(long record) const {
 std::size_t RandomAccessFile::ReadAt(long long offset, char* into, std::size_t size) const {
     std::size_t done = 0;
     while (fd_ >= 0 && done < size) {
-        const ssize_t n = ::pread(fd_, into + done, size - done, static_cast<off_t>(offset + static_cast<long long>(done)));
+        const ssize_t n =
+            ::pread(fd_, into + done, size - done, static_cast<off_t>(offset + static_cast<long long>(done)));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         done += static_cast<std::size_t>(n);

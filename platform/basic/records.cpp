@@ -32,19 +32,13 @@ std::optional<std::string> DecodeLengthPrefixed(std::string_view record, std::si
 
 constexpr std::size_t kMaxLength = 0xFFFF;
 
-std::string EncodeLengthPrefixed(std::string_view text) {
-    return LittleEndian(text.size(), 2) + std::string(text);
-}
+std::string EncodeLengthPrefixed(std::string_view text) { return LittleEndian(text.size(), 2) + std::string(text); }
 
-std::string EncodeTag(VariantType type) {
-    return LittleEndian(static_cast<std::uint16_t>(type), 2);
-}
+std::string EncodeTag(VariantType type) { return LittleEndian(static_cast<std::uint16_t>(type), 2); }
 
 }  // namespace
 
-std::optional<std::string> DecodeRecordString(std::string_view record) {
-    return DecodeLengthPrefixed(record, 0);
-}
+std::optional<std::string> DecodeRecordString(std::string_view record) { return DecodeLengthPrefixed(record, 0); }
 
 std::optional<std::string> EncodeRecordString(std::string_view text, int recordLength) {
     if (recordLength < 2 || text.size() > static_cast<std::size_t>(recordLength) - 2) return std::nullopt;
@@ -56,25 +50,20 @@ std::int16_t DecodeInteger16(std::string_view record) {
     return static_cast<std::int16_t>(ReadLittleEndian(record, 0, 2));
 }
 
-std::string EncodeInteger16(std::int16_t value) {
-    return LittleEndian(static_cast<std::uint16_t>(value), 2);
-}
+std::string EncodeInteger16(std::int16_t value) { return LittleEndian(static_cast<std::uint16_t>(value), 2); }
 
 std::int32_t DecodeInteger32(std::string_view record) {
     return static_cast<std::int32_t>(ReadLittleEndian(record, 0, 4));
 }
 
-std::string EncodeInteger32(std::int32_t value) {
-    return LittleEndian(static_cast<std::uint32_t>(value), 4);
-}
+std::string EncodeInteger32(std::int32_t value) { return LittleEndian(static_cast<std::uint32_t>(value), 4); }
 
 std::optional<Variant> DecodeVariantRecord(std::string_view record) {
     if (record.size() < 2) return std::nullopt;
     const auto tag = static_cast<VariantType>(ReadLittleEndian(record, 0, 2));
     auto fixed = [&](std::size_t size) { return record.size() >= 2 + size; };
     switch (tag) {
-        case VariantType::Empty:
-            return Variant();
+        case VariantType::Empty: return Variant();
         case VariantType::Integer:
             if (!fixed(2)) return std::nullopt;
             return Variant(DecodeInteger16(record.substr(2)));
@@ -96,17 +85,10 @@ std::optional<Variant> DecodeVariantRecord(std::string_view record) {
 std::optional<std::string> EncodeVariantRecord(const Variant& value, int recordLength) {
     std::string bytes = EncodeTag(value.type());
     switch (value.type()) {
-        case VariantType::Empty:
-            break;
-        case VariantType::Integer:
-            bytes += EncodeInteger16(static_cast<std::int16_t>(value.toDouble()));
-            break;
-        case VariantType::Long:
-            bytes += EncodeInteger32(static_cast<std::int32_t>(value.toDouble()));
-            break;
-        case VariantType::Double:
-            bytes += LittleEndian(std::bit_cast<std::uint64_t>(value.toDouble()), 8);
-            break;
+        case VariantType::Empty: break;
+        case VariantType::Integer: bytes += EncodeInteger16(static_cast<std::int16_t>(value.toDouble())); break;
+        case VariantType::Long: bytes += EncodeInteger32(static_cast<std::int32_t>(value.toDouble())); break;
+        case VariantType::Double: bytes += LittleEndian(std::bit_cast<std::uint64_t>(value.toDouble()), 8); break;
         case VariantType::String: {
             const std::string text = value.toText();
             if (text.size() > kMaxLength) return std::nullopt;

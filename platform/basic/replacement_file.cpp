@@ -17,8 +17,8 @@ constexpr std::size_t kFlushSize = 64 * 1024;
 
 std::filesystem::path TempNameBeside(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    const std::string name = "." + target.filename().string() + ".new-" + std::to_string(::getpid()) +
-                             "-" + std::to_string(counter++);
+    const std::string name =
+        "." + target.filename().string() + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
     return target.parent_path() / name;
 }
 

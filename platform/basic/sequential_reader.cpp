@@ -17,9 +17,7 @@ std::optional<SequentialReader> SequentialReader::Open(const std::filesystem::pa
     return SequentialReader(std::move(bytes));
 }
 
-SequentialReader SequentialReader::FromBytes(std::string bytes) {
-    return SequentialReader(std::move(bytes));
-}
+SequentialReader SequentialReader::FromBytes(std::string bytes) { return SequentialReader(std::move(bytes)); }
 
 // Past the next comma or line end (CR LF, CR or LF), or to the end.
 void SequentialReader::SkipPastDelimiter() {

@@ -16,9 +16,7 @@ std::string_view TrimRight(std::string_view s) {
     return last == std::string_view::npos ? std::string_view{} : s.substr(0, last + 1);
 }
 
-std::size_t Count(long n) {
-    return n < 0 ? 0 : static_cast<std::size_t>(n);
-}
+std::size_t Count(long n) { return n < 0 ? 0 : static_cast<std::size_t>(n); }
 
 }  // namespace
 
@@ -26,9 +24,7 @@ std::string Trim(std::string_view s) { return std::string(TrimRight(TrimLeft(s))
 std::string LTrim(std::string_view s) { return std::string(TrimLeft(s)); }
 std::string RTrim(std::string_view s) { return std::string(TrimRight(s)); }
 
-std::string Left(std::string_view s, long n) {
-    return std::string(s.substr(0, std::min(Count(n), s.size())));
-}
+std::string Left(std::string_view s, long n) { return std::string(s.substr(0, std::min(Count(n), s.size()))); }
 
 std::string Right(std::string_view s, long n) {
     const std::size_t count = std::min(Count(n), s.size());
@@ -41,9 +37,7 @@ std::string Mid(std::string_view s, long start, long length) {
     return std::string(s.substr(from, Count(length)));
 }
 
-std::string Mid(std::string_view s, long start) {
-    return Mid(s, start, Len(s));
-}
+std::string Mid(std::string_view s, long start) { return Mid(s, start, Len(s)); }
 
 long Len(std::string_view s) { return static_cast<long>(s.size()); }
 
@@ -85,9 +79,7 @@ std::string LCase(std::string_view s) {
     return out;
 }
 
-long InStr(std::string_view hay, std::string_view needle) {
-    return InStr(1, hay, needle);
-}
+long InStr(std::string_view hay, std::string_view needle) { return InStr(1, hay, needle); }
 
 long InStr(long start, std::string_view hay, std::string_view needle) {
     if (start < 1) start = 1;
@@ -103,8 +95,7 @@ std::string String(long n, char ch) { return std::string(Count(n), ch); }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return UpperChar(x) == UpperChar(y); });
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return UpperChar(x) == UpperChar(y); });
 }
 
 bool LessNoCase(std::string_view a, std::string_view b) {

@@ -16,8 +16,7 @@ bool Matches(std::string_view name, std::string_view pattern) {
         if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
-        } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || UpperChar(pattern[p]) == UpperChar(name[n]))) {
+        } else if (p < pattern.size() && (pattern[p] == '?' || UpperChar(pattern[p]) == UpperChar(name[n]))) {
             ++p;
             ++n;
         } else if (starP != std::string_view::npos) {
@@ -36,12 +35,9 @@ bool Matches(std::string_view name, std::string_view pattern) {
 bool MatchesPattern(std::string_view name, std::string_view pattern) {
     if (Matches(name, pattern)) return true;
     const bool anyExtension = pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*";
-    return anyExtension && name.find('.') == std::string_view::npos &&
-           Matches(std::string(name) + ".", pattern);
+    return anyExtension && name.find('.') == std::string_view::npos && Matches(std::string(name) + ".", pattern);
 }
 
-bool HasWildcards(std::string_view pattern) {
-    return pattern.find_first_of("*?") != std::string_view::npos;
-}
+bool HasWildcards(std::string_view pattern) { return pattern.find_first_of("*?") != std::string_view::npos; }
 
 }  // namespace basic::detail

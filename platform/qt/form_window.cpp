@@ -58,8 +58,7 @@ void FormWindow::detach() {
 void FormWindow::showFromModel() {
     setWindowState(placement_.wantedState());
     // The control the program gave the focus before the window showed keeps it.
-    if (ui::Control* focused = runtime_.focusedControl(); focused && &focused->form() == form_)
-        focusControl(*focused);
+    if (ui::Control* focused = runtime_.focusedControl(); focused && &focused->form() == form_) focusControl(*focused);
     show();
     // The frame is known once the window is on the screen.
     if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
@@ -154,8 +153,7 @@ void FormWindow::orderTabs() {
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const ui::Control* a, const ui::Control* b) { return a->TabIndex() < b->TabIndex(); });
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(widgetOf(*order[i - 1]), widgetOf(*order[i]));
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(widgetOf(*order[i - 1]), widgetOf(*order[i]));
 }
 
 QWidget* FormWindow::widgetOf(const ui::Control& control) const {

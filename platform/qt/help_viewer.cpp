@@ -95,7 +95,8 @@ void HelpViewer::buildWindow() {
     tabs_ = new QTabWidget;
     contentsList_ = new QListWidget;
     searchList_ = new QListWidget;
-    for (QListWidget* list : {contentsList_, searchList_}) list->setStyleSheet("QListWidget::item { padding: 3px 4px; }");
+    for (QListWidget* list : {contentsList_, searchList_})
+        list->setStyleSheet("QListWidget::item { padding: 3px 4px; }");
     contentsList_->setUniformItemSizes(true);
     tabs_->addTab(contentsList_, "Contents");
     tabs_->addTab(searchList_, "Search");
@@ -335,9 +336,9 @@ void HelpViewer::find(const QString& text) {
         QTextCursor next = browser_->document()->find(text, browser_->textCursor());
         if (next.isNull()) next = browser_->document()->find(text);  // from the top again
         browser_->setTextCursor(next);
-        status_->showMessage(QString("%1 is in this topic in %2, and in %3 in all.")
-                                 .arg(Quoted(text), Count(places, "place", "places"),
-                                      Count(topics, "topic", "topics")));
+        status_->showMessage(
+            QString("%1 is in this topic in %2, and in %3 in all.")
+                .arg(Quoted(text), Count(places, "place", "places"), Count(topics, "topic", "topics")));
     } else if (topics > 0) {
         tabs_->setCurrentWidget(searchList_);
         status_->showMessage(QString("%1 is not in this topic, but in %2: see Search.")

@@ -26,6 +26,7 @@ int KeypadCodeOf(int key) {
 // Keys that are not letters, digits or function keys. Shifted punctuation
 // gives the code of its unshifted key, as on a US keyboard.
 const std::unordered_map<int, int>& OtherKeys() {
+    // clang-format off
     static const std::unordered_map<int, int> keys = {
         {Qt::Key_Backspace, ui::keys::Backspace}, {Qt::Key_Tab, ui::keys::Tab},
         {Qt::Key_Backtab, ui::keys::Tab},         {Qt::Key_Clear, 12},
@@ -58,6 +59,7 @@ const std::unordered_map<int, int>& OtherKeys() {
         {Qt::Key_BraceRight, 221},                {Qt::Key_Apostrophe, 222},
         {Qt::Key_QuoteDbl, 222},
     };
+    // clang-format on
     return keys;
 }
 

@@ -22,8 +22,8 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     auto* window = dynamic_cast<FormWindow*>(static_cast<QWidget*>(watched)->window());
     if (!window || !window->form()) return false;
     auto& key = static_cast<QKeyEvent&>(*event);
-    const bool consumed = type == QEvent::KeyPress ? keyPressed(*window, *watched, key)
-                                                   : keyReleased(*window, *watched, key);
+    const bool consumed =
+        type == QEvent::KeyPress ? keyPressed(*window, *watched, key) : keyReleased(*window, *watched, key);
     if (consumed) event->accept();
     return consumed;
 }
@@ -50,9 +50,9 @@ bool KeyRouter::keyPressed(FormWindow& window, QObject& target, QKeyEvent& event
     }
     // A handler typed another character in place of this one.
     const QString text = QString::fromStdString(basic::Cp1252ToUtf8(std::string(1, static_cast<char>(kept))));
-    QKeyEvent replaced(event.type(), event.key(), event.modifiers(), event.nativeScanCode(),
-                       event.nativeVirtualKey(), event.nativeModifiers(), text, event.isAutoRepeat(),
-                       static_cast<quint16>(event.count()), event.device());
+    QKeyEvent replaced(event.type(), event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey(),
+                       event.nativeModifiers(), text, event.isAutoRepeat(), static_cast<quint16>(event.count()),
+                       event.device());
     deliver(target, replaced);
     return true;
 }

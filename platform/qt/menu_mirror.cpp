@@ -9,8 +9,7 @@
 
 namespace platform::qt {
 
-MenuMirror::MenuMirror(Handler onOpen, Handler onChoose)
-    : onOpen_(std::move(onOpen)), onChoose_(std::move(onChoose)) {}
+MenuMirror::MenuMirror(Handler onOpen, Handler onChoose) : onOpen_(std::move(onOpen)), onChoose_(std::move(onChoose)) {}
 
 void MenuMirror::fillMenuBar(QMenuBar& bar, const std::vector<std::unique_ptr<ui::Menu>>& menus) {
     for (const auto& menu : menus) {

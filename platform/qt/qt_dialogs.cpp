@@ -29,7 +29,8 @@ std::vector<Choice> ChoicesOf(MsgButtons buttons) {
                     {QMessageBox::Retry, answer::Retry},
                     {QMessageBox::Ignore, answer::Ignore}};
         case MsgButtons::YesNoCancel:
-            return {{QMessageBox::Yes, answer::Yes}, {QMessageBox::No, answer::No}, {QMessageBox::Cancel, answer::Cancel}};
+            return {
+                {QMessageBox::Yes, answer::Yes}, {QMessageBox::No, answer::No}, {QMessageBox::Cancel, answer::Cancel}};
         case MsgButtons::YesNo: return {{QMessageBox::Yes, answer::Yes}, {QMessageBox::No, answer::No}};
         case MsgButtons::RetryCancel:
             return {{QMessageBox::Retry, answer::Retry}, {QMessageBox::Cancel, answer::Cancel}};
@@ -92,8 +93,7 @@ void QtDialogs::ReportFailure(const HandlerFailure& failure) {
     box.setWindowTitle(QStringLiteral("Pantrivo"));
     box.setIcon(QMessageBox::Critical);
     box.setTextFormat(Qt::PlainText);
-    box.setText(QStringLiteral("The last action could not be finished and was stopped: %1.")
-                    .arg(ToQt(failure.reason)));
+    box.setText(QStringLiteral("The last action could not be finished and was stopped: %1.").arg(ToQt(failure.reason)));
     box.setInformativeText(QStringLiteral("Pantrivo goes on; what was saved before is kept."));
     box.setDetailedText(QStringLiteral("Failed in %1").arg(ToQt(failure.handler)));
     box.setStandardButtons(QMessageBox::Ok);

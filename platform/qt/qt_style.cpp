@@ -57,8 +57,8 @@ namespace {
 QString InstalledFamily(const QString& family) {
     if (QFontDatabase::hasFamily(family)) return family;
     static const std::pair<const char*, const char*> alikes[] = {
-        {"arial", "Liberation Sans"},          {"ms sans serif", "Liberation Sans"},
-        {"helvetica", "Liberation Sans"},      {"times new roman", "Liberation Serif"},
+        {"arial", "Liberation Sans"},       {"ms sans serif", "Liberation Sans"},
+        {"helvetica", "Liberation Sans"},   {"times new roman", "Liberation Serif"},
         {"courier new", "Liberation Mono"},
     };
     for (const auto& [name, alike] : alikes)

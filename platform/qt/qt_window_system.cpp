@@ -128,8 +128,7 @@ ui::TextExtent QtWindowSystem::maximizedSize(const ui::Form& form) {
 ui::TextExtent QtWindowSystem::measureText(const ui::Font& font, std::string_view text) {
     const QFontMetrics metrics(ToQFont(font));
     const QString shown = ToQt(text);
-    const QRect laidOut = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20),
-                                               Qt::AlignLeft | Qt::AlignTop, shown);
+    const QRect laidOut = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft | Qt::AlignTop, shown);
     int width = laidOut.width();
     for (const QString& line : shown.split(QChar('\n'))) {
         if (line.isEmpty()) continue;

@@ -7,9 +7,7 @@ namespace platform::testing {
 // A screen of a size the test chooses (1024 by 768 pixels unless told).
 class FakeDisplay : public Display {
 public:
-    void setScreenPixels(int width, int height) {
-        screen_ = {width * ui::TwipsPerPixel, height * ui::TwipsPerPixel};
-    }
+    void setScreenPixels(int width, int height) { screen_ = {width * ui::TwipsPerPixel, height * ui::TwipsPerPixel}; }
     bool busy() const { return busy_; }
     int beeps() const { return beeps_; }
 

@@ -26,8 +26,7 @@ void ScriptedDialogs::expectColor(std::optional<ui::OleColor> chosen) { expected
 void ScriptedDialogs::expectFailure(std::string handler) { expectedFailures_.push_back(std::move(handler)); }
 
 bool ScriptedDialogs::scriptDone() const {
-    return expectedMessages_.empty() && expectedInputs_.empty() && expectedColors_.empty() &&
-           expectedFailures_.empty();
+    return expectedMessages_.empty() && expectedInputs_.empty() && expectedColors_.empty() && expectedFailures_.empty();
 }
 
 int ScriptedDialogs::messageCount(const std::string& title) const {

@@ -31,8 +31,8 @@ inline constexpr OleColor Highlight = SystemColor(0x0D);
 inline constexpr OleColor HighlightText = SystemColor(0x0E);
 inline constexpr OleColor Black = Rgb(0, 0, 0);
 inline constexpr OleColor White = Rgb(255, 255, 255);
-inline constexpr OleColor PureBlue = Rgb(0, 0, 255);   // 16711680
-inline constexpr OleColor PureRed = Rgb(255, 0, 0);    // 255
+inline constexpr OleColor PureBlue = Rgb(0, 0, 255);  // 16711680
+inline constexpr OleColor PureRed = Rgb(255, 0, 0);   // 255
 inline constexpr OleColor Yellow = Rgb(255, 255, 0);
 }  // namespace colors
 

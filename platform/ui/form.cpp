@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cmath>
 
-
 namespace ui {
 
 namespace {

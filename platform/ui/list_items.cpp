@@ -11,10 +11,8 @@ int ListItems::add(std::string item, int at, bool sorted) {
     if (sorted)
         where = std::upper_bound(items_.begin(), items_.end(), item,
                                  [](const std::string& a, const std::string& b) { return basic::LessNoCase(a, b); });
-    else if (at >= 0 && at < count())
-        where = items_.begin() + at;
-    else
-        where = items_.end();
+    else if (at >= 0 && at < count()) where = items_.begin() + at;
+    else where = items_.end();
     // Inserting may move the entries: begin() is read only after it.
     const auto placed = items_.insert(where, std::move(item));
     return static_cast<int>(placed - items_.begin());

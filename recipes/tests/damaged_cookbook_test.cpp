@@ -42,7 +42,11 @@ std::vector<DamagedIndex> DamagedIndexes() {
         {"length past the record", IndexRecordBytes(EntryText("Slaw", 2), 59), {1}},
         {"length of 65535", IndexRecordBytes("", 0xFFFF), {1}},
         {"bytes 0x80-0xFF", WithText(highBytes), {1}},
-        {"control characters and accents in the name", WithText(EntryText("Cr\xE8me \x01\x1B sal\xE0" "d", 2)), {1, 2}},
+        {"control characters and accents in the name",
+         WithText(EntryText("Cr\xE8me \x01\x1B sal\xE0"
+                            "d",
+                            2)),
+         {1, 2}},
         {"zero bytes in the name", WithText(EntryText(std::string("Po\0to", 5), 3)), {1, 3}},
         {"a record cut short", IndexRecordBytes(EntryText("Slaw", 2)).substr(0, 30), {1}},
     };

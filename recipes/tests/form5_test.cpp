@@ -29,8 +29,12 @@ protected:
     }
     // Cookbook 1 with two breads: Rolls (record 1) and Rye (record 2).
     void writeBreads() {
-        writeFile("Recipe2.db1", std::string(RecordBytes().line(1, ".34", "cup", "sugar").line(2, "1.5", "cups", "flour")
-                                                 .directions("Knead.").put(2004, 5, "12").put(2029, 11, "Dozen")) +
+        writeFile("Recipe2.db1", std::string(RecordBytes()
+                                                 .line(1, ".34", "cup", "sugar")
+                                                 .line(2, "1.5", "cups", "flour")
+                                                 .directions("Knead.")
+                                                 .put(2004, 5, "12")
+                                                 .put(2029, 11, "Dozen")) +
                                      std::string(RecordBytes().line(1, "2", "cups", "rye flour")));
         writeFile("Breanfil.db1", IndexFileBytes({EntryText("Rye", 2), EntryText("Rolls", 1)}));
     }
@@ -78,7 +82,8 @@ TEST_F(RecipeWindowTest, TheCookbookAndItsTitleNameTheWindow) {
     EXPECT_EQ(fresh.mOCB1[0]->Caption(), "Cookbook #1 - ");
     chooseMenu(fresh, "mOe");
 
-    writeFile("GColor4.Fil", textRecord(" 1", 40) + textRecord("", 40) + textRecord("", 40) + textRecord("  Family ", 40));
+    writeFile("GColor4.Fil",
+              textRecord(" 1", 40) + textRecord("", 40) + textRecord("", 40) + textRecord("  Family ", 40));
     Form5& w = app().window<Form5>();
     w.Show();
     runtime().userMenu(*w.mOCB1[2]);
@@ -95,7 +100,8 @@ TEST_F(RecipeWindowTest, TheCookbookAndItsTitleNameTheWindow) {
 }
 
 TEST_F(RecipeWindowTest, AStoredCookbookOutsideOneToEightIsTheNearestOne) {
-    for (const auto& [stored, expected] : std::vector<std::pair<std::string, int>>{{"12", 8}, {"-4", 1}, {"", 1}, {"x", 1}}) {
+    for (const auto& [stored, expected] :
+         std::vector<std::pair<std::string, int>>{{"12", 8}, {"-4", 1}, {"", 1}, {"x", 1}}) {
         writeFile("GColor4.Fil", textRecord(stored, 40));
         Form5& w = app().window<Form5>();
         w.Show();

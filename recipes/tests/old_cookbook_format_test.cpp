@@ -72,8 +72,8 @@ TEST_F(OldCookbookFormatTest, ConversionKeepsRecordNumbersAndMovesTheLines) {
 
     std::vector<long> progress;
     bool finishing = false;
-    const auto result = ConvertOldRecipeFile(programFolder, 1,
-                                             {[&](long k) { progress.push_back(k); }, [&] { finishing = true; }});
+    const auto result =
+        ConvertOldRecipeFile(programFolder, 1, {[&](long k) { progress.push_back(k); }, [&] { finishing = true; }});
     ASSERT_EQ(result, ConversionResult::Converted);
     EXPECT_TRUE(finishing);
     ASSERT_EQ(progress.size(), 30000u);
@@ -107,7 +107,8 @@ TEST_F(OldCookbookFormatTest, ConversionKeepsRecordNumbersAndMovesTheLines) {
 
 TEST_F(OldCookbookFormatTest, AStaleTemporaryFileIsDiscardedNotMerged) {
     WriteBytes(data, OldFile(1, {{1, OldRecordBytes().line(1, "1", "cup", "sugar")}}));
-    WriteBytes(folder / "Recipe3.db1", std::string(RecordBytes()) + std::string(RecordBytes().line(1, "9", "", "stale")));
+    WriteBytes(folder / "Recipe3.db1",
+               std::string(RecordBytes()) + std::string(RecordBytes().line(1, "9", "", "stale")));
     ASSERT_EQ(ConvertOldRecipeFile(programFolder, 1), ConversionResult::Converted);
     EXPECT_EQ(ReadBytes(data), std::string(RecordBytes().line(1, "1", "cup", "sugar")));
 }

@@ -100,8 +100,8 @@ TEST_F(RecipeStoreTest, DeleteRemovesExactlyOneEntryAndKeepsTheOthersByteForByte
                            IndexRecordBytes(EntryText("Rolls", 2)) + IndexRecordBytes(EntryText("Rye", 3)));
 
     ASSERT_TRUE(store.Delete(kBreads, 2).ok());
-    EXPECT_EQ(ReadBytes(breads), withTail + damaged + IndexRecordBytes(EntryText("Rolls", 2)) +
-                                     IndexRecordBytes(EntryText("Rye", 3)));
+    EXPECT_EQ(ReadBytes(breads),
+              withTail + damaged + IndexRecordBytes(EntryText("Rolls", 2)) + IndexRecordBytes(EntryText("Rye", 3)));
     EXPECT_EQ(Record(2), std::string(2040, ' ') + "**** ");
     EXPECT_EQ(Record(1), std::string(RecordBytes().line(1, "1", "cup", "recipe 1")));
 }

@@ -20,13 +20,13 @@ class ApplicationTest : public ProgramTest {
 protected:
     // Registers the pantry window as the food storage activity, as its subsystem would.
     void registerPantry() {
-        app().registerActivity(Activity::FoodStorage,
-                               {[this] { app().window<PantryWindow>().Show(); },
-                                [this] { return app().loadedWindow<PantryWindow>() != nullptr; },
-                                [this] {
-                                    ++exitPathsRun;
-                                    return keepOpen ? false : app().window<PantryWindow>().Unload();
-                                }});
+        app().registerActivity(Activity::FoodStorage, {[this] { app().window<PantryWindow>().Show(); },
+                                                       [this] { return app().loadedWindow<PantryWindow>() != nullptr; },
+                                                       [this] {
+                                                           ++exitPathsRun;
+                                                           return keepOpen ? false
+                                                                           : app().window<PantryWindow>().Unload();
+                                                       }});
     }
     int exitPathsRun = 0;
     bool keepOpen = false;

@@ -31,10 +31,14 @@ public:
 class ColorOptionsTest : public testing::ProgramTest {
 protected:
     PaintedWindow window{runtime()};
-    ColorOptions colors{app(), window,
+    ColorOptions colors{app(),
+                        window,
                         {settings::RecipePanelColorRecord, LightGrey, "Save changes made to Panel Color?",
-                         [this] { return std::vector<ui::OleColor>{window.label->ForeColor(), ui::colors::PureRed}; }},
-                        {window.main, window.side}, window.status};
+                         [this] {
+                             return std::vector<ui::OleColor>{window.label->ForeColor(), ui::colors::PureRed};
+                         }},
+                        {window.main, window.side},
+                        window.status};
 
     void store(const std::string& text) {
         ASSERT_TRUE(settings::WriteText(app().folder(), settings::RecipePanelColorRecord, text));
@@ -51,10 +55,17 @@ TEST_F(ColorOptionsTest, StoredColoursAndTheirFallback) {
         const char* text;
         ui::OleColor shown;
     } cases[] = {
-        {"", LightGrey},          {"Default", ui::colors::ButtonFace}, {"Default   ", ui::colors::ButtonFace},
-        {"8421376", Teal},        {"-2147483643", ui::colors::WindowBackground},
-        {"8421376  ", Teal},      {"teal", LightGrey},                 {"1e30", LightGrey},
-        {"99999999999", LightGrey}, {"-5", LightGrey},                 {"16777216", LightGrey},
+        {"", LightGrey},
+        {"Default", ui::colors::ButtonFace},
+        {"Default   ", ui::colors::ButtonFace},
+        {"8421376", Teal},
+        {"-2147483643", ui::colors::WindowBackground},
+        {"8421376  ", Teal},
+        {"teal", LightGrey},
+        {"1e30", LightGrey},
+        {"99999999999", LightGrey},
+        {"-5", LightGrey},
+        {"16777216", LightGrey},
     };
     for (const auto& c : cases) {
         store(c.text);

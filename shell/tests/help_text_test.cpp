@@ -56,14 +56,16 @@ TEST(HelpTextTest, TheTopicsWindowsOpenAreThereAndEveryOneIsInTheContents) {
         if (topic.number != 1) {
             EXPECT_TRUE(listed.contains(topic.number)) << topic.number << " is not in the contents";
         }
-        for (int target : LinksOf(topic)) EXPECT_NE(help.find(target), nullptr) << topic.number << " links to " << target;
+        for (int target : LinksOf(topic))
+            EXPECT_NE(help.find(target), nullptr) << topic.number << " links to " << target;
     }
 }
 
 TEST(HelpTextTest, NoTopicNumberIsUsedTwice) {
     const std::string text = basic::testing::ReadBytes(PANTRIVO_HELP_FILE);
     const std::regex heading("(^|\n)#[ \t]*[0-9]+");
-    const auto headings = std::distance(std::sregex_iterator(text.begin(), text.end(), heading), std::sregex_iterator());
+    const auto headings =
+        std::distance(std::sregex_iterator(text.begin(), text.end(), heading), std::sregex_iterator());
     EXPECT_EQ(static_cast<std::size_t>(headings), ReadShippedHelp().topics().size());
 }
 

@@ -53,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FamilyNameCase{"CutToFifteen", std::nullopt, "Abcdefghijklmnopqrst", std::nullopt,
                                      "Abcdefghijklmno"},
                       FamilyNameCase{"BlanksCount", std::nullopt, "   ", std::nullopt, "   "},
-                      FamilyNameCase{"WindowsLatinLetters", std::nullopt, "M\xFCller", std::nullopt,
-                                     "M\xFCller"}),
+                      FamilyNameCase{"WindowsLatinLetters", std::nullopt, "M\xFCller", std::nullopt, "M\xFCller"}),
     [](const auto& info) { return std::string(info.param.description); });
 
 TEST_F(FamilyNameTest, ThePromptHasItsFiveLines) {

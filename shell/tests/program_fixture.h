@@ -21,7 +21,8 @@ protected:
     // A new program on the same folder, as the user starting it again.
     void restart() {
         app_.reset();
-        runtime_ = std::make_unique<platform::Runtime>(desktop.services(), desktop.windows, basic::ProgramFolder(folder.path()));
+        runtime_ = std::make_unique<platform::Runtime>(desktop.services(), desktop.windows,
+                                                       basic::ProgramFolder(folder.path()));
         app_ = std::make_unique<Application>(*runtime_);
     }
 
@@ -32,9 +33,7 @@ protected:
         app_->Start();
         return start();
     }
-    void chooseMenu(ui::Form& form, const std::string& item) {
-        platform::testing::ChooseMenu(*runtime_, form, item);
-    }
+    void chooseMenu(ui::Form& form, const std::string& item) { platform::testing::ChooseMenu(*runtime_, form, item); }
 
     std::string bytesOf(const std::string& name) const { return basic::testing::ReadBytes(folder / name); }
     bool exists(const std::string& name) const { return std::filesystem::exists(folder / name); }

@@ -26,7 +26,8 @@ TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
         EXPECT_TRUE(exists(name)) << name;
         EXPECT_EQ(bytesOf(name), "") << name;
     }
-    for (const char* name : {"GColor1.Fil", "GColor2.Fil", "GColor4.Fil", "SWR2.BMP"}) EXPECT_FALSE(exists(name)) << name;
+    for (const char* name : {"GColor1.Fil", "GColor2.Fil", "GColor4.Fil", "SWR2.BMP"})
+        EXPECT_FALSE(exists(name)) << name;
     EXPECT_FALSE(desktop.display.busy());
     EXPECT_TRUE(w.Panel3D7->Visible());
     EXPECT_EQ(w.Panel3D7->BackColor(), ui::colors::ButtonFace);
@@ -43,9 +44,9 @@ TEST_F(StartWindowTest, ButtonPanelIsCentredAtActivation) {
 
 TEST_F(StartWindowTest, NineButtonsWithTheirCaptions) {
     Startfrm& w = startProgram();
-    const std::array<const char*, 9> captions{"&Recipe File", "&Food Guide", "Food &Meas. Guide",
-                                              "Menu &Planner", "&Shopping List Maker", "&Web Site",
-                                              "&Help", "E&xit", "&Emergency Storage"};
+    const std::array<const char*, 9> captions{
+        "&Recipe File", "&Food Guide", "Food &Meas. Guide", "Menu &Planner", "&Shopping List Maker", "&Web Site",
+        "&Help",        "E&xit",       "&Emergency Storage"};
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(w.SSCommand1[i]->Caption(), captions[i]);
         EXPECT_EQ(w.SSCommand1[i]->Width(), 1800);
@@ -78,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Values, DisplayRecordTest,
                          ::testing::Values(DisplayRecordCase{"Yes", "Yes", 9},
                                            DisplayRecordCase{"LongerYes", "Yesterday", 9},
                                            DisplayRecordCase{"LowerCase", "yes", 0},
-                                           DisplayRecordCase{"UpperCase", "YES", 0},
-                                           DisplayRecordCase{"No", "No", 0}, DisplayRecordCase{"Empty", "", 0},
+                                           DisplayRecordCase{"UpperCase", "YES", 0}, DisplayRecordCase{"No", "No", 0},
+                                           DisplayRecordCase{"Empty", "", 0},
                                            DisplayRecordCase{"LeadingBlank", " Yes", 0}),
                          [](const auto& info) { return std::string(info.param.description); });
 

@@ -35,12 +35,8 @@ TEST_F(ToolbarPictureTest, IsLookedForInTheProgramFolderThenBesideTheProgramThen
         bool inProgramFolder, besideProgram, inDataFolder;
         const char* expected;  // "own", "bin", "data" or "" for none
     } cases[] = {
-        {false, false, false, ""},
-        {true, false, false, "own"},
-        {false, true, false, "bin"},
-        {false, false, true, "data"},
-        {true, true, true, "own"},
-        {false, true, true, "bin"},
+        {false, false, false, ""},    {true, false, false, "own"}, {false, true, false, "bin"},
+        {false, false, true, "data"}, {true, true, true, "own"},   {false, true, true, "bin"},
     };
     for (const auto& c : cases) {
         for (const fs::path& folder : {own.path(), bin, data}) fs::remove_all(folder / "toolbar");
@@ -87,10 +83,8 @@ TEST_F(TopToolbarButtonsTest, GivesTheTablesButtonsWithThePicturesThatAreThere) 
         EXPECT_TRUE(buttons[k].enabled);
         EXPECT_TRUE(buttons[k].visible);
         // Only the one picture is anywhere this test program looks; the rest show their text.
-        if (entry.picture == picture)
-            EXPECT_EQ(buttons[k].picture, folder / picture);
-        else
-            EXPECT_TRUE(buttons[k].picture.empty()) << entry.picture;
+        if (entry.picture == picture) EXPECT_EQ(buttons[k].picture, folder / picture);
+        else EXPECT_TRUE(buttons[k].picture.empty()) << entry.picture;
     }
     EXPECT_EQ(ToolbarPicture(app(), picture), folder / picture);
 }

@@ -9,9 +9,7 @@
 namespace shell {
 namespace {
 
-TEST(TopToolbar, HasFortyNineButtons) {
-    EXPECT_EQ(TopToolbarEntries().size(), 49u);
-}
+TEST(TopToolbar, HasFortyNineButtons) { EXPECT_EQ(TopToolbarEntries().size(), 49u); }
 
 TEST(TopToolbar, TheProgramsOwnButtonsCarryTheirTooltipsAtTheirNumbers) {
     const struct {
@@ -68,8 +66,8 @@ TEST(TopToolbar, TheTitleCaseRuleCatchesWhatItShould) {
     const struct {
         const char* text;
         bool titleCase;
-    } cases[] = {{"Main Menu", true}, {"Exit", true}, {"Main menu", false}, {"main Menu", false},
-                 {"Main  Menu", false}, {" Main", false}, {"Main ", false}, {"", false}};
+    } cases[] = {{"Main Menu", true},   {"Exit", true},   {"Main menu", false}, {"main Menu", false},
+                 {"Main  Menu", false}, {" Main", false}, {"Main ", false},     {"", false}};
     for (const auto& c : cases) EXPECT_EQ(IsTitleCase(c.text), c.titleCase) << '"' << c.text << '"';
 }
 
@@ -99,9 +97,9 @@ TEST(SideToolbar, EachActionHasAPictureOfItsOwn) {
         EXPECT_TRUE(meanings.insert(side.meaning).second) << side.meaning;
         EXPECT_TRUE(pictures.insert(side.picture).second) << side.picture;
     }
-    for (const std::string_view picture : {pictures::PanelColor, pictures::TextColor, pictures::Search,
-                                           pictures::Delete, pictures::Copy, pictures::Print, pictures::Worksheet,
-                                           pictures::Save, pictures::Help, pictures::Exit})
+    for (const std::string_view picture :
+         {pictures::PanelColor, pictures::TextColor, pictures::Search, pictures::Delete, pictures::Copy,
+          pictures::Print, pictures::Worksheet, pictures::Save, pictures::Help, pictures::Exit})
         EXPECT_EQ(pictures.count(picture), 1u) << picture;
 }
 

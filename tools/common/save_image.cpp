@@ -5,16 +5,14 @@
 
 #include <cstdio>
 
-bool saveImage(const QImage& image, const QString& path, const char* format, const char* tool)
-{
+bool saveImage(const QImage& image, const QString& path, const char* format, const char* tool) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         std::fprintf(stderr, "%s: cannot open %s: %s\n", tool, qPrintable(path), qPrintable(file.errorString()));
         return false;
     }
     QImageWriter writer(&file, format);
-    if (qstrcmp(format, "jpeg") == 0)
-        writer.setQuality(90);
+    if (qstrcmp(format, "jpeg") == 0) writer.setQuality(90);
     if (!writer.write(image)) {
         std::fprintf(stderr, "%s: cannot encode %s: %s\n", tool, qPrintable(path), qPrintable(writer.errorString()));
         file.cancelWriting();

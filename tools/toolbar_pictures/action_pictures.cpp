@@ -6,15 +6,14 @@ using namespace style;
 namespace c = style::colour;
 
 // A painter's palette with four dabs of colour.
-void paintPanelColor(QPainter& p)
-{
+void paintPanelColor(QPainter& p) {
     const QPainterPath board = curve({12, 2}, {
-        {{19, 2}, {23, 6.5}, {22.5, 11.5}},
-        {{22, 16}, {17, 15}, {16, 18}},
-        {{15, 21.5}, {12, 22.5}, {9.5, 22}},
-        {{4.5, 21}, {1.5, 17}, {1.5, 12}},
-        {{1.5, 6}, {6, 2}, {12, 2}},
-    });
+                                                  {{19, 2}, {23, 6.5}, {22.5, 11.5}},
+                                                  {{22, 16}, {17, 15}, {16, 18}},
+                                                  {{15, 21.5}, {12, 22.5}, {9.5, 22}},
+                                                  {{4.5, 21}, {1.5, 17}, {1.5, 12}},
+                                                  {{1.5, 6}, {6, 2}, {12, 2}},
+                                              });
     QPainterPath hole;
     hole.addEllipse(QPointF(8, 17), 2, 2);
     outlined(p, c::Tan);
@@ -30,8 +29,7 @@ void paintPanelColor(QPainter& p)
 }
 
 // The letter A over a bar of colour: the colour text is drawn in.
-void paintTextColor(QPainter& p)
-{
+void paintTextColor(QPainter& p) {
     QPainterPath letter;
     letter.moveTo(4.5, 16);
     letter.lineTo(12, 2);
@@ -46,8 +44,7 @@ void paintTextColor(QPainter& p)
 }
 
 // A magnifying glass.
-void paintSearch(QPainter& p)
-{
+void paintSearch(QPainter& p) {
     const QPainterPath handle = polyline({{15, 15}, {20.5, 20.5}});
     edgedStroke(p, handle, c::Brown, 3);
     outlined(p, c::Sky, 2);
@@ -58,15 +55,13 @@ void paintSearch(QPainter& p)
 }
 
 // A page struck out by a red cross.
-void paintDeleteFile(QPainter& p)
-{
+void paintDeleteFile(QPainter& p) {
     page(p, 3, 1, 15, 20, 4);
     crossBadge(p, QPointF(17, 17), 5.5, c::Red);
 }
 
 // Two pages, one laid over the other.
-void paintCopy(QPainter& p)
-{
+void paintCopy(QPainter& p) {
     page(p, 2, 1, 13, 16, 2);
     page(p, 9, 7, 13, 16, 2);
 }
@@ -74,8 +69,7 @@ void paintCopy(QPainter& p)
 namespace {
 
 // A printer with a sheet coming out; the sheet's lines tell what it prints.
-void printer(QPainter& p)
-{
+void printer(QPainter& p) {
     outlined(p, c::Paper);
     p.drawRect(cells(6, 1, 12, 8));
     outlined(p, c::Silver);
@@ -88,8 +82,7 @@ void printer(QPainter& p)
 
 }  // namespace
 
-void paintPrint(QPainter& p)
-{
+void paintPrint(QPainter& p) {
     printer(p);
     outlined(p, c::Paper);
     p.drawRect(cells(6, 15, 12, 8));
@@ -99,15 +92,13 @@ void paintPrint(QPainter& p)
 }
 
 // A ruled worksheet page with a pencil to fill it in.
-void paintPrintWorksheet(QPainter& p)
-{
+void paintPrintWorksheet(QPainter& p) {
     outlined(p, c::Paper);
     p.drawRect(cells(2, 1, 16, 22));
     filled(p, c::Sky);
     p.drawRect(QRectF(3, 2, 14, 4));
     p.setPen(strokePen(c::Blue, 1, Qt::FlatCap));
-    for (const double y : {6.5, 10.5, 14.5, 18.5})
-        p.drawLine(QPointF(3, y), QPointF(17, y));
+    for (const double y : {6.5, 10.5, 14.5, 18.5}) p.drawLine(QPointF(3, y), QPointF(17, y));
     p.drawLine(QPointF(8.5, 2), QPointF(8.5, 22));
     p.save();
     p.translate(18, 13);
@@ -123,8 +114,7 @@ void paintPrintWorksheet(QPainter& p)
 }
 
 // A floppy disk.
-void paintSave(QPainter& p)
-{
+void paintSave(QPainter& p) {
     outlined(p, c::Blue);
     p.drawPath(polygon({{1, 1}, {19, 1}, {22, 4}, {22, 22}, {1, 22}}));
     outlined(p, c::Silver);

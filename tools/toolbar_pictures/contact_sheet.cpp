@@ -10,8 +10,7 @@ constexpr int cellWidth = 350;
 constexpr int cellHeight = 58;
 constexpr int margin = 8;
 
-void drawTile(QPainter& p, const QImage& picture, const QRect& tile, const QColor& ground)
-{
+void drawTile(QPainter& p, const QImage& picture, const QRect& tile, const QColor& ground) {
     p.fillRect(tile, ground);
     p.drawImage(tile.topLeft() + QPoint((tile.width() - picture.width()) / 2, (tile.height() - picture.height()) / 2),
                 picture);
@@ -19,8 +18,7 @@ void drawTile(QPainter& p, const QImage& picture, const QRect& tile, const QColo
 
 }  // namespace
 
-QImage paintContactSheet(const std::vector<SheetEntry>& entries)
-{
+QImage paintContactSheet(const std::vector<SheetEntry>& entries) {
     const int rows = (static_cast<int>(entries.size()) + columns - 1) / columns;
     QImage sheet(columns * cellWidth + 2 * margin, rows * cellHeight + 2 * margin, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(255, 255, 255));

@@ -10,8 +10,7 @@ using namespace style;
 namespace c = style::colour;
 
 // A tin can with a tick on its label: counted on the shelf.
-void paintPantryInventory(QPainter& p)
-{
+void paintPantryInventory(QPainter& p) {
     outlined(p, c::Silver);
     p.drawRoundedRect(cells(5, 2, 14, 20), 2, 2);
     p.setPen(strokePen(c::Grey, 1, Qt::FlatCap));
@@ -25,8 +24,7 @@ void paintPantryInventory(QPainter& p)
 }
 
 // A preserving jar: lid band, glass and the fruit put up in it.
-void paintCanningLog(QPainter& p)
-{
+void paintCanningLog(QPainter& p) {
     outlined(p, c::Sky);
     p.drawRoundedRect(cells(4, 6, 16, 17), 3, 3);
     filled(p, c::Red);
@@ -42,8 +40,7 @@ void paintCanningLog(QPainter& p)
 }
 
 // A carrot fresh from the garden, greens and all.
-void paintHarvestLog(QPainter& p)
-{
+void paintHarvestLog(QPainter& p) {
     p.save();
     p.translate(12, 12);
     p.rotate(45);
@@ -71,18 +68,17 @@ void paintHarvestLog(QPainter& p)
 }
 
 // A strawberry.
-void paintBerryPicking(QPainter& p)
-{
+void paintBerryPicking(QPainter& p) {
     const QPainterPath berry = curve({12, 22}, {
-        {{5, 18}, {2, 11}, {4, 8}},
-        {{6, 5}, {18, 5}, {20, 8}},
-        {{22, 11}, {19, 18}, {12, 22}},
-    });
+                                                   {{5, 18}, {2, 11}, {4, 8}},
+                                                   {{6, 5}, {18, 5}, {20, 8}},
+                                                   {{22, 11}, {19, 18}, {12, 22}},
+                                               });
     outlined(p, c::Red);
     p.drawPath(berry);
     filled(p, c::Yellow);
-    for (const QPointF seed : {QPointF(8, 10.5), QPointF(12, 10.5), QPointF(16, 10.5), QPointF(10, 14),
-                               QPointF(14, 14), QPointF(12, 17.5), QPointF(6.5, 13.5), QPointF(17.5, 13.5)})
+    for (const QPointF seed : {QPointF(8, 10.5), QPointF(12, 10.5), QPointF(16, 10.5), QPointF(10, 14), QPointF(14, 14),
+                               QPointF(12, 17.5), QPointF(6.5, 13.5), QPointF(17.5, 13.5)})
         p.drawEllipse(seed, 0.8, 0.8);
     outlined(p, c::Green);
     p.drawPath(polygon({{4, 6}, {8, 5}, {9, 2}, {12, 5}, {15, 2}, {16, 5}, {20, 6}, {16, 8}, {12, 7}, {8, 8}}));
@@ -90,8 +86,7 @@ void paintBerryPicking(QPainter& p)
 
 namespace {
 
-QPainterPath egg(QPointF centre, double width, double height)
-{
+QPainterPath egg(QPointF centre, double width, double height) {
     const double w = width / 2, top = centre.y() - height / 2, bottom = centre.y() + height / 2;
     QPainterPath shape;
     shape.moveTo(centre.x(), top);
@@ -103,8 +98,7 @@ QPainterPath egg(QPointF centre, double width, double height)
 }  // namespace
 
 // Two eggs in a nest.
-void paintEggTracker(QPainter& p)
-{
+void paintEggTracker(QPainter& p) {
     outlined(p, c::Tan);
     p.drawPath(egg(QPointF(15.5, 8.5), 10, 13));
     outlined(p, c::Cream);
@@ -124,8 +118,7 @@ void paintEggTracker(QPainter& p)
 
 namespace {
 
-QPolygonF hexagon(QPointF centre, double radius)
-{
+QPolygonF hexagon(QPointF centre, double radius) {
     QPolygonF corners;
     for (int k = 0; k < 6; ++k) {
         const double angle = (60.0 * k + 30.0) * 3.14159265358979 / 180.0;
@@ -137,8 +130,7 @@ QPolygonF hexagon(QPointF centre, double radius)
 }  // namespace
 
 // Honeycomb, one cell dripping honey.
-void paintBeekeepingLog(QPainter& p)
-{
+void paintBeekeepingLog(QPainter& p) {
     const double radius = 5.2;
     const QPointF centres[] = {{7.5, 7.5}, {16.5, 7.5}, {12, 15.3}};
     for (const QPointF centre : centres) {
@@ -152,8 +144,7 @@ void paintBeekeepingLog(QPainter& p)
 }
 
 // A carton of milk, seen from a front corner: its gable top, front and side.
-void paintDairyTracker(QPainter& p)
-{
+void paintDairyTracker(QPainter& p) {
     outlined(p, c::Silver);
     p.drawPath(polygon({{13, 10}, {20, 7}, {20, 20}, {13, 22}}));
     outlined(p, c::Sky);
@@ -168,15 +159,14 @@ void paintDairyTracker(QPainter& p)
 }
 
 // A red apple.
-void paintNutritionTracker(QPainter& p)
-{
+void paintNutritionTracker(QPainter& p) {
     const QPainterPath apple = curve({12, 7.5}, {
-        {{16, 4.5}, {21.5, 6.5}, {21, 12.5}},
-        {{20.5, 18}, {17, 22.5}, {14, 21.5}},
-        {{12.7, 21}, {11.3, 21}, {10, 21.5}},
-        {{7, 22.5}, {3.5, 18}, {3, 12.5}},
-        {{2.5, 6.5}, {8, 4.5}, {12, 7.5}},
-    });
+                                                    {{16, 4.5}, {21.5, 6.5}, {21, 12.5}},
+                                                    {{20.5, 18}, {17, 22.5}, {14, 21.5}},
+                                                    {{12.7, 21}, {11.3, 21}, {10, 21.5}},
+                                                    {{7, 22.5}, {3.5, 18}, {3, 12.5}},
+                                                    {{2.5, 6.5}, {8, 4.5}, {12, 7.5}},
+                                                });
     outlined(p, c::Red);
     p.drawPath(apple);
     p.setPen(strokePen(c::DarkBrown, 1.5));
@@ -193,24 +183,21 @@ void paintNutritionTracker(QPainter& p)
 }
 
 // A chocolate-chip cookie with a bite out of it.
-void paintCookieExchange(QPainter& p)
-{
+void paintCookieExchange(QPainter& p) {
     QPainterPath cookie;
     cookie.addEllipse(QPointF(11.5, 12.5), 10, 10);
     QPainterPath bite;
-    for (const QPointF centre : {QPointF(21, 4.5), QPointF(17.5, 3), QPointF(22.5, 8.5)})
-        bite.addEllipse(centre, 3, 3);
+    for (const QPointF centre : {QPointF(21, 4.5), QPointF(17.5, 3), QPointF(22.5, 8.5)}) bite.addEllipse(centre, 3, 3);
     outlined(p, c::Tan);
     p.drawPath(cookie.subtracted(bite));
     filled(p, c::DarkBrown);
-    for (const QPointF chip : {QPointF(7, 8), QPointF(12.5, 7), QPointF(16, 12.5), QPointF(8, 14), QPointF(12.5, 17.5),
-                               QPointF(17, 18)})
+    for (const QPointF chip :
+         {QPointF(7, 8), QPointF(12.5, 7), QPointF(16, 12.5), QPointF(8, 14), QPointF(12.5, 17.5), QPointF(17, 18)})
         p.drawEllipse(chip, 1.4, 1.4);
 }
 
 // A loaf of bread with its crust scored.
-void paintBreadBaking(QPainter& p)
-{
+void paintBreadBaking(QPainter& p) {
     QPainterPath loaf;
     loaf.moveTo(3, 13);
     loaf.cubicTo(2, 4, 22, 4, 21, 13);
@@ -220,13 +207,11 @@ void paintBreadBaking(QPainter& p)
     outlined(p, c::Brown);
     p.drawPath(loaf);
     p.setPen(strokePen(c::Tan, 1.5));
-    for (const double x : {7.5, 12.0, 16.5})
-        p.drawLine(QPointF(x - 1.5, 9), QPointF(x + 1.5, 13.5));
+    for (const double x : {7.5, 12.0, 16.5}) p.drawLine(QPointF(x - 1.5, 9), QPointF(x + 1.5, 13.5));
 }
 
 // A slice of pizza, tip down at the left, its crust at the far edge.
-void paintPizzaNight(QPainter& p)
-{
+void paintPizzaNight(QPainter& p) {
     const QPointF tip(2.5, 21.5);
     const double reach = 18.5;
     const QRectF round(tip.x() - reach, tip.y() - reach, 2 * reach, 2 * reach);
@@ -247,8 +232,7 @@ void paintPizzaNight(QPainter& p)
 }
 
 // An ice cream cone with a cherry on top.
-void paintDessertRecipes(QPainter& p)
-{
+void paintDessertRecipes(QPainter& p) {
     outlined(p, c::Tan);
     p.drawPath(polygon({{5, 11}, {18, 11}, {11.5, 23}}));
     p.setPen(strokePen(c::Brown, 1, Qt::FlatCap));
@@ -257,12 +241,12 @@ void paintDessertRecipes(QPainter& p)
     p.drawLine(QPointF(16, 12), QPointF(10, 20));
     p.drawLine(QPointF(11, 12), QPointF(8.5, 16));
     const QPainterPath scoop = curve({4, 12}, {
-        {{2.5, 2.5}, {21.5, 2.5}, {20, 12}},
-        {{18, 13.5}, {17, 11}, {15.5, 12.5}},
-        {{14, 14}, {13, 11.5}, {12, 12.5}},
-        {{10.5, 14}, {9.5, 11}, {8, 12.5}},
-        {{6.5, 14}, {5.5, 11}, {4, 12}},
-    });
+                                                  {{2.5, 2.5}, {21.5, 2.5}, {20, 12}},
+                                                  {{18, 13.5}, {17, 11}, {15.5, 12.5}},
+                                                  {{14, 14}, {13, 11.5}, {12, 12.5}},
+                                                  {{10.5, 14}, {9.5, 11}, {8, 12.5}},
+                                                  {{6.5, 14}, {5.5, 11}, {4, 12}},
+                                              });
     outlined(p, c::Pink);
     p.drawPath(scoop);
     outlined(p, c::Red);
@@ -270,8 +254,7 @@ void paintDessertRecipes(QPainter& p)
 }
 
 // A sweet in a twisted wrapper.
-void paintCandyMaking(QPainter& p)
-{
+void paintCandyMaking(QPainter& p) {
     outlined(p, c::Pink);
     p.drawPath(polygon({{7, 12}, {1, 6}, {3, 11.5}, {1, 17}}));
     p.drawPath(polygon({{16, 11}, {22, 5}, {20, 10.5}, {22, 16}}));
@@ -282,14 +265,12 @@ void paintCandyMaking(QPainter& p)
     body.addEllipse(QPointF(12, 12), 6, 5);
     p.setClipPath(body);
     p.setPen(strokePen(c::White, 1.5, Qt::FlatCap));
-    for (const double x : {8.0, 12.0, 16.0})
-        p.drawLine(QPointF(x - 2, 17), QPointF(x + 2, 7));
+    for (const double x : {8.0, 12.0, 16.0}) p.drawLine(QPointF(x - 2, 17), QPointF(x + 2, 7));
     p.restore();
 }
 
 // A steaming mug of coffee.
-void paintCoffeeLog(QPainter& p)
-{
+void paintCoffeeLog(QPainter& p) {
     QPainterPath handle;
     handle.addEllipse(QPointF(17.5, 14.5), 3.5, 3.5);
     edgedStroke(p, handle, c::Blue, 2);
@@ -306,8 +287,7 @@ void paintCoffeeLog(QPainter& p)
 }
 
 // A round teapot.
-void paintTeaCollection(QPainter& p)
-{
+void paintTeaCollection(QPainter& p) {
     const QPainterPath spout = curve({6, 15}, {{{3, 15}, {3, 10}, {1, 8}}});
     edgedStroke(p, spout, c::Green, 2.5);
     QPainterPath handle;
@@ -321,8 +301,7 @@ void paintTeaCollection(QPainter& p)
 }
 
 // A bottle of wine and a filled glass.
-void paintWineCellar(QPainter& p)
-{
+void paintWineCellar(QPainter& p) {
     const QColor bottle(44, 96, 64);
     outlined(p, bottle);
     p.drawRect(cells(5, 1, 4, 7));
@@ -350,8 +329,7 @@ void paintWineCellar(QPainter& p)
 }
 
 // A birthday cake with three candles.
-void paintBirthdayPlanner(QPainter& p)
-{
+void paintBirthdayPlanner(QPainter& p) {
     outlined(p, c::Pink);
     p.drawRect(cells(2, 15, 20, 8));
     outlined(p, c::Cream);
@@ -360,8 +338,7 @@ void paintBirthdayPlanner(QPainter& p)
     p.setBrush(Qt::NoBrush);
     QPainterPath icing;
     icing.moveTo(3, 17);
-    for (double x = 3; x < 21; x += 3)
-        icing.quadTo(x + 1.5, 19.5, x + 3, 17);
+    for (double x = 3; x < 21; x += 3) icing.quadTo(x + 1.5, 19.5, x + 3, 17);
     p.drawPath(icing);
     const QColor candles[] = {c::Blue, c::Red, c::Green};
     for (int k = 0; k < 3; ++k) {

@@ -8,8 +8,7 @@ using namespace style;
 namespace c = style::colour;
 
 // A stack of coins and a dollar coin.
-void paintMealBudget(QPainter& p)
-{
+void paintMealBudget(QPainter& p) {
     for (const double y : {18.0, 14.5, 11.0}) {
         outlined(p, c::Yellow);
         p.drawRoundedRect(cells(1, y, 13, 5), 2, 2);
@@ -31,8 +30,7 @@ void paintMealBudget(QPainter& p)
 }
 
 // A coupon: a ticket with a tear line and a per cent sign.
-void paintCouponOrganizer(QPainter& p)
-{
+void paintCouponOrganizer(QPainter& p) {
     QPainterPath ticket;
     ticket.addRect(cells(1, 5, 22, 14));
     QPainterPath notches;
@@ -52,8 +50,7 @@ void paintCouponOrganizer(QPainter& p)
 }
 
 // A price tag on its string.
-void paintPriceBook(QPainter& p)
-{
+void paintPriceBook(QPainter& p) {
     p.save();
     p.translate(12.5, 12.5);
     p.rotate(-45);
@@ -75,8 +72,7 @@ void paintPriceBook(QPainter& p)
 }
 
 // A snowflake.
-void paintFreezerLog(QPainter& p)
-{
+void paintFreezerLog(QPainter& p) {
     QPainterPath flake;
     const QPointF centre(12, 12);
     for (int k = 0; k < 6; ++k) {
@@ -93,8 +89,7 @@ void paintFreezerLog(QPainter& p)
 }
 
 // A lidded food box with the leftovers showing through.
-void paintLeftoversLog(QPainter& p)
-{
+void paintLeftoversLog(QPainter& p) {
     outlined(p, QColor(226, 240, 250));
     p.drawRoundedRect(cells(3, 9, 18, 13), 2, 2);
     filled(p, c::Orange);
@@ -110,8 +105,7 @@ void paintLeftoversLog(QPainter& p)
 }
 
 // A sack of grain tied at the neck.
-void paintBulkFoods(QPainter& p)
-{
+void paintBulkFoods(QPainter& p) {
     QPainterPath sack;
     sack.moveTo(5, 2.5);
     sack.lineTo(19, 2.5);
@@ -137,8 +131,7 @@ void paintBulkFoods(QPainter& p)
 }
 
 // A watering can sprinkling.
-void paintGardenPlanner(QPainter& p)
-{
+void paintGardenPlanner(QPainter& p) {
     const QPainterPath handle = curve({10, 9}, {{{10, 3}, {19, 3}, {20, 11}}});
     edgedStroke(p, handle, c::Green, 2);
     outlined(p, c::Green);
@@ -152,8 +145,7 @@ void paintGardenPlanner(QPainter& p)
 }
 
 // A potted herb.
-void paintHerbGarden(QPainter& p)
-{
+void paintHerbGarden(QPainter& p) {
     p.setPen(strokePen(c::DarkGreen, 1.5));
     p.drawLine(QPointF(12, 14), QPointF(12, 7));
     const struct {
@@ -175,15 +167,13 @@ void paintHerbGarden(QPainter& p)
 }
 
 // A bathroom scale with its dial.
-void paintDietJournal(QPainter& p)
-{
+void paintDietJournal(QPainter& p) {
     outlined(p, c::Silver);
     p.drawRoundedRect(cells(2, 2, 20, 20), 4, 4);
     outlined(p, c::White);
     p.drawRoundedRect(cells(6, 4, 12, 7), 2, 2);
     p.setPen(strokePen(c::Grey, 1, Qt::FlatCap));
-    for (const double x : {9.0, 12.0, 15.0})
-        p.drawLine(QPointF(x, 5.5), QPointF(x, 7));
+    for (const double x : {9.0, 12.0, 15.0}) p.drawLine(QPointF(x, 5.5), QPointF(x, 7));
     p.setPen(strokePen(c::Red, 1.5));
     p.drawLine(QPointF(12, 10), QPointF(14, 6.5));
     outlined(p, c::Grey);
@@ -192,8 +182,7 @@ void paintDietJournal(QPainter& p)
 }
 
 // A capsule and a round pill.
-void paintMedicineCabinet(QPainter& p)
-{
+void paintMedicineCabinet(QPainter& p) {
     p.save();
     p.translate(11, 11);
     p.rotate(-45);
@@ -217,14 +206,13 @@ void paintMedicineCabinet(QPainter& p)
 }
 
 // A drop of water.
-void paintWaterTracker(QPainter& p)
-{
+void paintWaterTracker(QPainter& p) {
     const QPainterPath drop = curve({12, 1.5}, {
-        {{9, 6.5}, {4, 10.5}, {4, 15}},
-        {{4, 19.5}, {7.5, 22.5}, {12, 22.5}},
-        {{16.5, 22.5}, {20, 19.5}, {20, 15}},
-        {{20, 10.5}, {15, 6.5}, {12, 1.5}},
-    });
+                                                   {{9, 6.5}, {4, 10.5}, {4, 15}},
+                                                   {{4, 19.5}, {7.5, 22.5}, {12, 22.5}},
+                                                   {{16.5, 22.5}, {20, 19.5}, {20, 15}},
+                                                   {{20, 10.5}, {15, 6.5}, {12, 1.5}},
+                                               });
     outlined(p, c::Blue);
     p.drawPath(drop);
     p.setPen(strokePen(c::White, 1.5));
@@ -233,13 +221,14 @@ void paintWaterTracker(QPainter& p)
 }
 
 // A baby's bottle of milk.
-void paintBabyFoodPlanner(QPainter& p)
-{
-    const QPainterPath teat = curve({8.5, 6.5}, {
-        {{9, 4}, {11, 4.5}, {11, 2.5}},
-        {{11, 1}, {13, 1}, {13, 2.5}},
-        {{13, 4.5}, {15, 4}, {15.5, 6.5}},
-    }, Closed);
+void paintBabyFoodPlanner(QPainter& p) {
+    const QPainterPath teat = curve({8.5, 6.5},
+                                    {
+                                        {{9, 4}, {11, 4.5}, {11, 2.5}},
+                                        {{11, 1}, {13, 1}, {13, 2.5}},
+                                        {{13, 4.5}, {15, 4}, {15.5, 6.5}},
+                                    },
+                                    Closed);
     outlined(p, c::Tan);
     p.drawPath(teat);
     outlined(p, c::White);
@@ -247,22 +236,20 @@ void paintBabyFoodPlanner(QPainter& p)
     filled(p, c::Cream);
     p.drawRect(QRectF(7, 13, 10, 9));
     p.setPen(strokePen(c::Grey, 1, Qt::FlatCap));
-    for (const double y : {12.5, 15.5, 18.5})
-        p.drawLine(QPointF(7, y), QPointF(10, y));
+    for (const double y : {12.5, 15.5, 18.5}) p.drawLine(QPointF(7, y), QPointF(10, y));
     outlined(p, c::Pink);
     p.drawRoundedRect(cells(5, 6, 14, 4), 1, 1);
 }
 
 // A paw print.
-void paintPetFoodLog(QPainter& p)
-{
+void paintPetFoodLog(QPainter& p) {
     outlined(p, c::Brown);
     const QPainterPath pad = curve({12, 11}, {
-        {{17, 11}, {20, 17}, {18, 20}},
-        {{16.5, 22.5}, {14, 20.5}, {12, 20.5}},
-        {{10, 20.5}, {7.5, 22.5}, {6, 20}},
-        {{4, 17}, {7, 11}, {12, 11}},
-    });
+                                                 {{17, 11}, {20, 17}, {18, 20}},
+                                                 {{16.5, 22.5}, {14, 20.5}, {12, 20.5}},
+                                                 {{10, 20.5}, {7.5, 22.5}, {6, 20}},
+                                                 {{4, 17}, {7, 11}, {12, 11}},
+                                             });
     p.drawPath(pad);
     const struct {
         QPointF at;
@@ -278,8 +265,7 @@ void paintPetFoodLog(QPainter& p)
 }
 
 // A lunch box with its handle and clasp.
-void paintLunchboxPlanner(QPainter& p)
-{
+void paintLunchboxPlanner(QPainter& p) {
     const QPainterPath handle = polyline({{8, 9}, {8, 5.5}, {16, 5.5}, {16, 9}});
     edgedStroke(p, handle, c::Charcoal, 1.5);
     outlined(p, c::Red);
@@ -291,8 +277,7 @@ void paintLunchboxPlanner(QPainter& p)
 }
 
 // A picnic basket with a checked cloth band.
-void paintPicnicPlanner(QPainter& p)
-{
+void paintPicnicPlanner(QPainter& p) {
     const QPainterPath handle = curve({5, 11}, {{{5, 1.5}, {19, 1.5}, {19, 11}}});
     edgedStroke(p, handle, c::Brown, 2);
     outlined(p, c::Tan);
@@ -303,20 +288,17 @@ void paintPicnicPlanner(QPainter& p)
     filled(p, c::White);
     p.drawRect(QRectF(0, 13.5, 24, 4));
     filled(p, c::Red);
-    for (int k = 0; k < 12; ++k)
-        p.drawRect(QRectF(1 + 2 * k, (k % 2 == 0) ? 13.5 : 15.5, 2, 2));
+    for (int k = 0; k < 12; ++k) p.drawRect(QRectF(1 + 2 * k, (k % 2 == 0) ? 13.5 : 15.5, 2, 2));
     p.restore();
     p.setPen(inkPen());
     p.drawLine(QPointF(1.8, 13.5), QPointF(22.2, 13.5));
     p.drawLine(QPointF(2.6, 17.5), QPointF(21.4, 17.5));
     p.setPen(strokePen(c::Brown, 1, Qt::FlatCap));
-    for (const double x : {8.0, 12.0, 16.0})
-        p.drawLine(QPointF(x, 18), QPointF(x, 22));
+    for (const double x : {8.0, 12.0, 16.0}) p.drawLine(QPointF(x, 18), QPointF(x, 22));
 }
 
 // A campfire: crossed logs and a flame.
-void paintCampCooking(QPainter& p)
-{
+void paintCampCooking(QPainter& p) {
     for (const double angle : {-18.0, 18.0}) {
         p.save();
         p.translate(12, 19.5);
@@ -326,27 +308,26 @@ void paintCampCooking(QPainter& p)
         p.restore();
     }
     const QPainterPath flame = curve({12, 1.5}, {
-        {{15, 5.5}, {19, 8.5}, {18, 13}},
-        {{17.5, 16}, {15, 18}, {12, 18}},
-        {{9, 18}, {6.5, 16}, {6, 13}},
-        {{5.5, 9.5}, {9, 7}, {9.5, 4.5}},
-        {{11, 6}, {11.5, 4}, {12, 1.5}},
-    });
+                                                    {{15, 5.5}, {19, 8.5}, {18, 13}},
+                                                    {{17.5, 16}, {15, 18}, {12, 18}},
+                                                    {{9, 18}, {6.5, 16}, {6, 13}},
+                                                    {{5.5, 9.5}, {9, 7}, {9.5, 4.5}},
+                                                    {{11, 6}, {11.5, 4}, {12, 1.5}},
+                                                });
     outlined(p, c::Orange);
     p.drawPath(flame);
     const QPainterPath core = curve({12, 8}, {
-        {{14, 10.5}, {15.5, 12.5}, {15, 14.5}},
-        {{14.5, 16.5}, {13.5, 17}, {12, 17}},
-        {{10.5, 17}, {9.5, 16.5}, {9, 14.5}},
-        {{8.5, 12.5}, {10.5, 10.5}, {12, 8}},
-    });
+                                                 {{14, 10.5}, {15.5, 12.5}, {15, 14.5}},
+                                                 {{14.5, 16.5}, {13.5, 17}, {12, 17}},
+                                                 {{10.5, 17}, {9.5, 16.5}, {9, 14.5}},
+                                                 {{8.5, 12.5}, {10.5, 10.5}, {12, 8}},
+                                             });
     filled(p, c::Yellow);
     p.drawPath(core);
 }
 
 // A kettle barbecue with sausages on its grate.
-void paintGrillLog(QPainter& p)
-{
+void paintGrillLog(QPainter& p) {
     p.setPen(inkPen(1.5));
     p.drawLine(QPointF(8, 17), QPointF(4.5, 22.5));
     p.drawLine(QPointF(16, 17), QPointF(19.5, 22.5));
@@ -364,8 +345,7 @@ void paintGrillLog(QPainter& p)
 }
 
 // Three balloons on their strings.
-void paintPartyPlanner(QPainter& p)
-{
+void paintPartyPlanner(QPainter& p) {
     p.setPen(strokePen(c::Ink, 1));
     p.setBrush(Qt::NoBrush);
     for (const QPointF from : {QPointF(6.5, 12.5), QPointF(17.5, 12.5), QPointF(12, 16)}) {
@@ -385,8 +365,7 @@ void paintPartyPlanner(QPainter& p)
 }
 
 // A wrapped present with a ribbon and bow.
-void paintHolidayPlanner(QPainter& p)
-{
+void paintHolidayPlanner(QPainter& p) {
     for (const double x : {8.5, 15.5}) {
         outlined(p, c::Red);
         p.drawEllipse(QPointF(x, 5), 3.5, 2.5);
@@ -399,8 +378,7 @@ void paintHolidayPlanner(QPainter& p)
 }
 
 // A place setting: plate, fork and knife.
-void paintTableSettings(QPainter& p)
-{
+void paintTableSettings(QPainter& p) {
     outlined(p, c::White);
     p.drawEllipse(QPointF(12, 12), 7.5, 7.5);
     outlined(p, c::Paper);
@@ -408,8 +386,7 @@ void paintTableSettings(QPainter& p)
     p.setPen(strokePen(c::Charcoal, 1.5));
     p.drawLine(QPointF(2.5, 9), QPointF(2.5, 21.5));
     p.setPen(strokePen(c::Charcoal, 1));
-    for (const double x : {1.0, 2.5, 4.0})
-        p.drawLine(QPointF(x, 2.5), QPointF(x, 7));
+    for (const double x : {1.0, 2.5, 4.0}) p.drawLine(QPointF(x, 2.5), QPointF(x, 7));
     p.drawLine(QPointF(1, 7.5), QPointF(4, 7.5));
     QPainterPath knife;
     knife.moveTo(20.5, 21.5);
@@ -422,8 +399,7 @@ void paintTableSettings(QPainter& p)
 }
 
 // A covered casserole dish.
-void paintPotluckPlanner(QPainter& p)
-{
+void paintPotluckPlanner(QPainter& p) {
     const QColor enamel(232, 120, 56);
     outlined(p, enamel);
     p.drawRoundedRect(cells(0, 13, 4, 3), 1, 1);
@@ -439,8 +415,7 @@ void paintPotluckPlanner(QPainter& p)
 }
 
 // A rolling pin.
-void paintBakingJournal(QPainter& p)
-{
+void paintBakingJournal(QPainter& p) {
     p.translate(12, 12);
     p.rotate(-35);
     outlined(p, c::Brown);

@@ -21,18 +21,13 @@ namespace {
 
 constexpr const char* tool = "pantrivo_toolbar_pictures";
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
+QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
 
 // Takes away the pictures of earlier builds that the table no longer names,
 // so they are not installed with the program.
-void removeStalePictures(const QDir& programFolder, const std::set<std::string_view>& named)
-{
+void removeStalePictures(const QDir& programFolder, const std::set<std::string_view>& named) {
     std::set<QString> folders;
-    for (const std::string_view file : named)
-        folders.insert(QFileInfo(text(file)).path());
+    for (const std::string_view file : named) folders.insert(QFileInfo(text(file)).path());
     for (const QString& folder : folders) {
         const QDir pictures(programFolder.filePath(folder));
         for (const QString& entry : pictures.entryList({QStringLiteral("*.png")}, QDir::Files)) {
@@ -45,8 +40,7 @@ void removeStalePictures(const QDir& programFolder, const std::set<std::string_v
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 3) {
@@ -67,8 +61,7 @@ int main(int argc, char* argv[])
         }
         const QImage picture = paintToolbarPicture(*painter);
         sheet.push_back({label + QStringLiteral("\n") + text(file), picture});
-        if (!named.insert(file).second)
-            return;  // Help and Exit serve both bars; one file each
+        if (!named.insert(file).second) return;  // Help and Exit serve both bars; one file each
         const QString path = programFolder.filePath(text(file));
         allWritten = QDir().mkpath(QFileInfo(path).path()) && saveImage(picture, path, "png", tool) && allWritten;
     };

@@ -69,21 +69,15 @@ constexpr std::array kPainters{
 
 }  // namespace
 
-std::span<const ToolbarPainter> toolbarPainters()
-{
-    return kPainters;
-}
+std::span<const ToolbarPainter> toolbarPainters() { return kPainters; }
 
-const ToolbarPainter* findToolbarPainter(std::string_view file)
-{
+const ToolbarPainter* findToolbarPainter(std::string_view file) {
     for (const ToolbarPainter& painter : kPainters)
-        if (painter.file == file)
-            return &painter;
+        if (painter.file == file) return &painter;
     return nullptr;
 }
 
-QImage paintToolbarPicture(const ToolbarPainter& painter)
-{
+QImage paintToolbarPicture(const ToolbarPainter& painter) {
     QImage image(style::PictureSize, style::PictureSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);

@@ -6,8 +6,7 @@ using namespace style;
 namespace c = style::colour;
 
 // A house: the way back to the start window.
-void paintMainMenu(QPainter& p)
-{
+void paintMainMenu(QPainter& p) {
     outlined(p, c::Red);
     p.drawRect(cells(16, 4, 3, 6));  // chimney, half behind the roof
     outlined(p, c::Cream);
@@ -22,8 +21,7 @@ void paintMainMenu(QPainter& p)
 }
 
 // Shelves of jars and cans put by for hard times, a first-aid box among them.
-void paintEmergencyStorage(QPainter& p)
-{
+void paintEmergencyStorage(QPainter& p) {
     outlined(p, c::Brown);
     p.drawRect(cells(0, 0, 3, 24));
     p.drawRect(cells(21, 0, 3, 24));
@@ -52,8 +50,7 @@ void paintEmergencyStorage(QPainter& p)
 }
 
 // A cookbook with a spoon and fork on its cover.
-void paintRecipeFile(QPainter& p)
-{
+void paintRecipeFile(QPainter& p) {
     outlined(p, c::Cream);
     p.drawRect(cells(5, 3, 17, 20));  // the pages behind the cover
     outlined(p, c::Red);
@@ -74,8 +71,7 @@ void paintRecipeFile(QPainter& p)
 }
 
 // A food pyramid: grains at the base, then vegetables, meat and dairy, fats at the top.
-void paintFoodGuide(QPainter& p)
-{
+void paintFoodGuide(QPainter& p) {
     const QPainterPath pyramid = polygon({{11.5, 1}, {0, 21}, {23, 21}});
     p.save();
     p.setClipPath(pyramid);
@@ -88,8 +84,7 @@ void paintFoodGuide(QPainter& p)
         p.drawRect(QRectF(0, band.top, 24, band.bottom - band.top));
     }
     p.setPen(inkPen());
-    for (const double y : {7.5, 12.5, 17.5})
-        p.drawLine(QPointF(0, y), QPointF(24, y));
+    for (const double y : {7.5, 12.5, 17.5}) p.drawLine(QPointF(0, y), QPointF(24, y));
     p.restore();
     p.setPen(inkPen());
     p.setBrush(Qt::NoBrush);
@@ -97,11 +92,10 @@ void paintFoodGuide(QPainter& p)
 }
 
 // A glass measuring cup with its marks, spout and handle.
-void paintFoodMeasurementGuide(QPainter& p)
-{
+void paintFoodMeasurementGuide(QPainter& p) {
     const QPainterPath handle = curve({17, 8}, {
-        {{23, 8}, {23, 17}, {16.5, 17}},
-    });
+                                                   {{23, 8}, {23, 17}, {16.5, 17}},
+                                               });
     edgedStroke(p, handle, c::Sky, 2);
     outlined(p, c::Sky);
     p.drawPath(polygon({{2, 3}, {17, 4}, {16, 21}, {5, 21}, {4, 6}}));
@@ -109,15 +103,12 @@ void paintFoodMeasurementGuide(QPainter& p)
     filled(p, c::Blue);
     p.drawPath(polygon({{4.6, 12}, {16.5, 12}, {15.6, 20.4}, {5.4, 20.4}}));
     p.setPen(strokePen(c::Navy, 1, Qt::FlatCap));
-    for (const double y : {7.5, 12.5, 17.5})
-        p.drawLine(QPointF(8, y), QPointF(13, y));
-    for (const double y : {10.0, 15.0})
-        p.drawLine(QPointF(10, y), QPointF(13, y));
+    for (const double y : {7.5, 12.5, 17.5}) p.drawLine(QPointF(8, y), QPointF(13, y));
+    for (const double y : {10.0, 15.0}) p.drawLine(QPointF(10, y), QPointF(13, y));
 }
 
 // A calendar page with one day marked.
-void paintMenuPlanner(QPainter& p)
-{
+void paintMenuPlanner(QPainter& p) {
     outlined(p, c::Paper);
     p.drawRect(cells(2, 4, 20, 18));
     outlined(p, c::Red);
@@ -134,8 +125,7 @@ void paintMenuPlanner(QPainter& p)
 }
 
 // A shopping cart with groceries in it.
-void paintShoppingListMaker(QPainter& p)
-{
+void paintShoppingListMaker(QPainter& p) {
     outlined(p, c::Green);
     p.drawEllipse(QPointF(10, 5.5), 2.8, 2.8);
     outlined(p, c::Orange);
@@ -144,8 +134,7 @@ void paintShoppingListMaker(QPainter& p)
     p.drawPath(polygon({{4, 7}, {21, 7}, {19, 15}, {6, 15}}));
     p.setPen(strokePen(c::Blue, 1, Qt::FlatCap));
     p.drawLine(QPointF(5.5, 11.5), QPointF(20, 11.5));
-    for (const double x : {9.5, 13.0, 16.5})
-        p.drawLine(QPointF(x, 8), QPointF(x - 0.3, 15));
+    for (const double x : {9.5, 13.0, 16.5}) p.drawLine(QPointF(x, 8), QPointF(x - 0.3, 15));
     p.setPen(inkPen(1.5));
     p.setBrush(Qt::NoBrush);
     const QPainterPath frame = polyline({{1, 3.5}, {3.5, 3.5}, {6.5, 15.5}, {6.5, 18.5}, {19.5, 18.5}});
@@ -156,8 +145,7 @@ void paintShoppingListMaker(QPainter& p)
 }
 
 // A globe: green lands on a blue sea, with a meridian and the equator.
-void paintWebSite(QPainter& p)
-{
+void paintWebSite(QPainter& p) {
     const QPointF centre(12, 12);
     const double radius = 10.5;
     outlined(p, c::Blue);
@@ -192,14 +180,13 @@ void paintWebSite(QPainter& p)
 }
 
 // A white question mark on a blue disc.
-void paintHelp(QPainter& p)
-{
+void paintHelp(QPainter& p) {
     outlined(p, c::Blue);
     p.drawEllipse(QPointF(12, 12), 10.5, 10.5);
     const QPainterPath mark = curve({8.5, 9}, {
-        {{8.5, 4.5}, {15.5, 4.5}, {15.5, 9}},
-        {{15.5, 11.5}, {12, 11.5}, {12, 14.5}},
-    });
+                                                  {{8.5, 4.5}, {15.5, 4.5}, {15.5, 9}},
+                                                  {{15.5, 11.5}, {12, 11.5}, {12, 14.5}},
+                                              });
     p.setPen(strokePen(c::White, 2.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(mark);
@@ -208,8 +195,7 @@ void paintHelp(QPainter& p)
 }
 
 // An open door with an arrow leading out through it.
-void paintExit(QPainter& p)
-{
+void paintExit(QPainter& p) {
     outlined(p, c::Charcoal);
     p.drawRect(cells(2, 1, 12, 22));
     outlined(p, c::Brown);

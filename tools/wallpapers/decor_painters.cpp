@@ -9,14 +9,11 @@
 
 #include <cmath>
 
-QImage paintPolkaDots(QSize size)
-{
+QImage paintPolkaDots(QSize size) {
     const ValueNoise paper(212);
     const QRgb cream = qRgb(250, 242, 222);
     QImage image = blankCanvas(size);
-    fillPixels(image, [&](int x, int y) {
-        return scaled(cream, 0.97 + 0.04 * paper.layered(x / 5.0, y / 5.0, 2));
-    });
+    fillPixels(image, [&](int x, int y) { return scaled(cream, 0.97 + 0.04 * paper.layered(x / 5.0, y / 5.0, 2)); });
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -40,13 +37,11 @@ QImage paintPolkaDots(QSize size)
     return image;
 }
 
-QImage paintCitrusWaves(QSize size)
-{
+QImage paintCitrusWaves(QSize size) {
     // Bands of lemon, orange, lime and grapefruit, each edge a soft double wave
     // with a pale line like the pith under the peel.
-    const QColor bands[] = {QColor(255, 244, 176), QColor(255, 212, 158), QColor(218, 238, 168),
-                            QColor(255, 204, 196), QColor(255, 238, 150), QColor(200, 232, 190),
-                            QColor(255, 220, 170), QColor(250, 246, 200)};
+    const QColor bands[] = {QColor(255, 244, 176), QColor(255, 212, 158), QColor(218, 238, 168), QColor(255, 204, 196),
+                            QColor(255, 238, 150), QColor(200, 232, 190), QColor(255, 220, 170), QColor(250, 246, 200)};
     const int count = static_cast<int>(std::size(bands));
     const double bandHeight = size.height() / (count - 1.0);
 
@@ -54,12 +49,9 @@ QImage paintCitrusWaves(QSize size)
         QPainterPath path;
         const double base = (band - 0.5) * bandHeight;
         for (int x = 0; x <= size.width(); x += 4) {
-            const double y = base + 16.0 * std::sin(x / 120.0 + band * 1.3)
-                             + 7.0 * std::sin(x / 47.0 + band * 2.1);
-            if (x == 0)
-                path.moveTo(x, y);
-            else
-                path.lineTo(x, y);
+            const double y = base + 16.0 * std::sin(x / 120.0 + band * 1.3) + 7.0 * std::sin(x / 47.0 + band * 2.1);
+            if (x == 0) path.moveTo(x, y);
+            else path.lineTo(x, y);
         }
         return path;
     };

@@ -5,8 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-QImage paintStartEmblem(QSize size)
-{
+QImage paintStartEmblem(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(250, 246, 236));
     QPainter painter(&image);

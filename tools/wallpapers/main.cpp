@@ -21,15 +21,13 @@ constexpr QSize wallpaperSize(800, 600);
 constexpr QSize emblemSize(160, 160);
 constexpr int iconSizes[] = {48, 64, 128, 256};
 
-bool writeImage(const QImage& image, const QString& path, const char* format)
-{
+bool writeImage(const QImage& image, const QString& path, const char* format) {
     return saveImage(image, path, format, "pantrivo_wallpapers");
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 3) {
@@ -49,15 +47,18 @@ int main(int argc, char* argv[])
 
     bool allWritten = true;
     for (const Wallpaper& wallpaper : wallpaperCatalogue())
-        allWritten = writeImage(wallpaper.paint(wallpaperSize), folder.filePath(wallpaper.fileName), "jpeg") && allWritten;
-    allWritten = writeImage(paintStartEmblem(emblemSize), folder.filePath(QStringLiteral("StartEmblem.jpg")), "jpeg")
-                 && allWritten;
-    allWritten = writeImage(paintProgramIcon(256), folder.filePath(QStringLiteral("pantrivo.png")), "png") && allWritten;
+        allWritten =
+            writeImage(wallpaper.paint(wallpaperSize), folder.filePath(wallpaper.fileName), "jpeg") && allWritten;
+    allWritten = writeImage(paintStartEmblem(emblemSize), folder.filePath(QStringLiteral("StartEmblem.jpg")), "jpeg") &&
+                 allWritten;
+    allWritten =
+        writeImage(paintProgramIcon(256), folder.filePath(QStringLiteral("pantrivo.png")), "png") && allWritten;
     for (const int size : iconSizes) {
         const QString sizeFolder = QStringLiteral("%1x%1/apps").arg(size);
-        allWritten = QDir().mkpath(iconFolder.filePath(sizeFolder))
-                     && writeImage(paintProgramIcon(size), iconFolder.filePath(sizeFolder + QStringLiteral("/pantrivo.png")), "png")
-                     && allWritten;
+        allWritten = QDir().mkpath(iconFolder.filePath(sizeFolder)) &&
+                     writeImage(paintProgramIcon(size),
+                                iconFolder.filePath(sizeFolder + QStringLiteral("/pantrivo.png")), "png") &&
+                     allWritten;
     }
     return allWritten ? 0 : 1;
 }

@@ -4,8 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QImage paintProgramIcon(int size)
-{
+QImage paintProgramIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

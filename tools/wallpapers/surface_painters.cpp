@@ -27,10 +27,9 @@ struct WoodStrip {
 };
 
 // Glued strips of wood across the board, each made of segments with staggered end joints.
-std::vector<WoodStrip> layOutStrips(QSize size, Variation& variation)
-{
-    const QRgb tones[] = {qRgb(224, 186, 136), qRgb(206, 160, 104), qRgb(190, 138, 86),
-                          qRgb(232, 200, 154), qRgb(172, 116, 70)};
+std::vector<WoodStrip> layOutStrips(QSize size, Variation& variation) {
+    const QRgb tones[] = {qRgb(224, 186, 136), qRgb(206, 160, 104), qRgb(190, 138, 86), qRgb(232, 200, 154),
+                          qRgb(172, 116, 70)};
     std::vector<WoodStrip> strips;
     int left = 0;
     while (left < size.width()) {
@@ -48,10 +47,9 @@ std::vector<WoodStrip> layOutStrips(QSize size, Variation& variation)
     return strips;
 }
 
-} // namespace
+}  // namespace
 
-QImage paintButcherBlock(QSize size)
-{
+QImage paintButcherBlock(QSize size) {
     Variation variation(202);
     const std::vector<WoodStrip> strips = layOutStrips(size, variation);
     std::vector<std::size_t> stripOfColumn(static_cast<std::size_t>(size.width()));
@@ -67,21 +65,18 @@ QImage paintButcherBlock(QSize size)
         const WoodStrip& strip = strips[stripOfColumn[static_cast<std::size_t>(x)]];
         const WoodSegment* segment = &strip.segments.front();
         for (const WoodSegment& candidate : strip.segments) {
-            if (y >= candidate.top && y < candidate.bottom)
-                segment = &candidate;
+            if (y >= candidate.top && y < candidate.bottom) segment = &candidate;
         }
         // Growth rings seen from the side: long wavy lines, dark where late wood grew.
-        const double rings = (x - strip.left) / 9.0 + segment->ringShift
-                             + 3.2 * grain.layered(x / 40.0, (y - segment->top) / 260.0, 3);
+        const double rings =
+            (x - strip.left) / 9.0 + segment->ringShift + 3.2 * grain.layered(x / 40.0, (y - segment->top) / 260.0, 3);
         const double lateWood = std::pow(rings - std::floor(rings), 5.0);
         const double fibres = fibre.at(x / 1.4, y / 45.0) - 0.5;
         double shade = 1.0 - 0.2 * lateWood + 0.09 * fibres;
         const int toSide = std::min(x - strip.left, strip.right - 1 - x);
         const int toEnd = std::min(y - segment->top, segment->bottom - 1 - y);
-        if (toSide < 1 && strip.left > 0)
-            shade *= 0.72;
-        if (toEnd < 1)
-            shade *= 0.75;
+        if (toSide < 1 && strip.left > 0) shade *= 0.72;
+        if (toEnd < 1) shade *= 0.75;
         // Oiled surface: a broad soft sheen from the top left.
         shade *= 0.94 + 0.1 * (1.0 - (x + y) / static_cast<double>(size.width() + size.height()));
         return scaled(segment->tone, shade);
@@ -89,8 +84,7 @@ QImage paintButcherBlock(QSize size)
     return image;
 }
 
-QImage paintMarble(QSize size)
-{
+QImage paintMarble(QSize size) {
     const ValueNoise flow(206);
     const ValueNoise crossFlow(207);
     const ValueNoise fading(208);
@@ -118,8 +112,7 @@ QImage paintMarble(QSize size)
     return image;
 }
 
-QImage paintHammeredCopper(QSize size)
-{
+QImage paintHammeredCopper(QSize size) {
     // Hammer dents: each pixel belongs to the nearest dent centre; the dent's
     // slope facing the light (top left) is bright, the far slope dark.
     const double cell = 38.0;
@@ -129,13 +122,12 @@ QImage paintHammeredCopper(QSize size)
     std::vector<QPointF> centres(static_cast<std::size_t>(columns * rows));
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            centres[static_cast<std::size_t>(row * columns + column)] =
-                QPointF((column - 1 + variation.between(0.15, 0.85)) * cell,
-                        (row - 1 + variation.between(0.15, 0.85)) * cell);
+            centres[static_cast<std::size_t>(row * columns + column)] = QPointF(
+                (column - 1 + variation.between(0.15, 0.85)) * cell, (row - 1 + variation.between(0.15, 0.85)) * cell);
         }
     }
-    const QRgb copper[] = {qRgb(88, 40, 20), qRgb(150, 76, 38), qRgb(192, 112, 62),
-                           qRgb(226, 156, 102), qRgb(252, 214, 176)};
+    const QRgb copper[] = {qRgb(88, 40, 20), qRgb(150, 76, 38), qRgb(192, 112, 62), qRgb(226, 156, 102),
+                           qRgb(252, 214, 176)};
     const ValueNoise patina(208);
 
     QImage image = blankCanvas(size);
@@ -161,15 +153,14 @@ QImage paintHammeredCopper(QSize size)
         const double lit = (offset.x() + offset.y()) / (cell * std::numbers::sqrt2);
         const double ridge = 1.0 - smoothstep(0.0, 3.0, second - nearest);
         const double sheen = 0.5 + 0.5 * std::sin((x - y) / 230.0 + 0.8);
-        const double tone = 0.42 + 0.55 * lit + 0.14 * ridge + 0.2 * (sheen - 0.5)
-                            + 0.14 * (patina.layered(x / 90.0, y / 90.0, 3) - 0.5);
+        const double tone = 0.42 + 0.55 * lit + 0.14 * ridge + 0.2 * (sheen - 0.5) +
+                            0.14 * (patina.layered(x / 90.0, y / 90.0, 3) - 0.5);
         return ramp(copper, tone);
     });
     return image;
 }
 
-QImage paintFlouredSlate(QSize size)
-{
+QImage paintFlouredSlate(QSize size) {
     const ValueNoise layers(209);
     const ValueNoise dust(210);
     Variation grit(209);
@@ -201,21 +192,17 @@ QImage paintFlouredSlate(QSize size)
             rim = std::max(rim, 1.0 - smoothstep(0.0, 0.08, std::abs(distance - 1.04)));
         }
         colour = blend(colour, flour, 0.42 * flourCover + 0.35 * rim * flourCover);
-        if (grit.unit() < 0.006 + 0.22 * flourCover)
-            colour = blend(colour, flour, grit.between(0.4, 0.85));
+        if (grit.unit() < 0.006 + 0.22 * flourCover) colour = blend(colour, flour, grit.between(0.4, 0.85));
         return colour;
     });
     return image;
 }
 
-QImage paintCork(QSize size)
-{
+QImage paintCork(QSize size) {
     const ValueNoise base(211);
     const QRgb cork = qRgb(196, 150, 102);
     QImage image = blankCanvas(size);
-    fillPixels(image, [&](int x, int y) {
-        return scaled(cork, 0.86 + 0.28 * base.layered(x / 7.0, y / 7.0, 3));
-    });
+    fillPixels(image, [&](int x, int y) { return scaled(cork, 0.86 + 0.28 * base.layered(x / 7.0, y / 7.0, 3)); });
 
     // Pressed granules, light and dark, then a few deep pores.
     Variation variation(211);

@@ -16,8 +16,7 @@
 namespace {
 
 // Random tone per tile, picked once so it stays fixed across the tile.
-std::vector<QRgb> tileTones(int count, const std::vector<QRgb>& palette, Variation& variation)
-{
+std::vector<QRgb> tileTones(int count, const std::vector<QRgb>& palette, Variation& variation) {
     std::vector<QRgb> tones(static_cast<std::size_t>(count));
     for (QRgb& tone : tones) {
         const QRgb a = palette[static_cast<std::size_t>(variation.between(0, static_cast<int>(palette.size()) - 1))];
@@ -27,8 +26,7 @@ std::vector<QRgb> tileTones(int count, const std::vector<QRgb>& palette, Variati
     return tones;
 }
 
-QPolygonF hexagon(QPointF centre, double radius)
-{
+QPolygonF hexagon(QPointF centre, double radius) {
     QPolygonF corners;
     for (int corner = 0; corner < 6; ++corner) {
         const double angle = std::numbers::pi / 3.0 * corner + std::numbers::pi / 6.0;
@@ -37,17 +35,16 @@ QPolygonF hexagon(QPointF centre, double radius)
     return corners;
 }
 
-} // namespace
+}  // namespace
 
-QImage paintTerracottaTiles(QSize size)
-{
+QImage paintTerracottaTiles(QSize size) {
     const int tile = 100;
     const int grout = 6;
     const int across = size.width() / tile + 1;
     Variation variation(203);
-    const std::vector<QRgb> tones = tileTones(across * (size.height() / tile + 1),
-        {qRgb(196, 98, 58), qRgb(178, 84, 48), qRgb(208, 118, 72), qRgb(168, 78, 46), qRgb(214, 130, 84)},
-        variation);
+    const std::vector<QRgb> tones = tileTones(
+        across * (size.height() / tile + 1),
+        {qRgb(196, 98, 58), qRgb(178, 84, 48), qRgb(208, 118, 72), qRgb(168, 78, 46), qRgb(214, 130, 84)}, variation);
     const ValueNoise mottle(203);
     const QRgb groutColour = qRgb(222, 212, 192);
 
@@ -57,8 +54,7 @@ QImage paintTerracottaTiles(QSize size)
         const int ly = y % tile;
         const int toEdge = std::min({lx, ly, tile - 1 - lx, tile - 1 - ly}) - grout / 2;
         const double fleck = variation.between(-0.03, 0.03);
-        if (toEdge < 0)
-            return scaled(groutColour, 0.97 + fleck);
+        if (toEdge < 0) return scaled(groutColour, 0.97 + fleck);
         const QRgb tone = tones[static_cast<std::size_t>((y / tile) * across + x / tile)];
         // Fired clay: cloudy patches, worn darker toward the edges.
         const double clouds = 0.84 + 0.3 * mottle.layered(x / 28.0, y / 28.0, 4);
@@ -68,15 +64,15 @@ QImage paintTerracottaTiles(QSize size)
     return image;
 }
 
-QImage paintSubwayTiles(QSize size)
-{
+QImage paintSubwayTiles(QSize size) {
     const int width = 100;
     const int height = 50;
     const int grout = 2;
     const int across = size.width() / width + 2;
     Variation variation(205);
-    const std::vector<QRgb> tones = tileTones(across * (size.height() / height + 1),
-        {qRgb(206, 230, 224), qRgb(214, 234, 228), qRgb(198, 224, 220)}, variation);
+    const std::vector<QRgb> tones =
+        tileTones(across * (size.height() / height + 1),
+                  {qRgb(206, 230, 224), qRgb(214, 234, 228), qRgb(198, 224, 220)}, variation);
     const QRgb groutColour = qRgb(236, 238, 234);
 
     QImage image = blankCanvas(size);
@@ -87,8 +83,7 @@ QImage paintSubwayTiles(QSize size)
         const int v = y % height - grout;
         const int inner = width - 2 * grout;
         const int innerHeight = height - 2 * grout;
-        if (u < 0 || v < 0 || u >= inner || v >= innerHeight)
-            return groutColour;
+        if (u < 0 || v < 0 || u >= inner || v >= innerHeight) return groutColour;
         const QRgb tone = tones[static_cast<std::size_t>(row * across + shifted / width)];
         // Bevelled glaze: lit top and left rims, shaded bottom and right, and a soft gloss streak.
         const double litRim = 1.0 - smoothstep(0.0, 6.0, std::min(u, v));
@@ -100,8 +95,7 @@ QImage paintSubwayTiles(QSize size)
     return image;
 }
 
-QImage paintHoneycomb(QSize size)
-{
+QImage paintHoneycomb(QSize size) {
     const double radius = 40.0;
     const double stepX = std::numbers::sqrt3 * radius;
     const double stepY = 1.5 * radius;
@@ -141,8 +135,7 @@ QImage paintHoneycomb(QSize size)
 
 namespace {
 
-void paintDelftMotif(QPainter& painter, QRectF tile, QColor ink, QColor wash)
-{
+void paintDelftMotif(QPainter& painter, QRectF tile, QColor ink, QColor wash) {
     const QPointF centre = tile.center();
     const double half = tile.width() / 2.0;
     painter.setPen(Qt::NoPen);
@@ -175,16 +168,14 @@ void paintDelftMotif(QPainter& painter, QRectF tile, QColor ink, QColor wash)
     // A thin diamond from edge middle to edge middle.
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(wash, 2.0));
-    painter.drawPolygon(QPolygonF({QPointF(centre.x(), tile.top() + half * 0.1),
-                                   QPointF(tile.right() - half * 0.1, centre.y()),
-                                   QPointF(centre.x(), tile.bottom() - half * 0.1),
-                                   QPointF(tile.left() + half * 0.1, centre.y())}));
+    painter.drawPolygon(
+        QPolygonF({QPointF(centre.x(), tile.top() + half * 0.1), QPointF(tile.right() - half * 0.1, centre.y()),
+                   QPointF(centre.x(), tile.bottom() - half * 0.1), QPointF(tile.left() + half * 0.1, centre.y())}));
 }
 
-} // namespace
+}  // namespace
 
-QImage paintBlueWhiteTiles(QSize size)
-{
+QImage paintBlueWhiteTiles(QSize size) {
     const int tile = 100;
     QImage image = blankCanvas(size, qRgb(246, 246, 240));
     {
@@ -200,10 +191,8 @@ QImage paintBlueWhiteTiles(QSize size)
             }
         }
         painter.setPen(QPen(QColor(214, 216, 214), 3.0));
-        for (int x = 0; x <= size.width(); x += tile)
-            painter.drawLine(x, 0, x, size.height());
-        for (int y = 0; y <= size.height(); y += tile)
-            painter.drawLine(0, y, size.width(), y);
+        for (int x = 0; x <= size.width(); x += tile) painter.drawLine(x, 0, x, size.height());
+        for (int y = 0; y <= size.height(); y += tile) painter.drawLine(0, y, size.width(), y);
     }
 
     // Hand-made glaze is never quite even.

@@ -4,8 +4,7 @@
 
 namespace {
 
-std::uint32_t mix(std::uint32_t h)
-{
+std::uint32_t mix(std::uint32_t h) {
     h ^= h >> 16;
     h *= 0x85EBCA6Bu;
     h ^= h >> 13;
@@ -14,27 +13,19 @@ std::uint32_t mix(std::uint32_t h)
     return h;
 }
 
-double fade(double t)
-{
-    return t * t * t * (t * (t * 6.0 - 15.0) + 10.0);
-}
+double fade(double t) { return t * t * t * (t * (t * 6.0 - 15.0) + 10.0); }
 
-double lerp(double a, double b, double t)
-{
-    return a + (b - a) * t;
-}
+double lerp(double a, double b, double t) { return a + (b - a) * t; }
 
-} // namespace
+}  // namespace
 
-double ValueNoise::corner(std::int32_t ix, std::int32_t iy) const
-{
-    const std::uint32_t h = mix(static_cast<std::uint32_t>(ix) * 0x8DA6B343u
-                                ^ mix(static_cast<std::uint32_t>(iy) * 0xD8163841u ^ variation_));
+double ValueNoise::corner(std::int32_t ix, std::int32_t iy) const {
+    const std::uint32_t h = mix(static_cast<std::uint32_t>(ix) * 0x8DA6B343u ^
+                                mix(static_cast<std::uint32_t>(iy) * 0xD8163841u ^ variation_));
     return static_cast<double>(h & 0xFFFFFFu) / static_cast<double>(0xFFFFFFu);
 }
 
-double ValueNoise::at(double x, double y) const
-{
+double ValueNoise::at(double x, double y) const {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const auto ix = static_cast<std::int32_t>(fx);
@@ -46,8 +37,7 @@ double ValueNoise::at(double x, double y) const
     return lerp(top, bottom, ty);
 }
 
-double ValueNoise::layered(double x, double y, int octaves) const
-{
+double ValueNoise::layered(double x, double y, int octaves) const {
     double sum = 0.0;
     double total = 0.0;
     double strength = 1.0;
@@ -62,8 +52,7 @@ double ValueNoise::layered(double x, double y, int octaves) const
     return sum / total;
 }
 
-double ValueNoise::turbulence(double x, double y, int octaves) const
-{
+double ValueNoise::turbulence(double x, double y, int octaves) const {
     double sum = 0.0;
     double total = 0.0;
     double strength = 1.0;

@@ -8,8 +8,7 @@ class Variation {
 public:
     explicit Variation(std::uint64_t startValue) : state_(startValue) {}
 
-    std::uint64_t next()
-    {
+    std::uint64_t next() {
         state_ += 0x9E3779B97F4A7C15ull;
         std::uint64_t z = state_;
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -23,8 +22,7 @@ public:
     double between(double low, double high) { return low + (high - low) * unit(); }
 
     // Uniform integer in [low, high].
-    int between(int low, int high)
-    {
+    int between(int low, int high) {
         const auto span = static_cast<std::uint64_t>(high - low + 1);
         return low + static_cast<int>(next() % span);
     }

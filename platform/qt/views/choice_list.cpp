@@ -48,8 +48,7 @@ void ChoiceList::mouseDoubleClickEvent(QMouseEvent* event) {
 void ChoiceList::mouseReleaseEvent(QMouseEvent* event) {
     QListWidget::mouseReleaseEvent(event);
     const int row = std::exchange(pressedAgain_, -1);
-    if (row >= 0 && event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).row() == row)
-        chosen(row);
+    if (row >= 0 && event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).row() == row) chosen(row);
 }
 
 void ChoiceList::chosen(int row) {

@@ -134,8 +134,8 @@ bool ControlView::mouseReleased(const QWidget& part, const QMouseEvent& event) {
     const bool clicksHere = clicksOnRelease();
     const QPointF at = part.mapTo(widget_.data(), event.position());
     QPointer<ControlView> self(this);
-    runtime_->userMouseUp(control_.form(), &control_, button, ShiftMaskOf(event.modifiers()),
-                          ToTwips(1) * at.x(), ToTwips(1) * at.y());
+    runtime_->userMouseUp(control_.form(), &control_, button, ShiftMaskOf(event.modifiers()), ToTwips(1) * at.x(),
+                          ToTwips(1) * at.y());
     // Any other button's release would travel on to the form as its own MouseUp.
     if (!clicksHere) return button != ui::mouse::Left;
     if (button != ui::mouse::Left) return true;

@@ -16,8 +16,7 @@ using testing::WriteBytes;
 class AtomicWriteTest : public ::testing::Test {
 protected:
     long EntryCount() const {
-        return std::distance(std::filesystem::directory_iterator(folder.path()),
-                             std::filesystem::directory_iterator());
+        return std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator());
     }
 
     testing::TestFolder folder;
@@ -73,7 +72,8 @@ TEST_F(AtomicWriteTest, AFailedWriteLeavesTheOldContent) {
 
 TEST_F(AtomicWriteTest, AReadOnlyFolderLeavesTheOldContent) {
     WriteBytes(file, "old content");
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder.path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     if (access(folder.path().c_str(), W_OK) == 0) GTEST_SKIP() << "this user can write to read-only folders";
     EXPECT_FALSE(AtomicWriteFile(file, "new"));
     EXPECT_EQ(ReadBytes(file), "old content");

@@ -29,8 +29,7 @@ TEST_F(ProgramFolderTest, NamesDifferingInCaseAreOneFile) {
         ASSERT_TRUE(records->Put(2, "y"));
     }
     EXPECT_EQ(ReadBytes(program.Resolve("GColor4.Fil")), "xy");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                            std::filesystem::directory_iterator()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
               1);
 }
 

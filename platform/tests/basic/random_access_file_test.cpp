@@ -89,10 +89,16 @@ TEST_F(RandomAccessFileTest, OpenFails) {
 }
 
 TEST_F(RandomAccessFileTest, ABlockReadsRecordsAtOnceWithZerosPastTheEnd) {
-    WriteBytes(file, "aaaa" "bbbb" "cc");
+    WriteBytes(file,
+               "aaaa"
+               "bbbb"
+               "cc");
     auto records = RandomAccessFile::Open(file, 4);
     ASSERT_TRUE(records);
-    EXPECT_EQ(records->GetBlock(2, 3), "bbbb" "cc"s + std::string(6, '\0'));
+    EXPECT_EQ(records->GetBlock(2, 3),
+              "bbbb"
+              "cc"s +
+                  std::string(6, '\0'));
     EXPECT_EQ(records->GetBlock(1, 1), "aaaa");
     EXPECT_EQ(records->GetBlock(0, 1), std::string(4, '\0'));
     EXPECT_EQ(records->GetBlock(1, 0), "");

@@ -60,8 +60,8 @@ TEST(VariantRecordTest, TooLongValuesDoNotFit) {
 }
 
 TEST(VariantRecordTest, DecodesWhatWasEncoded) {
-    for (const Variant& value : {Variant(), Variant(std::int16_t{-7}), Variant(std::int32_t{16777215}),
-                                 Variant(-0.125), Variant("WP"), Variant("")}) {
+    for (const Variant& value : {Variant(), Variant(std::int16_t{-7}), Variant(std::int32_t{16777215}), Variant(-0.125),
+                                 Variant("WP"), Variant("")}) {
         SCOPED_TRACE(value.toText());
         auto record = EncodeVariantRecord(value, 10).value();
         record.resize(10, '\0');

@@ -41,8 +41,8 @@ TEST_F(SequentialFileTest, RoundTripsItems) {
     ASSERT_TRUE(reader);
     std::vector<std::string> items;
     while (!reader->Eof()) items.push_back(reader->Input().value());
-    EXPECT_EQ(items, (std::vector<std::string>{"Flour", "2 1/2", "cups", "line one\r\nline two", "  padded  ",
-                                               "caf\xE9"}));
+    EXPECT_EQ(items,
+              (std::vector<std::string>{"Flour", "2 1/2", "cups", "line one\r\nline two", "  padded  ", "caf\xE9"}));
     EXPECT_EQ(reader->Input(), std::nullopt);
 }
 
@@ -88,8 +88,7 @@ TEST_F(SequentialFileTest, WriterWithoutCommitKeepsTheOldFile) {
     }
     EXPECT_EQ(ReadBytes(file), "\"old\"\r\n");
     // No temporary file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                            std::filesystem::directory_iterator()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
               1);
 }
 

@@ -30,9 +30,8 @@ TEST(TextTest, LeftRightMidCountBytes) {
         std::string_view expected;
     };
     const Case cases[] = {
-        {"abcdef", 1, 3, "abc"}, {"abcdef", 4, 99, "def"}, {"abcdef", 6, 1, "f"},
-        {"abcdef", 7, 1, ""},    {"abcdef", 99, 2, ""},    {"abcdef", 2, 0, ""},
-        {"abcdef", 0, 2, "ab"},  {"", 1, 1, ""},
+        {"abcdef", 1, 3, "abc"}, {"abcdef", 4, 99, "def"}, {"abcdef", 6, 1, "f"},  {"abcdef", 7, 1, ""},
+        {"abcdef", 99, 2, ""},   {"abcdef", 2, 0, ""},     {"abcdef", 0, 2, "ab"}, {"", 1, 1, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " from " + std::to_string(c.start));
@@ -52,9 +51,8 @@ TEST(TextTest, CaseMappingCoversWindows1252Letters) {
         std::string_view upper;
     };
     const Case pairs[] = {
-        {"a", "A"},       {"z", "Z"},       {"\xE9", "\xC9"}, {"\xE0", "\xC0"},
-        {"\xFE", "\xDE"}, {"\x9A", "\x8A"}, {"\x9C", "\x8C"}, {"\x9E", "\x8E"},
-        {"\xFF", "\x9F"},
+        {"a", "A"},       {"z", "Z"},       {"\xE9", "\xC9"}, {"\xE0", "\xC0"}, {"\xFE", "\xDE"},
+        {"\x9A", "\x8A"}, {"\x9C", "\x8C"}, {"\x9E", "\x8E"}, {"\xFF", "\x9F"},
     };
     for (const auto& p : pairs) {
         SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(p.lower[0])));
@@ -79,10 +77,9 @@ TEST(TextTest, InStrFindsOneBasedPositions) {
         long expected;
     };
     const Case cases[] = {
-        {1, "abcabc", "bc", 2}, {3, "abcabc", "bc", 5}, {6, "abcabc", "bc", 0},
-        {1, "abc", "x", 0},     {1, "abc", "", 1},      {3, "abc", "", 3},
-        {4, "abc", "", 4},      {5, "abc", "", 0},      {1, "", "a", 0},
-        {1, "ab\xE9", "\xE9", 3},
+        {1, "abcabc", "bc", 2}, {3, "abcabc", "bc", 5},   {6, "abcabc", "bc", 0}, {1, "abc", "x", 0},
+        {1, "abc", "", 1},      {3, "abc", "", 3},        {4, "abc", "", 4},      {5, "abc", "", 0},
+        {1, "", "a", 0},        {1, "ab\xE9", "\xE9", 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.hay) + " / " + std::string(c.needle) + " from " + std::to_string(c.start));

@@ -27,10 +27,10 @@ TEST_F(AccessibleNamesTest, EachControlIsNamedByItsOwnNameItsCaptionOrItsTooltip
         {"lblHeading", "Name & address"},  // the caption as it shows, without its access key
         {"cmdOK", "Accept the address"},   // a name of its own wins over the caption
         {"cmdCancel", "Cancel"},
-        {"cmdPick(2)", "&Pick 2"},         // a control array's member keeps its index
+        {"cmdPick(2)", "&Pick 2"},  // a control array's member keeps its index
         {"fraKinds", "Kinds"},
         {"lblNote", "Pantry\nshelves"},
-        {"txtShelf", "Which shelf"},       // no caption: the tooltip
+        {"txtShelf", "Which shelf"},  // no caption: the tooltip
         {"imgBack", ""},
     };
     for (const Case& c : cases) {

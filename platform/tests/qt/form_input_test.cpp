@@ -85,9 +85,8 @@ TEST_F(FormInputTest, KeysReachTheModelOnceEachWithItsCodesAndShiftState) {
     QTest::keyClick(widget("cmdOK"), 'A', Qt::ShiftModifier);
     QTest::keyClick(widget("cmdOK"), Qt::Key_F9, Qt::ControlModifier);
     QTest::keyClick(widget("cmdOK"), Qt::Key_Space);
-    EXPECT_EQ(form->log, (Log{"KeyDown 16/1", "KeyDown 65/1", "KeyPress 65", "KeyUp 65/1", "KeyUp 16/0",
-                              "KeyDown 17/2", "KeyDown 120/2", "KeyUp 120/2", "KeyUp 17/0", "KeyDown 32/0",
-                              "KeyUp 32/0"}))
+    EXPECT_EQ(form->log, (Log{"KeyDown 16/1", "KeyDown 65/1", "KeyPress 65", "KeyUp 65/1", "KeyUp 16/0", "KeyDown 17/2",
+                              "KeyDown 120/2", "KeyUp 120/2", "KeyUp 17/0", "KeyDown 32/0", "KeyUp 32/0"}))
         << "a swallowed space does not press the button";
 
     form->log.clear();
@@ -151,7 +150,9 @@ TEST_F(FormInputTest, RightClickOnTheFormOrAButtonIsAMouseUp) {
     form->onMouseUp = [&](int button, int, double x, double y) {
         seen.push_back("Form " + std::to_string(button) + " " + std::to_string(int(x)) + "," + std::to_string(int(y)));
     };
-    form->cancel->onMouseUp = [&](int button, int, double, double) { seen.push_back("Cancel " + std::to_string(button)); };
+    form->cancel->onMouseUp = [&](int button, int, double, double) {
+        seen.push_back("Cancel " + std::to_string(button));
+    };
     form->background->setVisible(false);
     QTest::mouseClick(widget("client"), Qt::RightButton, Qt::NoModifier, QPoint(380, 240));
     QTest::mouseClick(widget("cmdCancel"), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
@@ -216,8 +217,8 @@ void CloseMenus(QWidget* window) {
 }
 
 TEST_F(FormInputTest, AMenuTitlesAccessKeyOpensItsMenuBeforeAControlWithTheSameKey) {
-    form->inner->setCaption("&File list");    // collides with "&File"
-    form->kinds->setCaption("&View kinds");   // collides with "&View"
+    form->inner->setCaption("&File list");   // collides with "&File"
+    form->kinds->setCaption("&View kinds");  // collides with "&View"
     auto& kind = form->add<ui::TextBox>("txtKind", -1, form->kinds);
     kind.Move(150, 1000, 1800, 330);
     showAndActivate();

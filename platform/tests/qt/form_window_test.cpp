@@ -8,14 +8,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QPointer>
-#include <QResizeEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <QScreen>
 
 #include "sample_window.h"
 
@@ -87,11 +87,11 @@ TEST_F(FormWindowTest, ControlsSitAtTheirTwipsGeometryInTheirContainers) {
         const char* parent;
     };
     const Case cases[] = {
-        {"lblHeading", {16, 10, 280, 24}, "client"},     {"cmdOK", {224, 192, 72, 25}, "client"},
-        {"cmdCancel", {304, 192, 72, 25}, "client"},     {"pnlShelves", {16, 40, 200, 100}, "client"},
-        {"lblNote", {8, 6, 100, 32}, "pnlShelves"},      {"cmdInner", {8, 64, 80, 25}, "pnlShelves"},
-        {"fraKinds", {232, 40, 144, 100}, "client"},     {"lblKinds", {10, 24, 124, 60}, "fraKinds"},
-        {"txtShelf", {16, 152, 200, 22}, "client"},      {"imgBack", {0, 0, 392, 249}, "client"},
+        {"lblHeading", {16, 10, 280, 24}, "client"}, {"cmdOK", {224, 192, 72, 25}, "client"},
+        {"cmdCancel", {304, 192, 72, 25}, "client"}, {"pnlShelves", {16, 40, 200, 100}, "client"},
+        {"lblNote", {8, 6, 100, 32}, "pnlShelves"},  {"cmdInner", {8, 64, 80, 25}, "pnlShelves"},
+        {"fraKinds", {232, 40, 144, 100}, "client"}, {"lblKinds", {10, 24, 124, 60}, "fraKinds"},
+        {"txtShelf", {16, 152, 200, 22}, "client"},  {"imgBack", {0, 0, 392, 249}, "client"},
     };
     for (const Case& c : cases) {
         QWidget* w = widget(c.name);
@@ -319,8 +319,9 @@ TEST_F(FormWindowTest, AnAutoSizedLabelHasRoomForEveryLineAndLetterItDraws) {
         bool italic;
     };
     const Case cases[] = {
-        {"Arial", 8.25, false, false}, {"Arial", 9, true, false},          {"Arial", 10.75, true, false},
-        {"Arial", 12, false, true},    {"Times New Roman", 11.25, false, true}, {"Arial", 30, true, false},
+        {"Arial", 8.25, false, false},           {"Arial", 9, true, false},
+        {"Arial", 10.75, true, false},           {"Arial", 12, false, true},
+        {"Times New Roman", 11.25, false, true}, {"Arial", 30, true, false},
     };
     showOnScreen();
     form->note->setAutoSize(true);
@@ -328,7 +329,11 @@ TEST_F(FormWindowTest, AnAutoSizedLabelHasRoomForEveryLineAndLetterItDraws) {
     for (const Case& c : cases) {
         form->note->setFont({c.name, c.size, c.bold, c.italic});
         auto* label = widget<QLabel>("lblNote");
-        const QString what = QStringLiteral("%1 %2%3%4").arg(c.name).arg(c.size).arg(c.bold ? " bold" : "").arg(c.italic ? " italic" : "");
+        const QString what = QStringLiteral("%1 %2%3%4")
+                                 .arg(c.name)
+                                 .arg(c.size)
+                                 .arg(c.bold ? " bold" : "")
+                                 .arg(c.italic ? " italic" : "");
         EXPECT_TRUE(QRect(QPoint(), label->size()).contains(QRect(QPoint(), label->sizeHint())))
             << what.toStdString() << ": the label's own layout needs " << label->sizeHint().width() << "x"
             << label->sizeHint().height() << ", has " << label->width() << "x" << label->height();

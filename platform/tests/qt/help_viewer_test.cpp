@@ -94,8 +94,8 @@ TEST_F(HelpViewerTest, ContentsOpenBesideTheProgramAtTheFirstTopicWithEveryTitle
     EXPECT_EQ(viewer.currentTopic(), 1);
     EXPECT_TRUE(shownText().startsWith("Contents\nProgram Overview\nRecipe File")) << shownText().toStdString();
 
-    for (const char* name : {"HelpContentsButton", "HelpBack", "HelpForward", "HelpFind", "HelpFindNext", "HelpContents",
-                             "HelpSearchResults", "HelpText", "HelpTabs", "HelpStatus"})
+    for (const char* name : {"HelpContentsButton", "HelpBack", "HelpForward", "HelpFind", "HelpFindNext",
+                             "HelpContents", "HelpSearchResults", "HelpText", "HelpTabs", "HelpStatus"})
         EXPECT_FALSE(part<QWidget>(name)->accessibleName().isEmpty()) << name;
 }
 
@@ -108,7 +108,8 @@ TEST_F(HelpViewerTest, ATopicOpensAtItsTextAndLinksBackAndForwardMoveThroughWhat
 
     // The program asks again: the one window shows the new topic.
     EXPECT_EQ(&ask(HelpCommand::Topic, 1000), &viewer);
-    EXPECT_TRUE(shownText().startsWith("Program Overview\nPantrivo is for the home kitchen.")) << shownText().toStdString();
+    EXPECT_TRUE(shownText().startsWith("Program Overview\nPantrivo is for the home kitchen."))
+        << shownText().toStdString();
     followLink(1);
     EXPECT_EQ(viewer.currentTopic(), 3030);
     EXPECT_TRUE(enabled("HelpBack"));
@@ -188,7 +189,8 @@ TEST_F(HelpViewerTest, FindMarksTheWordsInTheTopicAndListsEveryTopicThatHoldsThe
     QTest::keyClick(find, Qt::Key_Return);
     EXPECT_EQ(browser->textCursor().selectedText(), "flour");
     EXPECT_GT(browser->textCursor().position(), browser->toPlainText().indexOf("more"));
-    EXPECT_TRUE(part<QStatusBar>("HelpStatus")->currentMessage().contains("2 places")) << part<QStatusBar>("HelpStatus")->currentMessage().toStdString();
+    EXPECT_TRUE(part<QStatusBar>("HelpStatus")->currentMessage().contains("2 places"))
+        << part<QStatusBar>("HelpStatus")->currentMessage().toStdString();
 
     // Not in the topic shown: the topics that hold it are listed, and one opens at the words.
     find->clear();

@@ -234,8 +234,8 @@ TEST_F(ListViewsTest, ASimpleComboShowsItsListOpenUnderItsTextLine) {
     QTest::keyClick(line, Qt::Key_Down);
     QTest::keyClick(line, Qt::Key_Down);  // already the last
     QTest::keyClick(line, Qt::Key_Up);
-    EXPECT_EQ(form->log, (Log{"cboAmount.Change 1/2", "cboAmount.Click 1/2", "cboAmount.Change 1",
-                              "cboAmount.Click 1", "cboAmount.Change 1/2", "cboAmount.Click 1/2"}));
+    EXPECT_EQ(form->log, (Log{"cboAmount.Change 1/2", "cboAmount.Click 1/2", "cboAmount.Change 1", "cboAmount.Click 1",
+                              "cboAmount.Change 1/2", "cboAmount.Click 1/2"}));
     EXPECT_EQ(list->currentRow(), 1);
 
     form->log.clear();

@@ -66,14 +66,14 @@ TEST(QtKeyCodesTest, QtKeysGetTheModelsCodes) {
         int code;
     };
     const Case cases[] = {
-        {Qt::Key_A, Qt::NoModifier, 65},        {Qt::Key_Z, Qt::ShiftModifier, 90},
-        {Qt::Key_0, Qt::NoModifier, 48},        {Qt::Key_9, Qt::NoModifier, 57},
-        {Qt::Key_F1, Qt::NoModifier, 112},      {Qt::Key_F12, Qt::NoModifier, 123},
-        {Qt::Key_Return, Qt::NoModifier, 13},   {Qt::Key_Enter, Qt::KeypadModifier, 13},
-        {Qt::Key_Escape, Qt::NoModifier, 27},   {Qt::Key_Left, Qt::NoModifier, 37},
-        {Qt::Key_Down, Qt::NoModifier, 40},     {Qt::Key_Delete, Qt::NoModifier, 46},
-        {Qt::Key_5, Qt::KeypadModifier, 101},   {Qt::Key_Exclam, Qt::ShiftModifier, 49},
-        {Qt::Key_Eacute, Qt::NoModifier, 0},    {Qt::Key_Backtab, Qt::ShiftModifier, 9},
+        {Qt::Key_A, Qt::NoModifier, 65},      {Qt::Key_Z, Qt::ShiftModifier, 90},
+        {Qt::Key_0, Qt::NoModifier, 48},      {Qt::Key_9, Qt::NoModifier, 57},
+        {Qt::Key_F1, Qt::NoModifier, 112},    {Qt::Key_F12, Qt::NoModifier, 123},
+        {Qt::Key_Return, Qt::NoModifier, 13}, {Qt::Key_Enter, Qt::KeypadModifier, 13},
+        {Qt::Key_Escape, Qt::NoModifier, 27}, {Qt::Key_Left, Qt::NoModifier, 37},
+        {Qt::Key_Down, Qt::NoModifier, 40},   {Qt::Key_Delete, Qt::NoModifier, 46},
+        {Qt::Key_5, Qt::KeypadModifier, 101}, {Qt::Key_Exclam, Qt::ShiftModifier, 49},
+        {Qt::Key_Eacute, Qt::NoModifier, 0},  {Qt::Key_Backtab, Qt::ShiftModifier, 9},
     };
     for (const Case& c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers);

@@ -105,9 +105,8 @@ TEST_F(BarsTest, AProgressValueStaysWithinItsRange) {
         int shownMin, shownMax, shownValue;
     };
     const Case cases[] = {
-        {0, 100, 40, 0, 100, 40},     {0, 100, 140, 0, 100, 100}, {0, 100, -5, 0, 100, 0},
-        {10, 20, 5, 10, 20, 10},      {-50, -10, 0, -50, -10, -10},
-        {30, 10, 20, 30, 30, 30},  // a maximum below the minimum is the minimum
+        {0, 100, 40, 0, 100, 40},     {0, 100, 140, 0, 100, 100}, {0, 100, -5, 0, 100, 0}, {10, 20, 5, 10, 20, 10},
+        {-50, -10, 0, -50, -10, -10}, {30, 10, 20, 30, 30, 30},  // a maximum below the minimum is the minimum
     };
     for (const Case& c : cases) {
         auto& bar = form.add<ProgressBar>("prgLoad");

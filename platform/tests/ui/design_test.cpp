@@ -62,10 +62,16 @@ TEST_F(DesignTest, ControlsAreBuiltInTheirContainersWithTheirProperties) {
 
 TEST_F(DesignTest, BoxesTakeTheirLimitsStylesAndScreenReaderNames) {
     const ControlRow rows[] = {
-        {.kind = ControlKind::TextBox, .name = "Notes", .flags = MultiLine | Locked, .maxLength = 1000,
+        {.kind = ControlKind::TextBox,
+         .name = "Notes",
+         .flags = MultiLine | Locked,
+         .maxLength = 1000,
          .accessibleName = "Directions"},
         {.kind = ControlKind::TextBox, .name = "Amount", .maxLength = 7},
-        {.kind = ControlKind::ComboBox, .name = "Kinds", .flags = Sorted, .maxLength = 12,
+        {.kind = ControlKind::ComboBox,
+         .name = "Kinds",
+         .flags = Sorted,
+         .maxLength = 12,
          .comboStyle = ComboStyle::SimpleCombo},
         {.kind = ControlKind::ComboBox, .name = "Fractions", .comboStyle = ComboStyle::DropDownList},
         {.kind = ControlKind::ListBox, .name = "Names", .flags = Sorted},

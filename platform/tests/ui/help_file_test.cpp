@@ -78,8 +78,8 @@ TEST(HelpFileTest, ReadsTopicsFromAnyText) {
 
 TEST(HelpFileTest, TopicNumbersAreOneToNineDigits) {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"0", 0}, {"0042", 42}, {"999999999", 999999999}, {"1234567890", std::nullopt},
-        {"", std::nullopt}, {"12a", std::nullopt}, {"-1", std::nullopt}, {" 1", std::nullopt},
+        {"0", 0},           {"0042", 42},          {"999999999", 999999999}, {"1234567890", std::nullopt},
+        {"", std::nullopt}, {"12a", std::nullopt}, {"-1", std::nullopt},     {" 1", std::nullopt},
     };
     for (const auto& [digits, number] : cases) EXPECT_EQ(ParseTopicNumber(digits), number) << digits;
 }
@@ -136,8 +136,10 @@ TEST(HelpMarkupTest, TopicTextBecomesSimpleHtml) {
     const Case cases[] = {
         {"", ""},
         {"One line\nruns on.\n\nNew paragraph.", "<p>One line runs on.</p>\n<p>New paragraph.</p>\n"},
-        {"Intro\n- first\n* second\n  goes on\nAfter", "<p>Intro</p>\n<ul>\n<li>first</li>\n<li>second goes on</li>\n</ul>\n<p>After</p>\n"},
-        {"3. Third\n\n4. Fourth\n- dot", "<ol start=\"3\">\n<li>Third</li>\n<li>Fourth</li>\n</ol>\n<ul>\n<li>dot</li>\n</ul>\n"},
+        {"Intro\n- first\n* second\n  goes on\nAfter",
+         "<p>Intro</p>\n<ul>\n<li>first</li>\n<li>second goes on</li>\n</ul>\n<p>After</p>\n"},
+        {"3. Third\n\n4. Fourth\n- dot",
+         "<ol start=\"3\">\n<li>Third</li>\n<li>Fourth</li>\n</ol>\n<ul>\n<li>dot</li>\n</ul>\n"},
         {"## Keys\nF1 **opens** help.", "<h3>Keys</h3>\n<p>F1 <b>opens</b> help.</p>\n"},
         {"See [Recipe File](#3030).", "<p>See <a href=\"topic:3030\">Recipe File</a>.</p>\n"},
         {"[**Bold** link](#1)", "<p><a href=\"topic:1\"><b>Bold</b> link</a></p>\n"},
