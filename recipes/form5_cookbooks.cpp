@@ -65,6 +65,12 @@ void Form5::SSCommand3_Click() {
 }
 
 void Form5::SSCommand4_Click() {
+    // The window loads afresh, which empties the editor: unsaved edits are asked about first.
+    SaveAnswer = 0;
+    if (hasUnsavedEdits()) {
+        AskSaveRecipe();
+        if (SaveAnswer == platform::answer::Cancel || SaveRefused) return;
+    }
     EnableCookbookMenus();
     for (int n = 1; n <= CookbookCount; ++n)
         static_cast<void>(settings::WriteText(app_.folder(), settings::CookbookTitleRecord(n),

@@ -101,9 +101,9 @@ void Form5::Form_KeyDown(int& keyCode, int) {
 void Form5::Form_KeyPress(int& keyAscii) {
     if (keyAscii == ui::keys::Return && SSPanel8->Visible()) {
         keyAscii = 0;
-        if (Command20 && Command20->effectivelyEnabled()) {
-            Command20->SetFocus();
-            app_.runtime().userClick(*Command20);
+        if (Command19->effectivelyEnabled()) {
+            Command19->SetFocus();
+            app_.runtime().userClick(*Command19);
         }
         return;
     }

@@ -255,6 +255,18 @@ TEST_F(RecipeWindowTest, ChangingTheCookbookAsksAboutUnsavedEditsFirst) {
     EXPECT_EQ(app().state<RecipeFileState>().CookbookNumber, 2);
 }
 
+TEST_F(RecipeWindowTest, SavingTheTitlesAsksAboutUnsavedEditsFirst) {
+    Form5& w = open();
+    chooseMenu(w, "mOCBTle");
+    w.RecipeChanged = 1;
+    runtime().userEdited(*w.Text17[0], "Sunday dinners");
+    desktop.dialogs.expectMessage("Recipe File", Cancel);
+    runtime().userClick(*w.SSCommand4);
+    EXPECT_TRUE(w.SSPanel12->Visible());
+    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_EQ(record("GColor4.Fil", 40, 2), "") << "nothing written yet";
+}
+
 TEST_F(RecipeWindowTest, TheTitlesPanelSavesTheTitles) {
     Form5& w = open();
     chooseMenu(w, "mOCBTle");
