@@ -88,6 +88,11 @@ void Form5::wireEvents() {
     Command2->onClick = [this] { Command2_Click(); };
     Command3->onClick = [this] { Command3_Click(); };
     Command6->onClick = [this] { Command6_Click(); };
+    Command4->onClick = [this] { Command4_Click(); };
+    Command5->onClick = [this] { Command5_Click(); };
+    mOMo->onClick = [this] { mOMo_Click(); };
+    mODel->onClick = [this] { mODel_Click(); };
+    wireEditor();
 
     Combo1->onClick = [this] { Combo1_Click(); };
     Combo1->onGotFocus = [this] { Combo1_GotFocus(); };

@@ -71,13 +71,31 @@ public:
     void Command6_Click();
     void AskSaveRecipe();
     void ResetRecipeEditor();
-    void SaveNewRecipe();
-    void PutCurrentRecipe();
+    // False when nothing could be written; the user was told.
+    bool SaveNewRecipe();
+    bool PutCurrentRecipe();
     RecipeRecord ControlsToRecipeRecord();
     void HideFractionList();
     void HideUnitLists();
     void CloseSearchOptions();
     void RestoreRecipeMenus();
+
+    // --- the editor's boxes
+    void Text1_Change(int line);
+    void Text2_Change();
+    void Text5_KeyDown(int& keyCode, int line);
+    void Text8_GotFocus();
+    void Text8_KeyDown(int& keyCode);
+    void Combo3_Click();
+    void List1_Click();
+    void MarkRecipeChanged();
+    void RequireRecipeName();
+
+    // --- Modify and Delete
+    void Command4_Click();
+    void Command5_Click();
+    void mOMo_Click();
+    void mODel_Click();
 
     // --- the older cookbook format
     void DetectOldRecipeFile();
@@ -126,6 +144,32 @@ public:
 private:
     void design();
     void wireEvents();
+    void wireEditor();
+    std::vector<ui::TextBox*> allLineBoxes();
+    // True while the user types in create or modify mode, not while the
+    // window itself fills the boxes.
+    bool userIsEditing() const;
+    void filterBox(ui::TextBox& box);
+    void filterYieldUnit();
+    bool refuseEntry();
+    void enterBox(ui::Control& box, ui::ComboBox* ownList, bool hidesNames);
+    void box_GotFocus(ui::Control& box, bool hidesNames);
+    void lineBox_GotFocus(ui::TextBox& box, int line);
+    void showPickList(ui::ComboBox& list, const ui::Control& box);
+    void editorKey(int& keyCode, ui::Control& next);
+    void unitList_Click(ui::ComboBox& list);
+    void showDirectionsLength();
+    // Marks the boxes as filled by the window itself while it lives.
+    class WindowFills {
+    public:
+        explicit WindowFills(Form5& window) : depth_(window.showingRecipe_) { ++depth_; }
+        ~WindowFills() { --depth_; }
+        WindowFills(const WindowFills&) = delete;
+        WindowFills& operator=(const WindowFills&) = delete;
+
+    private:
+        int& depth_;
+    };
     void addSideButtons();
     void fillLists();
     // Every box of the editor and the search panels, which take the plain
@@ -149,6 +193,8 @@ private:
     bool recipeShown_ = false;
     // Modify mode came from the "&Modify" button.
     bool modifyByButton_ = false;
+    // Above 0 while the window fills the boxes (see WindowFills).
+    int showingRecipe_ = 0;
 };
 
 // Makes the recipe window the start window's "Recipe File".

@@ -58,11 +58,14 @@ void Form5::mOCr_Click() {
     HideUnitLists();
     if (Combo1->Text().empty()) Combo1->setText(std::string(RecipeTypeName(1)));
     SaveAnswer = 0;
-    if (hasUnsavedEdits()) AskSaveRecipe();
+    const bool asked = hasUnsavedEdits();
+    if (asked) AskSaveRecipe();
     if (SaveAnswer == platform::answer::Cancel) {
         if (ModifyMode == 1 || !Command1->Enabled()) focusAmountLine0();
         return;
     }
+    // A recipe that could not be saved (no name) stays in the editor.
+    if (asked && SaveRefused) return;
     RecipeChanged = ModifyMode = AmountsRecalculated = 0;
     collapseRecipeList();
     Command1->setEnabled(false);
@@ -125,12 +128,12 @@ void Form5::mOSa_Click() {
         return;
     }
     RecipeChanged = 0;
-    if (ModifyMode != 1 && AmountsRecalculated != 9) {
-        SaveNewRecipe();
-    } else {
-        PutCurrentRecipe();
-        mOCo1->setEnabled(false);
-        Toolbar2->setButtonEnabled(4, false);
+    const bool saved = ModifyMode != 1 && AmountsRecalculated != 9 ? SaveNewRecipe() : PutCurrentRecipe();
+    if (!saved) {
+        // Nothing was written: the recipe stays in the editor, still to be saved.
+        RecipeChanged = 1;
+        applyAvailability();
+        return;
     }
     recipeShown_ = false;
     ResetRecipeEditor();
@@ -143,6 +146,65 @@ void Form5::mOSa_Click() {
         PendingTypeChange = 0;
     }
     Combo1_Click();
+}
+
+void Form5::Command4_Click() {
+    HideFractionList();
+    HideUnitLists();
+    mODel_Click();
+}
+
+void Form5::Command5_Click() {
+    HideFractionList();
+    HideUnitLists();
+    mOMo_Click();
+    // The button offers the spelling check at once; the menu item does not.
+    modifyByButton_ = true;
+    applyAvailability();
+}
+
+void Form5::mOMo_Click() {
+    ModifyMode = 1;
+    RecipeChanged = AmountsRecalculated = 0;
+    modifyByButton_ = false;
+    {
+        // The decimal amounts replace the fractions shown, as only decimals are typed.
+        const WindowFills filling(*this);
+        for (int line = 0; line < IngredientLineCount; ++line)
+            Text1[static_cast<std::size_t>(line)]->setText(AmountText[static_cast<std::size_t>(line)]);
+    }
+    setModeTitle("Modify Recipe");
+    applyAvailability();
+    focusAmountLine0();
+}
+
+void Form5::mODel_Click() {
+    StatusBar1->setPanelText(1, "Delete Recipe");
+    SSPanel4->setCaption("Delete Recipe");
+    SSPanel4->setForeColor(ui::Rgb(128, 0, 0));
+    const int answer = app_.dialogs().MessageBox(
+        {"Delete Recipe", "Do you Really want to delete this Recipe?", MsgIcon::Question, MsgButtons::YesNoCancel, 2});
+    if (answer == platform::answer::Yes) {
+        const auto type = typeNumber();
+        // The store finds the entry by the record's number in the index file
+        // itself, so a list on screen that is out of step cannot matter.
+        const StoreOutcome outcome = type ? store().Delete(*type, CurrentRecordNumber)
+                                          : StoreOutcome{StoreResult::IndexFileNotWritten, 0, {}, Combo1->Text()};
+        if (outcome.ok()) {
+            // The deleted recipe's edits are gone with it: no question about them.
+            ModifyMode = RecipeChanged = AmountsRecalculated = 0;
+            ResetRecipeEditor();
+            Combo1_Click();
+            for (ui::Label* count : {Label32, Label7}) count->setVisible(false);
+            for (ui::TextBox* word : {Text12, Text13, Text14}) word->setText("");
+            Combo7->setText("");
+        } else {
+            ReportStoreFailure(app_.dialogs(), outcome, "Delete");
+        }
+    }
+    setModeTitle(ModifyMode == 1 ? "Modify Recipe" : "View Recipe");
+    if (ModifyMode == 1) focusAmountLine0();
+    StatusBar1->setPanelText(1, Caption());
 }
 
 void Form5::mOe_Click() {
@@ -181,6 +243,7 @@ void Form5::AskSaveRecipe() {
 }
 
 void Form5::ResetRecipeEditor() {
+    const WindowFills filling(*this);
     for (int line = 0; line < IngredientLineCount; ++line) {
         const auto i = static_cast<std::size_t>(line);
         AmountText[i].clear();
@@ -193,7 +256,9 @@ void Form5::ResetRecipeEditor() {
     for (ui::Control* box : std::initializer_list<ui::Control*>{Text6, Text7, Text8, Combo4})
         box->setBackColor(Text11->BackColor());
     recipeShown_ = false;
+    modifyByButton_ = false;
     applyAvailability();
+    showDirectionsLength();
     if (!Command2->Enabled()) Text8->setVisible(false);
     SSPanel5->setVisible(false);
 }
@@ -213,38 +278,43 @@ RecipeRecord Form5::ControlsToRecipeRecord() {
     record.yield = Text6->Text();
     record.cookingTime = Text7->Text();
     // The user sees the yield unit cut as the record keeps it.
-    if (Combo4->Text().size() > static_cast<std::size_t>(field::YieldUnitWidth))
+    if (Combo4->Text().size() > static_cast<std::size_t>(field::YieldUnitWidth)) {
+        const WindowFills filling(*this);
         Combo4->setText(YieldUnitAsSaved(Combo4->Text()));
+    }
     record.yieldUnit = Combo4->Text();
     record.marker = InUseMarker;
     RecipeBuffer = record;
     return record;
 }
 
-void Form5::PutCurrentRecipe() {
+bool Form5::PutCurrentRecipe() {
     const StoreOutcome outcome = store().WriteInPlace(CurrentRecordNumber, ControlsToRecipeRecord());
     ReportStoreFailure(app_.dialogs(), outcome, "Save");
+    return outcome.ok();
 }
 
-void Form5::SaveNewRecipe() {
-    if (Text8->Text().empty()) return;
+bool Form5::SaveNewRecipe() {
+    if (Text8->Text().empty()) return true;  // nothing to save, as always
     shell::BeginWait(app_);
     const RecipeRecord record = ControlsToRecipeRecord();
-    if (basic::Len(Text8->Text()) > RecipeNameWidth) Text8->setText(basic::Left(Text8->Text(), RecipeNameWidth));
+    if (basic::Len(Text8->Text()) > RecipeNameWidth) {
+        const WindowFills filling(*this);
+        Text8->setText(basic::Left(Text8->Text(), RecipeNameWidth));
+    }
     const auto type = typeNumber();
     StoreOutcome outcome;
     if (type) outcome = store().SaveNew(*type, Text8->Text(), record);
     else outcome = {StoreResult::IndexFileNotWritten, 0, {}, Combo1->Text()};
     shell::EndWait(app_);
     if (!outcome.ok()) {
-        // Nothing was stored: the recipe stays in the editor, still to be saved.
-        RecipeChanged = 1;
         ReportStoreFailure(app_.dialogs(), outcome, "Save");
-        return;
+        return false;
     }
     LastSavedRecordNumber = static_cast<int>(outcome.recordNumber);
     List1->AddItem(outcome.entry);
     RecipeChanged = AmountsRecalculated = 0;
+    return true;
 }
 
 // --- pick lists and search options, which later commands fill in

@@ -13,8 +13,6 @@ using platform::MsgIcon;
 
 namespace {
 constexpr ui::OleColor Highlight = ui::colors::Yellow;
-// Longer directions than this are near the field's end: their length shows in red.
-constexpr int DirectionsWarningLength = 950;
 }  // namespace
 
 void Form5::Combo1_Click() {
@@ -32,7 +30,10 @@ void Form5::Combo1_Click() {
         return;
     }
     RecipeChanged = ModifyMode = AmountsRecalculated = 0;
-    Text8->setText("");
+    {
+        const WindowFills filling(*this);
+        Text8->setText("");
+    }
     file().CurrentRecipeType = Combo1->Text();
     ResetRecipeEditor();
 
@@ -169,6 +170,7 @@ void Form5::Combo2_Click() {
 }
 
 void Form5::RecipeRecordToControls() {
+    const WindowFills filling(*this);
     for (int line = 0; line < IngredientLineCount; ++line) {
         const auto i = static_cast<std::size_t>(line);
         AmountText[i] = basic::RTrim(RecipeBuffer.amounts[i]);
@@ -178,9 +180,7 @@ void Form5::RecipeRecordToControls() {
         Text5[i]->setText(basic::RTrim(RecipeBuffer.ingredients[i]));
     }
     Text2->setText(basic::RTrim(RecipeBuffer.directions));
-    const long length = basic::Len(Text2->Text());
-    Label13->setCaption(std::to_string(length));
-    Label13->setForeColor(length > DirectionsWarningLength ? ui::colors::PureRed : ui::colors::Black);
+    showDirectionsLength();
     Text3->setText(basic::RTrim(RecipeBuffer.ovenTemperature));
     Text6->setText(basic::RTrim(RecipeBuffer.yield));
     Text7->setText(basic::RTrim(RecipeBuffer.cookingTime));

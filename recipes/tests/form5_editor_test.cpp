@@ -1,0 +1,193 @@
+// Typing a recipe into the recipe window's editor and storing it.
+#include "platform/ui/keys.h"
+#include "recipes/form5.h"
+#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/tests/file_size_limit.h"
+#include "shell/tests/program_fixture.h"
+
+namespace recipes {
+namespace {
+
+using platform::answer::Cancel;
+using platform::answer::No;
+using platform::answer::Yes;
+using testing::EntryText;
+using testing::IndexFileBytes;
+using testing::RecordBytes;
+
+class RecipeEditorTest : public shell::testing::ProgramTest {
+protected:
+    RecipeEditorTest() { RegisterRecipeFile(app()); }
+
+    Form5& open() {
+        chooseMenu(startProgram(), "mRF");
+        Form5& w = *app().loadedWindow<Form5>();
+        runtime().userActivated(w);
+        return w;
+    }
+    int typeIndex(Form5& w, const std::string& type) {
+        for (int i = 0; i < w.Combo1->ListCount(); ++i)
+            if (w.Combo1->List(i) == type) return i;
+        return -1;
+    }
+    // Create mode on Breads, with no breads yet: each empty list says so.
+    void createBread(Form5& w) {
+        desktop.dialogs.expectMessage("Recipe Files");
+        runtime().userClick(*w.Command1);
+        desktop.dialogs.expectMessage("Recipe Files");
+        runtime().userChose(*w.Combo1, typeIndex(w, "Breads"));
+    }
+    void type(ui::TextBox& box, const std::string& text) {
+        runtime().userFocused(box);
+        runtime().userEdited(box, text);
+    }
+    void enter(Form5& w) { runtime().userKeyDown(w, ui::keys::Return, 0); }
+    std::string dataRecord(int k) { return record("Recipe2.db1", 2045, k); }
+};
+
+TEST_F(RecipeEditorTest, ARecipeTypedInAnEmptyCookbookIsStoredByteForByte) {
+    Form5& w = open();
+    createBread(w);
+    type(*w.Text8, "Apple Crisp");
+    enter(w);
+    EXPECT_EQ(runtime().focusedControl(), w.Text1[0]);
+    ASSERT_TRUE(w.Combo3->Visible()) << "the fraction list opens beside the amount";
+    runtime().userChose(*w.Combo3, 10);  // "1 1/2"
+    EXPECT_EQ(w.Text1[0]->Text(), "1.5");
+    EXPECT_EQ(w.AmountText[0], "1.5");
+    EXPECT_EQ(runtime().focusedControl(), w.Text4[0]);
+    EXPECT_TRUE(w.Combo6->Visible()) << "more than one: the plural units";
+    type(*w.Text4[0], "cup");
+    type(*w.Text6, "4");
+    EXPECT_TRUE(w.Command6->Enabled());
+    runtime().userClick(*w.Command6);
+
+    const std::string bytes = bytesOf("Recipe2.db1");
+    ASSERT_EQ(bytes.size(), 2045u);
+    EXPECT_EQ(bytes.substr(0, 5), "1.5  ");
+    EXPECT_EQ(bytes.substr(1104, 10), "cup       ");
+    EXPECT_EQ(bytes.substr(2004, 5), "4    ");
+    EXPECT_EQ(bytes.substr(2040, 5), "Full1");
+    EXPECT_EQ(bytesOf("Breanfil.db1"), IndexFileBytes({EntryText("Apple Crisp", 1)}));
+    EXPECT_EQ(w.RecipeChanged, 0);
+    EXPECT_EQ(w.SSPanel4->Caption(), "Create Recipe") << "create mode goes on with an empty editor";
+    EXPECT_EQ(w.Text1[0]->Text(), "");
+}
+
+TEST_F(RecipeEditorTest, TheAmountBoxKeepsDigitsAndOnePointAndExplainsFractions) {
+    Form5& w = open();
+    createBread(w);
+    type(*w.Text8, "Rolls");
+    runtime().userFocused(*w.Text1[3]);
+    runtime().userEdited(*w.Text1[3], "1");
+    desktop.dialogs.expectMessage("Amount Input Instructions");
+    runtime().userEdited(*w.Text1[3], "1/");
+    runtime().userEdited(*w.Text1[3], "12");
+    EXPECT_EQ(w.Text1[3]->Text(), "12");
+    EXPECT_EQ(w.AmountText[3], "12");
+    runtime().userEdited(*w.Text1[3], "1.2.3");  // pasted
+    EXPECT_EQ(w.Text1[3]->Text(), "1.23");
+    EXPECT_EQ(w.AmountText[3], "1.23") << "the amount saved is the one shown";
+    EXPECT_EQ(desktop.dialogs.messageCount("Amount Input Instructions"), 1);
+}
+
+TEST_F(RecipeEditorTest, BoxesDropQuotesAnywhereAndStopAtTheirLimits) {
+    Form5& w = open();
+    createBread(w);
+    type(*w.Text8, "Aunt \"May's\" Rolls");
+    EXPECT_EQ(w.Text8->Text(), "Aunt May's Rolls");
+    type(*w.Text5[0], std::string(50, 'f') + "\"");
+    EXPECT_EQ(w.Text5[0]->Text(), std::string(35, 'f'));
+    type(*w.Text3,
+         "35\x01"
+         "0");
+    EXPECT_EQ(w.Text3->Text(), "350");
+    type(*w.Text2, "Say \"when\".\r\nBake.");
+    EXPECT_EQ(w.Text2->Text(), "Say \"when\".\r\nBake.") << "the directions keep their quotes and lines";
+}
+
+TEST_F(RecipeEditorTest, EnterRunsDownTheColumnsLineByLine) {
+    Form5& w = open();
+    createBread(w);
+    type(*w.Text8, "Rolls");
+    const struct {
+        ui::TextBox* from;
+        ui::Control* to;
+    } moves[] = {
+        {w.Text1[0], w.Text4[0]},  {w.Text4[0], w.Text5[0]},  {w.Text5[0], w.Text1[10]},
+        {w.Text5[9], w.Text1[19]}, {w.Text5[10], w.Text1[1]}, {w.Text5[19], w.Text2},
+        {w.Text3, w.Text7},        {w.Text7, w.Text6},        {w.Text6, w.Combo4},
+    };
+    for (const auto& move : moves) {
+        runtime().userFocused(*move.from);
+        enter(w);
+        EXPECT_EQ(runtime().focusedControl(), move.to) << move.from->name() << "(" << move.from->index() << ")";
+    }
+}
+
+TEST_F(RecipeEditorTest, ModifyWritesInPlaceAndDeleteAsksWithNoFirst) {
+    writeFile("Recipe2.db1", std::string(RecordBytes().line(1, ".34", "cup", "sugar")) +
+                                 std::string(RecordBytes().line(1, "2", "cups", "rye flour")));
+    writeFile("Breanfil.db1", IndexFileBytes({EntryText("Rolls", 1), EntryText("Rye", 2)}));
+    Form5& w = open();
+    desktop.dialogs.expectMessage("Recipe Files");
+    runtime().userClick(*w.Command2);
+    runtime().userChose(*w.Combo1, typeIndex(w, "Breads"));
+    runtime().userChose(*w.Combo2, 0);  // Rolls
+    runtime().userClick(*w.Command5);
+    EXPECT_EQ(w.SSPanel4->Caption(), "Modify Recipe");
+    EXPECT_EQ(w.Text1[0]->Text(), ".34") << "decimals replace the fractions";
+    EXPECT_TRUE(w.Command25->Enabled()) << "the button offers the spelling check";
+    type(*w.Text5[0], "brown sugar");
+    const std::string index = bytesOf("Breanfil.db1");
+    runtime().userClick(*w.Command6);
+    EXPECT_EQ(dataRecord(1), std::string(RecordBytes().line(1, ".34", "cup", "brown sugar")));
+    EXPECT_EQ(bytesOf("Breanfil.db1"), index);
+    EXPECT_EQ(w.SSPanel4->Caption(), "View Recipe");
+
+    runtime().userChose(*w.Combo2, 1);  // Rye
+    w.Combo2->Clear();                  // the list out of step with the file, as the View button leaves it
+    desktop.dialogs.expectMessage("Delete Recipe", No);
+    runtime().userClick(*w.Command4);
+    EXPECT_EQ(desktop.dialogs.messages().back().defaultButton, 2);
+    EXPECT_EQ(dataRecord(2).substr(2040), "Full1");
+    desktop.dialogs.expectMessage("Delete Recipe", Yes);
+    runtime().userClick(*w.Command4);
+    EXPECT_EQ(dataRecord(2), std::string(2040, ' ') + "**** ");
+    EXPECT_EQ(bytesOf("Breanfil.db1"), IndexFileBytes({EntryText("Rolls", 1)}));
+    EXPECT_EQ(w.Combo2->ListCount(), 1);
+}
+
+TEST_F(RecipeEditorTest, ARefusedSaveKeepsTheTypedRecipe) {
+    Form5& w = open();
+    createBread(w);
+    type(*w.Text8, "Rolls");
+    type(*w.Text5[0], "flour");
+    runtime().userEdited(*w.Text8, "");  // the name taken away again
+    desktop.dialogs.expectMessage("Recipe File", Yes);
+    desktop.dialogs.expectMessage("Save");          // "Please enter Recipe Name in order to save!"
+    desktop.dialogs.expectMessage("Recipe Files");  // the focus goes to the (empty) recipe list
+    w.mOCr_Click();                                 // Create, as a command that starts afresh runs it
+    EXPECT_EQ(w.Text5[0]->Text(), "flour") << "Create after a refused save keeps the editor";
+    EXPECT_EQ(w.RecipeChanged, 1);
+}
+
+TEST_F(RecipeEditorTest, ASaveThatCannotBeWrittenKeepsTheEditorAndItsMark) {
+    Form5& w = open();
+    createBread(w);
+    type(*w.Text8, "Rolls");
+    type(*w.Text5[0], "flour");
+    desktop.dialogs.expectMessage("Save");
+    {
+        testing::FileSizeLimit diskFull(0);
+        runtime().userClick(*w.Command6);
+    }
+    EXPECT_EQ(desktop.dialogs.messages().back().icon, platform::MsgIcon::Exclamation);
+    EXPECT_EQ(w.Text5[0]->Text(), "flour");
+    EXPECT_EQ(w.Text8->Text(), "Rolls");
+    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_EQ(bytesOf("Breanfil.db1"), "");
+}
+
+}  // namespace
+}  // namespace recipes
