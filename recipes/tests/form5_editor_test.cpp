@@ -189,5 +189,28 @@ TEST_F(RecipeEditorTest, ASaveThatCannotBeWrittenKeepsTheEditorAndItsMark) {
     EXPECT_EQ(bytesOf("Breanfil.db1"), "");
 }
 
+TEST_F(RecipeEditorTest, AnOlderCookbookIsConvertedOnScreenBeforeTheFirstRecipeCommand) {
+    std::string old;
+    for (int k = 1; k <= 3; ++k)
+        old += k == 2 ? std::string(testing::OldRecordBytes().line(8, "2", "cups", "milk"))
+                      : std::string(testing::OldRecordBytes("    "));
+    writeFile("Recipe2.db1", old);
+    writeFile("Dipsnfil.db1", IndexFileBytes({EntryText("Fondue", 2)}));
+    Form5& w = open();
+    EXPECT_EQ(w.OldFormatPending, 9);
+    EXPECT_EQ(bytesOf("Recipe2.db1"), old) << "nothing changes before a recipe command";
+
+    desktop.dialogs.expectMessage("Recipe Files");
+    runtime().userClick(*w.Command2);  // View converts first
+    EXPECT_EQ(w.OldFormatPending, 0);
+    EXPECT_FALSE(w.SSPanel11->Visible());
+    EXPECT_EQ(w.ProgressBar1->Value(), 30000);
+    EXPECT_EQ(bytesOf("Recipe2.db1").size(), 2u * 2045);
+    runtime().userChose(*w.Combo1, typeIndex(w, "Dips"));
+    runtime().userChose(*w.Combo2, 0);
+    EXPECT_EQ(w.Text1[10]->Text(), "2") << "old line 8 is line 11 now";
+    EXPECT_EQ(w.Text5[10]->Text(), "milk");
+}
+
 }  // namespace
 }  // namespace recipes
