@@ -160,7 +160,8 @@ bool CanTakeFocus(const Control& c) { return c.canHoldFocus() && c.effectivelyVi
 void Runtime::setFocus(Control& control) {
     if (!control.form().isLoaded() || !CanTakeFocus(control)) return;
     userFocused(control);
-    windows_.focusControl(control);
+    // Its GotFocus may have sent the focus on elsewhere; the screen follows the last word.
+    if (focus_ == &control) windows_.focusControl(control);
 }
 
 void Runtime::userFocused(Control& control) {

@@ -32,6 +32,7 @@ bool KeyRouter::keyPressed(FormWindow& window, QObject& target, QKeyEvent& event
     QPointer<FormWindow> alive(&window);
     QPointer<QObject> receiver(&target);
     Runtime& runtime = window.runtime();
+    down_.insert(event.key());
     const int code = KeyCodeOf(event);
     if (code != 0 && runtime.userKeyDown(*window.form(), code, ShiftMaskOf(event.modifiers()))) return true;
     if (!alive || !window.form() || !receiver) return true;
@@ -59,7 +60,7 @@ bool KeyRouter::keyPressed(FormWindow& window, QObject& target, QKeyEvent& event
 
 bool KeyRouter::keyReleased(FormWindow& window, QObject& target, QKeyEvent& event) {
     // A held key repeats its KeyDown only.
-    if (!event.isAutoRepeat()) {
+    if (!event.isAutoRepeat() && down_.remove(event.key())) {
         QPointer<FormWindow> alive(&window);
         QPointer<QObject> receiver(&target);
         const int code = KeyCodeOf(event);

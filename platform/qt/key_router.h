@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QSet>
 
 class QKeyEvent;
 
@@ -22,6 +23,9 @@ private:
     void deliver(QObject& target, QKeyEvent& event);
 
     const QEvent* delivering_ = nullptr;
+    // Keys pressed in a form's window and not yet released: a release whose
+    // press went elsewhere (the Enter that closed a message box) is no KeyUp.
+    QSet<int> down_;
 };
 
 }  // namespace platform::qt

@@ -101,6 +101,9 @@ private:
             if (typed) {
                 // No completion: the text line holds what the user typed.
                 drop->setCompleter(nullptr);
+                // Leaving the text line would pick the entry it spells: a
+                // choice the user never made. The model keeps the text.
+                QObject::disconnect(drop->lineEdit(), &QLineEdit::editingFinished, drop, nullptr);
                 takeEdits(*drop->lineEdit());
             }
             applySelection();

@@ -1,5 +1,7 @@
 #include "platform/qt/views/control_view.h"
 
+#include <QFocusEvent>
+
 #include <QMouseEvent>
 #include <utility>
 
@@ -104,13 +106,34 @@ bool ControlView::accessKeyTaken() const {
 
 void ControlView::watchMouseOf(QWidget& part) { part.installEventFilter(this); }
 
+namespace {
+// Focus that follows the user's hand: a click, Tab or an access key.
+bool ByTheUser(Qt::FocusReason reason) {
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+}  // namespace
+
 bool ControlView::eventFilter(QObject* watched, QEvent* event) {
     if (!runtime_ || !widget_ || !watched->isWidgetType()) return false;
     const auto& part = static_cast<const QWidget&>(*watched);
     switch (event->type()) {
         case QEvent::FocusIn:
             // A widget made of parts takes the focus in the part it hands it to.
-            if (watched == widget_ || watched == widget_->focusProxy()) runtime_->userFocused(control_);
+            if (watched != widget_ && watched != widget_->focusProxy()) return false;
+            if (!ByTheUser(static_cast<const QFocusEvent&>(*event).reason())) {
+                // Qt moved the focus on its own: back where it was when the
+                // window came active again (a message box closed, say), or on
+                // from a control that was disabled. The program may have put
+                // it elsewhere meanwhile; the program's focus wins, and no
+                // control is entered again behind its back.
+                ui::Control* wanted = runtime_->focusedControl();
+                if (wanted && wanted != &control_ && &wanted->form() == &control_.form()) {
+                    runtime_->setFocus(*wanted);
+                    return false;
+                }
+            }
+            runtime_->userFocused(control_);
             return false;
         case QEvent::MouseButtonPress:
             // Only the left button takes the focus to a control, as the desktop's buttons do.
