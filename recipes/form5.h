@@ -97,6 +97,17 @@ public:
     void mOMo_Click();
     void mODel_Click();
 
+    // --- renaming a recipe (form5_rename.cpp)
+    void mOChange_Click();
+    void Command23_Click();
+    void Command24_Click();
+    void Text16_Change();
+    void Text16_GotFocus();
+    void Text16_LostFocus();
+    void wireRename();
+    int RenameHeldChanged = 0;       // RecipeChanged when the rename panel opened after a No
+    int RenameHeldRecalculated = 0;  // AmountsRecalculated likewise
+
     // --- the older cookbook format
     void DetectOldRecipeFile();
     void ConvertOldRecipeFile();

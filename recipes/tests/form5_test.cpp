@@ -2,7 +2,7 @@
 
 #include "platform/ui/keys.h"
 #include "recipes/tests/cookbook_bytes.h"
-#include "shell/tests/program_fixture.h"
+#include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {
 namespace {
@@ -14,19 +14,8 @@ using testing::EntryText;
 using testing::IndexFileBytes;
 using testing::RecordBytes;
 
-class RecipeWindowTest : public shell::testing::ProgramTest {
+class RecipeWindowTest : public testing::RecipeWindowFixture {
 protected:
-    RecipeWindowTest() { RegisterRecipeFile(app()); }
-
-    // The start window, then the recipe window over it by the start window's menu.
-    Form5& open() {
-        shell::Startfrm& start = startProgram();
-        chooseMenu(start, "mRF");
-        Form5* window = app().loadedWindow<Form5>();
-        EXPECT_NE(window, nullptr);
-        runtime().userActivated(*window);
-        return *window;
-    }
     // Cookbook 1 with two breads: Rolls (record 1) and Rye (record 2).
     void writeBreads() {
         writeFile("Recipe2.db1", std::string(RecordBytes()
@@ -37,21 +26,6 @@ protected:
                                                  .put(2029, 11, "Dozen")) +
                                      std::string(RecordBytes().line(1, "2", "cups", "rye flour")));
         writeFile("Breanfil.db1", IndexFileBytes({EntryText("Rye", 2), EntryText("Rolls", 1)}));
-    }
-    // View Recipe, which starts on the first type: it has no recipes here.
-    void view(Form5& w) {
-        desktop.dialogs.expectMessage("Recipe Files");
-        runtime().userClick(*w.Command2);
-        EXPECT_EQ(desktop.dialogs.messages().back().text, "No Recipes for Appetizers and beverages were found!");
-    }
-    void chooseType(Form5& w, const std::string& type) {
-        const int at = w.Combo1->items().empty() ? -1 : [&] {
-            for (int i = 0; i < w.Combo1->ListCount(); ++i)
-                if (w.Combo1->List(i) == type) return i;
-            return -1;
-        }();
-        ASSERT_GE(at, 0) << type;
-        runtime().userChose(*w.Combo1, at);
     }
 };
 
