@@ -100,6 +100,7 @@ void Form5::wireEvents() {
     Combo2->onLostFocus = [this] { Combo2_LostFocus(); };
 
     Toolbar2->onButtonClick = [this](int button) { Toolbar2_ButtonClick(button); };
+    wireCalculator();
 
     const shell::PopUp popUp = [this] {
         if (!mO->Enabled()) return;

@@ -79,6 +79,17 @@ public:
     void CloseSearchOptions();
     void RestoreRecipeMenus();
 
+    // --- the amount calculator
+    void wireCalculator();
+    void mOCal_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Text9_KeyDown(int& keyCode, int shift);
+    void Text9_KeyPress(int& keyAscii);
+    void Text9_KeyUp(int& keyCode, int shift);
+    void showModeTitle();  // "View Recipe", or "Modify Recipe" with the focus on the first amount
+
     // --- the older cookbook format
     void DetectOldRecipeFile();
     void ConvertOldRecipeFile();
