@@ -108,6 +108,17 @@ public:
     int RenameHeldChanged = 0;       // RecipeChanged when the rename panel opened after a No
     int RenameHeldRecalculated = 0;  // AmountsRecalculated likewise
 
+    // --- the amount calculator
+    void wireCalculator();
+    void mOCal_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Text9_KeyDown(int& keyCode, int shift);
+    void Text9_KeyPress(int& keyAscii);
+    void Text9_KeyUp(int& keyCode, int shift);
+    void showModeTitle();  // "View Recipe", or "Modify Recipe" with the focus on the first amount
+
     // --- the older cookbook format
     void DetectOldRecipeFile();
     void ConvertOldRecipeFile();

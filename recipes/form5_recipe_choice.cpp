@@ -199,7 +199,7 @@ void Form5::RecipeFunctionPrompt() {
         return;
     }
     if (SSPanel80->Visible()) return;
-    if (SSPanel5->Visible()) SSPanel5->setVisible(false);
+    if (SSPanel5->Visible()) Command10_Click();
     CloseSearchOptions();
     app_.dialogs().MessageBox({"Recipe File Function", "Please Select Command Button for action desired.",
                                MsgIcon::Information, MsgButtons::OK, 1});

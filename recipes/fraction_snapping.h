@@ -18,4 +18,9 @@ struct KitchenAmount {
 // trailing blank ("2 " for 1.86).
 KitchenAmount FractionSnapping(std::string_view amountText);
 
+// The decimal the amount calculator keeps for a fraction part 0 <= part < 1,
+// by the same single-precision bands: 0, .125, .25, .33, .5, .67, .75, or 1
+// above .85.
+double SnapToKitchenDecimal(float part);
+
 }  // namespace recipes
