@@ -95,6 +95,19 @@ TEST_F(FormInputTest, KeysReachTheModelOnceEachWithItsCodesAndShiftState) {
     EXPECT_EQ(form->log, (Log{"KeyPress 233", "KeyPress 63"})) << "Windows-1252 characters, '?' for the rest";
 }
 
+TEST_F(FormInputTest, AKeyReleasedWithoutItsPressIsNoKeyUp) {
+    showAndActivate();
+    form->setKeyPreview(true);
+    form->onKeyUp = [&](int& key, int) { form->log.push_back("KeyUp " + std::to_string(key)); };
+    form->ok->SetFocus();
+    form->log.clear();
+    // The Enter that closed a message box is let go over the window.
+    QTest::keyRelease(widget("cmdOK"), Qt::Key_Return);
+    EXPECT_EQ(form->log, Log{});
+    QTest::keyClick(widget("cmdOK"), Qt::Key_F9);
+    EXPECT_EQ(form->log, Log{"KeyUp 120"});
+}
+
 // Writes down the text of each key press that reaches a widget.
 class TypedTextSpy : public QObject {
 public:
