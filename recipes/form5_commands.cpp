@@ -232,14 +232,17 @@ void Form5::AskSaveRecipe() {
     SaveAnswer = app_.dialogs().MessageBox({"Recipe File", "Save Current Recipe before next action or exiting?",
                                             MsgIcon::Question, MsgButtons::YesNoCancel, 1});
     if (SaveAnswer != platform::answer::Yes) return;
+    // A Yes whose save did not happen (no name, or nothing could be written)
+    // stops the caller as a refusal does, so the edits are not dropped.
     if (SaveInPlaceOnYes == 88) {
         SaveInPlaceOnYes = 0;
-        PutCurrentRecipe();
+        if (!PutCurrentRecipe()) SaveRefused = true;
         return;
     }
     // The recipe is filed under its own type, whatever type was just picked.
     Combo1->setText(file().CurrentRecipeType);
     mOSa_Click();
+    if (hasUnsavedEdits()) SaveRefused = true;
 }
 
 void Form5::ResetRecipeEditor() {

@@ -48,7 +48,7 @@ void Form5::mOChange_Click() {
         AskSaveRecipe();
         SaveInPlaceOnYes = 0;
     }
-    if (SaveAnswer == platform::answer::Cancel) {
+    if (SaveAnswer == platform::answer::Cancel || SaveRefused) {
         SaveAnswer = 0;
         return;
     }

@@ -189,6 +189,27 @@ TEST_F(RecipeEditorTest, ASaveThatCannotBeWrittenKeepsTheEditorAndItsMark) {
     EXPECT_EQ(bytesOf("Breanfil.db1"), "");
 }
 
+TEST_F(RecipeEditorTest, ExitAfterAYesWhoseSaveFailedKeepsTheWindowAndTheEdits) {
+    writeFile("Recipe2.db1", std::string(RecordBytes().line(1, "2", "cups", "flour")));
+    writeFile("Breanfil.db1", IndexFileBytes({EntryText("Rolls", 1)}));
+    Form5& w = open();
+    desktop.dialogs.expectMessage("Recipe Files");
+    runtime().userClick(*w.Command2);
+    runtime().userChose(*w.Combo1, typeIndex(w, "Breads"));
+    runtime().userChose(*w.Combo2, 0);
+    runtime().userClick(*w.Command5);
+    type(*w.Text5[0], "rye flour");
+    // The data file gone from under the window: nothing can be written.
+    std::filesystem::rename(folder / "Recipe2.db1", folder / "kept.db1");
+    std::filesystem::create_directory(folder / "Recipe2.db1");
+    desktop.dialogs.expectMessage("Recipe File", Yes);
+    desktop.dialogs.expectMessage("Save");
+    runtime().userClick(*w.Command3);
+    EXPECT_NE(app().loadedWindow<Form5>(), nullptr) << "the window stays with the recipe";
+    EXPECT_EQ(w.Text5[0]->Text(), "rye flour");
+    EXPECT_EQ(w.RecipeChanged, 1);
+}
+
 TEST_F(RecipeEditorTest, AnOlderCookbookIsConvertedOnScreenBeforeTheFirstRecipeCommand) {
     std::string old;
     for (int k = 1; k <= 3; ++k)
