@@ -3,7 +3,7 @@
 #include "recipes/form5.h"
 #include "recipes/tests/cookbook_bytes.h"
 #include "recipes/tests/file_size_limit.h"
-#include "shell/tests/program_fixture.h"
+#include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {
 namespace {
@@ -15,27 +15,14 @@ using testing::EntryText;
 using testing::IndexFileBytes;
 using testing::RecordBytes;
 
-class RecipeEditorTest : public shell::testing::ProgramTest {
+class RecipeEditorTest : public testing::RecipeWindowFixture {
 protected:
-    RecipeEditorTest() { RegisterRecipeFile(app()); }
-
-    Form5& open() {
-        chooseMenu(startProgram(), "mRF");
-        Form5& w = *app().loadedWindow<Form5>();
-        runtime().userActivated(w);
-        return w;
-    }
-    int typeIndex(Form5& w, const std::string& type) {
-        for (int i = 0; i < w.Combo1->ListCount(); ++i)
-            if (w.Combo1->List(i) == type) return i;
-        return -1;
-    }
     // Create mode on Breads, with no breads yet: each empty list says so.
     void createBread(Form5& w) {
         desktop.dialogs.expectMessage("Recipe Files");
         runtime().userClick(*w.Command1);
         desktop.dialogs.expectMessage("Recipe Files");
-        runtime().userChose(*w.Combo1, typeIndex(w, "Breads"));
+        chooseType(w, "Breads");
     }
     void type(ui::TextBox& box, const std::string& text) {
         runtime().userFocused(box);
@@ -130,9 +117,8 @@ TEST_F(RecipeEditorTest, ModifyWritesInPlaceAndDeleteAsksWithNoFirst) {
                                  std::string(RecordBytes().line(1, "2", "cups", "rye flour")));
     writeFile("Breanfil.db1", IndexFileBytes({EntryText("Rolls", 1), EntryText("Rye", 2)}));
     Form5& w = open();
-    desktop.dialogs.expectMessage("Recipe Files");
-    runtime().userClick(*w.Command2);
-    runtime().userChose(*w.Combo1, typeIndex(w, "Breads"));
+    view(w);
+    chooseType(w, "Breads");
     runtime().userChose(*w.Combo2, 0);  // Rolls
     runtime().userClick(*w.Command5);
     EXPECT_EQ(w.SSPanel4->Caption(), "Modify Recipe");
@@ -193,9 +179,8 @@ TEST_F(RecipeEditorTest, ExitAfterAYesWhoseSaveFailedKeepsTheWindowAndTheEdits) 
     writeFile("Recipe2.db1", std::string(RecordBytes().line(1, "2", "cups", "flour")));
     writeFile("Breanfil.db1", IndexFileBytes({EntryText("Rolls", 1)}));
     Form5& w = open();
-    desktop.dialogs.expectMessage("Recipe Files");
-    runtime().userClick(*w.Command2);
-    runtime().userChose(*w.Combo1, typeIndex(w, "Breads"));
+    view(w);
+    chooseType(w, "Breads");
     runtime().userChose(*w.Combo2, 0);
     runtime().userClick(*w.Command5);
     type(*w.Text5[0], "rye flour");
@@ -221,13 +206,12 @@ TEST_F(RecipeEditorTest, AnOlderCookbookIsConvertedOnScreenBeforeTheFirstRecipeC
     EXPECT_EQ(w.OldFormatPending, 9);
     EXPECT_EQ(bytesOf("Recipe2.db1"), old) << "nothing changes before a recipe command";
 
-    desktop.dialogs.expectMessage("Recipe Files");
-    runtime().userClick(*w.Command2);  // View converts first
+    view(w);  // View converts first
     EXPECT_EQ(w.OldFormatPending, 0);
     EXPECT_FALSE(w.SSPanel11->Visible());
     EXPECT_EQ(w.ProgressBar1->Value(), 30000);
     EXPECT_EQ(bytesOf("Recipe2.db1").size(), 2u * 2045);
-    runtime().userChose(*w.Combo1, typeIndex(w, "Dips"));
+    chooseType(w, "Dips");
     runtime().userChose(*w.Combo2, 0);
     EXPECT_EQ(w.Text1[10]->Text(), "2") << "old line 8 is line 11 now";
     EXPECT_EQ(w.Text5[10]->Text(), "milk");
