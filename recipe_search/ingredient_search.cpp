@@ -1,0 +1,133 @@
+#include "recipe_search/ingredient_search.h"
+
+#include <algorithm>
+
+#include "platform/basic/random_access_file.h"
+#include "platform/basic/text.h"
+#include "recipes/recipe_lists.h"
+#include "recipes/recipe_record.h"
+
+namespace recipe_search {
+
+namespace {
+
+using recipes::RecipeRecordLength;
+
+bool IsBlank(const std::string& text) { return basic::Trim(text).empty(); }
+
+enum class Scope { OneType, AllTypes };
+
+struct Words {
+    std::vector<std::string> words;
+    IngredientMode mode;
+    Scope scope;
+};
+
+Words WordsOf(const IngredientQuery& query, Scope scope) {
+    Words w{{}, query.mode, scope};
+    const int count = query.mode == IngredientMode::FirstWordOnly ? 1 : WordCount(query.boxes);
+    for (int i = 0; i < count; ++i) {
+        const std::string& box = query.boxes[static_cast<std::size_t>(i)];
+        if (scope == Scope::AllTypes) w.words.push_back(basic::UCase(box));
+        else w.words.push_back(basic::UCase(i == 0 ? basic::LTrim(box) : basic::Trim(box)));
+    }
+    return w;
+}
+
+// Whether a recipe's ingredient lines hold the words as the mode asks.
+bool Matches(std::string_view recordBytes, const Words& w) {
+    std::array<std::string, recipes::IngredientLineCount> lines;
+    for (int line = 0; line < recipes::IngredientLineCount; ++line) {
+        const auto at =
+            static_cast<std::size_t>(recipes::field::IngredientsAt + recipes::field::IngredientWidth * line);
+        std::string text(recordBytes.substr(at, recipes::field::IngredientWidth));
+        std::replace(text.begin(), text.end(), '\0', ' ');
+        text = basic::UCase(basic::RTrim(text)) + " ";
+        lines[static_cast<std::size_t>(line)] = w.scope == Scope::AllTypes ? " " + text : text;
+    }
+    auto found = [&](const std::string& word) {
+        return word.empty() || std::any_of(lines.begin(), lines.end(),
+                                           [&](const std::string& line) { return basic::InStr(line, word) > 0; });
+    };
+    switch (w.mode) {
+        case IngredientMode::FirstWordOnly: return found(w.words.front());
+        case IngredientMode::AllWords: return std::all_of(w.words.begin(), w.words.end(), found);
+        case IngredientMode::AnyWord: return std::any_of(w.words.begin(), w.words.end(), found);
+    }
+    return false;
+}
+
+struct Candidate {
+    int type;
+    recipes::IndexEntry entry;
+};
+
+// Decides every candidate, reading the data file once from its start in
+// large blocks, so the whole cookbook costs about one read of the file.
+std::vector<SearchHit> Decide(const recipes::CookbookReader& cookbook, const std::vector<Candidate>& candidates,
+                              const Words& words) {
+    std::vector<char> wanted(static_cast<std::size_t>(recipes::MaxRecipeRecords) + 1, 0);
+    long last = 0;
+    for (const Candidate& c : candidates) {
+        wanted[static_cast<std::size_t>(c.entry.recordNumber)] = 1;
+        last = std::max(last, c.entry.recordNumber);
+    }
+    std::vector<char> matches(wanted.size(), 0);
+    if (const auto file = basic::RandomAccessFile::Open(cookbook.DataFilePath(), RecipeRecordLength)) {
+        constexpr long kBlock = 512;
+        std::string block;
+        for (long first = 1; first <= last; first += kBlock) {
+            const long count = std::min(kBlock, last - first + 1);
+            file->GetBlockInto(first, count, block);
+            for (long i = 0; i < count; ++i) {
+                const auto k = static_cast<std::size_t>(first + i);
+                if (!wanted[k]) continue;
+                const std::string_view record(block.data() + i * RecipeRecordLength, RecipeRecordLength);
+                matches[k] = Matches(record, words) ? 1 : 0;
+            }
+        }
+    }
+    std::vector<SearchHit> hits;
+    for (const Candidate& c : candidates)
+        if (matches[static_cast<std::size_t>(c.entry.recordNumber)]) hits.push_back({c.type, c.entry.text});
+    return hits;
+}
+
+std::vector<Candidate> CandidatesOf(const recipes::CookbookReader& cookbook, int type) {
+    std::vector<Candidate> candidates;
+    for (recipes::IndexEntry& entry : cookbook.ReadSortedIndex(type)) candidates.push_back({type, std::move(entry)});
+    return candidates;
+}
+
+}  // namespace
+
+void CompactBoxes(std::array<std::string, 3>& boxes) {
+    std::vector<std::string> words;
+    for (const std::string& box : boxes)
+        if (!IsBlank(box)) words.push_back(box);
+    if (words.empty()) return;  // nothing to move: the boxes stay as typed
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = i < words.size() ? words[i] : std::string();
+}
+
+int WordCount(const std::array<std::string, 3>& boxes) {
+    if (!boxes[1].empty() && !boxes[2].empty()) return 3;
+    if (!boxes[1].empty()) return 2;
+    return 1;
+}
+
+std::vector<SearchHit> SearchTypeByIngredient(const recipes::CookbookReader& cookbook, int type,
+                                              const IngredientQuery& query) {
+    return Decide(cookbook, CandidatesOf(cookbook, type), WordsOf(query, Scope::OneType));
+}
+
+std::vector<SearchHit> SearchAllByIngredient(const recipes::CookbookReader& cookbook, const IngredientQuery& query) {
+    std::vector<Candidate> candidates;
+    for (int type = 1; type <= recipes::RecipeTypeCount; ++type) {
+        auto ofType = CandidatesOf(cookbook, type);
+        candidates.insert(candidates.end(), std::make_move_iterator(ofType.begin()),
+                          std::make_move_iterator(ofType.end()));
+    }
+    return Decide(cookbook, candidates, WordsOf(query, Scope::AllTypes));
+}
+
+}  // namespace recipe_search
