@@ -34,20 +34,29 @@ Words WordsOf(const IngredientQuery& query, Scope scope) {
     return w;
 }
 
-// Whether a recipe's ingredient lines hold the words as the mode asks.
+// Whether a recipe's ingredient lines hold the words as the mode asks. Each
+// line is upper-cased into a small buffer of its own: this runs for every
+// record of the cookbook, so it allocates nothing.
 bool Matches(std::string_view recordBytes, const Words& w) {
-    std::array<std::string, recipes::IngredientLineCount> lines;
+    constexpr int width = recipes::field::IngredientWidth;
+    std::array<std::array<char, width + 2>, recipes::IngredientLineCount> buffers{};
+    std::array<std::string_view, recipes::IngredientLineCount> lines;
     for (int line = 0; line < recipes::IngredientLineCount; ++line) {
-        const auto at =
-            static_cast<std::size_t>(recipes::field::IngredientsAt + recipes::field::IngredientWidth * line);
-        std::string text(recordBytes.substr(at, recipes::field::IngredientWidth));
-        std::replace(text.begin(), text.end(), '\0', ' ');
-        text = basic::UCase(basic::RTrim(text)) + " ";
-        lines[static_cast<std::size_t>(line)] = w.scope == Scope::AllTypes ? " " + text : text;
+        const auto at = static_cast<std::size_t>(recipes::field::IngredientsAt + width * line);
+        const std::string_view field = recordBytes.substr(at, width);
+        std::size_t length = field.size();
+        while (length > 0 && (field[length - 1] == ' ' || field[length - 1] == '\0')) --length;
+        auto& buffer = buffers[static_cast<std::size_t>(line)];
+        std::size_t n = 0;
+        if (w.scope == Scope::AllTypes) buffer[n++] = ' ';
+        for (std::size_t i = 0; i < length; ++i) buffer[n++] = field[i] == '\0' ? ' ' : basic::UpperChar(field[i]);
+        buffer[n++] = ' ';
+        lines[static_cast<std::size_t>(line)] = std::string_view(buffer.data(), n);
     }
     auto found = [&](const std::string& word) {
-        return word.empty() || std::any_of(lines.begin(), lines.end(),
-                                           [&](const std::string& line) { return basic::InStr(line, word) > 0; });
+        return word.empty() || std::any_of(lines.begin(), lines.end(), [&](std::string_view line) {
+                   return line.find(word) != std::string_view::npos;
+               });
     };
     switch (w.mode) {
         case IngredientMode::FirstWordOnly: return found(w.words.front());
