@@ -28,36 +28,46 @@ Words WordsOf(const IngredientQuery& query, Scope scope) {
     const int count = query.mode == IngredientMode::FirstWordOnly ? 1 : WordCount(query.boxes);
     for (int i = 0; i < count; ++i) {
         const std::string& box = query.boxes[static_cast<std::size_t>(i)];
-        if (scope == Scope::AllTypes) w.words.push_back(basic::UCase(box));
-        else w.words.push_back(basic::UCase(i == 0 ? basic::LTrim(box) : basic::Trim(box)));
+        // A word is one line's text: it never spans two.
+        std::string word = basic::RemoveControlCharacters(box);
+        if (scope == Scope::AllTypes) w.words.push_back(basic::UCase(word));
+        else w.words.push_back(basic::UCase(i == 0 ? basic::LTrim(word) : basic::Trim(word)));
     }
     return w;
 }
 
-// Whether a recipe's ingredient lines hold the words as the mode asks. Each
-// line is upper-cased into a small buffer of its own: this runs for every
-// record of the cookbook, so it allocates nothing.
-bool Matches(std::string_view recordBytes, const Words& w) {
-    constexpr int width = recipes::field::IngredientWidth;
-    std::array<std::array<char, width + 2>, recipes::IngredientLineCount> buffers{};
-    std::array<std::string_view, recipes::IngredientLineCount> lines;
-    for (int line = 0; line < recipes::IngredientLineCount; ++line) {
-        const auto at = static_cast<std::size_t>(recipes::field::IngredientsAt + width * line);
-        const std::string_view field = recordBytes.substr(at, width);
-        std::size_t length = field.size();
-        while (length > 0 && (field[length - 1] == ' ' || field[length - 1] == '\0')) --length;
-        auto& buffer = buffers[static_cast<std::size_t>(line)];
-        std::size_t n = 0;
-        if (w.scope == Scope::AllTypes) buffer[n++] = ' ';
-        for (std::size_t i = 0; i < length; ++i) buffer[n++] = field[i] == '\0' ? ' ' : basic::UpperChar(field[i]);
-        buffer[n++] = ' ';
-        lines[static_cast<std::size_t>(line)] = std::string_view(buffer.data(), n);
+// The ingredient lines of one record as the search tests them, all in one
+// buffer: each line upper-cased without its trailing blanks, with a blank
+// after it (and one before it for the all-types search), the lines split by
+// a byte no word holds. One search of the whole buffer then tests all 20
+// lines at once. Runs for every record of the cookbook: nothing allocated.
+class TestedLines {
+public:
+    TestedLines(std::string_view recordBytes, Scope scope) {
+        constexpr int width = recipes::field::IngredientWidth;
+        for (int line = 0; line < recipes::IngredientLineCount; ++line) {
+            const char* field = recordBytes.data() + recipes::field::IngredientsAt + width * line;
+            int length = width;
+            while (length > 0 && (field[length - 1] == ' ' || field[length - 1] == '\0')) --length;
+            if (scope == Scope::AllTypes) text_[size_++] = ' ';
+            for (int i = 0; i < length; ++i) text_[size_++] = field[i] == '\0' ? ' ' : basic::UpperChar(field[i]);
+            text_[size_++] = ' ';
+            text_[size_++] = '\n';
+        }
     }
-    auto found = [&](const std::string& word) {
-        return word.empty() || std::any_of(lines.begin(), lines.end(), [&](std::string_view line) {
-                   return line.find(word) != std::string_view::npos;
-               });
-    };
+    bool holds(std::string_view word) const {
+        return word.empty() || std::string_view(text_.data(), size_).find(word) != std::string_view::npos;
+    }
+
+private:
+    std::array<char, recipes::IngredientLineCount*(recipes::field::IngredientWidth + 3)> text_;
+    std::size_t size_ = 0;
+};
+
+// Whether a recipe's ingredient lines hold the words as the mode asks.
+bool Matches(std::string_view recordBytes, const Words& w) {
+    const TestedLines lines(recordBytes, w.scope);
+    auto found = [&](const std::string& word) { return lines.holds(word); };
     switch (w.mode) {
         case IngredientMode::FirstWordOnly: return found(w.words.front());
         case IngredientMode::AllWords: return std::all_of(w.words.begin(), w.words.end(), found);

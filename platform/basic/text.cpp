@@ -41,19 +41,6 @@ std::string Mid(std::string_view s, long start) { return Mid(s, start, Len(s)); 
 
 long Len(std::string_view s) { return static_cast<long>(s.size()); }
 
-char UpperChar(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 'a' && b <= 'z') return static_cast<char>(b - 0x20);
-    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 0x20);
-    switch (b) {
-        case 0x9A: return static_cast<char>(0x8A);
-        case 0x9C: return static_cast<char>(0x8C);
-        case 0x9E: return static_cast<char>(0x8E);
-        case 0xFF: return static_cast<char>(0x9F);
-        default: return c;
-    }
-}
-
 char LowerChar(char c) {
     const auto b = static_cast<unsigned char>(c);
     if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 0x20);

@@ -24,7 +24,20 @@ std::string Mid(std::string_view s, long start);
 long Len(std::string_view s);
 
 // Case mapping of one Windows-1252 character (letters with accents included).
-char UpperChar(char c);
+// Inline: searches and sorts run it for every character they look at.
+inline char UpperChar(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 'a') return c;
+    if (b <= 'z') return static_cast<char>(b - 0x20);
+    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 0x20);
+    switch (b) {
+        case 0x9A: return static_cast<char>(0x8A);
+        case 0x9C: return static_cast<char>(0x8C);
+        case 0x9E: return static_cast<char>(0x8E);
+        case 0xFF: return static_cast<char>(0x9F);
+        default: return c;
+    }
+}
 char LowerChar(char c);
 std::string UCase(std::string_view s);
 std::string LCase(std::string_view s);
