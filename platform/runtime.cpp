@@ -198,6 +198,11 @@ void Runtime::userClick(Control& control) {
     if (control.canHoldFocus()) userFocused(control);
     // A focus handler may have disabled or hidden the control: no click then.
     if (!control.effectivelyVisible() || !control.effectivelyEnabled()) return;
+    // An option is chosen by the click, which its choosing raises.
+    if (auto* option = dynamic_cast<ui::OptionButton*>(&control)) {
+        option->setValue(true);
+        return;
+    }
     raise(ControlEvent(control, "Click"), control.onClick);
 }
 

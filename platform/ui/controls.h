@@ -7,6 +7,7 @@
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_box.h"
+#include "platform/ui/option_button.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/progress_bar.h"
 #include "platform/ui/status_bar.h"

@@ -35,6 +35,7 @@ constexpr KindRow Kinds[] = {
     {ControlKind::Toolbar, &Make<Toolbar>},
     {ControlKind::StatusBar, &Make<StatusBar>},
     {ControlKind::ProgressBar, &Make<ProgressBar>},
+    {ControlKind::OptionButton, &Make<OptionButton>},
 };
 // clang-format on
 
