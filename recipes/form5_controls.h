@@ -154,15 +154,17 @@ struct Form5Controls {
 
     // "Search Recipes by Ingredient", in the main panel's place
     ui::Panel* SSPanel8 = nullptr;
-    ui::Label* Label4 = nullptr;             // "Enter Search Ingredient(s) -"
-    ui::TextBox* Text12 = nullptr;           // the first search word
-    ui::TextBox* Text13 = nullptr;           // the second search word
-    ui::TextBox* Text14 = nullptr;           // the third search word
-    ui::Label* Label8 = nullptr;             // "(Optional)", beside the second word
-    ui::Label* Label9 = nullptr;             // "(Optional)", beside the third word
-    ui::Frame* Frame1 = nullptr;             // "Multi-Ingredient Options"
-    ui::Label* Label3 = nullptr;             // "Select Type of Recipe - If Desired -"
-    ui::ComboBox* Combo7 = nullptr;          // the type to search
+    ui::Label* Label4 = nullptr;    // "Enter Search Ingredient(s) -"
+    ui::TextBox* Text12 = nullptr;  // the first search word
+    ui::TextBox* Text13 = nullptr;  // the second search word
+    ui::TextBox* Text14 = nullptr;  // the third search word
+    ui::Label* Label8 = nullptr;    // "(Optional)", beside the second word
+    ui::Label* Label9 = nullptr;    // "(Optional)", beside the third word
+    ui::Frame* Frame1 = nullptr;    // "Multi-Ingredient Options"
+    std::array<ui::OptionButton*, 2>
+        SSOption1{};                 // in the frame: "Must contain All Ingredients", "At least One of the Ingredients"
+    ui::Label* Label3 = nullptr;     // "Select Type of Recipe - If Desired -"
+    ui::ComboBox* Combo7 = nullptr;  // the type to search
     ui::CommandButton* Command19 = nullptr;  // "&Search By Type"
     ui::CommandButton* Command22 = nullptr;  // "Search &All Recipes"
     ui::CommandButton* Command20 = nullptr;  // "&View Selected Recipe"

@@ -530,6 +530,11 @@ void AddIngredientSearch(Design& d) {
     d.add({.kind = ControlKind::Frame, .name = "Frame1", .parent = "SSPanel8",
            .rect = {SearchMargin, 1950, 4500, 960}, .caption = "Multi-Ingredient Options", .font = LabelFont,
            .foreColor = Navy});
+    const char* options[] = {"Must contain All Ingredients", "At least One of the Ingredients"};
+    for (int i = 0; i < 2; ++i)
+        d.add({.kind = ControlKind::OptionButton, .name = "SSOption1", .index = i, .parent = "Frame1",
+               .rect = {240, 300 + 300 * i, 4100, 270}, .caption = options[i], .font = LabelFont,
+               .tabIndex = d.nextTab()});
     d.label("Label3", -1, "SSPanel8", {5400, 2070, 4200, LabelHeight}, "Select Type of Recipe - If Desired -");
     d.combo("Combo7", -1, "SSPanel8", {5400, 2340, 3600, 360}, ComboStyle::DropDownCombo, "Recipe type to search",
             Sorted);
@@ -717,6 +722,7 @@ void BindForm5(const ui::Form& form, Form5Controls& c) {
     Bind(form, c.Label8, "Label8");
     Bind(form, c.Label9, "Label9");
     Bind(form, c.Frame1, "Frame1");
+    Bind(form, c.SSOption1, "SSOption1");
     Bind(form, c.Label3, "Label3");
     Bind(form, c.Combo7, "Combo7");
     Bind(form, c.Command19, "Command19");
