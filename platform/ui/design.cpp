@@ -35,6 +35,7 @@ constexpr KindRow Kinds[] = {
     {ControlKind::Toolbar, &Make<Toolbar>},
     {ControlKind::StatusBar, &Make<StatusBar>},
     {ControlKind::ProgressBar, &Make<ProgressBar>},
+    {ControlKind::Grid, &Make<Grid>},
 };
 // clang-format on
 
