@@ -31,6 +31,7 @@ protected:
         grid->setTextMatrix(0, 1, "Minutes");
         grid->setColWidth(0, 3000);
         grid->setColAlignment(1, ui::CellAlignment::Right);
+        grid->setAccessibleName("Recipes found");
         auto log = [this](const std::string& event) {
             form->log.push_back(event + " @" + std::to_string(grid->Row()) + "," + std::to_string(grid->Col()));
         };
@@ -69,6 +70,7 @@ TEST_F(GridViewTest, RowsFilledOneAtATimeShowWithTheirHeaderWidthsAndAlignment) 
     EXPECT_EQ(table()->model()->headerData(1, Qt::Horizontal).toString(), "Minutes");
     EXPECT_EQ(shown(BodyRows - 1, 0), "Recipe 29999");
     EXPECT_EQ(table()->columnWidth(0), ToPixels(3000));
+    EXPECT_EQ(table()->accessibleName(), "Recipes found");
     EXPECT_EQ(
         table()->model()->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
         Qt::AlignRight);
