@@ -328,6 +328,54 @@ void Runtime::userClickedPanel(ui::StatusBar& bar, int panel) {
     if (bar.effectivelyVisible()) bar.click(panel);
 }
 
+namespace {
+bool Usable(const Control& control) { return control.effectivelyVisible() && control.effectivelyEnabled(); }
+bool IsBodyCell(const ui::Grid& grid, int row, int col) {
+    return row >= grid.FixedRows() && row < grid.Rows() && col >= 0 && col < grid.Cols();
+}
+}  // namespace
+
+void Runtime::userChoseCell(ui::Grid& grid, int row, int col) {
+    if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
+    userFocused(grid);
+    // A focus handler may have disabled or hidden the grid: no press then.
+    if (!Usable(grid)) return;
+    grid.setRow(row);
+    grid.setCol(col);
+    // Where in the cell the press was is not known here.
+    if (grid.onMouseDown)
+        raise(ControlEvent(grid, "MouseDown"), [&] { grid.onMouseDown(ui::mouse::Left, 0, 0.0, 0.0); });
+    if (!Usable(grid)) return;
+    raise(ControlEvent(grid, "Click"), grid.onClick);
+}
+
+void Runtime::userDoubleClickedCell(ui::Grid& grid, int row, int col) {
+    if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
+    grid.setRow(row);
+    grid.setCol(col);
+    raise(ControlEvent(grid, "DblClick"), grid.onDblClick);
+}
+
+void Runtime::userMovedCell(ui::Grid& grid, int row, int col) {
+    if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
+    grid.setRow(row);
+    grid.setCol(col);
+}
+
+void Runtime::userSortedColumn(ui::Grid& grid, int col) {
+    if (!Usable(grid) || col < 0 || col >= grid.Cols()) return;
+    const bool ascending = !(grid.SortedCol() == col && grid.SortedAscending());
+    if (grid.onBeforeSort) raise(ControlEvent(grid, "BeforeSort"), [&] { grid.onBeforeSort(col); });
+    grid.Sort(col, ascending);
+    if (grid.onAfterSort) raise(ControlEvent(grid, "AfterSort"), [&] { grid.onAfterSort(col); });
+}
+
+std::string Runtime::scrollTipFor(ui::Grid& grid, int row) {
+    std::string tip;
+    if (grid.onScrollTip) raise(ControlEvent(grid, "ScrollTip"), [&] { tip = grid.onScrollTip(row); });
+    return tip;
+}
+
 bool Runtime::userClose(Form& form) { return unload(form, ui::UnloadMode::CloseBox); }
 
 void Runtime::userResized(Form& form, int width, int height) { form.sizeFromWindow(width, height); }

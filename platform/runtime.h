@@ -11,6 +11,7 @@
 
 namespace ui {
 class ComboBox;
+class Grid;
 class ListBox;
 class StatusBar;
 class TextBox;
@@ -91,6 +92,19 @@ public:
     // A toolbar button (numbered from 1) or a status bar panel was clicked.
     void userPressed(ui::Toolbar& bar, int button);
     void userClickedPanel(ui::StatusBar& bar, int panel);
+    // A press on a body cell of a grid: focus first, as a click; then the
+    // current cell moves there, and MouseDown and Click follow, the row
+    // already the new one.
+    void userChoseCell(ui::Grid& grid, int row, int col);
+    void userDoubleClickedCell(ui::Grid& grid, int row, int col);
+    // The arrow keys moved the current cell: no click.
+    void userMovedCell(ui::Grid& grid, int row, int col);
+    // A column header was clicked: BeforeSort, the body rows sorted by that
+    // column (ascending; descending when it was the last sorted ascending), AfterSort.
+    void userSortedColumn(ui::Grid& grid, int col);
+    // The tip shown while the user drags the scroll box with row at the top;
+    // "" when the grid gives none.
+    std::string scrollTipFor(ui::Grid& grid, int row);
     // The close box: returns false when the window refused to close.
     bool userClose(ui::Form& form);
     // The user resized, moved, maximised, minimised or restored a window

@@ -26,6 +26,7 @@ enum class ControlKind {
     Toolbar,
     StatusBar,
     ProgressBar,
+    Grid,
 };
 
 // Which edge of the form's inside a bar keeps to; None leaves it where it is put.

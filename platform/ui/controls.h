@@ -4,6 +4,7 @@
 #include "platform/ui/caption.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/command_button.h"
+#include "platform/ui/grid.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_box.h"

@@ -36,6 +36,7 @@ constexpr KindRow Kinds[] = {
     {ControlKind::StatusBar, &Make<StatusBar>},
     {ControlKind::ProgressBar, &Make<ProgressBar>},
     {ControlKind::OptionButton, &Make<OptionButton>},
+    {ControlKind::Grid, &Make<Grid>},
 };
 // clang-format on
 

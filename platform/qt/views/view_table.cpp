@@ -16,6 +16,7 @@ std::unique_ptr<ControlView> MakeListBoxView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeToolbarView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeStatusBarView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeProgressBarView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeGridView(Runtime&, ui::Control&, QWidget&);
 
 namespace {
 
@@ -38,6 +39,7 @@ constexpr ViewRow kViews[] = {
     {ui::ControlKind::Toolbar, MakeToolbarView},
     {ui::ControlKind::StatusBar, MakeStatusBarView},
     {ui::ControlKind::ProgressBar, MakeProgressBarView},
+    {ui::ControlKind::Grid, MakeGridView},
 };
 // clang-format on
 

@@ -100,6 +100,29 @@ TEST_F(DesignTest, BoxesTakeTheirLimitsStylesAndScreenReaderNames) {
     EXPECT_FALSE(form.control<ListBox>("Log").Sorted());
 }
 
+TEST_F(DesignTest, AGridIsPlacedInItsContainerAndBindsAsAGrid) {
+    const ControlRow rows[] = {
+        {.kind = ControlKind::Panel, .name = "Results", .rect = {0, 0, 6000, 4000}},
+        {.kind = ControlKind::Grid,
+         .name = "Found",
+         .parent = "Results",
+         .rect = {120, 240, 5000, 3000},
+         .tabIndex = 3,
+         .accessibleName = "Recipes found"},
+    };
+    Build(form, rows);
+    Grid* found = nullptr;
+    Bind(form, found, "Found");
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->container(), form.findControl("Results", -1));
+    EXPECT_EQ(found->Top(), 240);
+    EXPECT_EQ(found->Width(), 5000);
+    EXPECT_EQ(found->TabIndex(), 3);
+    EXPECT_EQ(found->AccessibleName(), "Recipes found");
+    Label* wrongKind = nullptr;
+    EXPECT_THROW(Bind(form, wrongKind, "Found"), std::logic_error);
+}
+
 TEST_F(DesignTest, AMenuItemArrayBindsFromItsFirstIndex) {
     const MenuRow rows[] = {
         {"mB", nullptr, "&Books"},

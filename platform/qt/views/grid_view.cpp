@@ -1,0 +1,261 @@
+// A grid: a table view over the model's own cells, its header row as the
+// table's header. The model only says that something changed; the view
+// catches up once the program gives the event loop a turn, so that filling
+// tens of thousands of rows one at a time stays quick. Presses, double
+// clicks, arrow keys and header clicks go to the runtime, and a tip beside
+// the scroll bar tells where a drag of its box has got to.
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyleHints>
+#include <QTableView>
+#include <QTimer>
+#include <QToolTip>
+#include <algorithm>
+#include <functional>
+
+#include "platform/qt/qt_style.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/views/control_view.h"
+#include "platform/runtime.h"
+#include "platform/ui/grid.h"
+
+namespace platform::qt {
+
+namespace {
+
+Qt::Alignment ToQtAlignment(ui::CellAlignment a) {
+    switch (a) {
+        case ui::CellAlignment::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+        case ui::CellAlignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
+        default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+// The grid's body rows as table rows (table row r is the grid's row r + 1),
+// read from the grid each time they are painted. The counts it reports are
+// those it last announced, so that Qt never sees them change unannounced.
+class GridCells final : public QAbstractTableModel {
+public:
+    GridCells(const ui::Grid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {}
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : cols_; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DisplayRole) return ToQt(grid_.TextMatrix(index.row() + 1, index.column()));
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(ToQtAlignment(grid_.ColAlignment(index.column())));
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal) return {};
+        if (role == Qt::DisplayRole) return ToQt(grid_.TextMatrix(0, section));
+        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQtAlignment(grid_.HeaderAlignment(section)));
+        return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    // Announces the rows that came or went since the last time (a column
+    // count that changed starts afresh), and has every cell painted again.
+    void catchUp() {
+        const int rows = grid_.Rows() - grid_.FixedRows();
+        const int cols = grid_.Cols();
+        if (cols != cols_) {
+            beginResetModel();
+            rows_ = rows;
+            cols_ = cols;
+            endResetModel();
+            return;
+        }
+        if (rows > rows_) {
+            beginInsertRows({}, rows_, rows - 1);
+            rows_ = rows;
+            endInsertRows();
+        } else if (rows < rows_) {
+            beginRemoveRows({}, rows, rows_ - 1);
+            rows_ = rows;
+            endRemoveRows();
+        }
+        if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1), {Qt::DisplayRole});
+        emit headerDataChanged(Qt::Horizontal, 0, cols_ - 1);
+    }
+
+private:
+    const ui::Grid& grid_;
+    int rows_ = 0;
+    int cols_ = 0;
+};
+
+// The table widget: reports the user's presses and arrow-key moves, as
+// table rows and columns.
+class GridTable final : public QTableView {
+public:
+    explicit GridTable(QWidget* parent) : QTableView(parent) {
+        setSelectionBehavior(QAbstractItemView::SelectRows);
+        setSelectionMode(QAbstractItemView::SingleSelection);
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+        setWordWrap(false);
+        verticalHeader()->hide();
+        // Rows of one height need no measuring, however many there are.
+        verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        horizontalHeader()->setSectionsClickable(true);
+        horizontalHeader()->setHighlightSections(false);
+        fitRowHeight();
+    }
+
+    std::function<void(const QModelIndex&)> onPressed;
+    std::function<void(const QModelIndex&)> onMoved;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        QTableView::mousePressEvent(event);
+        const QModelIndex at = indexAt(event->position().toPoint());
+        if (event->button() != Qt::LeftButton || !at.isValid()) return;
+        // The second press of a double click is no press of its own: the
+        // double click follows it.
+        const bool second = at == lastPressed_ && sinceLastPress_.isValid() &&
+                            sinceLastPress_.elapsed() < QApplication::styleHints()->mouseDoubleClickInterval();
+        lastPressed_ = at;
+        sinceLastPress_.start();
+        if (!second && onPressed) onPressed(at);
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        QTableView::mouseDoubleClickEvent(event);
+        sinceLastPress_.invalidate();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        const QModelIndex before = currentIndex();
+        QTableView::keyPressEvent(event);
+        const QModelIndex after = currentIndex();
+        if (after.isValid() && after != before && onMoved) onMoved(after);
+    }
+
+    void changeEvent(QEvent* event) override {
+        QTableView::changeEvent(event);
+        if (event->type() == QEvent::FontChange) fitRowHeight();
+    }
+
+private:
+    void fitRowHeight() { verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4); }
+
+    QPersistentModelIndex lastPressed_;
+    QElapsedTimer sinceLastPress_;
+};
+
+class GridView final : public ControlView {
+public:
+    GridView(Runtime& runtime, ui::Grid& grid, QWidget& parent)
+        : ControlView(runtime, grid, *new GridTable(&parent)), grid_(grid) {
+        GridTable& view = table();
+        cells_ = new GridCells(grid, &view);
+        view.setModel(cells_);
+        watchMouseOf(*view.viewport());
+        view.onPressed = [this](const QModelIndex& at) {
+            report([&](Runtime& input) { input.userChoseCell(grid_, at.row() + 1, at.column()); }, [this] { show(); });
+        };
+        view.onMoved = [this](const QModelIndex& at) {
+            report([&](Runtime& input) { input.userMovedCell(grid_, at.row() + 1, at.column()); }, [this] { show(); });
+        };
+        connect(&view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
+            report([&](Runtime& input) { input.userDoubleClickedCell(grid_, at.row() + 1, at.column()); },
+                   [this] { show(); });
+        });
+        QHeaderView& header = *view.horizontalHeader();
+        header.setSortIndicatorShown(true);
+        connect(&header, &QHeaderView::sectionClicked, this, [this](int col) {
+            report([&](Runtime& input) { input.userSortedColumn(grid_, col); }, [this] { show(); });
+        });
+        QScrollBar& bar = *view.verticalScrollBar();
+        connect(&bar, &QAbstractSlider::sliderMoved, this, [this](int top) { showScrollTip(top); });
+        connect(&bar, &QAbstractSlider::sliderReleased, this, [] { QToolTip::hideText(); });
+    }
+
+private:
+    GridTable& table() const { return static_cast<GridTable&>(widget()); }
+
+    void applyItems() override { showSoon(); }
+    void applySelection() override { showSoon(); }
+    void applyStyle() override { showSoon(); }
+    void applyColors() override { ApplyFieldColors(widget(), grid_.BackColor(), grid_.ForeColor()); }
+
+    // One catching up for however many changes come before the event loop's next turn.
+    void showSoon() {
+        if (showPending_) return;
+        showPending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            if (showPending_) show();
+        });
+    }
+
+    // The rows, columns, widths, sort order and current row as the model has them now.
+    void show() {
+        showPending_ = false;
+        GridTable& view = table();
+        cells_->catchUp();
+        for (int col = 0; col < grid_.Cols(); ++col) view.setColumnWidth(col, ToPixels(grid_.ColWidth(col)));
+        if (grid_.SortedCol() >= 0)
+            view.horizontalHeader()->setSortIndicator(
+                grid_.SortedCol(), grid_.SortedAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+        else view.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        showCurrentCell();
+    }
+
+    void showCurrentCell() {
+        GridTable& view = table();
+        QItemSelectionModel& selection = *view.selectionModel();
+        const QModelIndex current = cells_->index(grid_.Row() - grid_.FixedRows(), grid_.Col());
+        if (!current.isValid()) {
+            selection.clear();
+        } else if (grid_.Highlight()) {
+            selection.setCurrentIndex(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        } else {
+            selection.setCurrentIndex(current, QItemSelectionModel::Clear);
+        }
+        // Brought into sight only when it moved, so that the user's scrolling stays.
+        if (current.isValid() && (grid_.Row() != shownRow_ || grid_.Col() != shownCol_)) view.scrollTo(current);
+        shownRow_ = grid_.Row();
+        shownCol_ = grid_.Col();
+    }
+
+    // Beside the scroll box, which is at top (the first body row shown, counted from 0).
+    void showScrollTip(int top) {
+        Runtime* input = runtime();
+        if (!input) return;
+        const QString tip = ToQt(input->scrollTipFor(grid_, top + grid_.FixedRows()));
+        QScrollBar& bar = *table().verticalScrollBar();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            return;
+        }
+        const int range = std::max(1, bar.maximum() - bar.minimum());
+        const int y = bar.height() * (top - bar.minimum()) / range;
+        const int x = -bar.fontMetrics().horizontalAdvance(tip) - 24;
+        QToolTip::showText(bar.mapToGlobal(QPoint(x, y)), tip, &bar);
+    }
+
+    ui::Grid& grid_;
+    GridCells* cells_ = nullptr;
+    bool showPending_ = false;
+    int shownRow_ = -1;
+    int shownCol_ = -1;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> MakeGridView(Runtime& runtime, ui::Control& control, QWidget& parent) {
+    return std::make_unique<GridView>(runtime, static_cast<ui::Grid&>(control), parent);
+}
+
+}  // namespace platform::qt

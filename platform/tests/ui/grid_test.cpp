@@ -1,0 +1,248 @@
+// The grid: its bounds, its cells, sorting, and the events the user's
+// presses, arrow keys and header clicks raise, in the order a user's hand gives.
+#include <gtest/gtest.h>
+
+#include "platform/tests/ui/sample_form.h"
+
+namespace ui::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class GridTest : public ::testing::Test {
+protected:
+    Desk desk;
+    platform::Runtime& rt = desk.runtime;
+    SampleForm form{rt};
+    Grid& grid = form.add<Grid>("grdFoods");
+
+    GridTest() {
+        grid.onGotFocus = [this] { log("GotFocus"); };
+        grid.onMouseDown = [this](int button, int, double, double) { log("MouseDown " + std::to_string(button)); };
+        grid.onClick = [this] { log("Click"); };
+        grid.onDblClick = [this] { log("DblClick"); };
+        grid.onBeforeSort = [this](int col) { log("BeforeSort " + std::to_string(col)); };
+        grid.onAfterSort = [this](int col) { log("AfterSort " + std::to_string(col)); };
+        form.Show();
+        form.ok->SetFocus();
+    }
+
+    // Writes the event down with the current cell it sees.
+    void log(const std::string& event) {
+        form.log.push_back(event + " @" + std::to_string(grid.Row()) + "," + std::to_string(grid.Col()));
+    }
+
+    // A header and one body row for each name, with its shelf beside it.
+    void fill(std::initializer_list<std::pair<const char*, const char*>> rows) {
+        grid.setCols(2);
+        grid.setTextMatrix(0, 0, "Food");
+        grid.setTextMatrix(0, 1, "Shelf");
+        for (const auto& [food, shelf] : rows) grid.AddRow({food, shelf});
+        form.log.clear();
+    }
+
+    std::vector<std::string> column(int col) const {
+        std::vector<std::string> shown;
+        for (int row = 1; row < grid.Rows(); ++row) shown.push_back(grid.TextMatrix(row, col));
+        return shown;
+    }
+};
+
+TEST_F(GridTest, RowsAndColumnsKeepAtLeastOneAndCellsOutsideReadEmpty) {
+    EXPECT_EQ(grid.Rows(), 1) << "the header row alone";
+    EXPECT_EQ(grid.Cols(), 1);
+    grid.setRows(0);
+    grid.setCols(-3);
+    EXPECT_EQ(grid.Rows(), 1);
+    EXPECT_EQ(grid.Cols(), 1);
+
+    grid.setRows(3);
+    grid.setCols(2);
+    grid.setTextMatrix(2, 1, "jar");
+    for (const auto& [row, col] : {std::pair{-1, 0}, {0, -1}, {3, 0}, {0, 2}, {99, 99}}) {
+        grid.setTextMatrix(row, col, "lost");
+        EXPECT_EQ(grid.TextMatrix(row, col), "") << row << "," << col;
+    }
+    EXPECT_EQ(grid.TextMatrix(2, 1), "jar");
+    EXPECT_EQ(grid.TextMatrix(1, 1), "");
+
+    // Shrinking drops the cells it cuts off and brings the current cell inside.
+    grid.setRow(2);
+    grid.setCol(1);
+    grid.setRows(2);
+    grid.setCols(1);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), 0);
+    grid.setRows(3);
+    grid.setCols(2);
+    EXPECT_EQ(grid.TextMatrix(2, 1), "") << "a row that comes back comes back empty";
+}
+
+TEST_F(GridTest, AddRowAppendsOneRowCutOrPaddedToTheColumns) {
+    grid.setCols(3);
+    grid.AddRow({"flour", "1 kg", "pantry"});
+    grid.AddRow({"salt"});
+    grid.AddRow({"rice", "2 kg", "pantry", "spare cell"});
+    EXPECT_EQ(grid.Rows(), 4);
+    EXPECT_EQ(column(0), (Log{"flour", "salt", "rice"}));
+    EXPECT_EQ(column(2), (Log{"pantry", "", "pantry"}));
+    EXPECT_EQ(grid.TextMatrix(3, 3), "");
+    EXPECT_EQ(grid.TextMatrix(0, 0), "") << "the header stays where it is";
+}
+
+TEST_F(GridTest, TheCurrentCellIgnoresPlacesOutsideTheGrid) {
+    fill({{"rye", "top"}, {"oats", "low"}});
+    grid.setRow(2);
+    grid.setCol(1);
+    grid.setRow(3);
+    grid.setCol(-1);
+    grid.SelectRow(-1);
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.Col(), 1);
+    grid.SelectRow(1);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(form.log, Log{}) << "the program's own moves raise nothing";
+}
+
+TEST_F(GridTest, SortingIsStableAndWithoutRegardToCase) {
+    struct Case {
+        int col;
+        bool ascending;
+        Log foods;
+    };
+    // Shelves repeat: rows on the same shelf keep the order they had.
+    const Case cases[] = {
+        {0, true, {"apple", "Barley", "oats", "Rice", "rye"}},
+        {0, false, {"rye", "Rice", "oats", "Barley", "apple"}},
+        {1, true, {"Rice", "apple", "Barley", "rye", "oats"}},
+        {1, false, {"oats", "Barley", "rye", "Rice", "apple"}},
+    };
+    for (const Case& c : cases) {
+        Grid& g = form.add<Grid>("grdSorted");
+        g.setCols(2);
+        g.setTextMatrix(0, 0, "Food");
+        for (const auto& [food, shelf] :
+             {std::pair{"Rice", "Bin"}, {"Barley", "jar"}, {"oats", "SACK"}, {"rye", "Jar"}, {"apple", "bin"}})
+            g.AddRow({food, shelf});
+        g.Sort(c.col, c.ascending);
+        Log foods;
+        for (int row = 1; row < g.Rows(); ++row) foods.push_back(g.TextMatrix(row, 0));
+        EXPECT_EQ(foods, c.foods) << c.col << (c.ascending ? " ascending" : " descending");
+        EXPECT_EQ(g.TextMatrix(0, 0), "Food") << "the header never moves";
+        EXPECT_EQ(g.SortedCol(), c.col);
+        EXPECT_EQ(g.SortedAscending(), c.ascending);
+    }
+}
+
+TEST_F(GridTest, TheCurrentRowFollowsItsRowThroughASortAndStaysInside) {
+    fill({{"rye", "top"}, {"Oats", "low"}, {"barley", "top"}});
+    grid.SelectRow(1);
+    grid.Sort(0, true);
+    EXPECT_EQ(grid.Row(), 3);
+    EXPECT_EQ(grid.TextMatrix(grid.Row(), 0), "rye");
+    grid.SelectRow(0);
+    grid.Sort(0, false);
+    EXPECT_EQ(grid.Row(), 0) << "the header row stays current";
+    grid.Sort(5, true);
+    EXPECT_EQ(grid.SortedCol(), 0) << "a column outside is ignored";
+
+    grid.setRows(1);
+    grid.Sort(0, true);  // no body rows at all
+    EXPECT_EQ(grid.Row(), 0);
+}
+
+TEST_F(GridTest, APressOnACellFocusesMovesThereThenRaisesMouseDownAndClick) {
+    fill({{"rye", "top"}, {"oats", "low"}});
+    rt.userChoseCell(grid, 2, 1);
+    EXPECT_EQ(form.log, (Log{"OK.LostFocus", "GotFocus @0,0", "MouseDown 1 @2,1", "Click @2,1"}));
+    EXPECT_EQ(rt.focusedControl(), &grid);
+
+    form.log.clear();
+    rt.userMovedCell(grid, 1, 1);
+    EXPECT_EQ(grid.Row(), 1);
+    rt.userDoubleClickedCell(grid, 2, 0);
+    // The header and places outside are no cells a user presses.
+    rt.userChoseCell(grid, 0, 0);
+    rt.userChoseCell(grid, 3, 0);
+    rt.userMovedCell(grid, 1, 2);
+    EXPECT_EQ(form.log, (Log{"DblClick @2,0"}));
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.Col(), 0);
+}
+
+TEST_F(GridTest, AFocusHandlerThatDisablesTheGridCancelsThePress) {
+    fill({{"rye", "top"}, {"oats", "low"}});
+    grid.onGotFocus = [this] { grid.setEnabled(false); };
+    rt.userChoseCell(grid, 2, 0);
+    rt.userSortedColumn(grid, 0);
+    rt.userMovedCell(grid, 2, 0);
+    EXPECT_EQ(grid.Row(), 0);
+    EXPECT_EQ(form.log, Log{"OK.LostFocus"});
+    EXPECT_EQ(column(0), (Log{"rye", "oats"}));
+}
+
+TEST_F(GridTest, AHeaderClickSortsBetweenBeforeAndAfterSortAndASecondTurnsTheOrder) {
+    fill({{"rye", "top"}, {"Oats", "low"}, {"barley", "mid"}});
+    grid.onBeforeSort = [this](int col) {
+        form.log.push_back("BeforeSort " + std::to_string(col) + " " + column(0)[0]);
+    };
+    grid.onAfterSort = [this](int col) { form.log.push_back("AfterSort " + std::to_string(col) + " " + column(0)[0]); };
+    rt.userSortedColumn(grid, 0);
+    EXPECT_EQ(column(0), (Log{"barley", "Oats", "rye"}));
+    rt.userSortedColumn(grid, 0);
+    EXPECT_EQ(column(0), (Log{"rye", "Oats", "barley"}));
+    rt.userSortedColumn(grid, 0);
+    EXPECT_EQ(column(0), (Log{"barley", "Oats", "rye"})) << "a third click turns it back";
+    rt.userSortedColumn(grid, 1);
+    EXPECT_EQ(column(1), (Log{"low", "mid", "top"})) << "another column starts ascending";
+    rt.userSortedColumn(grid, 2);  // no such column
+    EXPECT_EQ(form.log, (Log{"BeforeSort 0 rye", "AfterSort 0 barley", "BeforeSort 0 barley", "AfterSort 0 rye",
+                             "BeforeSort 0 rye", "AfterSort 0 barley", "BeforeSort 1 barley", "AfterSort 1 Oats"}));
+}
+
+TEST_F(GridTest, FailingHandlersAreReportedAndTheGridGoesOn) {
+    fill({{"rye", "top"}, {"oats", "low"}});
+    grid.onMouseDown = [](int, int, double, double) { throw std::runtime_error("no mouse"); };
+    grid.onBeforeSort = [](int) { throw std::runtime_error("no sort"); };
+    grid.onScrollTip = [](int row) -> std::string {
+        if (row > 1) throw std::runtime_error("no tip");
+        return "Row " + std::to_string(row);
+    };
+    desk.desktop.dialogs.expectFailure("Sample.grdFoods_MouseDown");
+    desk.desktop.dialogs.expectFailure("Sample.grdFoods_BeforeSort");
+    desk.desktop.dialogs.expectFailure("Sample.grdFoods_ScrollTip");
+    rt.userChoseCell(grid, 2, 0);
+    rt.userSortedColumn(grid, 0);
+    EXPECT_EQ(rt.scrollTipFor(grid, 1), "Row 1");
+    EXPECT_EQ(rt.scrollTipFor(grid, 2), "");
+    ASSERT_EQ(desk.desktop.dialogs.failures().size(), 3u);
+    EXPECT_EQ(desk.desktop.dialogs.failures()[0].reason, "no mouse");
+    EXPECT_EQ(form.log, (Log{"OK.LostFocus", "GotFocus @0,0", "Click @2,0", "AfterSort 0 @1,0"}))
+        << "the click, the sort and the current row go on";
+    EXPECT_EQ(column(0), (Log{"oats", "rye"}));
+
+    grid.onScrollTip = nullptr;
+    EXPECT_EQ(rt.scrollTipFor(grid, 1), "");
+}
+
+TEST_F(GridTest, ColumnsKeepTheirWidthsAndAlignmentsAndThoseOutsideReadTheDefault) {
+    grid.setCols(2);
+    grid.setColWidth(1, 2400);
+    grid.setColAlignment(1, CellAlignment::Right);
+    grid.setHeaderAlignment(1, CellAlignment::Center);
+    grid.setColWidth(5, 100);
+    grid.setColAlignment(-1, CellAlignment::Right);
+    EXPECT_EQ(grid.ColWidth(1), 2400);
+    EXPECT_EQ(grid.ColWidth(0), Grid::DefaultColWidth);
+    EXPECT_EQ(grid.ColWidth(5), Grid::DefaultColWidth);
+    EXPECT_EQ(grid.ColAlignment(1), CellAlignment::Right);
+    EXPECT_EQ(grid.HeaderAlignment(1), CellAlignment::Center);
+    EXPECT_EQ(grid.ColAlignment(0), CellAlignment::Left);
+    EXPECT_EQ(grid.ColAlignment(-1), CellAlignment::Left);
+    grid.setCols(1);
+    grid.setCols(2);
+    EXPECT_EQ(grid.ColWidth(1), Grid::DefaultColWidth) << "a column that comes back starts afresh";
+}
+
+}  // namespace
+}  // namespace ui::testing

@@ -1,0 +1,127 @@
+#include "platform/ui/grid.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "platform/basic/text.h"
+
+namespace ui {
+
+Grid::Grid(Form& f, std::string name, int index, Control* container)
+    : Control(f, ControlKind::Grid, std::move(name), index, container),
+      cells_(1, std::vector<std::string>(1)),
+      columns_(1) {
+    setBackColor(colors::WindowBackground);
+    setForeColor(colors::WindowText);
+}
+
+void Grid::setRows(int rows) {
+    rows = std::max(rows, 1);
+    if (rows == Rows()) return;
+    cells_.resize(static_cast<std::size_t>(rows), std::vector<std::string>(columns_.size()));
+    changed(Property::Items);
+    if (row_ >= rows) {
+        row_ = rows - 1;
+        changed(Property::Selection);
+    }
+}
+
+void Grid::setCols(int cols) {
+    cols = std::max(cols, 1);
+    if (cols == Cols()) return;
+    for (auto& row : cells_) row.resize(static_cast<std::size_t>(cols));
+    columns_.resize(static_cast<std::size_t>(cols));
+    if (sortedCol_ >= cols) sortedCol_ = -1;
+    changed(Property::Items);
+    if (col_ >= cols) {
+        col_ = cols - 1;
+        changed(Property::Selection);
+    }
+}
+
+const std::string& Grid::TextMatrix(int row, int col) const {
+    static const std::string none;
+    return validCell(row, col) ? cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] : none;
+}
+
+void Grid::setTextMatrix(int row, int col, const std::string& text) {
+    if (!validCell(row, col)) return;
+    std::string& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    if (cell == text) return;
+    cell = text;
+    changed(Property::Items);
+}
+
+void Grid::AddRow(std::vector<std::string> cells) {
+    cells.resize(columns_.size());
+    cells_.push_back(std::move(cells));
+    changed(Property::Items);
+}
+
+void Grid::setRow(int row) {
+    if (row < 0 || row >= Rows() || row == row_) return;
+    row_ = row;
+    changed(Property::Selection);
+}
+
+void Grid::setCol(int col) {
+    if (col < 0 || col >= Cols() || col == col_) return;
+    col_ = col;
+    changed(Property::Selection);
+}
+
+void Grid::setHighlight(bool on) {
+    if (on == highlight_) return;
+    highlight_ = on;
+    changed(Property::Selection);
+}
+
+template <class T>
+T Grid::setting(int col, T Column::*field) const {
+    return col >= 0 && col < Cols() ? columns_[static_cast<std::size_t>(col)].*field : Column{}.*field;
+}
+
+template <class T>
+void Grid::set(int col, T Column::*field, T value) {
+    if (col < 0 || col >= Cols()) return;
+    columns_[static_cast<std::size_t>(col)].*field = value;
+    changed(Property::Style);
+}
+
+int Grid::ColWidth(int col) const { return setting(col, &Column::width); }
+void Grid::setColWidth(int col, int twips) { set(col, &Column::width, std::max(twips, 0)); }
+CellAlignment Grid::ColAlignment(int col) const { return setting(col, &Column::alignment); }
+void Grid::setColAlignment(int col, CellAlignment a) { set(col, &Column::alignment, a); }
+CellAlignment Grid::HeaderAlignment(int col) const { return setting(col, &Column::headerAlignment); }
+void Grid::setHeaderAlignment(int col, CellAlignment a) { set(col, &Column::headerAlignment, a); }
+
+void Grid::Sort(int col, bool ascending) {
+    if (col < 0 || col >= Cols()) return;
+    const auto at = static_cast<std::size_t>(col);
+    // Sorting the row numbers, not the rows, tells where the current row went.
+    std::vector<std::size_t> order(cells_.size() - 1);
+    std::iota(order.begin(), order.end(), std::size_t{1});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const std::string& x = cells_[a][at];
+        const std::string& y = cells_[b][at];
+        return ascending ? basic::LessNoCase(x, y) : basic::LessNoCase(y, x);
+    });
+    std::vector<std::vector<std::string>> sorted;
+    sorted.reserve(cells_.size());
+    sorted.push_back(std::move(cells_[0]));
+    int current = row_;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (static_cast<int>(order[i]) == row_) current = static_cast<int>(i + 1);
+        sorted.push_back(std::move(cells_[order[i]]));
+    }
+    cells_ = std::move(sorted);
+    sortedCol_ = col;
+    sortedAscending_ = ascending;
+    changed(Property::Items);
+    if (current != row_) {
+        row_ = current;
+        changed(Property::Selection);
+    }
+}
+
+}  // namespace ui

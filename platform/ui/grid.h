@@ -1,0 +1,99 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/control.h"
+
+namespace ui {
+
+enum class CellAlignment { Left, Center, Right };
+
+// A table of text cells whose row 0 is a fixed header; the body rows below
+// it scroll. Rows and columns are counted from 0. Made for lists of tens of
+// thousands of rows: a front end reads the cells where they are and is told
+// only that the content changed (Property::Items), the current cell moved
+// (Selection) or the columns' look changed (Style).
+class Grid : public Control {
+public:
+    Grid(Form& f, std::string name, int index, Control* container);
+
+    bool canHoldFocus() const override { return true; }
+
+    // All rows, the header row 0 included; at least 1. A new grid has the
+    // header row alone and one column.
+    int Rows() const { return static_cast<int>(cells_.size()); }
+    void setRows(int rows);
+    // At least 1.
+    int Cols() const { return static_cast<int>(columns_.size()); }
+    void setCols(int cols);
+    int FixedRows() const { return 1; }
+
+    // "" outside the grid.
+    const std::string& TextMatrix(int row, int col) const;
+    // Ignored outside the grid.
+    void setTextMatrix(int row, int col, const std::string& text);
+    // Appends one row at the end; cells past Cols are dropped, missing ones empty.
+    void AddRow(std::vector<std::string> cells);
+
+    // The current cell; row 0 is the header. Setting a row or column outside
+    // the grid is ignored.
+    int Row() const { return row_; }
+    void setRow(int row);
+    int Col() const { return col_; }
+    void setCol(int col);
+    // Makes row the current one, which shows highlighted across all columns
+    // while Highlight is on.
+    void SelectRow(int row) { setRow(row); }
+    // Whether the current row shows selected.
+    bool Highlight() const { return highlight_; }
+    void setHighlight(bool on);
+
+    // Columns outside the grid read as the default and ignore settings.
+    int ColWidth(int col) const;
+    void setColWidth(int col, int twips);
+    // How the body cells of a column align.
+    CellAlignment ColAlignment(int col) const;
+    void setColAlignment(int col, CellAlignment a);
+    CellAlignment HeaderAlignment(int col) const;
+    void setHeaderAlignment(int col, CellAlignment a);
+
+    // Sorts the body rows (1..Rows-1) by a column, text compared without
+    // regard to case; rows that compare equal keep their order. The current
+    // row follows the row it was on. A column outside the grid is ignored.
+    void Sort(int col, bool ascending);
+    // The column the rows were last sorted by (-1: none yet) and which way.
+    int SortedCol() const { return sortedCol_; }
+    bool SortedAscending() const { return sortedAscending_; }
+
+    // The user clicked a column header: before the rows move, and after.
+    std::function<void(int col)> onBeforeSort;
+    std::function<void(int col)> onAfterSort;
+    // The text of the tip shown while the user drags the scroll box with row at the top.
+    std::function<std::string(int row)> onScrollTip;
+
+    static constexpr int DefaultColWidth = 960;
+
+private:
+    struct Column {
+        int width = DefaultColWidth;
+        CellAlignment alignment = CellAlignment::Left;
+        CellAlignment headerAlignment = CellAlignment::Left;
+    };
+    bool validCell(int row, int col) const { return row >= 0 && row < Rows() && col >= 0 && col < Cols(); }
+    // A column's setting, or the default for a column outside the grid.
+    template <class T>
+    T setting(int col, T Column::*field) const;
+    template <class T>
+    void set(int col, T Column::*field, T value);
+
+    std::vector<std::vector<std::string>> cells_;
+    std::vector<Column> columns_;
+    int row_ = 0;
+    int col_ = 0;
+    bool highlight_ = true;
+    int sortedCol_ = -1;
+    bool sortedAscending_ = true;
+};
+
+}  // namespace ui
