@@ -93,6 +93,7 @@ void Form5::wireEvents() {
     mOMo->onClick = [this] { mOMo_Click(); };
     mODel->onClick = [this] { mODel_Click(); };
     wireEditor();
+    wireSearch();
 
     Combo1->onClick = [this] { Combo1_Click(); };
     Combo1->onGotFocus = [this] { Combo1_GotFocus(); };

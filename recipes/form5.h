@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/form.h"
+#include "recipe_search/ingredient_search.h"
 #include "recipes/form5_controls.h"
 #include "recipes/recipe_availability.h"
 #include "recipes/recipe_file_state.h"
@@ -119,6 +120,26 @@ public:
     void Text9_KeyUp(int& keyCode, int shift);
     void showModeTitle();  // "View Recipe", or "Modify Recipe" with the focus on the first amount
 
+    // --- searching (form5_search.cpp)
+    void wireSearch();
+    void mOsr_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command17_Click();
+    void Command18_Click();
+    void Command19_Click();
+    void Command21_Click();
+    void Command22_Click();
+    void ResetRecipeResultGrid();
+    void ResetIngredientResultGrid();
+    void ViewSearchHit(ui::Grid& grid, ui::Panel& panel);
+    std::string SearchPhrase;       // the name search's text, upper-cased; " " lists every recipe
+    bool ViewAllRequested = false;  // "View All Recipes" started the next search
+    int MultiIngredientOption = 0;  // 0: all the words, 1: at least one of them
+    int ChosenResultRow = 0;        // the result row last pressed with the mouse
+
     // --- the older cookbook format
     void DetectOldRecipeFile();
     void ConvertOldRecipeFile();
@@ -167,6 +188,15 @@ private:
     void design();
     void wireEvents();
     void wireEditor();
+    void openSearchPanel(ui::Panel& panel);
+    void closeSearchPanel(ui::Panel& panel);
+    void searchBox_GotFocus(ui::TextBox& box);
+    void ingredientBox_Change(int box);
+    void setOptionsEnabled(bool on);
+    recipe_search::IngredientQuery compactIngredientBoxes();
+    void showIngredientResults(const std::vector<recipe_search::SearchHit>& hits, const std::string& count);
+    void resetResultGrid(ui::Grid& grid, const char* typeHeading);
+    void showResults(ui::Grid& grid, const std::vector<recipe_search::SearchHit>& hits);
     std::vector<ui::TextBox*> allLineBoxes();
     // True while the user types in create or modify mode, not while the
     // window itself fills the boxes.

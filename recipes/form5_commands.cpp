@@ -139,6 +139,9 @@ void Form5::mOSa_Click() {
     ResetRecipeEditor();
     if (SaveForImport == 1) return;
     if (SSPanel4->Caption() == "Modify Recipe") setModeTitle("View Recipe");
+    // The saved recipe may change what a name search found.
+    Grid1->setVisible(false);
+    Label32->setVisible(false);
     ModifyMode = AmountsRecalculated = 0;
     if (PendingTypeChange == 9) {
         Combo1->setText("");
@@ -195,7 +198,8 @@ void Form5::mODel_Click() {
             ModifyMode = RecipeChanged = AmountsRecalculated = 0;
             ResetRecipeEditor();
             Combo1_Click();
-            for (ui::Label* count : {Label32, Label7}) count->setVisible(false);
+            for (ui::Control* result : std::initializer_list<ui::Control*>{Label32, Label7, Grid1, Grid2})
+                result->setVisible(false);
             for (ui::TextBox* word : {Text12, Text13, Text14}) word->setText("");
             Combo7->setText("");
         } else {

@@ -150,6 +150,7 @@ struct Form5Controls {
     ui::CommandButton* Command15 = nullptr;  // "&View Selected Recipe"
     ui::CommandButton* Command13 = nullptr;  // "&Close"
     ui::Label* Label32 = nullptr;            // "Number of Recipe Matches Found: " and the count
+    ui::Grid* Grid1 = nullptr;               // the recipes found: type and name, a row each
     ui::Panel* SSPanel7 = nullptr;           // "No Matching Recipes were found!"
 
     // "Search Recipes by Ingredient", in the main panel's place
@@ -170,6 +171,7 @@ struct Form5Controls {
     ui::CommandButton* Command20 = nullptr;  // "&View Selected Recipe"
     ui::CommandButton* Command21 = nullptr;  // "&Close"
     ui::Label* Label7 = nullptr;             // the count of matches
+    ui::Grid* Grid2 = nullptr;               // the recipes found: type and name, a row each
     ui::Panel* SSPanel9 = nullptr;           // "No Matching Ingredients were found!"
 
     // Menus

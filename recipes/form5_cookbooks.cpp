@@ -41,6 +41,13 @@ void Form5::mOCB1_Click(int index) {
 void Form5::ResetAfterCookbookChange() {
     for (ui::ComboBox* box : {Combo1, Combo2, Combo3, Combo4, Combo5, Combo6, Combo7}) box->Clear();
     List1->Clear();
+    // Another cookbook's results mean nothing here.
+    for (ui::Grid* grid : {Grid1, Grid2}) {
+        grid->setRows(1);
+        grid->setVisible(false);
+    }
+    Label32->setCaption("");
+    Label7->setCaption("");
     Form_Load();
     Command1->setEnabled(true);
     Command2->setEnabled(true);

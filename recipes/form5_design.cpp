@@ -474,6 +474,8 @@ void AddRecipePicks(Design& d) {
 constexpr int SearchMargin = 600;
 
 struct SearchResults {
+    const char* grid;
+    const char* spoken;  // what a screen reader calls the grid
     const char* buttons[4][2];  // name and caption
     const char* count;
     const char* noMatch;
@@ -492,6 +494,11 @@ void AddSearchResults(Design& d, const char* parent, int top, const SearchResult
            .foreColor = Navy, .flags = Transparent | Hidden});
     constexpr int noticeWidth = 5400, noticeHeight = 600;
     const int resultsTop = top + 960;
+    // The results take the room below; the notice shows there instead when nothing matched.
+    d.add({.kind = ControlKind::Grid, .name = results.grid, .parent = parent,
+           .rect = {SearchMargin, resultsTop, MainPanel.width - 2 * SearchMargin,
+                    MainPanel.height - resultsTop - SearchMargin},
+           .font = BoxFont, .tabIndex = d.nextTab(), .flags = Hidden, .accessibleName = results.spoken});
     const int noticeTop = resultsTop + (MainPanel.height - resultsTop - noticeHeight) / 2;
     d.add({.kind = ControlKind::Panel, .name = results.noMatch, .parent = parent,
            .rect = {(MainPanel.width - noticeWidth) / 2, noticeTop, noticeWidth, noticeHeight},
@@ -507,7 +514,8 @@ void AddNameSearch(Design& d) {
     d.box("Text10", -1, "SSPanel2", {boxLeft, 660, MainPanel.width - boxLeft - SearchMargin, LineHeight}, 0,
           "Search words");
     AddSearchResults(d, "SSPanel2", 1140,
-                     {{{"Command14", "&Search"},
+                     {"Grid1", "Recipes found by name",
+                      {{"Command14", "&Search"},
                        {"Command17", "View &All Recipes"},
                        {"Command15", "&View Selected Recipe"},
                        {"Command13", "&Close"}},
@@ -539,7 +547,8 @@ void AddIngredientSearch(Design& d) {
     d.combo("Combo7", -1, "SSPanel8", {5400, 2340, 3600, 360}, ComboStyle::DropDownCombo, "Recipe type to search",
             Sorted);
     AddSearchResults(d, "SSPanel8", 3150,
-                     {{{"Command19", "&Search By Type"},
+                     {"Grid2", "Recipes found by ingredient",
+                      {{"Command19", "&Search By Type"},
                        {"Command22", "Search &All Recipes"},
                        {"Command20", "&View Selected Recipe"},
                        {"Command21", "&Close"}},
@@ -713,6 +722,8 @@ void BindForm5(const ui::Form& form, Form5Controls& c) {
     Bind(form, c.Command15, "Command15");
     Bind(form, c.Command13, "Command13");
     Bind(form, c.Label32, "Label32");
+    Bind(form, c.Grid1, "Grid1");
+    Bind(form, c.Grid2, "Grid2");
     Bind(form, c.SSPanel7, "SSPanel7");
     Bind(form, c.SSPanel8, "SSPanel8");
     Bind(form, c.Label4, "Label4");
