@@ -6,6 +6,7 @@
 #include "platform/services/display.h"
 #include "platform/services/help.h"
 #include "platform/services/registry.h"
+#include "platform/services/spelling.h"
 
 namespace platform {
 
@@ -18,6 +19,8 @@ struct Services {
     Display& display;
     Help& help;
     Registry& registry;
+    Speller& speller;
+    SpellDialog& spellDialog;
 };
 
 }  // namespace platform

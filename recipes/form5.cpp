@@ -108,6 +108,7 @@ void Form5::wireEvents() {
     Toolbar2->onButtonClick = [this](int button) { Toolbar2_ButtonClick(button); };
     wireRename();
     wireCalculator();
+    wireSpelling();
 
     const shell::PopUp popUp = [this] {
         if (!mO->Enabled()) return;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/spell_checker.h"
 #include "platform/ui/form.h"
 #include "recipe_search/ingredient_search.h"
 #include "recipes/form5_controls.h"
@@ -143,6 +144,26 @@ public:
     // --- the older cookbook format
     void DetectOldRecipeFile();
     void ConvertOldRecipeFile();
+
+    // --- spell check (form5_spelling.cpp)
+    void wireSpelling();
+    void Command25_Click();
+    void mOSpell_Click();
+    void LoadMisspellings();
+    void CarryReplacementsOn();
+    void VSSpell1_BadWord();
+    void VSSpell1_TextChanged();
+    void VSSpell1_ActionChosen(int action);
+    void VSSpell1_CheckEnded(int cancel);
+    void VSSpell1_Help();
+    int SpellFieldIndex = 0;                           // field checked: 0-19 a line, 20 the directions, 99 cancelled
+    int SpellCheckRunning = 0;                         // 88 while a check runs
+    int CorrectionCount = 0;                           // texts the current check changed
+    int ChangeAllPending = 0;                          // 1 after Change All on an ingredient line
+    int ReplacementWalkIndex = 0;                      // entry of the replacement list a carry-on pass reached
+    std::unique_ptr<platform::SpellChecker> VSSpell1;  // the spell check
+    bool MisspellingsLoaded = false;                   // the table went to VSSpell1 in this window's life
+    // --- end of spell check
 
     // --- toolbars, colours, help and the popup
     void Toolbar2_ButtonClick(int button);

@@ -40,6 +40,7 @@ void Form5::Form_Load() {
     fillLists();
     ModifyMode = AmountsRecalculated = CurrentRecordNumber = CurrentLine = RecipeChanged = LastSavedRecordNumber = 0;
     CurrentListIndex = -1;
+    LoadMisspellings();
     for (ui::Control* box : editorBoxes()) box->setBackColor(Text11->BackColor());
     DetectOldRecipeFile();
     file().AmountFormat = 0;

@@ -27,6 +27,8 @@ required_packages=(
   libgl1-mesa-dev
   libgtest-dev
   googletest
+  libhunspell-dev      # the spell check
+  hunspell-en-us       # its dictionary
   xvfb
   xauth
   desktop-file-utils   # the install check validates the desktop entry

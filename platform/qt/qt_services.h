@@ -1,10 +1,12 @@
 #pragma once
+#include "platform/qt/hunspell_speller.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_desktop_shell.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_display.h"
 #include "platform/qt/qt_help.h"
 #include "platform/qt/qt_registry.h"
+#include "platform/qt/spell_dialog.h"
 #include "platform/services.h"
 
 namespace platform::qt {
@@ -17,8 +19,10 @@ struct QtServices {
     QtDisplay display;
     QtHelp help;
     QtRegistry registry;
+    HunspellSpeller speller;
+    QtSpellDialog spellDialog;
 
-    Services services() { return {dialogs, clock, shell, display, help, registry}; }
+    Services services() { return {dialogs, clock, shell, display, help, registry, speller, spellDialog}; }
 };
 
 }  // namespace platform::qt

@@ -10,6 +10,7 @@
 #include "platform/testing/recording_help.h"
 #include "platform/testing/recording_shell.h"
 #include "platform/testing/scripted_dialogs.h"
+#include "platform/testing/scripted_spelling.h"
 
 namespace platform::testing {
 
@@ -21,9 +22,11 @@ struct ScriptedDesktop {
     FakeDisplay display;
     RecordingHelp help;
     MemoryRegistry registry;
+    FakeSpeller speller;
+    ScriptedSpellDialog spellDialog;
     HeadlessWindows windows{display};
 
-    Services services() { return {dialogs, clock, shell, display, help, registry}; }
+    Services services() { return {dialogs, clock, shell, display, help, registry, speller, spellDialog}; }
 };
 
 // Opens the menus above a menu item, as a user's mouse does, then chooses it.

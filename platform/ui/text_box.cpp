@@ -1,12 +1,35 @@
 #include "platform/ui/text_box.h"
 
+#include <algorithm>
+
 namespace ui {
 
 void TextBox::setText(const std::string& v) {
     if (v == text_) return;
     text_ = v;
+    keepSelectionInText();
     changed(Property::Text);
     raise("Change", onChange);
+}
+
+void TextBox::setSelStart(int v) {
+    selStart_ = v;
+    // A new start drops the selection, as the caret moves there alone.
+    selLength_ = 0;
+    keepSelectionInText();
+    changed(Property::Selection);
+}
+
+void TextBox::setSelLength(int v) {
+    selLength_ = v;
+    keepSelectionInText();
+    changed(Property::Selection);
+}
+
+void TextBox::keepSelectionInText() {
+    const int size = static_cast<int>(text_.size());
+    selStart_ = std::clamp(selStart_, 0, size);
+    selLength_ = std::clamp(selLength_, 0, size - selStart_);
 }
 
 }  // namespace ui

@@ -35,10 +35,21 @@ public:
         changed(Property::Style);
     }
 
+    // The selected characters: where they start (0 before the first) and how
+    // many; a length of 0 leaves only the caret there.
+    int SelStart() const { return selStart_; }
+    int SelLength() const { return selLength_; }
+    void setSelStart(int v);
+    void setSelLength(int v);
+
     std::function<void()> onChange;
 
 private:
+    void keepSelectionInText();
+
     std::string text_;
+    int selStart_ = 0;
+    int selLength_ = 0;
     int maxLength_ = 0;
     bool multiLine_ = false;
     bool locked_ = false;

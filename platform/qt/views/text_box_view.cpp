@@ -80,6 +80,25 @@ private:
         }
     }
 
+    // Shows the model's selection; a multi-line box counts a line break as
+    // the model does, two characters.
+    void applySelection() override {
+        if (QLineEdit* line = lineEdit()) {
+            line->setSelection(box_.SelStart(), box_.SelLength());
+            if (box_.SelLength() == 0) line->setCursorPosition(box_.SelStart());
+            return;
+        }
+        const std::string& text = box_.Text();
+        auto shownPosition = [&](int at) {
+            const auto end = text.begin() + std::min<std::ptrdiff_t>(at, static_cast<std::ptrdiff_t>(text.size()));
+            return at - static_cast<int>(std::count(text.begin(), end, '\r'));
+        };
+        QTextCursor cursor(textEdit()->document());
+        cursor.setPosition(shownPosition(box_.SelStart()));
+        cursor.setPosition(shownPosition(box_.SelStart() + box_.SelLength()), QTextCursor::KeepAnchor);
+        textEdit()->setTextCursor(cursor);
+    }
+
     void applyColors() override { ApplyFieldColors(widget(), box_.BackColor(), box_.ForeColor()); }
 
     // A plain text editor has no length limit of its own: what goes past

@@ -15,15 +15,6 @@
 namespace platform::qt::testing {
 namespace {
 
-// Runs once the next dialog is open: what the user does in it.
-void WhenTheDialogOpens(std::function<void(QWidget&)> act) {
-    QTimer::singleShot(0, [act] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-    });
-}
-
 TEST(QtServicesTest, MessageBoxesAnswerWithTheButtonPressedAndEscapeMeansCancelOrTheLastAnswer) {
     struct Case {
         MsgButtons buttons;

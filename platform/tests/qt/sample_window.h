@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -188,5 +190,14 @@ protected:
     Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path().toStdString())};
     std::unique_ptr<SampleWindowForm> form;
 };
+
+// Runs once the next dialog is open: what the user does in it.
+inline void WhenTheDialogOpens(std::function<void(QWidget&)> act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
+}
 
 }  // namespace platform::qt::testing

@@ -110,6 +110,33 @@ TEST_F(TextBoxViewTest, AMultiLineBoxKeepsItsLineBreaksAsReturnAndLineFeed) {
     EXPECT_EQ(notes.Text().find('\t'), std::string::npos);
 }
 
+// The program selects a word in a box (the spell check's highlight); a
+// multi-line box's line breaks count two in the model and one on screen.
+TEST_F(TextBoxViewTest, TheModelsSelectionShowsAndStaysWithinTheText) {
+    auto& notes = form->add<ui::TextBox>("txtNotes");
+    notes.setMultiLine(true);
+    notes.Move(3480, 2280, 2160, 600);
+    notes.setText("Boil.\r\nAdd teh salt.");
+    form->shelf->setText("mix teh sauce");
+    showWithFocusIn(*form->shelf);
+    form->shelf->setSelStart(4);
+    form->shelf->setSelLength(3);
+    EXPECT_EQ(shelf()->selectedText(), "teh");
+
+    form->shelf->setText("mix");
+    EXPECT_EQ(form->shelf->SelStart(), 3) << "a shorter text pulls the selection back";
+    EXPECT_EQ(form->shelf->SelLength(), 0);
+    form->shelf->setSelStart(1);
+    EXPECT_EQ(shelf()->selectedText(), "");
+    EXPECT_EQ(shelf()->cursorPosition(), 1);
+
+    notes.setSelStart(11);
+    notes.setSelLength(3);
+    EXPECT_EQ(widget<QPlainTextEdit>("txtNotes")->textCursor().selectedText(), "teh");
+    notes.setSelLength(99);
+    EXPECT_EQ(notes.SelLength(), 9) << "no further than the end";
+}
+
 TEST_F(TextBoxViewTest, ColoursAndFontFollowTheModel) {
     showWithFocusIn(*form->shelf);
     form->shelf->setBackColor(ui::Rgb(255, 255, 224));
