@@ -85,6 +85,13 @@ void Form5::Form_Activate() {
         }
         List1->setWidth(Twips(SSPanel3->Width() * 0.97));
     }
+    // The result grids' two columns share their width as each display mode needs.
+    const bool smaller = vars.DisplayMode == 9;
+    for (ui::Grid* grid : {Grid1, Grid2}) {
+        grid->setCols(2);
+        grid->setColWidth(0, Twips(grid->Width() * (smaller ? 0.54 : 0.6)));
+        grid->setColWidth(1, Twips(grid->Width() * (smaller ? 0.45 : 0.36)));
+    }
     app_.runtime().doEvents();
     shell::FormBackground(app_, *this, *Image1, BackgroundRow).onActivate();
     StatusBar1->setPanelText(1, Caption());

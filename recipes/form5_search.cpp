@@ -158,8 +158,16 @@ void Form5::openSearchPanel(ui::Panel& panel) {
     mOsr->setChecked(true);
 }
 
-void Form5::Command11_Click() { openSearchPanel(*SSPanel2); }
-void Form5::Command12_Click() { openSearchPanel(*SSPanel8); }
+// The panel opens ready for typing.
+void Form5::Command11_Click() {
+    openSearchPanel(*SSPanel2);
+    Text10->SetFocus();
+}
+
+void Form5::Command12_Click() {
+    openSearchPanel(*SSPanel8);
+    Text12->SetFocus();
+}
 
 void Form5::Command18_Click() {
     EnableCookbookMenus();
