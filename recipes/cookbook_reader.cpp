@@ -1,8 +1,9 @@
 #include "recipes/cookbook_reader.h"
 
+#include <algorithm>
+
 #include "platform/basic/file_commands.h"
 #include "platform/basic/random_access_file.h"
-#include "recipes/index_file.h"
 #include "recipes/recipe_lists.h"
 
 namespace recipes {
@@ -25,15 +26,21 @@ std::filesystem::path CookbookReader::IndexFilePath(int type) const {
 std::vector<IndexEntry> CookbookReader::ReadIndex(int type) const {
     std::vector<IndexEntry> entries;
     if (RecipeTypeName(type).empty()) return entries;
-    const auto records = index_file::ReadRecords(IndexFilePath(type));
-    if (!records || records->empty()) return entries;
+    const auto file = basic::RandomAccessFile::Open(IndexFilePath(type), IndexRecordLength);
+    if (!file) return entries;
+    // The whole index in one read; each record decoded where it lies.
+    const std::string bytes = file->GetBlock(1, file->RecordCount());
     const long dataRecords = RecordCount();
-    for (const auto& record : *records) {
-        auto text = index_file::EntryText(record);
-        if (!text || text->empty()) continue;
-        const auto number = EntryRecordNumber(*text);
+    entries.reserve(bytes.size() / IndexRecordLength);
+    for (std::size_t at = 0; at + IndexRecordLength <= bytes.size(); at += IndexRecordLength) {
+        const auto length = static_cast<std::size_t>(static_cast<unsigned char>(bytes[at])) |
+                            static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
+        if (length == 0 || length > IndexRecordLength - 2) continue;
+        std::string text = bytes.substr(at + 2, length);
+        std::replace(text.begin(), text.end(), '\0', ' ');
+        const auto number = EntryRecordNumber(text);
         if (!number || *number > dataRecords) continue;
-        entries.push_back({std::move(*text), *number});
+        entries.push_back({std::move(text), *number});
     }
     return entries;
 }
