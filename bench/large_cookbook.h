@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,22 +20,108 @@ namespace bench {
 class LargeCookbook {
 public:
     LargeCookbook() : store_(basic::ProgramFolder(folder_.path()), 1) {
-        recipes::RecipeRecord record;
-        for (int line = 0; line < 12; ++line) {
-            record.amounts[static_cast<std::size_t>(line)] = "1.5";
-            record.units[static_cast<std::size_t>(line)] = "cups";
-            record.ingredients[static_cast<std::size_t>(line)] = "ingredient number " + std::to_string(line);
-        }
-        record.directions = std::string(600, 'd');
-        record.marker = "Full1";
-        const std::string inUse = recipes::EncodeRecipeRecord(record);
+        // Recipes of a dozen lines each, drawn from a kitchen's usual ingredients,
+        // so that a search word is found in some recipes, as in a real cookbook.
+        static constexpr const char* kIngredients[] = {"all-purpose flour",
+                                                       "granulated sugar",
+                                                       "brown sugar",
+                                                       "butter",
+                                                       "eggs",
+                                                       "whole milk",
+                                                       "salt",
+                                                       "baking powder",
+                                                       "baking soda",
+                                                       "vanilla extract",
+                                                       "ground cinnamon",
+                                                       "olive oil",
+                                                       "garlic cloves",
+                                                       "yellow onion",
+                                                       "carrots",
+                                                       "celery stalks",
+                                                       "chicken breasts",
+                                                       "ground beef",
+                                                       "tomato sauce",
+                                                       "diced tomatoes",
+                                                       "black pepper",
+                                                       "paprika",
+                                                       "dried oregano",
+                                                       "fresh basil",
+                                                       "parmesan cheese",
+                                                       "cheddar cheese",
+                                                       "sour cream",
+                                                       "heavy cream",
+                                                       "lemon juice",
+                                                       "honey",
+                                                       "rolled oats",
+                                                       "raisins",
+                                                       "walnuts",
+                                                       "pecans",
+                                                       "chocolate chips",
+                                                       "cocoa powder",
+                                                       "cornstarch",
+                                                       "rice",
+                                                       "egg noodles",
+                                                       "potatoes",
+                                                       "green beans",
+                                                       "peas",
+                                                       "corn",
+                                                       "mushrooms",
+                                                       "bell pepper",
+                                                       "chili powder",
+                                                       "cumin",
+                                                       "soy sauce",
+                                                       "ginger",
+                                                       "apples",
+                                                       "bananas",
+                                                       "strawberries",
+                                                       "blueberries",
+                                                       "cream cheese",
+                                                       "powdered sugar",
+                                                       "shortening",
+                                                       "yeast",
+                                                       "water",
+                                                       "vegetable oil",
+                                                       "bread crumbs",
+                                                       "ham",
+                                                       "bacon",
+                                                       "sausage",
+                                                       "turkey",
+                                                       "shrimp",
+                                                       "salmon",
+                                                       "cabbage",
+                                                       "spinach",
+                                                       "zucchini",
+                                                       "pumpkin",
+                                                       "maple syrup",
+                                                       "molasses",
+                                                       "coconut",
+                                                       "almonds",
+                                                       "nutmeg",
+                                                       "buttermilk",
+                                                       "mayonnaise",
+                                                       "mustard",
+                                                       "vinegar",
+                                                       "thyme"};
+        constexpr std::size_t count = std::size(kIngredients);
+        auto recipeNumber = [&](long k) {
+            recipes::RecipeRecord record;
+            for (int line = 0; line < 12; ++line) {
+                const auto i = static_cast<std::size_t>(line);
+                record.amounts[i] = "1.5";
+                record.units[i] = "cups";
+                record.ingredients[i] = kIngredients[static_cast<std::size_t>(k * 7919 + line * 104729) % count];
+            }
+            record.directions = std::string(600, 'd');
+            record.marker = "Full1";
+            return recipes::EncodeRecipeRecord(record);
+        };
         const std::string deleted = recipes::EncodeRecipeRecord(recipes::DeletedRecipeRecord());
 
         std::string data;
         data.reserve(static_cast<std::size_t>(recipes::MaxRecipeRecords) * recipes::RecipeRecordLength);
         std::vector<std::string> indexes(recipes::RecipeTypeCount);
         for (long k = 1; k <= recipes::MaxRecipeRecords; ++k) {
-            data += k == recipes::MaxRecipeRecords ? deleted : inUse;
+            data += k == recipes::MaxRecipeRecords ? deleted : recipeNumber(k);
             if (k == recipes::MaxRecipeRecords) continue;
             const std::string entry = recipes::MakeIndexEntry("Recipe " + std::to_string(k * 7919 % 30011), k);
             std::string indexRecord(recipes::IndexRecordLength, '\0');

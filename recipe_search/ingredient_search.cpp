@@ -1,6 +1,7 @@
 #include "recipe_search/ingredient_search.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/text.h"
@@ -19,12 +20,14 @@ enum class Scope { OneType, AllTypes };
 
 struct Words {
     std::vector<std::string> words;
+    // Each word without its blanks: what a line holding the word must hold.
+    std::vector<std::string> cores;
     IngredientMode mode;
     Scope scope;
 };
 
 Words WordsOf(const IngredientQuery& query, Scope scope) {
-    Words w{{}, query.mode, scope};
+    Words w{{}, {}, query.mode, scope};
     const int count = query.mode == IngredientMode::FirstWordOnly ? 1 : WordCount(query.boxes);
     for (int i = 0; i < count; ++i) {
         const std::string& box = query.boxes[static_cast<std::size_t>(i)];
@@ -32,6 +35,7 @@ Words WordsOf(const IngredientQuery& query, Scope scope) {
         std::string word = basic::RemoveControlCharacters(box);
         if (scope == Scope::AllTypes) w.words.push_back(basic::UCase(word));
         else w.words.push_back(basic::UCase(i == 0 ? basic::LTrim(word) : basic::Trim(word)));
+        w.cores.push_back(basic::Trim(w.words.back()));
     }
     return w;
 }
@@ -64,8 +68,39 @@ private:
     std::size_t size_ = 0;
 };
 
+// Whether the record's ingredient fields hold the core of a word anywhere,
+// in any case: when not, no line holds the word. Quick, and most records
+// of a cookbook fail here, so few need their lines built.
+bool MayHold(std::string_view region, std::string_view core) {
+    if (core.empty()) return true;
+    const char variants[] = {core.front(), basic::LowerChar(core.front())};
+    const int count = variants[0] == variants[1] ? 1 : 2;
+    const char* end = region.data() + region.size();
+    for (int v = 0; v < count; ++v) {
+        for (const char* at = region.data(); at < end; ++at) {
+            at = static_cast<const char*>(std::memchr(at, variants[v], static_cast<std::size_t>(end - at)));
+            if (!at || static_cast<std::size_t>(end - at) < core.size()) break;
+            bool same = true;
+            for (std::size_t j = 1; j < core.size() && same; ++j)
+                same = (at[j] == '\0' ? ' ' : basic::UpperChar(at[j])) == core[j];
+            if (same) return true;
+        }
+    }
+    return false;
+}
+
 // Whether a recipe's ingredient lines hold the words as the mode asks.
 bool Matches(std::string_view recordBytes, const Words& w) {
+    const std::string_view region = recordBytes.substr(recipes::field::IngredientsAt,
+                                                       recipes::field::IngredientWidth * recipes::IngredientLineCount);
+    const std::size_t tried = w.mode == IngredientMode::FirstWordOnly ? 1 : w.cores.size();
+    bool anyMay = false;
+    for (std::size_t i = 0; i < tried; ++i) {
+        const bool may = MayHold(region, w.cores[i]);
+        if (!may && w.mode != IngredientMode::AnyWord) return false;
+        anyMay = anyMay || may;
+    }
+    if (!anyMay) return false;
     const TestedLines lines(recordBytes, w.scope);
     auto found = [&](const std::string& word) { return lines.holds(word); };
     switch (w.mode) {
@@ -76,20 +111,28 @@ bool Matches(std::string_view recordBytes, const Words& w) {
     return false;
 }
 
-struct Candidate {
-    int type;
-    recipes::IndexEntry entry;
-};
-
-// Decides every candidate, reading the data file once from its start in
-// large blocks, so the whole cookbook costs about one read of the file.
-std::vector<SearchHit> Decide(const recipes::CookbookReader& cookbook, const std::vector<Candidate>& candidates,
+// Decides the records the types' entries point at, reading the data file
+// once from its start in large blocks, so the whole cookbook costs about one
+// read of the file. The entries' texts wait in one buffer meanwhile.
+std::vector<SearchHit> Search(const recipes::CookbookReader& cookbook, int firstType, int lastType,
                               const Words& words) {
+    struct Entry {
+        int type;
+        long number;
+        std::size_t at;
+        std::size_t length;
+    };
+    std::vector<Entry> entries;
+    std::string texts;
     std::vector<char> wanted(static_cast<std::size_t>(recipes::MaxRecipeRecords) + 1, 0);
     long last = 0;
-    for (const Candidate& c : candidates) {
-        wanted[static_cast<std::size_t>(c.entry.recordNumber)] = 1;
-        last = std::max(last, c.entry.recordNumber);
+    for (int type = firstType; type <= lastType; ++type) {
+        cookbook.VisitIndex(type, [&](std::string_view text, long number) {
+            entries.push_back({type, number, texts.size(), text.size()});
+            texts += text;
+            wanted[static_cast<std::size_t>(number)] = 1;
+            last = std::max(last, number);
+        });
     }
     std::vector<char> matches(wanted.size(), 0);
     if (const auto file = basic::RandomAccessFile::Open(cookbook.DataFilePath(), RecipeRecordLength)) {
@@ -107,15 +150,15 @@ std::vector<SearchHit> Decide(const recipes::CookbookReader& cookbook, const std
         }
     }
     std::vector<SearchHit> hits;
-    for (const Candidate& c : candidates)
-        if (matches[static_cast<std::size_t>(c.entry.recordNumber)]) hits.push_back({c.type, c.entry.text});
+    for (const Entry& e : entries)
+        if (matches[static_cast<std::size_t>(e.number)]) hits.push_back({e.type, texts.substr(e.at, e.length)});
+    // Each type's hits alphabetically, as the lists show them: the same order
+    // as sorting every entry first, for less work.
+    std::stable_sort(hits.begin(), hits.end(), [](const SearchHit& a, const SearchHit& b) {
+        if (a.type != b.type) return a.type < b.type;
+        return basic::LessNoCase(a.entry, b.entry);
+    });
     return hits;
-}
-
-std::vector<Candidate> CandidatesOf(const recipes::CookbookReader& cookbook, int type) {
-    std::vector<Candidate> candidates;
-    for (recipes::IndexEntry& entry : cookbook.ReadSortedIndex(type)) candidates.push_back({type, std::move(entry)});
-    return candidates;
 }
 
 }  // namespace
@@ -136,17 +179,12 @@ int WordCount(const std::array<std::string, 3>& boxes) {
 
 std::vector<SearchHit> SearchTypeByIngredient(const recipes::CookbookReader& cookbook, int type,
                                               const IngredientQuery& query) {
-    return Decide(cookbook, CandidatesOf(cookbook, type), WordsOf(query, Scope::OneType));
+    if (recipes::RecipeTypeName(type).empty()) return {};
+    return Search(cookbook, type, type, WordsOf(query, Scope::OneType));
 }
 
 std::vector<SearchHit> SearchAllByIngredient(const recipes::CookbookReader& cookbook, const IngredientQuery& query) {
-    std::vector<Candidate> candidates;
-    for (int type = 1; type <= recipes::RecipeTypeCount; ++type) {
-        auto ofType = CandidatesOf(cookbook, type);
-        candidates.insert(candidates.end(), std::make_move_iterator(ofType.begin()),
-                          std::make_move_iterator(ofType.end()));
-    }
-    return Decide(cookbook, candidates, WordsOf(query, Scope::AllTypes));
+    return Search(cookbook, 1, recipes::RecipeTypeCount, WordsOf(query, Scope::AllTypes));
 }
 
 }  // namespace recipe_search

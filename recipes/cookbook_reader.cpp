@@ -1,6 +1,7 @@
 #include "recipes/cookbook_reader.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/basic/file_commands.h"
 #include "platform/basic/random_access_file.h"
@@ -23,25 +24,30 @@ std::filesystem::path CookbookReader::IndexFilePath(int type) const {
     return folder_.Resolve(RecipeIndexFileName(type, cookbook_));
 }
 
-std::vector<IndexEntry> CookbookReader::ReadIndex(int type) const {
-    std::vector<IndexEntry> entries;
-    if (RecipeTypeName(type).empty()) return entries;
+void CookbookReader::VisitIndex(int type, const std::function<void(std::string_view, long)>& visit) const {
+    if (RecipeTypeName(type).empty()) return;
     const auto file = basic::RandomAccessFile::Open(IndexFilePath(type), IndexRecordLength);
-    if (!file) return entries;
+    if (!file) return;
     // The whole index in one read; each record decoded where it lies.
     const std::string bytes = file->GetBlock(1, file->RecordCount());
     const long dataRecords = RecordCount();
-    entries.reserve(bytes.size() / IndexRecordLength);
+    std::array<char, IndexRecordLength> text{};
     for (std::size_t at = 0; at + IndexRecordLength <= bytes.size(); at += IndexRecordLength) {
         const auto length = static_cast<std::size_t>(static_cast<unsigned char>(bytes[at])) |
                             static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
         if (length == 0 || length > IndexRecordLength - 2) continue;
-        std::string text = bytes.substr(at + 2, length);
-        std::replace(text.begin(), text.end(), '\0', ' ');
-        const auto number = EntryRecordNumber(text);
+        std::replace_copy(bytes.begin() + static_cast<std::ptrdiff_t>(at + 2),
+                          bytes.begin() + static_cast<std::ptrdiff_t>(at + 2 + length), text.begin(), '\0', ' ');
+        const std::string_view entry(text.data(), length);
+        const auto number = EntryRecordNumber(entry);
         if (!number || *number > dataRecords) continue;
-        entries.push_back({std::move(text), *number});
+        visit(entry, *number);
     }
+}
+
+std::vector<IndexEntry> CookbookReader::ReadIndex(int type) const {
+    std::vector<IndexEntry> entries;
+    VisitIndex(type, [&](std::string_view text, long number) { entries.push_back({std::string(text), number}); });
     return entries;
 }
 

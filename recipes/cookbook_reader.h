@@ -1,6 +1,8 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/basic/program_folder.h"
@@ -32,6 +34,9 @@ public:
     // the end) is left out, and an empty entry carries nothing. A missing
     // index file is created empty, as opening one always has.
     std::vector<IndexEntry> ReadIndex(int type) const;
+    // Each of those entries in turn, without keeping them: the text (valid
+    // during the call only) and the record it points at.
+    void VisitIndex(int type, const std::function<void(std::string_view text, long number)>& visit) const;
     // The same, in the order the recipe lists show them.
     std::vector<IndexEntry> ReadSortedIndex(int type) const;
 
