@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "bench/large_cookbook.h"
+#include "platform/testing/scripted_desktop.h"
+#include "platform/ui/grid.h"
 #include "recipe_search/ingredient_search.h"
 #include "recipe_search/name_search.h"
 
@@ -55,5 +57,26 @@ void BM_IngredientSearchOverAllTypes(benchmark::State& state) {
     state.counters["ratio"] = read > 0 ? search / read : 0;
 }
 BENCHMARK(BM_IngredientSearchOverAllTypes)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
+
+}  // namespace
+
+namespace {
+
+// Every recipe of the cookbook into a result grid, as "View All Recipes" does.
+void BM_FillResultGridWithAllRecipes(benchmark::State& state) {
+    const auto hits = recipe_search::SearchByName(bench::Cookbook().store(), " ");
+    basic::testing::TestFolder folder;
+    platform::testing::ScriptedDesktop desktop;
+    platform::Runtime runtime(desktop.services(), desktop.windows, basic::ProgramFolder(folder.path()));
+    ui::Form form(runtime, "Results");
+    auto& grid = form.add<ui::Grid>("Grid1");
+    for (auto _ : state) {
+        grid.setRows(1);
+        grid.setCols(2);
+        for (const auto& hit : hits) grid.AddRow({std::string(recipes::RecipeTypeName(hit.type)), hit.entry});
+    }
+    state.counters["rows"] = static_cast<double>(hits.size());
+}
+BENCHMARK(BM_FillResultGridWithAllRecipes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
