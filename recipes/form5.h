@@ -8,6 +8,7 @@
 #include "platform/spell_checker.h"
 #include "platform/ui/form.h"
 #include "recipe_search/ingredient_search.h"
+#include "recipe_search/transfer_file.h"
 #include "recipes/form5_controls.h"
 #include "recipes/recipe_availability.h"
 #include "recipes/recipe_file_state.h"
@@ -141,6 +142,14 @@ public:
     int MultiIngredientOption = 0;  // 0: all the words, 1: at least one of them
     int ChosenResultRow = 0;        // the result row last pressed with the mouse
 
+    // --- recipe transfer files (form5_transfer.cpp)
+    recipe_search::TransferRecipe RecipeForExport() const;
+    // False when the file could not be written; the user was told.
+    bool WriteTransferFile(const std::filesystem::path& path);
+    // Fills the editor from a file; false when nothing was imported (the
+    // user cancelled after a failed read, or the type is not one of ours).
+    bool ReadTransferFile(const std::filesystem::path& path);
+
     // --- the older cookbook format
     void DetectOldRecipeFile();
     void ConvertOldRecipeFile();
@@ -209,6 +218,7 @@ private:
     void design();
     void wireEvents();
     void wireEditor();
+    void fillEditorFromTransfer(const recipe_search::TransferRecipe& recipe);
     void openSearchPanel(ui::Panel& panel);
     void closeSearchPanel(ui::Panel& panel);
     void searchBox_GotFocus(ui::TextBox& box);

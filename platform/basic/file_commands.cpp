@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
 
 #include "platform/basic/folder_entries.h"
 #include "platform/basic/path_text.h"
@@ -84,6 +85,19 @@ std::optional<std::uintmax_t> FileLen(const std::filesystem::path& path) {
     const auto size = std::filesystem::file_size(path, error);
     if (error) return std::nullopt;
     return size;
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    const auto size = FileLen(path);
+    if (!size || *size > maxBytes) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(*size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // A file that shrank meanwhile gives what was there.
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return std::nullopt;
+    return bytes;
 }
 
 std::vector<std::string> Dir(const std::filesystem::path& folder, std::string_view pattern) {

@@ -33,6 +33,10 @@ int Kill(const ProgramFolder& folder, std::string_view pattern);
 // Creates one folder; false when it exists already or cannot be made.
 [[nodiscard]] bool MkDir(const std::filesystem::path& path);
 
+// A regular file's bytes, at most maxBytes of them; nullopt when it cannot
+// be read or is larger (a file the program reads whole is small).
+[[nodiscard]] std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes);
+
 // True when path is a regular file that can be opened for reading.
 [[nodiscard]] bool FileExists(const std::filesystem::path& path);
 
