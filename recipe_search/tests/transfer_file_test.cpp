@@ -73,6 +73,35 @@ TEST(TransferFileTest, DamagedFilesAreRefusedNotGuessed) {
     EXPECT_TRUE(DecodeTransferFile(full + "\"extra\"\r\n")) << "further items are ignored";
 }
 
+TEST(TransferFileTest, AnyBytesAreReadWithoutHarm) {
+    std::string thousand;
+    for (int i = 0; i < 1000; ++i) thousand += "\"item " + std::to_string(i) + "\"\r\n";
+    std::string longLines = EncodeTransferFile(Crisp());
+    longLines.insert(1, std::string(100000, 'x'));
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) % 256);
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool read;
+    } cases[] = {
+        {"one item", "\"Breads\"\r\n", false},
+        {"1000 items", thousand, true},
+        {"a line of 100000 characters", longLines, true},
+        {"an unclosed quote after the items", EncodeTransferFile(Crisp()) + "\"never closed", true},
+        {"line breaks of every kind inside items", "\"Breads\r\"\n\"\nRolls\r\n\"" + std::string(65 * 4, '"'), true},
+        {"binary bytes", binary, false},
+    };
+    for (const auto& c : cases) {
+        const auto read = DecodeTransferFile(c.bytes);
+        EXPECT_EQ(read.has_value(), c.read) << c.what;
+    }
+    const auto many = DecodeTransferFile(thousand);
+    ASSERT_TRUE(many);
+    EXPECT_EQ(many->type, "item 0");
+    EXPECT_EQ(many->yieldUnit, "item 66") << "items past the layout are ignored";
+}
+
 TEST(TransferFileTest, TheDefaultNameStaysInTheChosenFolder) {
     const struct {
         const char* title;
