@@ -315,6 +315,30 @@ void Runtime::userChose(ui::ComboBox& box, int index) { Choose(*this, box, index
 
 void Runtime::userChose(ui::ListBox& box, int index) { Choose(*this, box, index); }
 
+void Runtime::userChose(ui::DriveListBox& box, int index) { Choose(*this, box, index); }
+
+void Runtime::userChose(ui::FileListBox& box, int index) { Choose(*this, box, index); }
+
+void Runtime::userChose(ui::DirListBox& box, int index) { Choose(*this, box, index); }
+
+void Runtime::userOpenedFolder(ui::DirListBox& box, int index) {
+    if (index < 0 || index >= box.ListCount() || !box.effectivelyVisible() || !box.effectivelyEnabled()) return;
+    userFocused(box);
+    if (!box.effectivelyVisible() || !box.effectivelyEnabled()) return;
+    if (!box.setPath(box.List(index))) raise(ControlEvent(box, "PathFailed"), box.onPathFailed);
+}
+
+std::vector<ui::Volume> Runtime::volumes() {
+    std::vector<ui::Volume> found = services_.volumes.List(folder_.dir());
+    for (ui::Volume& volume : found)
+        if (auto at = currentFolders_.find(volume.root); at != currentFolders_.end()) volume.current = at->second;
+    return found;
+}
+
+void Runtime::setCurrentFolder(const std::filesystem::path& root, const std::filesystem::path& folder) {
+    currentFolders_[root] = folder;
+}
+
 void Runtime::userDroppedDown(ui::ComboBox& box) {
     if (!box.effectivelyVisible() || !box.effectivelyEnabled()) return;
     raise(ControlEvent(box, "DropDown"), box.onDropDown);

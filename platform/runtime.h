@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,9 @@
 
 namespace ui {
 class ComboBox;
+class DirListBox;
+class DriveListBox;
+class FileListBox;
 class Grid;
 class ListBox;
 class StatusBar;
@@ -48,6 +52,8 @@ public:
     void popupMenu(ui::Form& form, ui::Menu& menu) override;
     void forget(ui::Form& form) override;
     bool raise(const ui::EventSource& source, const std::function<void()>& handler) override;
+    std::vector<ui::Volume> volumes() override;
+    void setCurrentFolder(const std::filesystem::path& root, const std::filesystem::path& folder) override;
 
     void load(ui::Form& form);
     void doEvents();
@@ -87,6 +93,13 @@ public:
     // The user chose an entry of a list or combo box (focus first, as a click).
     void userChose(ui::ComboBox& box, int index);
     void userChose(ui::ListBox& box, int index);
+    void userChose(ui::DriveListBox& box, int index);
+    void userChose(ui::FileListBox& box, int index);
+    // Marks a folder of a folder list (focus first, as a click).
+    void userChose(ui::DirListBox& box, int index);
+    // The user opened a folder of a folder list (a double click): it becomes
+    // the path, or PathFailed is raised when it cannot be read.
+    void userOpenedFolder(ui::DirListBox& box, int index);
     // A combo box's list dropped down.
     void userDroppedDown(ui::ComboBox& box);
     // A toolbar button (numbered from 1) or a status bar panel was clicked.
@@ -128,6 +141,8 @@ private:
     ui::Form* active_ = nullptr;
     ui::Control* focus_ = nullptr;
     bool ended_ = false;
+    // Each volume's current folder by its root, kept while the program runs.
+    std::map<std::filesystem::path, std::filesystem::path> currentFolders_;
     std::filesystem::path helpFile_;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/services/help.h"
 #include "platform/services/registry.h"
 #include "platform/services/spelling.h"
+#include "platform/services/volumes.h"
 
 namespace platform {
 
@@ -21,6 +22,7 @@ struct Services {
     Registry& registry;
     Speller& speller;
     SpellDialog& spellDialog;
+    Volumes& volumes;
 };
 
 }  // namespace platform

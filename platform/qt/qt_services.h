@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/mounted_volumes.h"
 #include "platform/qt/hunspell_speller.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_desktop_shell.h"
@@ -22,7 +23,9 @@ struct QtServices {
     HunspellSpeller speller;
     QtSpellDialog spellDialog;
 
-    Services services() { return {dialogs, clock, shell, display, help, registry, speller, spellDialog}; }
+    MountedVolumes volumes;
+
+    Services services() { return {dialogs, clock, shell, display, help, registry, speller, spellDialog, volumes}; }
 };
 
 }  // namespace platform::qt

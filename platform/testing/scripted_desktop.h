@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_display.h"
+#include "platform/testing/fake_volumes.h"
 #include "platform/testing/headless_windows.h"
 #include "platform/testing/memory_registry.h"
 #include "platform/testing/recording_help.h"
@@ -26,7 +27,9 @@ struct ScriptedDesktop {
     ScriptedSpellDialog spellDialog;
     HeadlessWindows windows{display};
 
-    Services services() { return {dialogs, clock, shell, display, help, registry, speller, spellDialog}; }
+    FakeVolumes volumes;
+
+    Services services() { return {dialogs, clock, shell, display, help, registry, speller, spellDialog, volumes}; }
 };
 
 // Opens the menus above a menu item, as a user's mouse does, then chooses it.

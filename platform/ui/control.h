@@ -27,6 +27,9 @@ enum class ControlKind {
     StatusBar,
     ProgressBar,
     Grid,
+    DriveListBox,
+    DirListBox,
+    FileListBox,
 };
 
 // Which edge of the form's inside a bar keeps to; None leaves it where it is put.

@@ -37,6 +37,9 @@ constexpr KindRow Kinds[] = {
     {ControlKind::ProgressBar, &Make<ProgressBar>},
     {ControlKind::OptionButton, &Make<OptionButton>},
     {ControlKind::Grid, &Make<Grid>},
+    {ControlKind::DriveListBox, &Make<DriveListBox>},
+    {ControlKind::DirListBox, &Make<DirListBox>},
+    {ControlKind::FileListBox, &Make<FileListBox>},
 };
 // clang-format on
 

@@ -1,10 +1,12 @@
 #pragma once
+#include <filesystem>
 #include <functional>
 #include <string_view>
 
 #include "platform/ui/event_source.h"
 #include "platform/ui/font.h"
 #include "platform/ui/units.h"
+#include "platform/ui/volume.h"
 #include "platform/ui/window_types.h"
 
 namespace ui {
@@ -34,6 +36,12 @@ public:
     virtual void popupMenu(Form& form, Menu& menu) = 0;
     // The form object is going away.
     virtual void forget(Form& form) = 0;
+
+    // The volumes the user can save to, the program's own first, each with
+    // the folder last current on it.
+    virtual std::vector<Volume> volumes() = 0;
+    // Remembers folder as the current one of the volume of that root while the program runs.
+    virtual void setCurrentFolder(const std::filesystem::path& root, const std::filesystem::path& folder) = 0;
 
     // Runs one event handler. A handler that fails is reported and the
     // program goes on; returns false then.

@@ -17,6 +17,9 @@ std::unique_ptr<ControlView> MakeToolbarView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeStatusBarView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeProgressBarView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeGridView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeDriveListBoxView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeDirListBoxView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeFileListBoxView(Runtime&, ui::Control&, QWidget&);
 
 namespace {
 
@@ -40,6 +43,9 @@ constexpr ViewRow kViews[] = {
     {ui::ControlKind::StatusBar, MakeStatusBarView},
     {ui::ControlKind::ProgressBar, MakeProgressBarView},
     {ui::ControlKind::Grid, MakeGridView},
+    {ui::ControlKind::DriveListBox, MakeDriveListBoxView},
+    {ui::ControlKind::DirListBox, MakeDirListBoxView},
+    {ui::ControlKind::FileListBox, MakeFileListBoxView},
 };
 // clang-format on
 
