@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -225,6 +226,10 @@ private:
     void ingredientBox_Change(int box);
     void setOptionsEnabled(bool on);
     recipe_search::IngredientQuery compactIngredientBoxes();
+    // Tells why a search cannot start and puts the focus where to mend it.
+    void refuseSearch(const char* text, ui::Control& focus);
+    void runIngredientSearch(const std::function<std::vector<recipe_search::SearchHit>()>& search,
+                             const std::string& count, ui::CommandButton& button);
     void showIngredientResults(const std::vector<recipe_search::SearchHit>& hits, const std::string& count);
     void resetResultGrid(ui::Grid& grid, const char* typeHeading);
     void showResults(ui::Grid& grid, const std::vector<recipe_search::SearchHit>& hits);

@@ -1,6 +1,7 @@
 // The search options, the name and the ingredient search panels, their
 // result grids, and opening a result in the editor.
 #include <cmath>
+#include <functional>
 
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
@@ -17,6 +18,7 @@ using platform::MsgIcon;
 namespace {
 
 constexpr ui::OleColor Highlight = ui::colors::Yellow;
+constexpr const char* NoIngredientText = "Please enter at least one ingredient to Search";
 
 bool HasNonBlank(const std::string& text) { return !basic::Trim(text).empty(); }
 
@@ -259,55 +261,39 @@ recipe_search::IngredientQuery Form5::compactIngredientBoxes() {
     return query;
 }
 
+void Form5::refuseSearch(const char* text, ui::Control& focus) {
+    app_.dialogs().MessageBox({"Search", text, MsgIcon::Question, MsgButtons::OK, 1});
+    focus.SetFocus();
+}
+
 void Form5::Command19_Click() {
     Command20->setEnabled(false);
     const recipe_search::IngredientQuery query = compactIngredientBoxes();
-    if (Combo7->Text().empty()) {
-        app_.dialogs().MessageBox(
-            {"Search", "Please Select Type of Recipe to Search", MsgIcon::Question, MsgButtons::OK, 1});
-        Combo7->SetFocus();
-        return;
-    }
+    if (Combo7->Text().empty()) return refuseSearch("Please Select Type of Recipe to Search", *Combo7);
     // Only one of the 22 types names a file of the cookbook.
     const auto type = RecipeTypeNumber(Combo7->Text());
-    if (!type) {
-        app_.dialogs().MessageBox(
-            {"Search", "Please choose the Type of Recipe from the list.", MsgIcon::Question, MsgButtons::OK, 1});
-        Combo7->SetFocus();
-        return;
-    }
-    if (Text12->Text().empty()) {
-        app_.dialogs().MessageBox(
-            {"Search", "Please enter at least one ingredient to Search", MsgIcon::Question, MsgButtons::OK, 1});
-        Text12->SetFocus();
-        return;
-    }
-    shell::BeginWait(app_);
-    SSPanel9->setVisible(false);
-    Grid2->setVisible(false);
-    ResetIngredientResultGrid();
-    const auto hits = recipe_search::SearchTypeByIngredient(store(), *type, query);
-    showIngredientResults(hits, "By Type - Number of Ingredient Matches Found: ");
-    Command19->SetFocus();
-    shell::EndWait(app_);
+    if (!type) return refuseSearch("Please choose the Type of Recipe from the list.", *Combo7);
+    if (Text12->Text().empty()) return refuseSearch(NoIngredientText, *Text12);
+    runIngredientSearch([&] { return recipe_search::SearchTypeByIngredient(store(), *type, query); },
+                        "By Type - Number of Ingredient Matches Found: ", *Command19);
 }
 
 void Form5::Command22_Click() {
     const recipe_search::IngredientQuery query = compactIngredientBoxes();
-    if (Text12->Text().empty()) {
-        app_.dialogs().MessageBox(
-            {"Search", "Please enter at least one ingredient to Search", MsgIcon::Question, MsgButtons::OK, 1});
-        Text12->SetFocus();
-        return;
-    }
-    shell::BeginWait(app_);
+    if (Text12->Text().empty()) return refuseSearch(NoIngredientText, *Text12);
     Command20->setEnabled(false);
+    runIngredientSearch([&] { return recipe_search::SearchAllByIngredient(store(), query); },
+                        "All Recipes - Number of Ingredient Matches Found: ", *Command22);
+}
+
+void Form5::runIngredientSearch(const std::function<std::vector<recipe_search::SearchHit>()>& search,
+                                const std::string& count, ui::CommandButton& button) {
+    shell::BeginWait(app_);
     SSPanel9->setVisible(false);
     Grid2->setVisible(false);
     ResetIngredientResultGrid();
-    const auto hits = recipe_search::SearchAllByIngredient(store(), query);
-    showIngredientResults(hits, "All Recipes - Number of Ingredient Matches Found: ");
-    Command22->SetFocus();
+    showIngredientResults(search(), count);
+    button.SetFocus();
     shell::EndWait(app_);
 }
 
