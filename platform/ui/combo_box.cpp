@@ -3,16 +3,13 @@
 namespace ui {
 
 void ComboBox::AddItem(std::string item, int at) {
-    const int placed = items_.add(std::move(item), at, sorted_);
-    if (listIndex_ >= placed) ++listIndex_;
+    items_.add(std::move(item), at, sorted_);
     changed(Property::Items);
 }
 
 void ComboBox::RemoveItem(int at) {
+    const bool chosenGone = items_.chosen() == at;
     if (!items_.remove(at)) return;
-    const bool chosenGone = listIndex_ == at;
-    if (chosenGone) listIndex_ = -1;
-    else if (listIndex_ > at) --listIndex_;
     changed(Property::Items);
     // A drop-down list shows only its chosen entry's text: none is left.
     if (chosenGone && style_ == ComboStyle::DropDownList && !text_.empty()) {
@@ -23,16 +20,16 @@ void ComboBox::RemoveItem(int at) {
 
 void ComboBox::Clear() {
     items_.clear();
-    listIndex_ = -1;
     // Only a drop-down list shows nothing but its entries.
     if (style_ == ComboStyle::DropDownList) text_.clear();
     changed(Property::Items);
 }
 
 void ComboBox::setListIndex(int at) {
-    if (!items_.valid(at)) at = -1;
-    const bool moved = at != listIndex_;
-    listIndex_ = at;
+    const int was = items_.chosen();
+    items_.choose(at);
+    at = items_.chosen();
+    const bool moved = at != was;
     const std::string& shown = at < 0 ? std::string() : items_.at(at);
     if (shown != text_) {
         text_ = shown;
@@ -52,8 +49,8 @@ void ComboBox::setText(const std::string& v) {
     if (v == text_) return;
     text_ = v;
     // The entry that reads exactly so stays chosen; typing away from it does not.
-    if (listIndex_ >= 0 && items_.at(listIndex_) != text_) {
-        listIndex_ = -1;
+    if (items_.chosen() >= 0 && items_.at(items_.chosen()) != text_) {
+        items_.choose(-1);
         changed(Property::Selection);
     }
     changed(Property::Text);

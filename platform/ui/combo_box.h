@@ -46,7 +46,7 @@ public:
 
     // The chosen entry, -1 for none. Choosing one shows it in the text line
     // and raises Click, as a user's choice does; -1 empties the text line.
-    int ListIndex() const { return listIndex_; }
+    int ListIndex() const { return items_.chosen(); }
     void setListIndex(int at);
 
     // The text line. Setting it raises Change when it differs; a drop-down
@@ -63,7 +63,6 @@ private:
     bool sorted_ = false;
     int maxLength_ = 0;
     ListItems items_;
-    int listIndex_ = -1;
     std::string text_;
 };
 

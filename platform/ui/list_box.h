@@ -29,15 +29,14 @@ public:
     const std::vector<std::string>& items() const { return items_.all(); }
 
     // The chosen entry, -1 for none; choosing one (again) raises Click.
-    int ListIndex() const { return listIndex_; }
+    int ListIndex() const { return items_.chosen(); }
     void setListIndex(int at);
     // The chosen entry's text, "" for none.
-    const std::string& Text() const { return items_.at(listIndex_); }
+    const std::string& Text() const { return items_.at(items_.chosen()); }
 
 private:
     bool sorted_ = false;
     ListItems items_;
-    int listIndex_ = -1;
 };
 
 }  // namespace ui

@@ -14,13 +14,17 @@ int ListItems::add(std::string item, int at, bool sorted) {
     else if (at >= 0 && at < count()) where = items_.begin() + at;
     else where = items_.end();
     // Inserting may move the entries: begin() is read only after it.
-    const auto placed = items_.insert(where, std::move(item));
-    return static_cast<int>(placed - items_.begin());
+    const auto inserted = items_.insert(where, std::move(item));
+    const int placed = static_cast<int>(inserted - items_.begin());
+    if (chosen_ >= placed) ++chosen_;
+    return placed;
 }
 
 bool ListItems::remove(int at) {
     if (!valid(at)) return false;
     items_.erase(items_.begin() + at);
+    if (chosen_ == at) chosen_ = -1;
+    else if (chosen_ > at) --chosen_;
     return true;
 }
 

@@ -4,15 +4,23 @@
 
 namespace ui {
 
-// The entries of a list or combo box. A sorted list puts each new entry in
-// its alphabetical place without regard to case (after equal ones); an
-// unsorted one keeps the order entries were added in, or the place given.
+// The entries of a list or combo box and the one chosen. A sorted list puts
+// each new entry in its alphabetical place without regard to case (after
+// equal ones); an unsorted one keeps the order entries were added in, or the
+// place given. The choice follows its entry as others come and go.
 class ListItems {
 public:
     // Returns the position the entry went to.
     int add(std::string item, int at, bool sorted);
+    // Removing the chosen entry leaves none chosen.
     bool remove(int at);
-    void clear() { items_.clear(); }
+    void clear() {
+        items_.clear();
+        chosen_ = -1;
+    }
+    // The chosen entry, -1 for none; a position outside the list chooses none.
+    int chosen() const { return chosen_; }
+    void choose(int at) { chosen_ = valid(at) ? at : -1; }
     int count() const { return static_cast<int>(items_.size()); }
     bool valid(int at) const { return at >= 0 && at < count(); }
     // "" for a position outside the list.
@@ -23,6 +31,7 @@ public:
 
 private:
     std::vector<std::string> items_;
+    int chosen_ = -1;
 };
 
 }  // namespace ui
