@@ -1,0 +1,38 @@
+#pragma once
+// A list of entries with one chosen, for every kind of list box: the model's
+// entries in its order, its chosen one highlighted. The user's choices go to
+// the runtime, which may refuse them; double clicks are the model's DblClick.
+#include "platform/qt/qt_style.h"
+#include "platform/qt/views/choice_list.h"
+#include "platform/qt/views/control_view.h"
+#include "platform/runtime.h"
+
+namespace platform::qt {
+
+template <class Box>
+class ChoiceListView final : public ControlView {
+public:
+    ChoiceListView(Runtime& runtime, Box& box, QWidget& parent)
+        : ControlView(runtime, box, *new ChoiceList(&parent)), box_(box) {
+        ChoiceList& entries = list();
+        watchMouseOf(*entries.viewport());
+        // A disabled box, or a focus handler that disabled it, keeps the old choice.
+        entries.onChosen = [this](int row) {
+            report([&](Runtime& input) { input.userChose(box_, row); }, [this] { applySelection(); });
+        };
+        connect(&entries, &QListWidget::itemDoubleClicked, this, [this] {
+            if (Runtime* input = this->runtime()) input->userDoubleClick(box_);
+        });
+    }
+
+private:
+    ChoiceList& list() const { return static_cast<ChoiceList&>(widget()); }
+
+    void applyItems() override { list().showEntries(box_.items(), box_.ListIndex()); }
+    void applySelection() override { list().showChoice(box_.ListIndex()); }
+    void applyColors() override { ApplyFieldColors(widget(), box_.BackColor(), box_.ForeColor()); }
+
+    Box& box_;
+};
+
+}  // namespace platform::qt
