@@ -5,6 +5,7 @@
 
 #include "platform/basic/file_commands.h"
 #include "platform/basic/random_access_file.h"
+#include "platform/basic/records.h"
 #include "recipes/recipe_lists.h"
 
 namespace recipes {
@@ -33,12 +34,10 @@ void CookbookReader::VisitIndex(int type, const std::function<void(std::string_v
     const long dataRecords = RecordCount();
     std::array<char, IndexRecordLength> text{};
     for (std::size_t at = 0; at + IndexRecordLength <= bytes.size(); at += IndexRecordLength) {
-        const auto length = static_cast<std::size_t>(static_cast<unsigned char>(bytes[at])) |
-                            static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
-        if (length == 0 || length > IndexRecordLength - 2) continue;
-        std::replace_copy(bytes.begin() + static_cast<std::ptrdiff_t>(at + 2),
-                          bytes.begin() + static_cast<std::ptrdiff_t>(at + 2 + length), text.begin(), '\0', ' ');
-        const std::string_view entry(text.data(), length);
+        const auto stored = basic::RecordStringView(std::string_view(bytes).substr(at, IndexRecordLength));
+        if (!stored || stored->empty()) continue;
+        std::replace_copy(stored->begin(), stored->end(), text.begin(), '\0', ' ');
+        const std::string_view entry(text.data(), stored->size());
         const auto number = EntryRecordNumber(entry);
         if (!number || *number > dataRecords) continue;
         visit(entry, *number);

@@ -23,11 +23,17 @@ std::string LittleEndian(std::uint64_t value, std::size_t count) {
     return bytes;
 }
 
-std::optional<std::string> DecodeLengthPrefixed(std::string_view record, std::size_t offset) {
+std::optional<std::string_view> LengthPrefixed(std::string_view record, std::size_t offset) {
     if (record.size() < offset + 2) return std::nullopt;
     const auto length = static_cast<std::size_t>(ReadLittleEndian(record, offset, 2));
     if (length > record.size() - offset - 2) return std::nullopt;
-    return std::string(record.substr(offset + 2, length));
+    return record.substr(offset + 2, length);
+}
+
+std::optional<std::string> DecodeLengthPrefixed(std::string_view record, std::size_t offset) {
+    const auto text = LengthPrefixed(record, offset);
+    if (!text) return std::nullopt;
+    return std::string(*text);
 }
 
 constexpr std::size_t kMaxLength = 0xFFFF;
@@ -39,6 +45,8 @@ std::string EncodeTag(VariantType type) { return LittleEndian(static_cast<std::u
 }  // namespace
 
 std::optional<std::string> DecodeRecordString(std::string_view record) { return DecodeLengthPrefixed(record, 0); }
+
+std::optional<std::string_view> RecordStringView(std::string_view record) { return LengthPrefixed(record, 0); }
 
 std::optional<std::string> EncodeRecordString(std::string_view text, int recordLength) {
     if (recordLength < 2 || text.size() > static_cast<std::size_t>(recordLength) - 2) return std::nullopt;

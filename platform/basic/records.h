@@ -13,6 +13,8 @@ namespace basic {
 // RecordString: a 16-bit little-endian length n, then n bytes. nullopt when n
 // overruns the record; a record of zero bytes holds "".
 std::optional<std::string> DecodeRecordString(std::string_view record);
+// The same text where it lies in the record, for readers of many records.
+std::optional<std::string_view> RecordStringView(std::string_view record);
 // nullopt when the text is longer than recordLength - 2.
 std::optional<std::string> EncodeRecordString(std::string_view text, int recordLength);
 
