@@ -124,6 +124,10 @@ std::vector<SearchHit> Search(const recipes::CookbookReader& cookbook, int first
     };
     std::vector<Entry> entries;
     std::string texts;
+    // Each record has about one entry: room for them all up front.
+    const auto records = static_cast<std::size_t>(std::clamp(cookbook.RecordCount(), 0L, recipes::MaxRecipeRecords));
+    entries.reserve(records);
+    texts.reserve(records * recipes::IndexRecordLength);
     std::vector<char> wanted(static_cast<std::size_t>(recipes::MaxRecipeRecords) + 1, 0);
     long last = 0;
     for (int type = firstType; type <= lastType; ++type) {

@@ -7,11 +7,16 @@ namespace recipe_search {
 
 std::vector<SearchHit> SearchByName(const recipes::CookbookReader& cookbook, std::string_view phrase) {
     std::vector<SearchHit> hits;
+    std::vector<recipes::IndexEntry> found;
     for (int type = 1; type <= recipes::RecipeTypeCount; ++type) {
-        for (const recipes::IndexEntry& entry : cookbook.ReadSortedIndex(type)) {
-            const std::string name = " " + basic::UCase(basic::Left(entry.text, recipes::EntryNumberFrom));
-            if (basic::InStr(name, phrase) > 0) hits.push_back({type, basic::LTrim(entry.text)});
-        }
+        found.clear();
+        cookbook.VisitIndex(type, [&](std::string_view text, long number) {
+            const std::string name = " " + basic::UCase(basic::Left(text, recipes::EntryNumberFrom));
+            if (basic::InStr(name, phrase) > 0) found.push_back({std::string(text), number});
+        });
+        // Sorting only the hits keeps the list's order among them, for less work.
+        recipes::SortForList(found);
+        for (const recipes::IndexEntry& entry : found) hits.push_back({type, basic::LTrim(entry.text)});
     }
     return hits;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "platform/basic/file_commands.h"
 #include "platform/basic/random_access_file.h"
@@ -36,8 +37,12 @@ void CookbookReader::VisitIndex(int type, const std::function<void(std::string_v
     for (std::size_t at = 0; at + IndexRecordLength <= bytes.size(); at += IndexRecordLength) {
         const auto stored = basic::RecordStringView(std::string_view(bytes).substr(at, IndexRecordLength));
         if (!stored || stored->empty()) continue;
-        std::replace_copy(stored->begin(), stored->end(), text.begin(), '\0', ' ');
-        const std::string_view entry(text.data(), stored->size());
+        // Zero bytes read as blanks; most entries hold none and need no copy.
+        std::string_view entry = *stored;
+        if (std::memchr(stored->data(), '\0', stored->size())) {
+            std::replace_copy(stored->begin(), stored->end(), text.begin(), '\0', ' ');
+            entry = std::string_view(text.data(), stored->size());
+        }
         const auto number = EntryRecordNumber(entry);
         if (!number || *number > dataRecords) continue;
         visit(entry, *number);
