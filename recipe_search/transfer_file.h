@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,6 +18,8 @@ namespace recipe_search {
 
 inline constexpr int TransferItemCount = 67;
 inline constexpr int OldTransferItemCount = 49;
+// A transfer file is a few kilobytes; anything far larger is no recipe.
+inline constexpr std::uintmax_t MaxTransferFileBytes = 1 << 20;
 
 struct TransferRecipe {
     std::string type;

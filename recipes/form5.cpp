@@ -79,6 +79,8 @@ void Form5::wireEvents() {
     mOCr->onClick = [this] { mOCr_Click(); };
     mOV->onClick = [this] { mOV_Click(); };
     mOSa->onClick = [this] { mOSa_Click(); };
+    mOex->onClick = [this] { mOex_Click(); };
+    mOIm->onClick = [this] { mOIm_Click(); };
     mOe->onClick = [this] { mOe_Click(); };
     mH->onClick = [this] { mH_Click(); };
     SSCommand3->onClick = [this] { SSCommand3_Click(); };

@@ -144,6 +144,9 @@ public:
     int ChosenResultRow = 0;        // the result row last pressed with the mouse
 
     // --- recipe transfer files (form5_transfer.cpp)
+    void mOex_Click();
+    void ExportRecipe();
+    void mOIm_Click();
     recipe_search::TransferRecipe RecipeForExport() const;
     // False when the file could not be written; the user was told.
     bool WriteTransferFile(const std::filesystem::path& path);

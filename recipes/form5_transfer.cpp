@@ -2,7 +2,9 @@
 // it is, and what comes in fills the editor, ready to be saved.
 #include "platform/basic/atomic_write.h"
 #include "platform/basic/file_commands.h"
+#include "platform/basic/path_text.h"
 #include "platform/basic/text.h"
+#include "recipe_search/importfrm.h"
 #include "recipes/form5.h"
 #include "recipes/fraction_snapping.h"
 #include "recipes/typed_text.h"
@@ -13,12 +15,85 @@ namespace recipes {
 using platform::MsgButtons;
 using platform::MsgIcon;
 
-namespace {
+using recipe_search::TransferHandOver;
 
-// A transfer file is a few kilobytes; anything far larger is no recipe.
-constexpr std::uintmax_t MaxTransferFileBytes = 1 << 20;
+void Form5::mOex_Click() {
+    HideFractionList();
+    HideUnitLists();
+    shell::BeginWait(app_);
+    if (Combo2->Text().empty()) {
+        shell::EndWait(app_);
+        app_.dialogs().MessageBox({"Export Recipe to Disk", "Please, first select Recipe to Export to Disk!",
+                                   MsgIcon::Information, MsgButtons::OK, 1});
+        return;
+    }
+    ExportRecipe();
+}
 
-}  // namespace
+void Form5::ExportRecipe() {
+    TransferHandOver& hand = app_.state<TransferHandOver>();
+    hand.TransferMode = TransferHandOver::Export;
+    hand.TransferType = Combo1->Text();
+    hand.TransferTitle = Combo2->Text();
+    app_.window<recipe_search::Importfrm>().ShowModal();
+    if (hand.TransferMode == TransferHandOver::Cancelled) {
+        shell::EndWait(app_);
+        return;
+    }
+    // The export leaves the window as it was, unsaved edits and their mark included.
+    static_cast<void>(WriteTransferFile(basic::PathFromText(hand.TransferPath)));
+    hand.TransferMode = TransferHandOver::Import;
+    shell::EndWait(app_);
+}
+
+void Form5::mOIm_Click() {
+    HideFractionList();
+    HideUnitLists();
+    SaveAnswer = 0;
+    SaveForImport = 1;
+    if (hasUnsavedEdits()) AskSaveRecipe();
+    if (SaveAnswer == platform::answer::Cancel || (SaveAnswer == platform::answer::Yes && SaveRefused)) {
+        SaveForImport = 0;
+        return;
+    }
+    RecipeChanged = 0;
+    SaveForImport = 0;
+    shell::BeginWait(app_);
+    TransferHandOver& hand = app_.state<TransferHandOver>();
+    hand.TransferMode = TransferHandOver::Import;
+    app_.window<recipe_search::Importfrm>().ShowModal();
+    if (hand.TransferMode == TransferHandOver::Cancelled) {
+        SSPanel3->setVisible(true);
+        shell::EndWait(app_);
+        applyAvailability();
+        return;
+    }
+    // From here the editor holds a recipe that is not stored: a later Save
+    // adds it and never writes over the recipe shown before.
+    ModifyMode = AmountsRecalculated = 0;
+    recipeShown_ = false;
+    modifyByButton_ = false;
+    if (!ReadTransferFile(basic::PathFromText(hand.TransferPath))) {
+        shell::EndWait(app_);
+        applyAvailability();
+        return;
+    }
+    hand.TransferMode = TransferHandOver::Import;
+    RecipeChanged = 1;
+    List1->Clear();
+    Combo2->Clear();
+    if (const auto type = typeNumber()) {
+        for (const IndexEntry& entry : store().ReadSortedIndex(*type)) {
+            Combo2->AddItem(entry.text);
+            List1->AddItem(entry.text);
+        }
+    }
+    applyAvailability();
+    Text8->SetFocus();
+    SaveAnswer = 0;
+    if (SSPanel3->Visible()) SSPanel3->setVisible(false);
+    shell::EndWait(app_);
+}
 
 recipe_search::TransferRecipe Form5::RecipeForExport() const {
     recipe_search::TransferRecipe r;
@@ -54,7 +129,7 @@ bool Form5::WriteTransferFile(const std::filesystem::path& path) {
 bool Form5::ReadTransferFile(const std::filesystem::path& path) {
     std::optional<recipe_search::TransferRecipe> recipe;
     while (true) {
-        if (const auto bytes = basic::ReadWholeFile(path, MaxTransferFileBytes))
+        if (const auto bytes = basic::ReadWholeFile(path, recipe_search::MaxTransferFileBytes))
             recipe = recipe_search::DecodeTransferFile(*bytes);
         if (recipe) break;
         shell::EndWait(app_);

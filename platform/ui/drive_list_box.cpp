@@ -53,7 +53,12 @@ std::filesystem::path DriveListBox::CurrentFolderOf(int at) const {
     return valid(at) ? volumes_[at].current : std::filesystem::path();
 }
 
-int DriveListBox::DriveOf(const std::filesystem::path& path) const { return VolumeHolding(volumes_, path); }
+int DriveListBox::DriveOf(const std::filesystem::path& path) const {
+    // Volumes may lie inside others (the home folder on the program's volume):
+    // the chosen drive keeps a folder it holds.
+    if (valid(listIndex_) && VolumeHolding({volumes_[listIndex_]}, path) == 0) return listIndex_;
+    return VolumeHolding(volumes_, path);
+}
 
 bool DriveListBox::rememberFolder(const std::filesystem::path& folder) {
     const int at = DriveOf(folder);

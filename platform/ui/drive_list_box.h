@@ -37,7 +37,7 @@ public:
     std::filesystem::path RootOf(int at) const;
     // The folder last current on an entry's drive; empty outside the list.
     std::filesystem::path CurrentFolderOf(int at) const;
-    // The entry whose drive holds path, or -1.
+    // The entry whose drive holds path (the chosen one when it does), or -1.
     int DriveOf(const std::filesystem::path& path) const;
     // Makes folder the current one of the drive holding it, for the rest of
     // the program's run; false when no listed drive holds it.

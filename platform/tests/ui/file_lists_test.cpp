@@ -187,6 +187,18 @@ TEST_F(FileListsTest, DrivesComeFromTheVolumesWithTheProgramFolderFirst) {
     EXPECT_EQ(drives.DriveOf(desk.folder.path()), 0);
 }
 
+TEST_F(FileListsTest, AVolumeInsideAnotherBelongsToTheChosenDriveThatHoldsIt) {
+    // The home folder lies on the program's volume, as on most machines.
+    desk.desktop.volumes.programRoot = disk.path();
+    const fs::path home = folder("home");
+    desk.desktop.volumes.addDrive("home", home);
+    DriveListBox& drives = form.add<DriveListBox>("Drive1");
+    EXPECT_EQ(drives.DriveOf(home / "pies"), 0) << "C: is chosen and holds it";
+    EXPECT_TRUE(drives.setDrive("home"));
+    EXPECT_EQ(drives.DriveOf(home / "pies"), 1);
+    EXPECT_EQ(drives.DriveOf(disk.path()), 0) << "outside the chosen drive: the one holding it";
+}
+
 TEST_F(FileListsTest, EachDriveRemembersItsCurrentFolderForTheRestOfTheRun) {
     const fs::path stick = folder("stick");
     fs::create_directory(stick / "pies");
