@@ -83,6 +83,10 @@ void Runtime::showModal(Form& form) {
     form.setModalFlag(true);
     form.setVisibleFlag(true);
     activate(form);
+    // A dialog opens with the focus on its first control in tab order that
+    // can take it, unless its code put the focus somewhere already; the
+    // screen would otherwise pick one on its own.
+    if (form.isLoaded() && (!focus_ || &focus_->form() != &form)) setFocus(form);
     windows_.runModal(form);
     form.setModalFlag(false);
     if (ended_) return;

@@ -77,6 +77,7 @@ TEST_F(TransferDialogTest, ExportProposesANameAndWritesToTheChosenDrive) {
         EXPECT_EQ(d.Caption(), "Export Recipe");
         EXPECT_EQ(d.Command1->Caption(), "&Export Recipe");
         EXPECT_TRUE(d.Command1->Enabled());
+        EXPECT_EQ(runtime().focusedControl(), d.Command1) << "first in tab order";
         EXPECT_EQ(d.Text1->Text(), "Appetizers and beverages");
         EXPECT_EQ(d.Text3->Text(), w.Combo2->Text()) << "the whole entry, record number included";
         EXPECT_EQ(d.Text2->Text(), "EggNog.rc1");
@@ -254,6 +255,7 @@ TEST_F(TransferDialogTest, ImportDialogRules) {
     basic::testing::WriteBytes(stick / "pies" / "a.rc1", "\"Breads\"\r\n\"A\"\r\n");
     Form5& w = createMode();
     inDialog([&](Importfrm& d) {
+        EXPECT_EQ(runtime().focusedControl(), d.Command2) << "the first in tab order that can take it";
         desktop.dialogs.expectMessage("Type Box Data");
         desktop.dialogs.expectMessage("Type Box Data");
         const auto before = desktop.dialogs.messages().size();
