@@ -54,6 +54,7 @@ public:
     bool raise(const ui::EventSource& source, const std::function<void()>& handler) override;
     std::vector<ui::Volume> volumes() override;
     void setCurrentFolder(const std::filesystem::path& root, const std::filesystem::path& folder) override;
+    const ui::PrintMetrics& printMetrics() override { return services_.printer; }
 
     void load(ui::Form& form);
     void doEvents();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/services/clipboard.h"
 #include "platform/services/clock.h"
 #include "platform/services/desktop_shell.h"
 #include "platform/services/dialogs.h"
 #include "platform/services/display.h"
 #include "platform/services/help.h"
+#include "platform/services/printer.h"
 #include "platform/services/registry.h"
 #include "platform/services/spelling.h"
 #include "platform/services/volumes.h"
@@ -23,6 +25,8 @@ struct Services {
     Speller& speller;
     SpellDialog& spellDialog;
     Volumes& volumes;
+    Printer& printer;
+    Clipboard& clipboard;
 };
 
 }  // namespace platform

@@ -97,8 +97,8 @@ header_offences() {
   local header
   for header in $headers; do
     if in_qt_folder "$header"; then
-      # Qt6Test too: the Qt layer's test helpers drive widgets with it.
-      if ! QT_FLAGS=$(pkg-config --cflags Qt6Widgets Qt6Test); then
+      # Qt6Test too: the Qt layer's test helpers drive widgets with it; PrintSupport for the printer.
+      if ! QT_FLAGS=$(pkg-config --cflags Qt6Widgets Qt6PrintSupport Qt6Test); then
         echo "check_layers: pkg-config finds no Qt6Widgets, needed for $header" >&2
         rm -rf "$logs"
         return 2

@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_display.h"
+#include "platform/testing/fake_printer.h"
 #include "platform/testing/fake_volumes.h"
 #include "platform/testing/headless_windows.h"
 #include "platform/testing/memory_registry.h"
@@ -28,8 +29,12 @@ struct ScriptedDesktop {
     HeadlessWindows windows{display};
 
     FakeVolumes volumes;
+    FakePrinter printer;
+    FakeClipboard clipboard;
 
-    Services services() { return {dialogs, clock, shell, display, help, registry, speller, spellDialog, volumes}; }
+    Services services() {
+        return {dialogs, clock, shell, display, help, registry, speller, spellDialog, volumes, printer, clipboard};
+    }
 };
 
 // Opens the menus above a menu item, as a user's mouse does, then chooses it.

@@ -30,6 +30,7 @@ enum class ControlKind {
     DriveListBox,
     DirListBox,
     FileListBox,
+    PrintPreview,
 };
 
 // Which edge of the form's inside a bar keeps to; None leaves it where it is put.

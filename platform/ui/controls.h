@@ -13,6 +13,7 @@
 #include "platform/ui/list_box.h"
 #include "platform/ui/option_button.h"
 #include "platform/ui/panel.h"
+#include "platform/ui/print_preview.h"
 #include "platform/ui/progress_bar.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/text_box.h"

@@ -40,6 +40,7 @@ constexpr KindRow Kinds[] = {
     {ControlKind::DriveListBox, &Make<DriveListBox>},
     {ControlKind::DirListBox, &Make<DirListBox>},
     {ControlKind::FileListBox, &Make<FileListBox>},
+    {ControlKind::PrintPreview, &Make<PrintPreview>},
 };
 // clang-format on
 

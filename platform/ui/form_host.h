@@ -5,6 +5,7 @@
 
 #include "platform/ui/event_source.h"
 #include "platform/ui/font.h"
+#include "platform/ui/print_document.h"
 #include "platform/ui/units.h"
 #include "platform/ui/volume.h"
 #include "platform/ui/window_types.h"
@@ -40,6 +41,8 @@ public:
     // The volumes the user can save to, the program's own first, each with
     // the folder last current on it.
     virtual std::vector<Volume> volumes() = 0;
+    // How the printer measures: documents are laid out by it.
+    virtual const PrintMetrics& printMetrics() = 0;
     // Remembers folder as the current one of the volume of that root while the program runs.
     virtual void setCurrentFolder(const std::filesystem::path& root, const std::filesystem::path& folder) = 0;
 
