@@ -1,0 +1,52 @@
+#pragma once
+#include <array>
+#include <vector>
+
+#include "platform/ui/design.h"
+
+namespace printing {
+
+// What differs between the windows that carry the print preview panel: where
+// its controls lie (twips; inner controls relative to the panel, options
+// and the orientation display relative to their frames) and a few rules.
+struct PreviewPanelDesign {
+    const char* parent = nullptr;  // the panel's container in the window
+    ui::design::Rect panel;
+    ui::design::Rect preview;
+    ui::design::Rect autoSizeButton;
+    ui::design::Rect enlargeButton;
+    ui::design::Rect rangeFrame;
+    ui::design::Rect optionsFrame;
+    ui::design::Rect displayFrame;
+    ui::design::Rect fontNameDisplay;
+    ui::design::Rect fontSizeDisplay;
+    ui::design::Rect sampleFrame;
+    // SSCommand80 by index; a button without a caption is not made.
+    std::array<ui::design::Rect, 6> buttons;
+    std::array<const char*, 6> buttonCaptions;
+    const char* rangeCaption = "";  // the notice in "Print Range"
+
+    // The preview enlarged: its left edge, and how much narrower than the panel it is.
+    int enlargedLeft = 115;
+    int enlargedMargin = 230;
+    // Auto Size fits a line of this many letters "n" to the page's width.
+    int autoSizeLetters = 96;
+    // The size a window's opening takes when none is set yet.
+    double defaultFontSize = 12;
+    // Whether replacing a screen font by "Times New Roman" also sets the size to 14.
+    bool screenFontSetsSize = false;
+};
+
+// The indexes of the panel's control arrays.
+enum PreviewButton { PrinterFontButton = 0, PageSetupButton = 1, CancelButton = 2, CopyPageButton = 3 };
+enum PreviewFrame { PrintRangeFrame = 0, DisplayOptionsFrame = 1, PrintOptionsFrame = 2 };
+enum PreviewDisplay { FontNameDisplay = 0, FontSizeDisplay = 1, OrientationDisplay = 2 };
+
+// The rows of the panel's common controls, in the order that stacks them
+// right: the preview over the frames it covers when enlarged, the Enlarge
+// and Auto Size buttons over the preview. The window adds its own print
+// options (in the "Print Options" frame) and panels over the preview after
+// these rows. Tab stops are taken from tab onwards.
+void AddPreviewPanelRows(std::vector<ui::design::ControlRow>& rows, const PreviewPanelDesign& design, int& tab);
+
+}  // namespace printing
