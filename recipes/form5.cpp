@@ -40,6 +40,7 @@ Form5::Form5(shell::Application& app) : ui::Form(app.runtime(), "Form5"), app_(a
     topToolbar_->addButtons();
     addSideButtons();
     wireEvents();
+    wirePrinting();
 }
 
 void Form5::design() {

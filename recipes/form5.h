@@ -8,6 +8,7 @@
 
 #include "platform/spell_checker.h"
 #include "platform/ui/form.h"
+#include "printing/print_preview_panel.h"
 #include "recipe_search/ingredient_search.h"
 #include "recipe_search/transfer_file.h"
 #include "recipes/form5_controls.h"
@@ -154,6 +155,29 @@ public:
     // user cancelled after a failed read, or the type is not one of ours).
     bool ReadTransferFile(const std::filesystem::path& path);
 
+    // --- printing (form5_printing.cpp)
+    void wirePrinting();
+    void LoadPrintSettings();
+    void PlacePreviewButtons();
+    void mOP_Click();
+    void Command7_Click();
+    void mOW_Click();
+    void SSOption83_Click(int index);
+    void SSOption80_Click(int index);
+    void SelectAdditionalRecipes();
+    void Combo8_Change(int slot);
+    void Combo8_Click(int slot);
+    void Combo9_Click();
+    void SSCommand5_Click();
+    void SSCommand6_Click();
+    void RerenderPreview();
+    void PreviewCancelled();
+    void LayoutRecipe();
+    void LayoutSelectedRecipes();
+    void LayoutWorksheet();
+    printing::PrintPreviewPanel& preview() { return *preview_; }
+    int SelectedRecipesMode = 0;  // 88 once the picked recipes were laid out
+
     // --- the older cookbook format
     void DetectOldRecipeFile();
     void ConvertOldRecipeFile();
@@ -223,6 +247,10 @@ private:
     void wireEvents();
     void wireEditor();
     void fillEditorFromTransfer(const recipe_search::TransferRecipe& recipe);
+    void drawPreview();
+    void loadPickList(int slot);
+    std::string printedOnDate();
+    printing::PrintFontSettings& printFont();
     void openSearchPanel(ui::Panel& panel);
     void closeSearchPanel(ui::Panel& panel);
     void searchBox_GotFocus(ui::TextBox& box);
@@ -280,6 +308,7 @@ private:
     shell::ActivityWindow activity_;
     std::unique_ptr<shell::ColorOptions> colors_;
     std::unique_ptr<shell::TopToolbar> topToolbar_;
+    std::unique_ptr<printing::PrintPreviewPanel> preview_;
     // A recipe of the cookbook is shown in the editor.
     bool recipeShown_ = false;
     // Modify mode came from the "&Modify" button.

@@ -3,6 +3,7 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
+#include "printing/preview_panel_design.h"
 
 namespace recipes {
 
@@ -26,19 +27,6 @@ struct Form5Controls {
         SelectRecipesButton = 4,
         PreviewPrintButton = 5,
     };
-    // The frames of the print preview, SSFrame80, by index.
-    enum PreviewFrame {
-        PrintRangeFrame = 0,
-        DisplayOptionsFrame = 1,
-        PrintOptionsFrame = 2,
-    };
-    // The displays of the print preview, Panel3D80, by index.
-    enum PreviewDisplay {
-        FontNameDisplay = 0,
-        FontSizeDisplay = 1,
-        OrientationDisplay = 2,
-    };
-
     // The window and its bars
     ui::Image* Image1 = nullptr;          // the background picture behind everything
     ui::TextBox* Text11 = nullptr;        // never shown: holds the window colour, the editor boxes' usual background
@@ -124,14 +112,10 @@ struct Form5Controls {
     // The print preview, over the main panel
     ui::Panel* SSPanel80 = nullptr;
     std::array<ui::CommandButton*, 6> SSCommand80{};  // its buttons, indexed by PreviewButton
-    ui::CommandButton* SSCommand1 = nullptr;          // "Enlarge", or "Normal" while enlarged
-    ui::CommandButton* SSCommand2 = nullptr;          // "Auto Size"
-    std::array<ui::Frame*, 3> SSFrame80{};            // "Print Range", "Display Options", "Print Options"
-    ui::Frame* Frame2 = nullptr;                      // the amount print options, without a caption
-    std::array<ui::Panel*, 3> Panel3D80{};            // printer font, font size, orientation, by PreviewDisplay
-    std::array<ui::Label*, 3> Label80{};              // "Printer Font:", "Font Size:", "Orientation:"
-    ui::Frame* Frame3 = nullptr;                      // "Sample"
-    ui::Panel* Panel3d82 = nullptr;                   // "AaBbYyZz" in the print font
+    // (the panel's common controls are the preview panel's own members)
+    std::array<ui::OptionButton*, 4> SSOption83{};  // the layouts: full page two columns, one column, top, bottom half
+    ui::Frame* Frame2 = nullptr;                    // the amount print options, without a caption
+    std::array<ui::OptionButton*, 2> SSOption80{};  // amounts as fractions, as decimals
 
     // "Select Additional Recipes", over the print preview
     ui::Panel* SSPanel13 = nullptr;
@@ -211,6 +195,8 @@ struct Form5Controls {
 // Adds the recipe window's controls and menus to the form, as designed for
 // the smaller screen display (12000 by 9000 twips outside).
 void BuildForm5(ui::Form& form);
+// Where the print preview panel's controls lie in the recipe window.
+extern const printing::PreviewPanelDesign RecipePreviewDesign;
 // Points the members at what BuildForm5 made.
 void BindForm5(const ui::Form& form, Form5Controls& c);
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/design.h"
+#include "printing/preview_panel_design.h"
 #include "recipes/form5_controls.h"
 
 namespace recipes {
@@ -58,6 +59,7 @@ constexpr int LineHeight = 315;
 constexpr int LineSpacing = 360;
 constexpr int PickListReach = 275;  // how far a pick list reaches right of its box
 constexpr int LabelHeight = 240;
+constexpr int OptionHeight = 225;
 constexpr int LabelDrop = 45;  // a label beside a box sits this much lower, on the box's text line
 
 // Rows from the top of the main panel.
@@ -132,6 +134,9 @@ public:
     // A tab stop after all the others.
     int lastTab() { return LastTabs + lastTab_++; }
     void add(const ControlRow& row) { rows_.push_back(row); }
+    void addPreviewPanel(const printing::PreviewPanelDesign& design) {
+        printing::AddPreviewPanelRows(rows_, design, tab_);
+    }
 
     void label(const char* name, int index, const char* parent, Rect rect, const char* caption) {
         add({.kind = ControlKind::Label, .name = name, .index = index, .parent = parent, .rect = rect,
@@ -386,58 +391,24 @@ void AddConversionNotice(Design& d) {
            .rect = {300, 1140, width - 600, LineHeight}});
 }
 
-// The print preview's panel: buttons, frames and displays down its left
-// side; the page takes the rest.
+// The print preview's panel: the common controls down its left side and the
+// page beside them, then the recipe window's own print options.
 void AddPrintPreview(Design& d) {
-    constexpr int width = 9570, height = 7200;
-    d.sidePanel("SSPanel80", "Panel3D1", {(MainPanel.width - width) / 2, 60, width, height}, "");
-    d.add({.kind = ControlKind::CommandButton, .name = "SSCommand2", .parent = "SSPanel80",
-           .rect = {7630, 129, 795, 226}, .caption = "Auto Size", .font = SmallButtonFont, .tabIndex = d.nextTab()});
-    d.add({.kind = ControlKind::CommandButton, .name = "SSCommand1", .parent = "SSPanel80",
-           .rect = {8630, 129, 750, 226}, .caption = "Enlarge", .font = SmallButtonFont, .tabIndex = d.nextTab()});
-    const auto frame = [&](const char* name, int index, Rect rect, const char* caption) {
-        d.add({.kind = ControlKind::Frame, .name = name, .index = index, .parent = "SSPanel80", .rect = rect,
-               .caption = caption, .font = LabelFont, .foreColor = Navy});
-    };
-    frame("SSFrame80", C::PrintRangeFrame, {195, 60, 3240, 540}, "Print Range");
-    frame("SSFrame80", C::PrintOptionsFrame, {195, 615, 3240, 1200}, "Print Options");
-    frame("Frame2", -1, {195, 1835, 3240, 560}, "");
-    frame("SSFrame80", C::DisplayOptionsFrame, {195, 2430, 3240, 1140}, "Display Options");
-    const auto display = [&](int index, const char* parent, int parentIndex, Rect rect, const char* caption) {
-        d.add({.kind = ControlKind::Panel, .name = "Panel3D80", .index = index, .parent = parent,
-               .parentIndex = parentIndex, .rect = rect, .caption = caption, .font = BoxFont});
-    };
-    // The guide line options take the frame's upper part.
-    d.add({.kind = ControlKind::Label, .name = "Label80", .index = C::OrientationDisplay, .parent = "SSFrame80",
-           .parentIndex = C::DisplayOptionsFrame, .rect = {150, 810 + 40, 1100, LabelHeight},
-           .caption = "Orientation:", .font = LabelFont, .foreColor = Navy, .flags = Transparent});
-    // The displays line up with the orientation display of the frame above.
-    constexpr int frameLeft = 195, orientationLeft = 1300, displayLeft = frameLeft + orientationLeft;
-    d.label("Label80", C::FontNameDisplay, "SSPanel80", {195, 3660 + 40, displayLeft - 250, LabelHeight},
-            "Printer Font:");
-    display(C::FontNameDisplay, "SSPanel80", -1, {displayLeft, 3660, 3435 - displayLeft, 322}, "");
-    d.label("Label80", C::FontSizeDisplay, "SSPanel80", {195, 3990 + 40, displayLeft - 250, LabelHeight},
-            "Font Size:");
-    display(C::FontSizeDisplay, "SSPanel80", -1, {displayLeft, 3990, 585, 322}, "");
-    display(C::OrientationDisplay, "SSFrame80", C::DisplayOptionsFrame, {orientationLeft, 810, 1790, 322},
-            " Portrait");
-    frame("Frame3", -1, {195, 4335, 3240, 800}, "Sample");
-    d.add({.kind = ControlKind::Panel, .name = "Panel3d82", .parent = "Frame3", .rect = {150, 270, 2940, 420},
-           .caption = "AaBbYyZz", .font = BoxFont});
-    struct Button {
-        int index;
-        Rect rect;
-        const char* caption;
-    };
-    static constexpr Button buttons[] = {
-        {C::PrinterFontButton, {195, 5160, 1560, 403}, "Printer &Font"},
-        {C::PageSetupButton, {1875, 5160, 1560, 405}, "&Page Setup"},
-        {C::CopyPageButton, {195, 5590, 3240, 360}, "C&opy Current Page"},
-        {C::SelectRecipesButton, {195, 5975, 3240, 360}, "&Select Additional Recipes"},
-        {C::PreviewPrintButton, {195, 6345, 3240, 360}, "&Print"},
-        {C::PreviewCancelButton, {195, 6730, 3240, 390}, "&Cancel"},
-    };
-    for (const Button& b : buttons) d.button("SSCommand80", b.index, "SSPanel80", b.rect, b.caption);
+    d.addPreviewPanel(RecipePreviewDesign);
+    static constexpr const char* layouts[] = {"Full Page Printout (2 Column Ingred.)",
+                                              "Full Page Printout (1 Column Ingred.)", "Top Half of Page Printout",
+                                              "Bottom Half of Page Printout"};
+    for (int i = 0; i < 4; ++i)
+        d.add({.kind = ControlKind::OptionButton, .name = "SSOption83", .index = i, .parent = "SSFrame80",
+               .parentIndex = printing::PrintOptionsFrame, .rect = {150, 250 + i * 230, 3000, OptionHeight},
+               .caption = layouts[i], .font = LabelFont, .tabIndex = d.nextTab(), .flags = i == 0 ? Checked : None});
+    d.add({.kind = ControlKind::Frame, .name = "Frame2", .parent = "SSPanel80", .rect = {195, 1835, 3240, 560},
+           .font = LabelFont, .foreColor = Navy});
+    static constexpr const char* amounts[] = {"Print Amounts as Fractions (1/4)", "Print Amounts as Decimals (.25)"};
+    for (int i = 0; i < 2; ++i)
+        d.add({.kind = ControlKind::OptionButton, .name = "SSOption80", .index = i, .parent = "Frame2",
+               .rect = {150, 60 + i * 230, 3000, OptionHeight}, .caption = amounts[i], .font = LabelFont,
+               .tabIndex = d.nextTab(), .flags = i == 0 ? Checked : None});
 }
 
 // Up to ten more recipes to print, two to a page, over the whole preview.
@@ -609,6 +580,27 @@ constexpr MenuRow Menus[] = {
 // clang-format on
 }  // namespace
 
+// clang-format off
+const printing::PreviewPanelDesign RecipePreviewDesign{
+    .parent = "Panel3D1",
+    .panel = {(MainPanel.width - 9570) / 2, 60, 9570, 7200},
+    .preview = {3510, 90, 5970, 7060},
+    .autoSizeButton = {7630, 129, 795, 226},
+    .enlargeButton = {8630, 129, 750, 226},
+    .rangeFrame = {195, 60, 3240, 540},
+    .optionsFrame = {195, 615, 3240, 1200},
+    .displayFrame = {195, 2430, 3240, 1140},
+    .fontNameDisplay = {1495, 3660, 1940, 322},
+    .fontSizeDisplay = {1495, 3990, 585, 322},
+    .sampleFrame = {195, 4335, 3240, 800},
+    .buttons = {{{195, 5160, 1560, 403}, {1875, 5160, 1560, 405}, {195, 6730, 3240, 390}, {195, 5590, 3240, 360},
+                 {195, 5975, 3240, 360}, {195, 6345, 3240, 360}}},
+    .buttonCaptions = {"Printer &Font", "&Page Setup", "&Cancel", "C&opy Current Page", "&Select Additional Recipes",
+                       "&Print"},
+    .rangeCaption = "All Entries with Data Will Print",
+};
+// clang-format on
+
 void BuildForm5(ui::Form& form) {
     Design d;
     AddBars(d);
@@ -701,14 +693,9 @@ void BindForm5(const ui::Form& form, Form5Controls& c) {
     Bind(form, c.ProgressBar1, "ProgressBar1");
     Bind(form, c.SSPanel80, "SSPanel80");
     Bind(form, c.SSCommand80, "SSCommand80");
-    Bind(form, c.SSCommand1, "SSCommand1");
-    Bind(form, c.SSCommand2, "SSCommand2");
-    Bind(form, c.SSFrame80, "SSFrame80");
     Bind(form, c.Frame2, "Frame2");
-    Bind(form, c.Panel3D80, "Panel3D80");
-    Bind(form, c.Label80, "Label80");
-    Bind(form, c.Frame3, "Frame3");
-    Bind(form, c.Panel3d82, "Panel3d82");
+    Bind(form, c.SSOption83, "SSOption83");
+    Bind(form, c.SSOption80, "SSOption80");
     Bind(form, c.SSPanel13, "SSPanel13");
     Bind(form, c.Combo8, "Combo8");
     Bind(form, c.Combo9, "Combo9");

@@ -43,7 +43,7 @@ void Form5::Form_Load() {
     LoadMisspellings();
     for (ui::Control* box : editorBoxes()) box->setBackColor(Text11->BackColor());
     DetectOldRecipeFile();
-    file().AmountFormat = 0;
+    LoadPrintSettings();
     ResetRecipeEditor();
     applyAvailability();
 }
@@ -95,6 +95,7 @@ void Form5::Form_Activate() {
     app_.runtime().doEvents();
     shell::FormBackground(app_, *this, *Image1, BackgroundRow).onActivate();
     StatusBar1->setPanelText(1, Caption());
+    PlacePreviewButtons();
     Panel3D1->setVisible(true);
     app_.runtime().doEvents();
     shell::EndWait(app_);
@@ -117,6 +118,11 @@ void Form5::Form_KeyPress(int& keyAscii) {
     }
     if (keyAscii != ui::keys::Escape) return;
     keyAscii = 0;
+    // An enlarged preview first returns to its normal size.
+    if (!SSPanel13->Visible() && SSPanel80->Visible() && preview_->enlarged()) {
+        app_.runtime().userClick(*preview_->SSCommand1);
+        return;
+    }
     // The first open panel closes as its own Close or Cancel button closes it.
     const std::pair<ui::Control*, ui::CommandButton*> panels[] = {
         {SSPanel13, SSCommand6}, {SSPanel80, SSCommand80[2]}, {SSPanel2, Command13},  {SSPanel5, Command10},

@@ -13,6 +13,7 @@ struct RecipeFileState {
     std::string CurrentRecipeType;
     // Print settings the recipe printouts share with the window.
     std::int16_t AmountFormat = 0;  // 0: kitchen fractions, 1: decimals
+    std::int16_t PrintOption = 1;   // 1 full page two columns, 2 one column, 3 top half, 4 bottom half
     std::int16_t PrintDateOff = 0;
 };
 

@@ -65,6 +65,8 @@ bool Overlap(const ui::Control& a, const ui::Control& b) {
 // window, and the pick lists, which lie behind the boxes they serve.
 bool MayLieOver(const ui::Control& control) {
     if (control.kind() == ControlKind::Panel && !control.Visible()) return true;
+    // The Enlarge and Auto Size buttons lie over the preview's upper edge.
+    if (control.kind() == ControlKind::PrintPreview) return true;
     return control.name() == "Combo3" || control.name() == "Combo5" || control.name() == "Combo6";
 }
 
@@ -73,7 +75,14 @@ TEST_F(Form5DesignTest, EveryMemberHasAControlOrMenuOfItsOwn) {
     EXPECT_EQ(std::count(members.begin(), members.end(), nullptr), 0) << "members left unbound";
     EXPECT_EQ(std::set<const void*>(members.begin(), members.end()).size(), members.size())
         << "two members bound to one control";
-    EXPECT_EQ(members.size(), form.controls().size() + static_cast<std::size_t>(NamedMenuItems(form.menus())))
+    // The preview panel's common controls are the panel's own members; the
+    // window keeps the panel and its buttons.
+    std::vector<ui::design::ControlRow> panelRows;
+    int tab = 0;
+    printing::AddPreviewPanelRows(panelRows, RecipePreviewDesign, tab);
+    const std::size_t alsoTheWindows = 1 + c.SSCommand80.size();
+    EXPECT_EQ(members.size(), form.controls().size() - panelRows.size() + alsoTheWindows +
+                                  static_cast<std::size_t>(NamedMenuItems(form.menus())))
         << "controls or menu items without a member";
 }
 
@@ -86,8 +95,8 @@ TEST_F(Form5DesignTest, NoTwoControlsOfAPanelOverlap) {
         if (!a->container() || MayLieOver(*a)) continue;
         for (const auto& b : form.controls()) {
             if (a.get() >= b.get() || b->container() != a->container() || MayLieOver(*b)) continue;
-            const bool nameOverList = (a.get() == c.Text8 && b.get() == c.Combo2) ||
-                                      (a.get() == c.Combo2 && b.get() == c.Text8);
+            const bool nameOverList =
+                (a.get() == c.Text8 && b.get() == c.Combo2) || (a.get() == c.Combo2 && b.get() == c.Text8);
             EXPECT_TRUE(nameOverList || !Overlap(*a, *b)) << NameOf(*a) << " overlaps " << NameOf(*b);
         }
     }
@@ -162,9 +171,9 @@ TEST_F(Form5DesignTest, BoxesStopAtWhatTheRecipeKeeps) {
         const ui::TextBox* box;
         int maxLength;
     } limits[] = {
-        {c.Text8, 40}, {c.Text1[0], 7},  {c.Text1[19], 7}, {c.Text4[7], 10}, {c.Text5[12], 35},
-        {c.Text2, 1000}, {c.Text3, 4},   {c.Text7, 20},     {c.Text6, 5},     {c.Text9, 5},
-        {c.Text16, 40},  {c.Text17[0], 30}, {c.Text17[7], 30}, {c.Text12, 35}, {c.Text14, 35},
+        {c.Text8, 40},   {c.Text1[0], 7},   {c.Text1[19], 7},  {c.Text4[7], 10}, {c.Text5[12], 35},
+        {c.Text2, 1000}, {c.Text3, 4},      {c.Text7, 20},     {c.Text6, 5},     {c.Text9, 5},
+        {c.Text16, 40},  {c.Text17[0], 30}, {c.Text17[7], 30}, {c.Text12, 35},   {c.Text14, 35},
     };
     for (const auto& [box, maxLength] : limits) EXPECT_EQ(box->MaxLength(), maxLength) << NameOf(*box);
     EXPECT_TRUE(c.Text2->MultiLine());
@@ -179,10 +188,10 @@ TEST_F(Form5DesignTest, ListsHaveTheirStyles) {
         ui::ComboStyle style;
         bool sorted;
     } combos[] = {
-        {c.Combo1, ui::ComboStyle::DropDownCombo, true}, {c.Combo2, ui::ComboStyle::SimpleCombo, true},
-        {c.Combo3, ui::ComboStyle::DropDownList, false}, {c.Combo4, ui::ComboStyle::DropDownCombo, true},
-        {c.Combo5, ui::ComboStyle::DropDownList, false}, {c.Combo6, ui::ComboStyle::DropDownList, false},
-        {c.Combo7, ui::ComboStyle::DropDownCombo, true}, {c.Combo8[9], ui::ComboStyle::DropDownCombo, false},
+        {c.Combo1, ui::ComboStyle::DropDownCombo, true},    {c.Combo2, ui::ComboStyle::SimpleCombo, true},
+        {c.Combo3, ui::ComboStyle::DropDownList, false},    {c.Combo4, ui::ComboStyle::DropDownCombo, true},
+        {c.Combo5, ui::ComboStyle::DropDownList, false},    {c.Combo6, ui::ComboStyle::DropDownList, false},
+        {c.Combo7, ui::ComboStyle::DropDownCombo, true},    {c.Combo8[9], ui::ComboStyle::DropDownCombo, false},
         {c.Combo9[0], ui::ComboStyle::DropDownList, false},
     };
     for (const auto& [combo, style, sorted] : combos) {
@@ -201,27 +210,25 @@ TEST_F(Form5DesignTest, BeforeARecipeIsChosenOnlyCreateViewSearchAndExitWork) {
         const ui::Control* control;
         bool enabled;
     } buttons[] = {
-        {c.Command1, true},   {c.Command2, true},   {c.Command16, true}, {c.Command3, true},
-        {c.Command5, false},  {c.Command4, false},  {c.Command6, false}, {c.Command7, false},
-        {c.Command8, false},  {c.Command25, false},
+        {c.Command1, true},  {c.Command2, true},  {c.Command16, true}, {c.Command3, true},  {c.Command5, false},
+        {c.Command4, false}, {c.Command6, false}, {c.Command7, false}, {c.Command8, false}, {c.Command25, false},
     };
     for (const auto& [button, enabled] : buttons) EXPECT_EQ(button->Enabled(), enabled) << NameOf(*button);
     const struct {
         const ui::Menu* item;
         bool enabled;
     } items[] = {
-        {c.mOCr, true},   {c.mOV, true},     {c.mOsr, true},   {c.mOW, true},    {c.mOe, true},
-        {c.mOMo, false},  {c.mODel, false},  {c.mOCal, false}, {c.mOP, false},   {c.mOSa, false},
-        {c.mOSpell, false}, {c.mOCo1, false}, {c.mOIm, false}, {c.mOex, false}, {c.mOChange, false},
+        {c.mOCr, true},     {c.mOV, true},    {c.mOsr, true},   {c.mOW, true},   {c.mOe, true},
+        {c.mOMo, false},    {c.mODel, false}, {c.mOCal, false}, {c.mOP, false},  {c.mOSa, false},
+        {c.mOSpell, false}, {c.mOCo1, false}, {c.mOIm, false},  {c.mOex, false}, {c.mOChange, false},
     };
     for (const auto& [item, enabled] : items) EXPECT_EQ(item->Enabled(), enabled) << item->name();
     EXPECT_FALSE(c.mOCopy->Visible()) << "offered only in the menu at the mouse";
 }
 
 TEST_F(Form5DesignTest, PanelsThatOpenLaterStartHidden) {
-    for (const ui::Control* panel : {c.Panel3D1, c.SSPanel2, c.SSPanel3, c.SSPanel5, c.SSPanel6, c.SSPanel7,
-                                     c.SSPanel8, c.SSPanel9, c.SSPanel10, c.SSPanel11, c.SSPanel12, c.SSPanel13,
-                                     c.SSPanel80})
+    for (const ui::Control* panel : {c.Panel3D1, c.SSPanel2, c.SSPanel3, c.SSPanel5, c.SSPanel6, c.SSPanel7, c.SSPanel8,
+                                     c.SSPanel9, c.SSPanel10, c.SSPanel11, c.SSPanel12, c.SSPanel13, c.SSPanel80})
         EXPECT_FALSE(panel->Visible()) << NameOf(*panel);
     for (const ui::Control* pickList : {c.Combo3, c.Combo5, c.Combo6}) EXPECT_FALSE(pickList->Visible());
     EXPECT_FALSE(c.Text11->Visible());
@@ -241,12 +248,35 @@ TEST_F(Form5DesignTest, TheMenusListTheirItemsInOrder) {
     std::vector<std::string> bar;
     for (const auto& menu : form.menus()) bar.push_back(menu->Caption());
     EXPECT_EQ(bar, (std::vector<std::string>{"&Options", "&Edit", "&Utilities", "&Help"}));
-    EXPECT_EQ(captions(*c.mO),
-              (std::vector<std::string>{"Panel C&olor", "-", "Select Cook&book", "-", "Cookbook &Titles", "-",
-                                        "Searc&h", "-", "&Create Recipe", "-", "&View Recipe", "&Modify Recipe",
-                                        "Change Recipe &Name", "-", "&Delete Recipe", "-", "C&alculate Amounts", "-",
-                                        "Cop&y", "&Print", "&Save", "Spelling Chec&k", "-", "Print &Worksheet", "-",
-                                        "&Export Recipe", "&Import Recipe", "-", "E&xit"}));
+    EXPECT_EQ(captions(*c.mO), (std::vector<std::string>{"Panel C&olor",
+                                                         "-",
+                                                         "Select Cook&book",
+                                                         "-",
+                                                         "Cookbook &Titles",
+                                                         "-",
+                                                         "Searc&h",
+                                                         "-",
+                                                         "&Create Recipe",
+                                                         "-",
+                                                         "&View Recipe",
+                                                         "&Modify Recipe",
+                                                         "Change Recipe &Name",
+                                                         "-",
+                                                         "&Delete Recipe",
+                                                         "-",
+                                                         "C&alculate Amounts",
+                                                         "-",
+                                                         "Cop&y",
+                                                         "&Print",
+                                                         "&Save",
+                                                         "Spelling Chec&k",
+                                                         "-",
+                                                         "Print &Worksheet",
+                                                         "-",
+                                                         "&Export Recipe",
+                                                         "&Import Recipe",
+                                                         "-",
+                                                         "E&xit"}));
     for (int n = 1; n <= Form5Controls::CookbookCount; ++n) {
         EXPECT_EQ(c.mOCB1[n - 1]->Caption(), "Cookbook #&" + std::to_string(n));
         EXPECT_EQ(c.mOCB1[n - 1]->index(), n);
