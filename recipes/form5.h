@@ -8,6 +8,7 @@
 
 #include "platform/spell_checker.h"
 #include "platform/ui/form.h"
+#include "printing/recipe_copy_text.h"
 #include "recipe_search/ingredient_search.h"
 #include "recipe_search/transfer_file.h"
 #include "recipes/form5_controls.h"
@@ -153,6 +154,12 @@ public:
     // Fills the editor from a file; false when nothing was imported (the
     // user cancelled after a failed read, or the type is not one of ours).
     bool ReadTransferFile(const std::filesystem::path& path);
+
+    // --- the recipe to the clipboard (form5_copy.cpp)
+    void wireCopy();
+    void mOCo1_Click();
+    void mOCopy_Click();
+    printing::RecipeOnScreen RecipeForCopy() const;
 
     // --- the older cookbook format
     void DetectOldRecipeFile();
