@@ -7,6 +7,7 @@
 #include "platform/basic/text.h"
 #include "recipe_search/transfer_file.h"
 #include "shell/application.h"
+#include "shell/dialog_frame.h"
 #include "shell/help_menu.h"
 #include "shell/hinfo1.h"
 #include "shell/startfrm.h"
@@ -30,12 +31,8 @@ constexpr int DesignHeight = 4545;
 
 Importfrm::Importfrm(shell::Application& app) : ui::Form(app.runtime(), "Importfrm"), app_(app) {
     setCaption("Import Recipe");
-    setBorderStyle(ui::BorderStyle::FixedDialog);
-    setMinButton(false);
-    setMaxButton(false);
+    shell::SetUpDialogFrame(*this, DesignWidth, DesignHeight);
     setHelpContextID(shell::topics::RecipeFile);
-    const ui::FrameMetrics frame = host().frameMetrics();
-    Move(0, 0, DesignWidth + frame.left + frame.right, DesignHeight + frame.top + frame.bottom);
 
     design();
 
@@ -90,8 +87,7 @@ void Importfrm::Form_Activate() {
         setWidth(Twips(start.Width() * 0.42));
         setHeight(Twips(start.Height() * 0.38));
     }
-    setLeft(Twips(start.Left() + vars.StartWidth / 2.0 - Width() / 2.0));
-    setTop(Twips(start.Top() + vars.StartHeight / 2.0 - Height() / 2.0 + 100));
+    shell::CentreOverStartWindow(app_, *this, 100);
     shell::EndWait(app_);
 }
 

@@ -112,6 +112,7 @@ void Form5::wireEvents() {
     wireRename();
     wireCalculator();
     wireSpelling();
+    wireCopy();
 
     const shell::PopUp popUp = [this] {
         if (!mO->Enabled()) return;

@@ -9,6 +9,7 @@
 #include "platform/spell_checker.h"
 #include "platform/ui/form.h"
 #include "printing/print_preview_panel.h"
+#include "printing/recipe_copy_text.h"
 #include "recipe_search/ingredient_search.h"
 #include "recipe_search/transfer_file.h"
 #include "recipes/form5_controls.h"
@@ -177,6 +178,12 @@ public:
     void LayoutWorksheet();
     printing::PrintPreviewPanel& preview() { return *preview_; }
     int SelectedRecipesMode = 0;  // 88 once the picked recipes were laid out
+
+    // --- the recipe to the clipboard (form5_copy.cpp)
+    void wireCopy();
+    void mOCo1_Click();
+    void mOCopy_Click();
+    printing::RecipeOnScreen RecipeForCopy() const;
 
     // --- the older cookbook format
     void DetectOldRecipeFile();

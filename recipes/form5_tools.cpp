@@ -15,7 +15,7 @@ void Form5::Toolbar2_ButtonClick(int button) {
         case 1: mOC_Click(); break;
         case 2: run(mOsr); break;
         case 3: run(mODel); break;
-        case 4: run(mOCo1); break;
+        case 4: mOCopy_Click(); break;
         case 5: run(mOP); break;
         case 6: run(mOW); break;
         case 7: mH_Click(); break;

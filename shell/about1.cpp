@@ -5,6 +5,7 @@
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
 #include "shell/application.h"
+#include "shell/dialog_frame.h"
 #include "shell/help_menu.h"
 #include "shell/hinfo1.h"
 #include "shell/maker.h"
@@ -48,9 +49,7 @@ void About1::Form_Load() {
     const auto& vars = app_.vars;
     setElasticResize(vars.DisplayMode != 9);
     sizeToStartWindow();
-    const Startfrm& start = app_.window<Startfrm>();
-    setLeft(Twips(vars.StartWidth / 2.0 + start.Left() - Width() / 2.0));
-    setTop(Twips(vars.StartHeight / 2.0 + start.Top() - Height() / 2.0 + 100));
+    CentreOverStartWindow(app_, *this, 100);
     // Short lines: the box is only 0.42 of the start window wide.
     Label1->setCaption(std::string(ProductName) + "\r" + ProductVersion +
                        "\r\rFor the home kitchen: recipes,\r"
