@@ -52,7 +52,7 @@ std::string IngredientTable(const RecipeOnScreen& r, bool twoColumns, const Text
 
 std::string RecipeCopyText(const RecipeOnScreen& r, std::int16_t layout, const TextMeasure& measure) {
     std::string text = "Type: " + basic::RTrim(r.type) + CrLf;
-    text += "Recipe: " + basic::RTrim(basic::Left(r.entry, 45)) + CrLf;
+    text += "Recipe: " + basic::RTrim(basic::Left(r.nameEntry, 45)) + CrLf;
     text += "Ingredients:" + CrLf;
     text += IngredientTable(r, layout != CopyHandOver::OneColumn, measure);
     text += CrLf;

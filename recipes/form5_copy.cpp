@@ -53,7 +53,7 @@ void Form5::mOCo1_Click() {
 printing::RecipeOnScreen Form5::RecipeForCopy() const {
     printing::RecipeOnScreen r;
     r.type = Combo1->Text();
-    r.entry = Combo2->Text();
+    r.nameEntry = Combo2->Text();
     for (std::size_t i = 0; i < IngredientLineCount; ++i) {
         r.amounts[i] = Text1[i]->Text();
         r.units[i] = Text4[i]->Text();

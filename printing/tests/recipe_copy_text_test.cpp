@@ -32,7 +32,7 @@ bool EveryLineEndsInCrLf(const std::string& text) {
 RecipeOnScreen Recipe() {
     RecipeOnScreen r;
     r.type = "Soups  ";
-    r.entry = Pad("Onion Soup", 52) + "17";
+    r.nameEntry = Pad("Onion Soup", 52) + "17";
     r.amounts[0] = "2";
     r.units[0] = "cups";
     r.ingredients[0] = "onions";
@@ -122,7 +122,7 @@ TEST_F(RecipeCopyTextTest, TheDegreeSignIsOneWindows1252Byte) {
 TEST_F(RecipeCopyTextTest, TheNameIsTheEntrysFirst45CharactersTrimmed) {
     RecipeOnScreen r = Recipe();
     const std::string longName(41, 'N');
-    r.entry = Pad(longName, 52) + "123";
+    r.nameEntry = Pad(longName, 52) + "123";
     const std::string head = "Type: Soups\r\nRecipe: " + longName + "\r\nIngredients:";
     EXPECT_EQ(text(r).substr(0, head.size()), head);
 }
