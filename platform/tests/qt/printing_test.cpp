@@ -102,7 +102,7 @@ TEST_F(PrintToFileTest, EveryPageOfTheDocumentIsPrintedOnItsPaperAndOrientation)
     EXPECT_EQ(PdfPageCount(secondOnly), 1) << "the range chosen in the print dialog";
 }
 
-TEST_F(PrintToFileTest, ADocumentWithoutPagesPrintsNothingAndSaysSo) {
+TEST_F(PrintToFileTest, PrintingNothingOrToWhereNothingCanBeWrittenSaysSo) {
     ui::PrintDocument empty(printer);
     bool printed = true;
     print(empty, &printed);
@@ -112,6 +112,11 @@ TEST_F(PrintToFileTest, ADocumentWithoutPagesPrintsNothingAndSaysSo) {
     WriteTwoPages(document);
     print(document, &printed, 3, 4);
     EXPECT_FALSE(printed) << "a range past the last page";
+
+    QPrinter unwritable(QPrinter::HighResolution);
+    unwritable.setOutputFormat(QPrinter::PdfFormat);
+    unwritable.setOutputFileName(folder.filePath(QStringLiteral("no such folder/out.pdf")));
+    EXPECT_FALSE(PrintDocumentTo(unwritable, document));
 
     // No dialog comes up for nothing to print.
     bool dialogCame = false;
