@@ -2,7 +2,12 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <cmath>
 
+#include "platform/qt/page_painter.h"
 #include "platform/qt/qt_text.h"
 
 namespace platform::qt {
@@ -25,6 +30,25 @@ bool QtClipboard::SetText(const std::string& text) {
     return clipboard->text() == unicode;
 }
 
-bool QtClipboard::SetPage(const ui::PrintDocument&, int) { return false; }
+bool QtClipboard::SetPage(const ui::PrintDocument& document, int pageIndex) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard || pageIndex < 0 || pageIndex >= document.PageCount()) return false;
+    // Sharp enough to read once pasted, small enough for any clipboard.
+    constexpr double kDotsPerInch = 150;
+    const double scale = kDotsPerInch / 1440;
+    QImage picture(static_cast<int>(std::lround(document.PageWidth() * scale)),
+                   static_cast<int>(std::lround(document.PageHeight() * scale)), QImage::Format_RGB32);
+    if (picture.isNull()) return false;
+    picture.setDotsPerMeterX(static_cast<int>(std::lround(kDotsPerInch / 0.0254)));
+    picture.setDotsPerMeterY(picture.dotsPerMeterX());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    PaintPage(painter, document.pages()[static_cast<std::size_t>(pageIndex)], scale);
+    painter.end();
+    clipboard->clear();
+    clipboard->setImage(picture);
+    const QMimeData* taken = clipboard->mimeData();
+    return taken && taken->hasImage();
+}
 
 }  // namespace platform::qt

@@ -1,24 +1,40 @@
 #include "platform/qt/qt_printer.h"
 
-#include <QFont>
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <algorithm>
 
+#include "platform/qt/page_painter.h"
+#include "platform/qt/qt_style.h"
 #include "platform/qt/qt_text.h"
 
 namespace platform::qt {
 
 namespace {
 
-QFont ToQFont(const ui::Font& font, QPaintDevice& device) {
-    QFont f(ToQt(font.name));
-    f.setPointSizeF(font.size > 0 ? font.size : 1);
-    f.setBold(font.bold);
-    f.setItalic(font.italic);
-    f.setUnderline(font.underline);
-    f.setStrikeOut(font.strikethrough);
-    return QFont(f, &device);
+constexpr double kTwipsPerInch = 1440;
+constexpr double kTwipsPerPoint = 20;
+
+QFont PrinterFont(const ui::Font& font, QPaintDevice& device) { return QFont(PrintFont(font), &device); }
+
+// Paper and orientation on the printer; the whole paper is the page, as the
+// document places its text from the paper's edges.
+void UsePage(QPrinter& printer, ui::PaperSize paper, ui::Orientation orientation) {
+    const QPageSize size(QSizeF(paper.width / kTwipsPerPoint, paper.height / kTwipsPerPoint), QPageSize::Point);
+    printer.setFullPage(true);
+    printer.setPageLayout(QPageLayout(
+        size, orientation == ui::Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait, {}));
 }
 
 }  // namespace
@@ -31,20 +47,21 @@ QPrinter& QtPrinter::printer() const {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         if (QPrinterInfo::defaultPrinter().isNull()) printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setDocName(QStringLiteral("Pantrivo"));
     }
     return *printer_;
 }
 
 double QtPrinter::TextWidth(const ui::Font& font, std::string_view text) const {
     QPrinter& device = printer();
-    const QFontMetricsF metrics(ToQFont(font, device), &device);
-    return metrics.horizontalAdvance(ToQt(text)) * 1440.0 / device.resolution();
+    const QFontMetricsF metrics(PrinterFont(font, device), &device);
+    return metrics.horizontalAdvance(ToQt(text)) * kTwipsPerInch / device.resolution();
 }
 
 double QtPrinter::LineHeight(const ui::Font& font) const {
     QPrinter& device = printer();
-    const QFontMetricsF metrics(ToQFont(font, device), &device);
-    return metrics.lineSpacing() * 1440.0 / device.resolution();
+    const QFontMetricsF metrics(PrinterFont(font, device), &device);
+    return metrics.lineSpacing() * kTwipsPerInch / device.resolution();
 }
 
 bool QtPrinter::Available() const { return true; }
@@ -59,10 +76,95 @@ bool QtPrinter::SetFontName(const std::string& name) {
 
 std::string QtPrinter::FontName() const { return fontName_; }
 
-bool QtPrinter::PageSetupDialog(ui::PaperSize&, ui::Orientation&) { return false; }
+bool QtPrinter::PageSetupDialog(ui::PaperSize& paper, ui::Orientation& orientation) {
+    QPrinter& device = printer();
+    UsePage(device, paper, orientation);
+    QPageSetupDialog dialog(&device, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QPageLayout layout = device.pageLayout();
+    const QSizeF points = layout.pageSize().size(QPageSize::Point);
+    paper = {points.width() * kTwipsPerPoint, points.height() * kTwipsPerPoint};
+    orientation =
+        layout.orientation() == QPageLayout::Landscape ? ui::Orientation::Landscape : ui::Orientation::Portrait;
+    return true;
+}
 
-bool QtPrinter::Print(const ui::PrintDocument&) { return false; }
+bool QtPrinter::Print(const ui::PrintDocument& document) {
+    if (document.PageCount() == 0) return false;
+    QPrinter& device = printer();
+    UsePage(device, document.paper(), document.orientation());
+    device.setPrintRange(QPrinter::AllPages);
+    QPrintDialog dialog(&device, QApplication::activeWindow());
+    dialog.setMinMax(1, document.PageCount());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    return PrintDocumentTo(device, document);
+}
 
-bool QtPrinter::FontDialog(FontChoice&) { return false; }
+namespace {
+
+// The font dialog has no colour of its own: a button beside its OK and
+// Cancel chooses one, its face showing the colour chosen.
+void AddColorButton(QFontDialog& dialog, QColor& color) {
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    if (!buttons) return;
+    QPushButton* button = buttons->addButton(QStringLiteral("&Color..."), QDialogButtonBox::ActionRole);
+    button->setObjectName(QStringLiteral("color"));
+    const auto showColor = [button, &color] {
+        QPixmap swatch(16, 16);
+        swatch.fill(color);
+        button->setIcon(swatch);
+    };
+    showColor();
+    QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &color, showColor] {
+        const QColor chosen = QColorDialog::getColor(color, &dialog, QStringLiteral("Color"));
+        if (!chosen.isValid()) return;
+        color = chosen;
+        showColor();
+    });
+}
+
+}  // namespace
+
+bool QtPrinter::FontDialog(FontChoice& choice) {
+    QFont start = PrintFont(choice.font);
+    start.setFamily(QFontInfo(start).family());  // the face the name stands for, so the list shows it chosen
+    QFontDialog dialog(QApplication::activeWindow());
+    // Qt's own dialog, so that the colour button finds its place.
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    dialog.setCurrentFont(start);
+    QColor color = ToQColor(choice.color);
+    AddColorButton(dialog, color);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QFont chosen = dialog.selectedFont();
+    choice.font.name = FromQt(chosen.family());
+    choice.font.size = chosen.pointSizeF();
+    choice.font.bold = chosen.bold();
+    choice.font.italic = chosen.italic();
+    choice.font.underline = chosen.underline();
+    choice.font.strikethrough = chosen.strikeOut();
+    choice.color = FromQColor(color);
+    return true;
+}
+
+bool PrintDocumentTo(QPrinter& printer, const ui::PrintDocument& document) {
+    int first = 0;
+    int last = document.PageCount() - 1;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = std::max(first, printer.fromPage() - 1);
+        last = std::min(last, printer.toPage() - 1);
+    }
+    if (first > last) return false;
+    UsePage(printer, document.paper(), document.orientation());
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const double scale = printer.resolution() / kTwipsPerInch;
+    for (int page = first; page <= last; ++page) {
+        if (page > first && !printer.newPage()) return false;
+        PaintPage(painter, document.pages()[static_cast<std::size_t>(page)], scale);
+    }
+    return painter.end();
+}
 
 }  // namespace platform::qt

@@ -31,4 +31,9 @@ private:
     std::string fontName_;
 };
 
+// Prints every page of the document on the printer as it is set up (all
+// pages or the range chosen in a print dialog), on the document's paper and
+// orientation; false when nothing could be printed.
+bool PrintDocumentTo(QPrinter& printer, const ui::PrintDocument& document);
+
 }  // namespace platform::qt

@@ -20,6 +20,7 @@ std::unique_ptr<ControlView> MakeGridView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeDriveListBoxView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeDirListBoxView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeFileListBoxView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakePrintPreviewView(Runtime&, ui::Control&, QWidget&);
 
 namespace {
 
@@ -46,6 +47,7 @@ constexpr ViewRow kViews[] = {
     {ui::ControlKind::DriveListBox, MakeDriveListBoxView},
     {ui::ControlKind::DirListBox, MakeDirListBoxView},
     {ui::ControlKind::FileListBox, MakeFileListBoxView},
+    {ui::ControlKind::PrintPreview, MakePrintPreviewView},
 };
 // clang-format on
 
