@@ -183,7 +183,7 @@ public:
     void wireCopy();
     void mOCo1_Click();
     void mOCopy_Click();
-    printing::RecipeOnScreen RecipeForCopy() const;
+    printing::RecipeOnScreen recipeOnScreen() const;  // what the editor shows, for printing and copying
 
     // --- the older cookbook format
     void DetectOldRecipeFile();

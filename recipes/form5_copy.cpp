@@ -33,7 +33,7 @@ void Form5::mOCo1_Click() {
     app_.runtime().doEvents();
     const platform::Services& services = app_.runtime().services();
     const std::string text =
-        printing::RecipeCopyText(RecipeForCopy(), app_.state<printing::CopyHandOver>().IngredientCopyLayout,
+        printing::RecipeCopyText(recipeOnScreen(), app_.state<printing::CopyHandOver>().IngredientCopyLayout,
                                  printing::PrinterMeasure(services.printer));
     const bool copied = services.clipboard.SetText(text);
     shell::EndWait(app_);
@@ -50,7 +50,7 @@ void Form5::mOCo1_Click() {
     StatusBar1->setPanelText(1, Caption());
 }
 
-printing::RecipeOnScreen Form5::RecipeForCopy() const {
+printing::RecipeOnScreen Form5::recipeOnScreen() const {
     printing::RecipeOnScreen r;
     r.type = Combo1->Text();
     r.nameEntry = Combo2->Text();
@@ -64,6 +64,7 @@ printing::RecipeOnScreen Form5::RecipeForCopy() const {
     r.cookingTime = Text7->Text();
     r.yield = Text6->Text();
     r.yieldUnit = Combo4->Text();
+    r.modifyMode = ModifyMode == 1;
     return r;
 }
 

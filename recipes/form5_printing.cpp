@@ -5,6 +5,9 @@
 #include <cstdio>
 
 #include "platform/basic/text.h"
+#include "printing/recipe_print_layout.h"
+#include "printing/selected_recipes_layout.h"
+#include "printing/worksheet_layout.h"
 #include "recipes/form5.h"
 #include "recipes/recipe_index_entry.h"
 #include "shell/hinfo1.h"
@@ -211,14 +214,19 @@ void Form5::SSCommand6_Click() { SSPanel13->setVisible(false); }
 // --- the layouts
 
 void Form5::LayoutRecipe() {
-    ui::PrintDocument& doc = preview_->document();
-    doc.Clear();
-    doc.StartDoc();
-    doc.EndDoc();
+    const RecipeFileState& state = file();
+    printing::LayoutRecipe(preview_->document(), printFont(), recipeOnScreen(), {state.PrintOption, state.AmountFormat},
+                           printedOnDate());
 }
 
-void Form5::LayoutSelectedRecipes() { LayoutRecipe(); }
+void Form5::LayoutSelectedRecipes() {
+    printing::RecipePicks picks;
+    for (std::size_t slot = 0; slot < picks.size(); ++slot) picks[slot] = {Combo8[slot]->Text(), Combo9[slot]->Text()};
+    const auto lastLayout =
+        printing::LayoutSelectedRecipes(preview_->document(), printFont(), store(), picks, file().AmountFormat);
+    if (lastLayout) file().PrintOption = static_cast<std::int16_t>(*lastLayout);
+}
 
-void Form5::LayoutWorksheet() { LayoutRecipe(); }
+void Form5::LayoutWorksheet() { printing::LayoutWorksheet(preview_->document(), printFont()); }
 
 }  // namespace recipes

@@ -91,6 +91,37 @@ TEST_F(RecipePrintingTest, TheRecipeOnScreenGoesToTheTopOrBottomOfPageOne) {
     EXPECT_EQ(w.Combo9[0]->Text(), EntryText("Egg Nog", 1)) << "the picks are shown again unchanged";
 }
 
+// The texts of a page of the preview's document.
+std::vector<std::string> TextsOf(const ui::Page& page) {
+    std::vector<std::string> texts;
+    for (const ui::TextRun& run : page.runs) texts.push_back(run.text);
+    return texts;
+}
+
+TEST_F(RecipePrintingTest, ThePreviewShowsTheRecipeOnScreenThenThePicks) {
+    Form5& w = showEggNog();
+    runtime().userClick(*w.Command7);
+    const ui::PrintDocument& doc = w.preview().document();
+    ASSERT_EQ(doc.PageCount(), 1);
+    auto texts = TextsOf(doc.pages()[0]);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Egg Nog"), texts.end()) << "the name without its record number";
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "1 1/2"), texts.end());
+    runtime().userClick(*w.SSOption80[1]);
+    texts = TextsOf(doc.pages()[0]);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "1.5"), texts.end()) << "decimals at once";
+
+    // Egg Nog at the top of page one, Punch at the top of page three: two pages.
+    runtime().userClick(*w.SSOption83[2]);
+    runtime().userClick(*w.SSCommand80[C::SelectRecipesButton]);
+    choose(*w.Combo8[4], "Appetizers and beverages");
+    choose(*w.Combo9[4], EntryText("Punch", 2));
+    runtime().userClick(*w.SSCommand5);
+    ASSERT_EQ(doc.PageCount(), 2);
+    texts = TextsOf(doc.pages()[1]);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Punch"), texts.end());
+    EXPECT_EQ(app().state<RecipeFileState>().PrintOption, 3);
+}
+
 TEST_F(RecipePrintingTest, TheWorksheetAlwaysPrintsAtTwelvePoints) {
     Form5& w = showEggNog();
     runtime().userClick(*w.Command7);
