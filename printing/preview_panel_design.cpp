@@ -11,6 +11,8 @@ const ui::Font LabelFont{"Arial", 8.25, true};
 const ui::Font ButtonFont{"Arial", 8.25, true};
 const ui::Font SmallButtonFont{"Arial", 6.75, true};
 const ui::Font BoxFont{"Arial", 9};
+// Options carry long captions: plain, so they fit their frames.
+const ui::Font OptionFont{"Arial", 8.25};
 constexpr ui::OleColor Navy = ui::Rgb(0, 0, 128);
 constexpr int LabelHeight = 240;
 
@@ -36,7 +38,7 @@ void AddPreviewPanelRows(std::vector<ControlRow>& rows, const PreviewPanelDesign
          .parentIndex = PrintRangeFrame,
          .rect = {120, 240, d.rangeFrame.width - 240, LabelHeight},
          .caption = d.rangeCaption,
-         .font = LabelFont,
+         .font = OptionFont,
          .tabIndex = tab++});
     frame(PrintOptionsFrame, d.optionsFrame, "Print Options");
     frame(DisplayOptionsFrame, d.displayFrame, "Display Options");
@@ -49,7 +51,7 @@ void AddPreviewPanelRows(std::vector<ControlRow>& rows, const PreviewPanelDesign
              .parentIndex = DisplayOptionsFrame,
              .rect = {120, 250 + i * 270, d.displayFrame.width - 240, LabelHeight},
              .caption = guideCaptions[i],
-             .font = LabelFont,
+             .font = OptionFont,
              .tabIndex = tab++});
     // The orientation display sits below the guide line options.
     const int orientationTop = d.displayFrame.height - 330;
@@ -115,6 +117,10 @@ void AddPreviewPanelRows(std::vector<ControlRow>& rows, const PreviewPanelDesign
              .font = ButtonFont,
              .tabIndex = tab++});
     }
+}
+
+void AddPreviewPanelTopRows(std::vector<ControlRow>& rows, const PreviewPanelDesign& d, int& tab) {
+    auto add = [&](ControlRow row) { rows.push_back(row); };
     add({.kind = ControlKind::PrintPreview,
          .name = "VSPrinter1",
          .parent = "SSPanel80",

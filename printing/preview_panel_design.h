@@ -42,11 +42,12 @@ enum PreviewButton { PrinterFontButton = 0, PageSetupButton = 1, CancelButton = 
 enum PreviewFrame { PrintRangeFrame = 0, DisplayOptionsFrame = 1, PrintOptionsFrame = 2 };
 enum PreviewDisplay { FontNameDisplay = 0, FontSizeDisplay = 1, OrientationDisplay = 2 };
 
-// The rows of the panel's common controls, in the order that stacks them
-// right: the preview over the frames it covers when enlarged, the Enlarge
-// and Auto Size buttons over the preview. The window adds its own print
-// options (in the "Print Options" frame) and panels over the preview after
-// these rows. Tab stops are taken from tab onwards.
+// The rows of the panel's common controls. Rows stack in their order, so a
+// window adds the panel's rows, then its own print options (in the "Print
+// Options" frame), then the top rows: the preview over everything it covers
+// when enlarged, the Enlarge and Auto Size buttons over the preview; panels
+// that open over the preview come after. Tab stops are taken from tab onwards.
 void AddPreviewPanelRows(std::vector<ui::design::ControlRow>& rows, const PreviewPanelDesign& design, int& tab);
+void AddPreviewPanelTopRows(std::vector<ui::design::ControlRow>& rows, const PreviewPanelDesign& design, int& tab);
 
 }  // namespace printing

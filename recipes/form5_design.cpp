@@ -25,6 +25,7 @@ const ui::Font LabelFont{"Arial", 8.25, true};
 const ui::Font ButtonFont{"Arial", 8.25, true};
 const ui::Font SmallButtonFont{"Arial", 6.75, true};
 const ui::Font BoxFont{"Arial", 9};
+const ui::Font OptionFont{"Arial", 8.25};
 const ui::Font HeadingFont{"Arial", 8.25};
 const ui::Font TitleFont{"Arial", 12, true};
 const ui::Font PanelTitleFont{"Arial", 9.75, true};
@@ -136,6 +137,9 @@ public:
     void add(const ControlRow& row) { rows_.push_back(row); }
     void addPreviewPanel(const printing::PreviewPanelDesign& design) {
         printing::AddPreviewPanelRows(rows_, design, tab_);
+    }
+    void addPreviewPanelTop(const printing::PreviewPanelDesign& design) {
+        printing::AddPreviewPanelTopRows(rows_, design, tab_);
     }
 
     void label(const char* name, int index, const char* parent, Rect rect, const char* caption) {
@@ -401,14 +405,15 @@ void AddPrintPreview(Design& d) {
     for (int i = 0; i < 4; ++i)
         d.add({.kind = ControlKind::OptionButton, .name = "SSOption83", .index = i, .parent = "SSFrame80",
                .parentIndex = printing::PrintOptionsFrame, .rect = {150, 250 + i * 230, 3000, OptionHeight},
-               .caption = layouts[i], .font = LabelFont, .tabIndex = d.nextTab(), .flags = i == 0 ? Checked : None});
+               .caption = layouts[i], .font = OptionFont, .tabIndex = d.nextTab(), .flags = i == 0 ? Checked : None});
     d.add({.kind = ControlKind::Frame, .name = "Frame2", .parent = "SSPanel80", .rect = {195, 1835, 3240, 560},
            .font = LabelFont, .foreColor = Navy});
     static constexpr const char* amounts[] = {"Print Amounts as Fractions (1/4)", "Print Amounts as Decimals (.25)"};
     for (int i = 0; i < 2; ++i)
         d.add({.kind = ControlKind::OptionButton, .name = "SSOption80", .index = i, .parent = "Frame2",
-               .rect = {150, 60 + i * 230, 3000, OptionHeight}, .caption = amounts[i], .font = LabelFont,
+               .rect = {150, 60 + i * 230, 3000, OptionHeight}, .caption = amounts[i], .font = OptionFont,
                .tabIndex = d.nextTab(), .flags = i == 0 ? Checked : None});
+    d.addPreviewPanelTop(RecipePreviewDesign);
 }
 
 // Up to ten more recipes to print, two to a page, over the whole preview.

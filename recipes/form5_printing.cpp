@@ -62,8 +62,9 @@ void Form5::LoadPrintSettings() {
     f.PrintFontSize = 12;
     f.PrintFontUnderline = f.PrintFontStrikethru = false;
     f.PrintFontColor = Text1[0]->ForeColor();
-    file().AmountFormat = 0;
     file().PrintOption = 1;
+    // As designed: fractions, which is AmountFormat 0.
+    SSOption80[0]->setValue(true);
     preview_->LoadGuideLineOption();
     preview_->document().setOrientation(ui::Orientation::Portrait);
     preview_->Panel3D80[printing::OrientationDisplay]->setCaption(" Portrait");

@@ -40,6 +40,7 @@ public:
         std::vector<ui::design::ControlRow> rows;
         int tab = 0;
         AddPreviewPanelRows(rows, design, tab);
+        AddPreviewPanelTopRows(rows, design, tab);
         ui::design::Build(*this, rows);
         panel = std::make_unique<PrintPreviewPanel>(app, *this, design, shell::settings::RecipeGuideLinesRecord);
         panel->render = [this] {

@@ -80,6 +80,7 @@ TEST_F(Form5DesignTest, EveryMemberHasAControlOrMenuOfItsOwn) {
     std::vector<ui::design::ControlRow> panelRows;
     int tab = 0;
     printing::AddPreviewPanelRows(panelRows, RecipePreviewDesign, tab);
+    printing::AddPreviewPanelTopRows(panelRows, RecipePreviewDesign, tab);
     const std::size_t alsoTheWindows = 1 + c.SSCommand80.size();
     EXPECT_EQ(members.size(), form.controls().size() - panelRows.size() + alsoTheWindows +
                                   static_cast<std::size_t>(NamedMenuItems(form.menus())))
