@@ -4,9 +4,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
@@ -139,6 +143,46 @@ TEST_F(RecipeWindowOnScreen, ARecipeTypedWithTheKeyboardIsSaved) {
     EXPECT_EQ(saved.substr(1104, 10), "cups      ");
     EXPECT_EQ(saved.substr(1304, 10), "buttermilk");
     EXPECT_NE(basic::testing::ReadBytes(folder / "Breanfil.db1").find("Soda Bread"), std::string::npos);
+}
+
+TEST_F(RecipeWindowOnScreen, ThePrintPreviewShowsTheRecipeAndPrintsItToPdf) {
+    app.Start();
+    runtime.userMenu(*app.window<shell::Startfrm>().mRF);
+    recipes::Form5* recipe = app.loadedWindow<recipes::Form5>();
+    ASSERT_NE(recipe, nullptr);
+    QWidget* window = windows.windowOf(*recipe);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    recipe->Combo1->setText("Breads");
+    runtime.userMenu(*recipe->mOV);
+    runtime.userChose(*recipe->Combo2, 0);
+    // Directions long enough for a second page in the one-column layout.
+    runtime.userClick(*recipe->Command5);  // Modify
+    runtime.userFocused(*recipe->Text2);
+    std::string directions;
+    for (int i = 0; i < 60; ++i) directions += "Knead the dough.\r\n";
+    runtime.userEdited(*recipe->Text2, directions.substr(0, 1000));
+    runtime.userClick(*recipe->Command7);  // Print
+    runtime.userClick(*recipe->SSOption83[1]);
+    QApplication::processEvents();
+
+    const ui::PrintDocument& document = recipe->preview().document();
+    ASSERT_EQ(document.PageCount(), 2);
+    QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
+    const QImage shot = windows.grab(*recipe);
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(QString(PANTRIVO_SCREENSHOT_DIR) + "/recipe-print-preview.png"));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = QString::fromStdString((folder / "recipe.pdf").string());
+    printer.setOutputFileName(pdf);
+    ASSERT_TRUE(platform::qt::PrintDocumentTo(printer, document));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    static const QRegularExpression page(R"(/Type\s*/Page[^s])");
+    EXPECT_EQ(QString::fromLatin1(bytes).count(page), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(DisplayModes, RecipeWindowInEachDisplayMode, ::testing::Values(false, true),
