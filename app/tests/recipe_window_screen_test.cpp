@@ -44,6 +44,16 @@ protected:
         basic::testing::WriteBytes(folder / "Breanfil.db1", IndexFileBytes({EntryText("Dinner Rolls", 1)}));
         recipes::RegisterRecipeFile(app);
     }
+    // The recipe window, active, on a type with a recipe, so that no
+    // message waits for an answer; nullptr when it did not open.
+    recipes::Form5* openOnBreads() {
+        app.Start();
+        runtime.userMenu(*app.window<shell::Startfrm>().mRF);
+        recipes::Form5* recipe = app.loadedWindow<recipes::Form5>();
+        if (!recipe || !QTest::qWaitForWindowActive(windows.windowOf(*recipe))) return nullptr;
+        recipe->Combo1->setText("Breads");
+        return recipe;
+    }
     ~RecipeWindowOnScreen() override {
         if (!runtime.ended()) runtime.end();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -110,13 +120,9 @@ TEST_P(RecipeWindowInEachDisplayMode, OpensOverTheStartWindowAndShowsARecipe) {
 }
 
 TEST_F(RecipeWindowOnScreen, ARecipeTypedWithTheKeyboardIsSaved) {
-    app.Start();
-    runtime.userMenu(*app.window<shell::Startfrm>().mRF);
-    recipes::Form5* recipe = app.loadedWindow<recipes::Form5>();
+    recipes::Form5* recipe = openOnBreads();
     ASSERT_NE(recipe, nullptr);
     QWidget* window = windows.windowOf(*recipe);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    recipe->Combo1->setText("Breads");  // a type with a recipe: no message waits for an answer
 
     auto widget = [&](const char* name) {
         QWidget* found = window->findChild<QWidget*>(name);
@@ -146,13 +152,8 @@ TEST_F(RecipeWindowOnScreen, ARecipeTypedWithTheKeyboardIsSaved) {
 }
 
 TEST_F(RecipeWindowOnScreen, ThePrintPreviewShowsTheRecipeAndPrintsItToPdf) {
-    app.Start();
-    runtime.userMenu(*app.window<shell::Startfrm>().mRF);
-    recipes::Form5* recipe = app.loadedWindow<recipes::Form5>();
+    recipes::Form5* recipe = openOnBreads();
     ASSERT_NE(recipe, nullptr);
-    QWidget* window = windows.windowOf(*recipe);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    recipe->Combo1->setText("Breads");
     runtime.userMenu(*recipe->mOV);
     runtime.userChose(*recipe->Combo2, 0);
     // Directions long enough for a second page in the one-column layout.
