@@ -67,6 +67,7 @@ void Form5::addSideButtons() {
 void Form5::wireEvents() {
     onLoad = [this] { Form_Load(); };
     onActivate = [this] { Form_Activate(); };
+    onResize = [this] { Form_Resize(); };
     onUnload = [this](bool&) { Form_Unload(); };
     onKeyDown = [this](int& key, int shift) { Form_KeyDown(key, shift); };
     onKeyPress = [this](int& key) { Form_KeyPress(key); };

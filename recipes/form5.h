@@ -36,6 +36,8 @@ public:
     // --- loading, activation, keys and unloading
     void Form_Load();
     void Form_Activate();
+    void placeControls();
+    void Form_Resize();
     void Form_KeyDown(int& keyCode, int shift);
     void Form_KeyPress(int& keyAscii);
     void Form_Unload();
@@ -255,6 +257,7 @@ private:
     void wireEditor();
     void fillEditorFromTransfer(const recipe_search::TransferRecipe& recipe);
     void drawPreview();
+    void placePreviewButtonTops();
     void loadPickList(int slot);
     std::string printedOnDate();
     printing::PrintFontSettings& printFont();

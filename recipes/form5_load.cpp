@@ -64,7 +64,11 @@ void Form5::fillLists() {
     }
 }
 
-void Form5::Form_Activate() {
+// Where the main panel, the recipe lists and the result grids' columns lie
+// for the window's size: at every activation, and again after every resize,
+// since proportional resizing puts the controls back at their scaled design
+// places.
+void Form5::placeControls() {
     const auto& vars = app_.vars;
     const double startHeight = vars.StartHeight;
     const double startWidth = vars.StartWidth;
@@ -92,6 +96,16 @@ void Form5::Form_Activate() {
         grid->setColWidth(0, Twips(grid->Width() * (smaller ? 0.54 : 0.6)));
         grid->setColWidth(1, Twips(grid->Width() * (smaller ? 0.45 : 0.36)));
     }
+}
+
+void Form5::Form_Resize() {
+    if (!Visible()) return;
+    placeControls();
+    placePreviewButtonTops();
+}
+
+void Form5::Form_Activate() {
+    placeControls();
     app_.runtime().doEvents();
     shell::FormBackground(app_, *this, *Image1, BackgroundRow).onActivate();
     StatusBar1->setPanelText(1, Caption());

@@ -72,6 +72,10 @@ void Form5::LoadPrintSettings() {
 
 void Form5::PlacePreviewButtons() {
     preview_->RememberPreviewPlacement();
+    placePreviewButtonTops();
+}
+
+void Form5::placePreviewButtonTops() {
     const int top = app_.vars.DisplayMode == 9 ? 115 : 30;
     preview_->SSCommand1->setTop(top);
     preview_->SSCommand2->setTop(top);
