@@ -107,6 +107,8 @@ void Form5::Command7_Click() {
     HideUnitLists();
     CloseSearchOptions();
     EnableCookbookMenus();
+    // Tab stays within the panel while it is open; Cancel gives it back.
+    Combo2->setTabStop(false);
     mOP_Click();
 }
 
@@ -149,6 +151,7 @@ void Form5::drawPreview() {
 }
 
 void Form5::PreviewCancelled() {
+    Combo2->setTabStop(true);
     StatusBar1->setPanelText(1, Caption());
     EnableCookbookMenus();
     mO->setEnabled(true);

@@ -83,6 +83,13 @@ public:
 
     int TabIndex() const { return tabIndex_; }
     void setTabIndex(int v) { tabIndex_ = v; }
+    // Whether Tab stops at the control; a click still gives it the focus.
+    bool TabStop() const { return tabStop_; }
+    void setTabStop(bool v) {
+        if (v == tabStop_) return;
+        tabStop_ = v;
+        changed(Property::Style);
+    }
     // What a screen reader calls the control; when empty, its caption as it
     // shows, else its tooltip.
     const std::string& AccessibleName() const { return accessibleName_; }
@@ -138,6 +145,7 @@ private:
     OleColor foreColor_ = colors::ButtonText;
     Font font_;
     int tabIndex_ = 0;
+    bool tabStop_ = true;
     std::string toolTip_;
     std::string accessibleName_;
 };

@@ -30,6 +30,7 @@ TEST_F(RecipePrintingTest, PrintOpensThePanelOnTheFullPageLayoutKeepingTheAmount
     Form5& w = showEggNog();
     runtime().userClick(*w.Command7);
     ASSERT_TRUE(w.SSPanel80->Visible());
+    EXPECT_FALSE(w.Combo2->TabStop()) << "Tab stays within the panel";
     EXPECT_FALSE(w.mO->Enabled());
     EXPECT_EQ(w.StatusBar1->Panel(1).text, "Print");
     EXPECT_EQ(font().PrintFontSize, 12);
@@ -43,6 +44,7 @@ TEST_F(RecipePrintingTest, PrintOpensThePanelOnTheFullPageLayoutKeepingTheAmount
     runtime().userClick(*w.SSCommand80[C::PreviewCancelButton]);
     EXPECT_FALSE(w.SSPanel80->Visible());
     EXPECT_TRUE(w.mO->Enabled());
+    EXPECT_TRUE(w.Combo2->TabStop());
     EXPECT_EQ(w.StatusBar1->Panel(1).text, w.Caption());
 
     runtime().userMenu(*w.mOP);

@@ -41,6 +41,18 @@ void ControlView::applyAll() {
         apply(what);
 }
 
+void ControlView::applyTabStop() {
+    // Only the Tab part of the policy the kind's view chose changes.
+    const int policy = widget_->focusPolicy();
+    if (!control_.TabStop() && (policy & Qt::TabFocus)) {
+        widget_->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy & ~Qt::TabFocus));
+        tabFocusTaken_ = true;
+    } else if (control_.TabStop() && tabFocusTaken_) {
+        widget_->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy | Qt::TabFocus));
+        tabFocusTaken_ = false;
+    }
+}
+
 void ControlView::apply(ui::Property what) {
     if (!widget_) return;
     switch (what) {
@@ -67,6 +79,7 @@ void ControlView::apply(ui::Property what) {
             widget_->setToolTip(ToQt(control_.ToolTipText()));
             applyAccessibleName();
             applyStyle();
+            applyTabStop();
             applyColors();
             break;
         default: break;

@@ -91,6 +91,7 @@ protected:
 private:
     void applyGeometry();
     void applyAccessibleName();
+    void applyTabStop();
     bool mouseReleased(const QWidget& part, const QMouseEvent& event);
 
     Runtime* runtime_;
@@ -98,6 +99,8 @@ private:
     QPointer<QWidget> widget_;
     QString keysTakenByMenus_;
     bool releaseEndsDoubleClick_ = false;
+    // TabStop took the Tab focus out of the policy the kind's view chose.
+    bool tabFocusTaken_ = false;
 };
 
 }  // namespace platform::qt

@@ -176,6 +176,15 @@ TEST_F(FormWindowTest, PropertyChangesInTheModelReachTheWidgetsAtOnce) {
 
     form->ok->setToolTipText("Keep the list");
     EXPECT_EQ(widget("cmdOK")->toolTip(), "Keep the list");
+
+    // Out of the Tab order, a button still takes the focus by a click where it did.
+    const Qt::FocusPolicy policy = widget("cmdOK")->focusPolicy();
+    ASSERT_TRUE(policy & Qt::TabFocus);
+    form->ok->setTabStop(false);
+    EXPECT_FALSE(widget("cmdOK")->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(widget("cmdOK")->focusPolicy() & Qt::ClickFocus, policy & Qt::ClickFocus);
+    form->ok->setTabStop(true);
+    EXPECT_EQ(widget("cmdOK")->focusPolicy(), policy);
 }
 
 TEST_F(FormWindowTest, TheWindowFollowsTheFormsSizeAndState) {
