@@ -124,12 +124,21 @@ void FormWindow::applyAccessKeys() {
 
 void FormWindow::buildControls() {
     for (const auto& control : form_->controls()) createView(*control);
-    // Pictures are backgrounds: below their siblings, in their own order.
-    for (auto it = form_->controls().rbegin(); it != form_->controls().rend(); ++it) {
-        const auto found = views_.find(it->get());
-        if (found != views_.end() && found->second->isBackground()) found->second->widget().lower();
-    }
+    stackControls();
     orderTabs();
+}
+
+// Within each container, from the bottom: pictures (backgrounds), then
+// labels, then the windowed controls, each in the order they were added.
+void FormWindow::stackControls() {
+    for (const bool backgrounds : {false, true}) {
+        for (auto it = form_->controls().rbegin(); it != form_->controls().rend(); ++it) {
+            const auto found = views_.find(it->get());
+            if (found == views_.end()) continue;
+            const ControlView& view = *found->second;
+            if (backgrounds ? view.isBackground() : view.isWindowless()) found->second->widget().lower();
+        }
+    }
 }
 
 ControlView* FormWindow::createView(ui::Control& control) {
@@ -217,7 +226,7 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property what) {
     // A control added after the window was built shows from its first change on.
     ControlView* view = createView(control);
     if (!view) return;
-    if (view->isBackground()) view->widget().lower();
+    if (view->isBackground() || view->isWindowless()) stackControls();
     applyAccessKeys();
 }
 

@@ -71,6 +71,7 @@ private:
 
     void buildMenuBar();
     void buildControls();
+    void stackControls();
     ControlView* createView(ui::Control& control);
     void orderTabs();
 

@@ -42,6 +42,10 @@ public:
     virtual bool clicksOnRelease() const { return false; }
     // Lies below its siblings, as a background picture does.
     virtual bool isBackground() const { return false; }
+    // A kind drawn on its container rather than in a window of its own
+    // (a label): it lies below its windowed siblings, as the desktop draws
+    // such controls, so a dropped list or a panel covers it.
+    virtual bool isWindowless() const { return false; }
     // The access keys (lower case) that the menu bar's titles take: a view
     // whose caption marks one of them gives its shortcut up.
     void setKeysTakenByMenus(const QString& keys);

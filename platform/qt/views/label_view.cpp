@@ -32,6 +32,7 @@ public:
         : ControlView(runtime, label, NewLabel(parent)), label_(label) {}
 
     bool clicksOnRelease() const override { return true; }
+    bool isWindowless() const override { return true; }
 
 private:
     QLabel& qlabel() const { return static_cast<QLabel&>(widget()); }

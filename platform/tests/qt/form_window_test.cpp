@@ -131,6 +131,13 @@ TEST_F(FormWindowTest, PicturesLieBelowTheControlsAddedBeforeThem) {
     ASSERT_FALSE(stack.empty());
     EXPECT_EQ(stack.front()->objectName(), "imgBack");
     EXPECT_EQ(client->childAt(230, 200)->objectName(), "cmdOK");
+    // A label, drawn on its container, lies below the windowed controls
+    // whatever the order they came in, and above the pictures.
+    const auto at = [&](const char* name) { return stack.indexOf(widget(name)); };
+    EXPECT_LT(at("lblHeading"), at("cmdOK"));
+    EXPECT_GT(at("lblHeading"), at("imgBack"));
+    form->ok->Move(240, 150, 1500, 450);  // over the heading
+    EXPECT_EQ(client->childAt(20, 15)->objectName(), "cmdOK");
 }
 
 TEST_F(FormWindowTest, APictureThatCannotBeReadShowsNothing) {
