@@ -156,16 +156,18 @@ public:
         add({.kind = ControlKind::CommandButton, .name = name, .index = index, .parent = parent, .rect = rect,
              .caption = caption, .font = ButtonFont, .tabIndex = nextTab(), .flags = flags});
     }
+    // A tab stop taken now for a control added later; -1 for the next one.
     void box(const char* name, int index, const char* parent, Rect rect, int maxLength, const char* spoken,
-             unsigned flags = None) {
+             unsigned flags = None, int tab = -1) {
         add({.kind = ControlKind::TextBox, .name = name, .index = index, .parent = parent, .rect = rect,
-             .font = BoxFont, .tabIndex = nextTab(), .flags = flags, .maxLength = maxLength,
+             .font = BoxFont, .tabIndex = tab < 0 ? nextTab() : tab, .flags = flags, .maxLength = maxLength,
              .accessibleName = spoken});
     }
     void combo(const char* name, int index, const char* parent, Rect rect, ComboStyle style, const char* spoken,
-               unsigned flags = None) {
+               unsigned flags = None, int tab = -1) {
         add({.kind = ControlKind::ComboBox, .name = name, .index = index, .parent = parent, .rect = rect,
-             .font = BoxFont, .tabIndex = nextTab(), .flags = flags, .comboStyle = style, .accessibleName = spoken});
+             .font = BoxFont, .tabIndex = tab < 0 ? nextTab() : tab, .flags = flags, .comboStyle = style,
+             .accessibleName = spoken});
     }
     // A panel that opens over the window and is hidden until then.
     void sidePanel(const char* name, const char* parent, Rect rect, const char* caption) {
@@ -230,7 +232,15 @@ void AddCommandRow(Design& d) {
     }
 }
 
-void AddChoiceRow(Design& d) {
+// The tab stops of the recipe name list and box, which come after the type
+// in the Tab order but are added after the ingredient boxes, so that the
+// open list lies over them.
+struct NameTabs {
+    int list;
+    int box;
+};
+
+NameTabs AddChoiceRow(Design& d) {
     d.label("Label25", -1, "Panel3D1", {Margin, ChoiceLabelTop, TypeWidth, LabelHeight}, "Type:");
     d.combo("Combo1", -1, "Panel3D1", {Margin, ChoiceBoxTop, TypeWidth, ChoiceBoxHeight}, ComboStyle::DropDownCombo,
             "Recipe type", Sorted);
@@ -239,10 +249,15 @@ void AddChoiceRow(Design& d) {
            .caption = "Recipe Files", .font = TitleFont, .foreColor = Navy});
     d.label("Label1", NameCaption, "Panel3D1", {NameLeft, ChoiceLabelTop, IngredientWidth, LabelHeight},
             "Recipe Name:");
+    const int list = d.nextTab();
+    return {list, d.nextTab()};
+}
+
+void AddNameBoxes(Design& d, NameTabs tabs) {
     // The name box lies over the name list's text line.
     const Rect name{NameLeft, ChoiceBoxTop, IngredientWidth, ChoiceBoxHeight};
-    d.combo("Combo2", -1, "Panel3D1", name, ComboStyle::SimpleCombo, "Recipe names", Sorted);
-    d.box("Text8", -1, "Panel3D1", name, 40, "Recipe name");
+    d.combo("Combo2", -1, "Panel3D1", name, ComboStyle::SimpleCombo, "Recipe names", Sorted, tabs.list);
+    d.box("Text8", -1, "Panel3D1", name, 40, "Recipe name", None, tabs.box);
 }
 
 void AddIngredientGrid(Design& d) {
@@ -610,9 +625,10 @@ void BuildForm5(ui::Form& form) {
     Design d;
     AddBars(d);
     AddCommandRow(d);
-    AddChoiceRow(d);
+    const NameTabs nameTabs = AddChoiceRow(d);
     AddIngredientGrid(d);
     AddDirectionsAndDetails(d);
+    AddNameBoxes(d, nameTabs);
     AddRecipeNames(d);
     AddSearchOptions(d);
     AddAmountCalculator(d);

@@ -87,6 +87,20 @@ TEST_F(Form5DesignTest, EveryMemberHasAControlOrMenuOfItsOwn) {
         << "controls or menu items without a member";
 }
 
+TEST_F(Form5DesignTest, TheOpenNameListLiesOverTheIngredientBoxesYetTabsRightAfterTheType) {
+    const auto place = [&](const ui::Control* control) {
+        const auto& all = form.controls();
+        return std::find_if(all.begin(), all.end(), [&](const auto& c) { return c.get() == control; }) - all.begin();
+    };
+    EXPECT_GT(place(c.Combo2), place(c.Text5[19])) << "added later: in front";
+    EXPECT_GT(place(c.Text8), place(c.Combo2)) << "the name box over the list's text line";
+    EXPECT_LT(place(c.SSPanel3), place(c.SSPanel80)) << "the panels still cover it";
+    EXPECT_GT(place(c.SSPanel80), place(c.Combo2));
+    EXPECT_GT(c.Combo2->TabIndex(), c.Combo1->TabIndex());
+    EXPECT_LT(c.Combo2->TabIndex(), c.Text8->TabIndex());
+    EXPECT_LT(c.Text8->TabIndex(), c.Text1[0]->TabIndex());
+}
+
 TEST_F(Form5DesignTest, NoTwoControlsOfAPanelOverlap) {
     // The name box lies over the name list's text line, at the same spot.
     EXPECT_EQ(c.Text8->Left(), c.Combo2->Left());
