@@ -18,11 +18,7 @@ constexpr double kTwipsPerPoint = 20;
 
 QFont PrintFont(const ui::Font& font) {
     QFont result(ToQt(font.name));
-    result.setPointSizeF(font.size > 0 ? font.size : 1);
-    result.setBold(font.bold);
-    result.setItalic(font.italic);
-    result.setUnderline(font.underline);
-    result.setStrikeOut(font.strikethrough);
+    ApplyFontStyle(result, font, 1);
     return result;
 }
 

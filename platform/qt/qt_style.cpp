@@ -68,15 +68,19 @@ QString InstalledFamily(const QString& family) {
 }
 }  // namespace
 
+void ApplyFontStyle(QFont& target, const ui::Font& font, double sizeWhenNone) {
+    target.setPointSizeF(font.size > 0 ? font.size : sizeWhenNone);
+    target.setBold(font.bold);
+    target.setItalic(font.italic);
+    target.setUnderline(font.underline);
+    target.setStrikeOut(font.strikethrough);
+}
+
 QFont ToQFont(const ui::Font& font) {
     QFont result;
     result.setFamily(InstalledFamily(QString::fromStdString(basic::Cp1252ToUtf8(font.name))));
     result.setStyleHint(QFont::SansSerif);
-    result.setPointSizeF(font.size > 0 ? font.size : 8.25);
-    result.setBold(font.bold);
-    result.setItalic(font.italic);
-    result.setUnderline(font.underline);
-    result.setStrikeOut(font.strikethrough);
+    ApplyFontStyle(result, font, 8.25);
     return result;
 }
 

@@ -16,6 +16,8 @@ ui::OleColor FromQColor(const QColor& color);
 
 // The family when the desktop has it, else the desktop's sans-serif face.
 QFont ToQFont(const ui::Font& font);
+// The size (or sizeWhenNone, for a size not set), weight, slant and effects of font.
+void ApplyFontStyle(QFont& target, const ui::Font& font, double sizeWhenNone);
 
 // Background (filled unless transparent) and text colour of a widget.
 void ApplyColors(QWidget& widget, ui::OleColor back, ui::OleColor fore, bool fillBackground);
