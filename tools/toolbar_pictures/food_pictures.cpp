@@ -76,10 +76,10 @@ void paintBerryPicking(QPainter& p) {
                                                });
     outlined(p, c::Red);
     p.drawPath(berry);
-    filled(p, c::Yellow);
-    for (const QPointF seed : {QPointF(8, 10.5), QPointF(12, 10.5), QPointF(16, 10.5), QPointF(10, 14), QPointF(14, 14),
-                               QPointF(12, 17.5), QPointF(6.5, 13.5), QPointF(17.5, 13.5)})
-        p.drawEllipse(seed, 0.8, 0.8);
+    filled(p, c::Yellow);  // the pips on the berry
+    for (const QPointF pip : {QPointF(8, 10.5), QPointF(12, 10.5), QPointF(16, 10.5), QPointF(10, 14), QPointF(14, 14),
+                              QPointF(12, 17.5), QPointF(6.5, 13.5), QPointF(17.5, 13.5)})
+        p.drawEllipse(pip, 0.8, 0.8);
     outlined(p, c::Green);
     p.drawPath(polygon({{4, 6}, {8, 5}, {9, 2}, {12, 5}, {15, 2}, {16, 5}, {20, 6}, {16, 8}, {12, 7}, {8, 8}}));
 }
