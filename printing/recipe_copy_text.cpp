@@ -2,14 +2,13 @@
 
 #include "platform/basic/text.h"
 #include "printing/copy_hand_over.h"
+#include "printing/recipe_page.h"
 
 namespace printing {
 
 namespace {
 
 const std::string CrLf = "\r\n";
-// Windows-1252 character 176.
-const std::string DegreeSign = "\xB0";
 // The column widths are those of the head's words and blanks.
 constexpr std::string_view AmountColumn = "Amount  ";
 constexpr std::string_view UnitColumn = "Type         ";
@@ -59,7 +58,7 @@ std::string RecipeCopyText(const RecipeOnScreen& r, std::int16_t layout, const T
     text += "Directions:" + CrLf + r.directions + CrLf;
     const bool cookingInformation = !r.ovenTemperature.empty() || !r.cookingTime.empty();
     if (cookingInformation) text += "Cooking Information:" + CrLf;
-    if (!r.ovenTemperature.empty()) text += "Oven Temperature: " + r.ovenTemperature + DegreeSign + CrLf;
+    if (!r.ovenTemperature.empty()) text += OvenTemperatureLine(r.ovenTemperature) + CrLf;
     if (!r.cookingTime.empty()) text += "Cooking Time: " + r.cookingTime + CrLf;
     if (cookingInformation) text += CrLf;
     if (!r.yield.empty()) text += "Serving Information:" + CrLf + "Yields: " + r.yield + " " + r.yieldUnit + CrLf;
