@@ -140,7 +140,12 @@ void Form5::SSOption80_Click(int index) {
     RerenderPreview();
 }
 
-void Form5::RerenderPreview() { preview_->Rerender(); }
+void Form5::RerenderPreview() {
+    // Options picked while the panel is hidden (the window's loading, the
+    // opening commands) wait for the layout the opening runs anyway.
+    if (!SSPanel80->Visible()) return;
+    preview_->Rerender();
+}
 
 void Form5::drawPreview() {
     // The worksheet while the status bar says so (its options are off

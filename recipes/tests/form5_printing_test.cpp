@@ -28,6 +28,7 @@ protected:
 
 TEST_F(RecipePrintingTest, PrintOpensThePanelOnTheFullPageLayoutKeepingTheAmountStyle) {
     Form5& w = showEggNog();
+    EXPECT_EQ(w.preview().document().PageCount(), 0) << "options set while the panel is hidden lay nothing out";
     runtime().userClick(*w.Command7);
     ASSERT_TRUE(w.SSPanel80->Visible());
     EXPECT_FALSE(w.Combo2->TabStop()) << "Tab stays within the panel";
