@@ -46,7 +46,7 @@ Importfrm::Importfrm(shell::Application& app) : ui::Form(app.runtime(), "Importf
     // A folder opened by the user that cannot be read: as a folder the file
     // list cannot show.
     Dir1->onPathFailed = [this] {
-        app_.dialogs().MessageBox({"Device Status", "Device Unavailable!  ", MsgIcon::Exclamation, MsgButtons::OK, 1});
+        ShowDeviceUnavailable();
         backToProgramDrive();
     };
     File1->onClick = [this] { File1_Click(); };
@@ -71,12 +71,12 @@ void Importfrm::Form_Load() {
     } else {
         Command1->setEnabled(false);
     }
-    // The dialog opens on the program's drive, in its current folder.
+    // The dialog opens on the program's drive, in its current folder; the
+    // folder list's first path is a change, which lists the folder's files.
     if (Drive1->ListIndex() != 0) Drive1->setListIndex(0);
     if (!Dir1->setPath(basic::TextFromPath(Drive1->CurrentFolderOf(0)))) {
         static_cast<void>(Dir1->setPath(basic::TextFromPath(app_.folder().dir())));
     }
-    showFolderFiles();
     shell::EndWait(app_);
 }
 
@@ -97,9 +97,17 @@ void Importfrm::makeProgramFolderCurrent() { host().setCurrentFolder(Drive1->Roo
 
 bool Importfrm::showFolderFiles() {
     Label6->setCaption(WithSeparator(Dir1->Path()));
-    if (!File1->setPath(Dir1->Path())) return false;
-    File1->setPattern(Pattern);
-    return true;
+    return File1->setPath(Dir1->Path());
+}
+
+void Importfrm::ShowDeviceUnavailable() {
+    app_.dialogs().MessageBox({"Device Status", "Device Unavailable!  ", MsgIcon::Exclamation, MsgButtons::OK, 1});
+}
+
+void Importfrm::forgetChosenFile() {
+    if (exporting()) return;
+    Text2->setText("");
+    Command1->setEnabled(false);
 }
 
 void Importfrm::backToProgramDrive() {
@@ -108,13 +116,9 @@ void Importfrm::backToProgramDrive() {
 }
 
 void Importfrm::Drive1_Change() {
-    if (!exporting()) {
-        Text2->setText("");
-        Command1->setEnabled(false);
-    }
-    Label6->setCaption(WithSeparator(Dir1->Path()));
-    if (!File1->setPath(Dir1->Path())) {
-        app_.dialogs().MessageBox({"Device Status", "Device Unavailable!  ", MsgIcon::Exclamation, MsgButtons::OK, 1});
+    forgetChosenFile();
+    if (!showFolderFiles()) {
+        ShowDeviceUnavailable();
         backToProgramDrive();
         return;
     }
@@ -128,22 +132,19 @@ void Importfrm::Drive1_Change() {
         backToProgramDrive();
         return;
     }
-    File1->setPattern(Pattern);
+    // The folder list's change has listed the drive's files.
     if (exporting()) Command1->setEnabled(true);
 }
 
 void Importfrm::Dir1_Change() {
-    if (!exporting()) {
-        Text2->setText("");
-        Command1->setEnabled(false);
-    }
+    forgetChosenFile();
     const std::filesystem::path folder = basic::PathFromText(Dir1->Path());
     // The folder stays the current one of its drive while the program runs.
     const int drive = Drive1->DriveOf(folder);
     static_cast<void>(Drive1->rememberFolder(folder));
     if (drive >= 0 && drive != Drive1->ListIndex()) Drive1->setListIndex(drive);
     if (!showFolderFiles()) {
-        app_.dialogs().MessageBox({"Device Status", "Device Unavailable!  ", MsgIcon::Exclamation, MsgButtons::OK, 1});
+        ShowDeviceUnavailable();
         Drive1->setListIndex(0);
     }
 }

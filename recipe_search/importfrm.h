@@ -37,6 +37,7 @@ public:
     // False when the user said No to replacing a listed file.
     bool AskReplaceFile();
     void ShowDisplayOnlyMessage();
+    void ShowDeviceUnavailable();
 
     ui::Label* Label9 = nullptr;            // "File name:"
     ui::TextBox* Text2 = nullptr;           // the file name (display only)
@@ -66,6 +67,8 @@ private:
     // folder cannot be listed.
     bool showFolderFiles();
     void backToProgramDrive();
+    // Import: a drive or folder change drops the file chosen before.
+    void forgetChosenFile();
     void makeProgramFolderCurrent();
 
     shell::Application& app_;

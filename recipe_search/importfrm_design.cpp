@@ -61,6 +61,7 @@ void Importfrm::design() {
     Bind(*this, Label4, "Label4");
     Bind(*this, Dir1, "Dir1");
 
+    File1->setPattern(Pattern);
     Combo4->AddItem(Pattern);
     Combo4->setText(Pattern);
 }
