@@ -177,10 +177,9 @@ void Form5::SelectAdditionalRecipes() {
         const auto k = static_cast<std::size_t>(slot);
         Combo8[k]->setText(Combo1->Text());
         loadPickList(slot);
-        // An entry that is not in the list leaves the slot without a recipe.
-        const std::string entry = Combo2->Text();
-        for (int i = 0; i < Combo9[k]->ListCount(); ++i)
-            if (Combo9[k]->List(i) == entry) Combo9[k]->setListIndex(i);
+        // A drop-down list takes only one of its entries: any other text
+        // leaves the slot without a recipe.
+        Combo9[k]->setText(Combo2->Text());
     }
     SSPanel13->setVisible(true);
     SSPanel13->SetFocus();
