@@ -146,6 +146,11 @@ void PrintPreviewPanel::showOrientation() {
                                                                                                      : " Portrait");
 }
 
+void PrintPreviewPanel::StartPortrait() {
+    document().setOrientation(ui::Orientation::Portrait);
+    showOrientation();
+}
+
 void PrintPreviewPanel::PageSetup() {
     ui::PaperSize paper = document().paper();
     ui::Orientation orientation = document().orientation();

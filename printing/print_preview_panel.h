@@ -47,6 +47,8 @@ public:
     void RememberPreviewPlacement();
     // The window's loading: the guide line option from its record, writing nothing.
     void LoadGuideLineOption();
+    // The window's loading: a portrait page, and the display saying so.
+    void StartPortrait();
 
     // --- the panel's events
     void SSCommand80_Click(int index);

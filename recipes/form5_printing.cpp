@@ -66,8 +66,7 @@ void Form5::LoadPrintSettings() {
     // As designed: fractions, which is AmountFormat 0.
     SSOption80[0]->setValue(true);
     preview_->LoadGuideLineOption();
-    preview_->document().setOrientation(ui::Orientation::Portrait);
-    preview_->Panel3D80[printing::OrientationDisplay]->setCaption(" Portrait");
+    preview_->StartPortrait();
 }
 
 void Form5::PlacePreviewButtons() {
