@@ -13,6 +13,7 @@
 #include "platform/qt/page_painter.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/testing/test_folder.h"
+#include "platform/ui/units.h"
 #include "printing/recipe_print_layout.h"
 #include "printing/selected_recipes_layout.h"
 #include "recipes/tests/cookbook_bytes.h"
@@ -91,7 +92,7 @@ void BM_PaintPageIntoImage(benchmark::State& state) {
     ui::PrintDocument doc(Printer());
     printing::LayoutRecipe(doc, Font(), FullRecipe(), {1, 0}, "12-10-2026");
     // The size a page has on the clipboard, 150 dots an inch.
-    constexpr double scale = 150.0 / 1440;
+    constexpr double scale = 150.0 / ui::TwipsPerInch;
     QImage image(static_cast<int>(doc.PageWidth() * scale), static_cast<int>(doc.PageHeight() * scale),
                  QImage::Format_RGB32);
     for (auto _ : state) {

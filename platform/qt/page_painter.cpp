@@ -7,14 +7,9 @@
 
 #include "platform/qt/qt_style.h"
 #include "platform/qt/qt_text.h"
+#include "platform/ui/units.h"
 
 namespace platform::qt {
-
-namespace {
-
-constexpr double kTwipsPerPoint = 20;
-
-}  // namespace
 
 QFont PrintFont(const ui::Font& font) {
     QFont result(ToQt(font.name));
@@ -36,7 +31,7 @@ void PaintPage(QPainter& painter, const ui::Page& page, double scale) {
     }
     for (const ui::TextRun& run : page.runs) {
         QFont font = PrintFont(run.font);
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(run.font.size * kTwipsPerPoint))));
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(run.font.size * ui::TwipsPerPoint))));
         font.setHintingPreference(QFont::PreferNoHinting);
         painter.setFont(font);
         painter.setPen(ToQColor(run.color));

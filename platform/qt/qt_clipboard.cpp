@@ -9,6 +9,7 @@
 
 #include "platform/qt/page_painter.h"
 #include "platform/qt/qt_text.h"
+#include "platform/ui/units.h"
 
 namespace platform::qt {
 
@@ -35,7 +36,7 @@ bool QtClipboard::SetPage(const ui::PrintDocument& document, int pageIndex) {
     if (!clipboard || pageIndex < 0 || pageIndex >= document.PageCount()) return false;
     // Sharp enough to read once pasted, small enough for any clipboard.
     constexpr double kDotsPerInch = 150;
-    const double scale = kDotsPerInch / 1440;
+    const double scale = kDotsPerInch / ui::TwipsPerInch;
     QImage picture(static_cast<int>(std::lround(document.PageWidth() * scale)),
                    static_cast<int>(std::lround(document.PageHeight() * scale)), QImage::Format_RGB32);
     if (picture.isNull()) return false;

@@ -18,20 +18,18 @@
 #include "platform/qt/page_painter.h"
 #include "platform/qt/qt_style.h"
 #include "platform/qt/qt_text.h"
+#include "platform/ui/units.h"
 
 namespace platform::qt {
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440;
-constexpr double kTwipsPerPoint = 20;
 
 QFont PrinterFont(const ui::Font& font, QPaintDevice& device) { return QFont(PrintFont(font), &device); }
 
 // Paper and orientation on the printer; the whole paper is the page, as the
 // document places its text from the paper's edges.
 void UsePage(QPrinter& printer, ui::PaperSize paper, ui::Orientation orientation) {
-    const QPageSize size(QSizeF(paper.width / kTwipsPerPoint, paper.height / kTwipsPerPoint), QPageSize::Point);
+    const QPageSize size(QSizeF(paper.width / ui::TwipsPerPoint, paper.height / ui::TwipsPerPoint), QPageSize::Point);
     printer.setFullPage(true);
     printer.setPageLayout(QPageLayout(
         size, orientation == ui::Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait, {}));
@@ -55,13 +53,13 @@ QPrinter& QtPrinter::printer() const {
 double QtPrinter::TextWidth(const ui::Font& font, std::string_view text) const {
     QPrinter& device = printer();
     const QFontMetricsF metrics(PrinterFont(font, device), &device);
-    return metrics.horizontalAdvance(ToQt(text)) * kTwipsPerInch / device.resolution();
+    return metrics.horizontalAdvance(ToQt(text)) * ui::TwipsPerInch / device.resolution();
 }
 
 double QtPrinter::LineHeight(const ui::Font& font) const {
     QPrinter& device = printer();
     const QFontMetricsF metrics(PrinterFont(font, device), &device);
-    return metrics.lineSpacing() * kTwipsPerInch / device.resolution();
+    return metrics.lineSpacing() * ui::TwipsPerInch / device.resolution();
 }
 
 bool QtPrinter::Available() const { return true; }
@@ -83,7 +81,7 @@ bool QtPrinter::PageSetupDialog(ui::PaperSize& paper, ui::Orientation& orientati
     if (dialog.exec() != QDialog::Accepted) return false;
     const QPageLayout layout = device.pageLayout();
     const QSizeF points = layout.pageSize().size(QPageSize::Point);
-    paper = {points.width() * kTwipsPerPoint, points.height() * kTwipsPerPoint};
+    paper = {points.width() * ui::TwipsPerPoint, points.height() * ui::TwipsPerPoint};
     orientation =
         layout.orientation() == QPageLayout::Landscape ? ui::Orientation::Landscape : ui::Orientation::Portrait;
     return true;
@@ -159,7 +157,7 @@ bool PrintDocumentTo(QPrinter& printer, const ui::PrintDocument& document) {
     UsePage(printer, document.paper(), document.orientation());
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const double scale = printer.resolution() / kTwipsPerInch;
+    const double scale = printer.resolution() / ui::TwipsPerInch;
     for (int page = first; page <= last; ++page) {
         if (page > first && !printer.newPage()) return false;
         PaintPage(painter, document.pages()[static_cast<std::size_t>(page)], scale);

@@ -4,6 +4,9 @@ namespace ui {
 
 // Distances on forms are in twips; the screen has 15 of them to a pixel.
 inline constexpr int TwipsPerPixel = 15;
+// On paper: 1440 twips to the inch, 20 to a point.
+inline constexpr double TwipsPerInch = 1440;
+inline constexpr double TwipsPerPoint = 20;
 
 struct TextExtent {
     int width = 0;
