@@ -27,8 +27,10 @@ protected:
         runtime().userClick(*w.Command2);
         EXPECT_EQ(desktop.dialogs.messages().back().text, "No Recipes for Appetizers and beverages were found!");
     }
-    // The user picks the entry with this text from the box's list.
-    void choose(ui::ComboBox& box, const std::string& text) {
+    // The user picks the entry with this text from the box's list (a combo
+    // box, a drive list or a file list).
+    template <class Box>
+    void choose(Box& box, const std::string& text) {
         int at = -1;
         for (int i = 0; i < box.ListCount() && at < 0; ++i)
             if (box.List(i) == text) at = i;

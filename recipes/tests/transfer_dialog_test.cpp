@@ -28,17 +28,9 @@ protected:
         desktop.windows.onModal("Importfrm",
                                 [steps = std::move(steps)](ui::Form& form) { steps(static_cast<Importfrm&>(form)); });
     }
-    void chooseDrive(Importfrm& d, const std::string& name) {
-        for (int i = 0; i < d.Drive1->ListCount(); ++i)
-            if (d.Drive1->List(i) == name) runtime().userChose(*d.Drive1, i);
-    }
     void openFolder(Importfrm& d, const fs::path& path) {
         for (int i = 0; i < d.Dir1->ListCount(); ++i)
             if (d.Dir1->List(i) == path.string()) runtime().userOpenedFolder(*d.Dir1, i);
-    }
-    void clickFile(Importfrm& d, const std::string& name) {
-        for (int i = 0; i < d.File1->ListCount(); ++i)
-            if (d.File1->List(i) == name) runtime().userChose(*d.File1, i);
     }
 
     // A recipe shown in view mode, chosen from its type's list.
@@ -83,7 +75,7 @@ TEST_F(TransferDialogTest, ExportProposesANameAndWritesToTheChosenDrive) {
         EXPECT_EQ(d.Text2->Text(), "EggNog.rc1");
         EXPECT_EQ(d.Drive1->Drive(), "C:");
         EXPECT_EQ(d.Label6->Caption(), folder.path().string() + "/");
-        chooseDrive(d, "STICK");
+        choose(*d.Drive1, "STICK");
         EXPECT_EQ(d.Label6->Caption(), stick.string() + "/");
         openFolder(d, stick / "pies");
         EXPECT_EQ(d.Text2->Text(), "EggNog.rc1") << "a folder change keeps the proposed name";
@@ -104,7 +96,7 @@ TEST_F(TransferDialogTest, ExportProposesANameAndWritesToTheChosenDrive) {
     inDialog([&](Importfrm& d) {
         EXPECT_EQ(d.Drive1->Drive(), "C:");
         EXPECT_EQ(d.Label6->Caption(), folder.path().string() + "/");
-        chooseDrive(d, "STICK");
+        choose(*d.Drive1, "STICK");
         EXPECT_EQ(d.Label6->Caption(), (stick / "pies").string() + "/");
         EXPECT_EQ(d.File1->items(), std::vector<std::string>{"EggNog.rc1"});
         runtime().userClick(*d.Command2);
@@ -116,7 +108,7 @@ TEST_F(TransferDialogTest, ExportAsksFirstWhenTheNameIsListedInAnyCase) {
     Form5& w = showRecipe("Apple Pie");
     basic::testing::WriteBytes(stick / "APPLEPIE.RC1", "old");
     auto toStick = [&](Importfrm& d) {
-        chooseDrive(d, "STICK");
+        choose(*d.Drive1, "STICK");
         EXPECT_EQ(d.Text2->Text(), "ApplePie.rc1");
     };
     inDialog([&](Importfrm& d) {
@@ -158,12 +150,12 @@ TEST_F(TransferDialogTest, ExportRefusesWithoutAChosenRecipeAndADriveThatIsNotRe
     runtime().userChose(*w.Combo2, 0);
     inDialog([&](Importfrm& d) {
         desktop.dialogs.expectMessage("Device/Drive Error");
-        chooseDrive(d, "EMPTY");
+        choose(*d.Drive1, "EMPTY");
         EXPECT_EQ(desktop.dialogs.messages().back().text, "Device/Drive is Unavailable!");
         EXPECT_EQ(desktop.dialogs.messages().back().icon, platform::MsgIcon::Critical);
         EXPECT_EQ(d.Drive1->Drive(), "C:");
         EXPECT_FALSE(d.Command1->Enabled()) << "until a drive or file is chosen again";
-        chooseDrive(d, "STICK");
+        choose(*d.Drive1, "STICK");
         EXPECT_TRUE(d.Command1->Enabled());
         runtime().userKeyDown(d, ui::keys::Escape, 0);
     });
@@ -190,17 +182,17 @@ TEST_F(TransferDialogTest, ImportPreviewsTheFileAndFillsTheEditorReadyToSave) {
     inDialog([&](Importfrm& d) {
         EXPECT_EQ(d.Caption(), "Import Recipe");
         EXPECT_FALSE(d.Command1->Enabled());
-        chooseDrive(d, "STICK");
+        choose(*d.Drive1, "STICK");
         openFolder(d, stick / "pies");
         EXPECT_EQ(d.File1->items(), (std::vector<std::string>{"EggNog.rc1", "short.rc1"}));
 
         desktop.dialogs.expectMessage("File Error");
-        clickFile(d, "short.rc1");
+        choose(*d.File1, "short.rc1");
         EXPECT_EQ(desktop.dialogs.messages().back().text,
                   "File: short.rc1\rThis file contains an error or will not load properly!");
         EXPECT_EQ(d.File1->ListCount(), 2) << "the file stays listed";
 
-        clickFile(d, "EggNog.rc1");
+        choose(*d.File1, "EggNog.rc1");
         EXPECT_EQ(d.Text1->Text(), "Appetizers and beverages");
         EXPECT_EQ(d.Text3->Text(), "Egg Nog");
         EXPECT_TRUE(d.Command1->Enabled());
@@ -237,8 +229,8 @@ TEST_F(TransferDialogTest, AnOlderFileFillsTheFirstSevenRowsOfEachColumn) {
     for (int line : {7, 8, 9, 17, 18, 19}) type(*w.Text5[line], "leftover");
     desktop.dialogs.expectMessage("Recipe File", platform::answer::No);
     inDialog([&](Importfrm& d) {
-        chooseDrive(d, "STICK");
-        clickFile(d, "OLD.RC1");  // listed for the pattern "*.rc1" whatever its case
+        choose(*d.Drive1, "STICK");
+        choose(*d.File1, "OLD.RC1");  // listed for the pattern "*.rc1" whatever its case
         runtime().userDoubleClick(*d.File1);
     });
     runtime().userMenu(*w.mOIm);
@@ -262,9 +254,9 @@ TEST_F(TransferDialogTest, ImportDialogRules) {
         runtime().userFocused(*d.Text3);
         EXPECT_EQ(desktop.dialogs.messages().size(), before + 2) << "OK disabled and the box empty: twice";
 
-        chooseDrive(d, "STICK");
+        choose(*d.Drive1, "STICK");
         openFolder(d, stick / "pies");
-        clickFile(d, "a.rc1");
+        choose(*d.File1, "a.rc1");
         EXPECT_TRUE(d.Command1->Enabled());
         runtime().userFocused(*d.Text1);
         EXPECT_EQ(runtime().focusedControl(), d.Command1) << "a display box hands the focus on";
