@@ -3,6 +3,7 @@
 #   make test   build and run every test through CTest
 #   make bench  build and run the benchmarks
 #   make install  build and install under PREFIX (/usr/local), staged under DESTDIR when set
+#   make package  build the Debian package build/pantrivo_<version>_<arch>.deb
 #   make check-layers  check the includes against the layers and compile each header alone
 #   make test-sanitize  build with AddressSanitizer and UndefinedBehaviorSanitizer and run every test
 #   make clean  remove the build folders
@@ -33,7 +34,7 @@ SANITIZER_ENV := \
 	ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all setup configure configure-bench build run test test-sanitize check-layers bench install clean
+.PHONY: all setup configure configure-bench build run test test-sanitize check-layers bench install package clean
 
 all: build
 
@@ -59,8 +60,12 @@ run: build
 		$(BUILD_DIR)/bin/pantrivo; \
 	fi
 
+# The unit programs (label quick) first, so their failures show at once; then the rest, the
+# slower script, install and package checks.
+CTEST_IN_ORDER := ctest --output-on-failure -j$(JOBS) -L quick && ctest --output-on-failure -j$(JOBS) -LE quick
+
 test: build
-	cd $(BUILD_DIR) && export QT_QPA_PLATFORM=offscreen && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD_DIR) && export QT_QPA_PLATFORM=offscreen && $(CTEST_IN_ORDER)
 
 check-layers: setup
 	@bash scripts/check_layers.sh
@@ -68,7 +73,7 @@ check-layers: setup
 test-sanitize: setup
 	@bash scripts/configure.sh $(ASAN_BUILD_DIR) $(ASAN_CONFIGURE_FLAGS)
 	export $(SANITIZER_ENV) && cmake --build $(ASAN_BUILD_DIR) -j$(JOBS)
-	cd $(ASAN_BUILD_DIR) && export QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) && ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN_BUILD_DIR) && export QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) && $(CTEST_IN_ORDER)
 
 bench: configure-bench
 	cmake --build $(BUILD_DIR) -j$(JOBS)
@@ -76,6 +81,9 @@ bench: configure-bench
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)

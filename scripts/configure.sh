@@ -3,11 +3,21 @@
 # Runs the CMake configure step only when the build folder has no build system yet
 # or its cache lacks one of the requested settings. Later changes to the CMake files
 # are picked up by the build itself, which re-runs CMake when it needs to.
+# The build uses Ninja when it is installed (or the generator named by CMAKE_GENERATOR);
+# a folder built before with another generator is configured afresh, keeping its program folder.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 build_dir=$1
 shift
+
+if [[ -n ${CMAKE_GENERATOR:-} ]]; then
+  generator=$CMAKE_GENERATOR
+elif command -v ninja >/dev/null 2>&1; then
+  generator=Ninja
+else
+  generator="Unix Makefiles"
+fi
 
 # True when the cache holds NAME:<type>=VALUE.
 cache_has() {
@@ -32,6 +42,13 @@ needs_configure() {
   return 1
 }
 
-if needs_configure "$@"; then
-  cmake -S . -B "$build_dir" "$@"
+cache="$build_dir/CMakeCache.txt"
+if [[ -f "$cache" ]] && ! cache_has "$cache" CMAKE_GENERATOR "$generator"; then
+  # CMake cannot switch a folder's generator: drop the cache and CMake's own files (--fresh),
+  # and the other generator's top build file, so nothing stale is left to run.
+  echo "configure: $build_dir was set up for another generator; configuring it afresh for $generator"
+  rm -f "$build_dir/Makefile" "$build_dir/build.ninja" "$build_dir/.ninja_log" "$build_dir/.ninja_deps"
+  cmake --fresh -S . -B "$build_dir" -G "$generator" "$@"
+elif needs_configure "$@"; then
+  cmake -S . -B "$build_dir" -G "$generator" "$@"
 fi

@@ -20,6 +20,7 @@ required_packages=(
   cmake
   g++
   make
+  ninja-build          # the build's generator; scripts/configure.sh falls back to make without it
   pkg-config
   qt6-base-dev
   qt6-qpa-plugins      # xcb and offscreen platform plug-ins
