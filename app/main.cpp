@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "platform/data_move.h"
 #include "platform/program_location.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
@@ -18,6 +19,9 @@ int main(int argc, char* argv[]) {
     const auto exe = platform::ExecutableFolder();
     const auto folder =
         platform::ChooseProgramFolder(exe, platform::UserDataFolder(), platform::InstalledDataFolder(exe));
+    // Files an earlier version kept beside the program come along before the
+    // start-up makes its settings files; the user learns once where they are now.
+    const auto earlier = platform::TakeOverEarlierData(exe, folder);
     if (const auto icon = platform::ProgramIconFile(exe))
         QApplication::setWindowIcon(QIcon(QString::fromStdString(icon->string())));
     QApplication::setDesktopFileName("pantrivo");  // Wayland shows the desktop entry's icon
@@ -29,5 +33,6 @@ int main(int argc, char* argv[]) {
     recipes::RegisterRecipeFile(app);
     app.Start();
     if (runtime.ended()) return 0;
+    if (earlier) platform::TellWhereDataLives(services.services().dialogs, *earlier);
     return QApplication::exec();
 }
