@@ -135,6 +135,8 @@ TEST_F(RecipePrintingTest, TheWorksheetAlwaysPrintsAtTwelvePoints) {
 
     runtime().userMenu(*w.mOW);
     EXPECT_EQ(font().PrintFontSize, 12);
+    EXPECT_EQ(w.preview().Panel3D80[printing::FontSizeDisplay]->Caption(), " 12");
+    EXPECT_EQ(w.preview().Panel3d82->font().size, 16) << "the sample stays as the user chose it";
     EXPECT_EQ(w.StatusBar1->Panel(1).text, "Print Worksheet");
     EXPECT_FALSE(w.Frame2->Enabled());
     EXPECT_FALSE(w.SSCommand80[C::SelectRecipesButton]->Enabled());
