@@ -31,6 +31,7 @@ TEST_F(RecipePrintingTest, PrintOpensThePanelOnTheFullPageLayoutKeepingTheAmount
     EXPECT_EQ(w.preview().document().PageCount(), 0) << "options set while the panel is hidden lay nothing out";
     runtime().userClick(*w.Command7);
     ASSERT_TRUE(w.SSPanel80->Visible());
+    EXPECT_EQ(runtime().focusedControl(), w.preview().SSOption81) << "the panel's first control takes the focus";
     EXPECT_FALSE(w.Combo2->TabStop()) << "Tab stays within the panel";
     EXPECT_FALSE(w.mO->Enabled());
     EXPECT_EQ(w.StatusBar1->Panel(1).text, "Print");
