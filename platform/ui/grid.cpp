@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "platform/basic/text.h"
+#include "platform/ui/image.h"
 
 namespace ui {
 
@@ -13,6 +14,19 @@ Grid::Grid(Form& f, std::string name, int index, Control* container)
       columns_(1) {
     setBackColor(colors::WindowBackground);
     setForeColor(colors::WindowText);
+}
+
+bool Grid::LoadPicture(const std::filesystem::path& file) {
+    if (!IsPictureFile(file)) return false;
+    picture_ = file;
+    changed(Property::Picture);
+    return true;
+}
+
+void Grid::clearPicture() {
+    if (picture_.empty()) return;
+    picture_.clear();
+    changed(Property::Picture);
 }
 
 void Grid::setRows(int rows) {

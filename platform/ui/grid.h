@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -66,6 +67,12 @@ public:
     int SortedCol() const { return sortedCol_; }
     bool SortedAscending() const { return sortedAscending_; }
 
+    // A picture behind the cells, in place of the back colour; empty for none.
+    const std::filesystem::path& picture() const { return picture_; }
+    // False (and the picture left as it was) when the file is missing or is not a picture.
+    [[nodiscard]] bool LoadPicture(const std::filesystem::path& file);
+    void clearPicture();
+
     // The user clicked a column header: before the rows move, and after.
     std::function<void(int col)> onBeforeSort;
     std::function<void(int col)> onAfterSort;
@@ -87,6 +94,7 @@ private:
     template <class T>
     void set(int col, T Column::*field, T value);
 
+    std::filesystem::path picture_;
     std::vector<std::vector<std::string>> cells_;
     std::vector<Column> columns_;
     int row_ = 0;

@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QStyleHints>
 #include <QTableView>
@@ -188,7 +190,20 @@ private:
     void applyItems() override { showSoon(); }
     void applySelection() override { showSoon(); }
     void applyStyle() override { showSoon(); }
-    void applyColors() override { ApplyFieldColors(widget(), grid_.BackColor(), grid_.ForeColor()); }
+    void applyColors() override {
+        ApplyFieldColors(widget(), grid_.BackColor(), grid_.ForeColor());
+        applyPicture();
+    }
+    // A picture lies behind the cells in place of the back colour, tiled.
+    void applyPicture() override {
+        QWidget& cells = *table().viewport();
+        QPixmap picture;
+        if (!grid_.picture().empty()) picture.load(QString::fromStdString(grid_.picture().string()));
+        QPalette palette = cells.palette();
+        if (picture.isNull()) palette.setBrush(QPalette::Base, widget().palette().brush(QPalette::Base));
+        else palette.setBrush(QPalette::Base, QBrush(picture));
+        cells.setPalette(palette);
+    }
 
     // One catching up for however many changes come before the event loop's next turn.
     void showSoon() {
