@@ -278,6 +278,11 @@ bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
             userClick(*target);
             return true;
         }
+        // In a folder list Enter opens the marked folder, as a double click does.
+        if (auto* folders = dynamic_cast<ui::DirListBox*>(target)) {
+            userOpenedFolder(*folders, folders->ListIndex());
+            return true;
+        }
         return press([](const ui::CommandButton& b) { return b.Default(); });
     }
     if (keyCode == ui::keys::Escape) return press([](const ui::CommandButton& b) { return b.Cancel(); });
@@ -409,6 +414,7 @@ void Runtime::userMovedCell(ui::Grid& grid, int row, int col) {
     if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
     grid.setRow(row);
     grid.setCol(col);
+    raise(ControlEvent(grid, "Click"), grid.onClick);
 }
 
 void Runtime::userSortedColumn(ui::Grid& grid, int col) {

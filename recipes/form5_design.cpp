@@ -8,6 +8,7 @@
 #include "platform/ui/design.h"
 #include "printing/preview_panel_design.h"
 #include "recipes/form5_controls.h"
+#include "recipes/recipe_index_entry.h"
 
 namespace recipes {
 
@@ -164,10 +165,10 @@ public:
              .accessibleName = spoken});
     }
     void combo(const char* name, int index, const char* parent, Rect rect, ComboStyle style, const char* spoken,
-               unsigned flags = None, int tab = -1) {
+               unsigned flags = None, int tab = -1, int shownLength = 0) {
         add({.kind = ControlKind::ComboBox, .name = name, .index = index, .parent = parent, .rect = rect,
              .font = BoxFont, .tabIndex = tab < 0 ? nextTab() : tab, .flags = flags, .comboStyle = style,
-             .accessibleName = spoken});
+             .accessibleName = spoken, .shownLength = shownLength});
     }
     // A panel that opens over the window and is hidden until then.
     void sidePanel(const char* name, const char* parent, Rect rect, const char* caption) {
@@ -256,7 +257,9 @@ NameTabs AddChoiceRow(Design& d) {
 void AddNameBoxes(Design& d, NameTabs tabs) {
     // The name box lies over the name list's text line.
     const Rect name{NameLeft, ChoiceBoxTop, IngredientWidth, ChoiceBoxHeight};
-    d.combo("Combo2", -1, "Panel3D1", name, ComboStyle::SimpleCombo, "Recipe names", Sorted, tabs.list);
+    // Its entries are index entries: the record number past the name never shows.
+    d.combo("Combo2", -1, "Panel3D1", name, ComboStyle::SimpleCombo, "Recipe names", Sorted, tabs.list,
+            EntryNumberFrom);
     d.box("Text8", -1, "Panel3D1", name, 40, "Recipe name", None, tabs.box);
 }
 
@@ -334,7 +337,7 @@ void AddRecipeNames(Design& d) {
     d.sidePanel("SSPanel3", "Panel3D1", {NameLeft, HeadingTop, IngredientWidth, 3870}, "Current Recipe Names");
     d.add({.kind = ControlKind::ListBox, .name = "List1", .parent = "SSPanel3",
            .rect = {60, 390, IngredientWidth - 120, 3420}, .font = BoxFont, .tabIndex = d.nextTab(),
-           .flags = Sorted, .accessibleName = "Current recipe names"});
+           .flags = Sorted, .accessibleName = "Current recipe names", .shownLength = EntryNumberFrom});
 }
 
 void AddSearchOptions(Design& d) {
@@ -453,7 +456,7 @@ void AddRecipePicks(Design& d) {
         d.label("Label81", FirstRecipeCaption + slot, "SSPanel13",
                 {captionLeft, typeTop + 400 + LabelDrop, 1100, LabelHeight}, "Recipe:");
         d.combo("Combo9", slot, "SSPanel13", {listLeft, typeTop + 400, 2800, 315}, ComboStyle::DropDownList,
-                d.keep("Recipe, " + where));
+                d.keep("Recipe, " + where), None, -1, EntryNumberFrom);
     }
     d.button("SSCommand5", -1, "SSPanel13", {2000, 6630, 2200, 405}, "&Print Preview");
     d.button("SSCommand6", -1, "SSPanel13", {5300, 6630, 2200, 405}, "&Cancel");
@@ -648,6 +651,12 @@ void BuildForm5(ui::Form& form) {
     status.addPanel({.text = "Click to Restore Top Toolbar", .visible = false, .width = 2700});
     status.addPanel({.text = "Click to Restore Side Toolbars", .visible = false, .width = 2700});
     form.control<ui::ProgressBar>("ProgressBar1").setRange(0, 30000);
+    // The result grids' second column holds index entries: the record number past the name never shows.
+    for (const char* name : {"Grid1", "Grid2"}) {
+        auto& grid = form.control<ui::Grid>(name);
+        grid.setCols(2);
+        grid.setColShownLength(1, EntryNumberFrom);
+    }
 }
 
 void BindForm5(const ui::Form& form, Form5Controls& c) {

@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -149,6 +152,39 @@ TEST_F(RecipeWindowOnScreen, ARecipeTypedWithTheKeyboardIsSaved) {
     EXPECT_EQ(saved.substr(1104, 10), "cups      ");
     EXPECT_EQ(saved.substr(1304, 10), "buttermilk");
     EXPECT_NE(basic::testing::ReadBytes(folder / "Breanfil.db1").find("Soda Bread"), std::string::npos);
+}
+
+// Index entries carry the record number past the name: it never shows, and
+// a result chosen and opened with the keyboard shows the name from its start.
+TEST_F(RecipeWindowOnScreen, NamesShowWithoutTheirRecordNumbersAndAResultOpensByKeyboard) {
+    recipes::Form5* recipe = openOnBreads();
+    ASSERT_NE(recipe, nullptr);
+    QWidget* window = windows.windowOf(*recipe);
+    runtime.userMenu(*recipe->mOV);
+    runtime.userChose(*recipe->Combo2, 0);
+    QApplication::processEvents();
+    auto* nameLine = window->findChild<QWidget*>("Combo2")->findChild<QLineEdit*>();
+    ASSERT_NE(nameLine, nullptr);
+    EXPECT_EQ(nameLine->text(), "Dinner Rolls");
+    EXPECT_EQ(window->findChild<QListWidget*>("List1")->item(0)->text(), "Dinner Rolls");
+    EXPECT_EQ(recipe->Combo2->Text(), EntryText("Dinner Rolls", 1)) << "the window reads the record number";
+
+    runtime.userClick(*recipe->Command16);  // Search
+    runtime.userClick(*recipe->Command11);  // by name
+    runtime.userClick(*recipe->Command17);  // all recipes
+    QApplication::processEvents();
+    auto* results = window->findChild<QTableView*>("Grid1");
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->model()->index(0, 1).data().toString(), "Dinner Rolls");
+    recipe->Grid1->SetFocus();
+    QTest::keyClick(results, Qt::Key_Down);
+    EXPECT_TRUE(recipe->Command15->Enabled()) << "a row chosen by keyboard can be viewed";
+    QTest::keyClick(results, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(recipe->SSPanel2->Visible());
+    EXPECT_EQ(recipe->Text1[0]->Text(), "1 1/2");
+    EXPECT_EQ(nameLine->text(), "Dinner Rolls");
+    EXPECT_EQ(nameLine->cursorPosition(), 0);
 }
 
 TEST_F(RecipeWindowOnScreen, ThePrintPreviewShowsTheRecipeAndPrintsItToPdf) {

@@ -106,6 +106,8 @@ int Grid::ColWidth(int col) const { return setting(col, &Column::width); }
 void Grid::setColWidth(int col, int twips) { set(col, &Column::width, std::max(twips, 0)); }
 CellAlignment Grid::ColAlignment(int col) const { return setting(col, &Column::alignment); }
 void Grid::setColAlignment(int col, CellAlignment a) { set(col, &Column::alignment, a); }
+int Grid::ColShownLength(int col) const { return setting(col, &Column::shownLength); }
+void Grid::setColShownLength(int col, int length) { set(col, &Column::shownLength, std::max(length, 0)); }
 CellAlignment Grid::HeaderAlignment(int col) const { return setting(col, &Column::headerAlignment); }
 void Grid::setHeaderAlignment(int col, CellAlignment a) { set(col, &Column::headerAlignment, a); }
 

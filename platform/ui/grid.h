@@ -56,6 +56,10 @@ public:
     // How the body cells of a column align.
     CellAlignment ColAlignment(int col) const;
     void setColAlignment(int col, CellAlignment a);
+    // How many leading characters of a body cell of the column show
+    // (EntryAsShown, list_items.h); 0: all. TextMatrix stays whole.
+    int ColShownLength(int col) const;
+    void setColShownLength(int col, int length);
     CellAlignment HeaderAlignment(int col) const;
     void setHeaderAlignment(int col, CellAlignment a);
 
@@ -86,6 +90,7 @@ private:
         int width = DefaultColWidth;
         CellAlignment alignment = CellAlignment::Left;
         CellAlignment headerAlignment = CellAlignment::Left;
+        int shownLength = 0;
     };
     bool validCell(int row, int col) const { return row >= 0 && row < Rows() && col >= 0 && col < Cols(); }
     // A column's setting, or the default for a column outside the grid.

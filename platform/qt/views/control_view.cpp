@@ -96,12 +96,13 @@ void ControlView::applyGeometry() {
 }
 
 // What a screen reader calls the control: the name it was given, else its
-// caption as it shows, else its tooltip.
+// caption as it shows, else its tooltip; without the blanks and line breaks
+// that only place a caption (a panel's title set one line down).
 void ControlView::applyAccessibleName() {
     std::string name = control_.AccessibleName();
     if (name.empty()) name = ui::CaptionAsShown(control_.Caption());
     if (name.empty()) name = control_.ToolTipText();
-    showAccessibleName(ToQt(name));
+    showAccessibleName(ToQt(name).trimmed());
 }
 
 void ControlView::applyColors() { ApplyColors(*widget_, control_.BackColor(), control_.ForeColor(), true); }

@@ -157,6 +157,7 @@ TEST_F(GridTest, APressOnACellFocusesMovesThereThenRaisesMouseDownAndClick) {
     EXPECT_EQ(form.log, (Log{"OK.LostFocus", "GotFocus @0,0", "MouseDown 1 @2,1", "Click @2,1"}));
     EXPECT_EQ(rt.focusedControl(), &grid);
 
+    // A row reached with the arrow keys is chosen as a pressed one is, without a button going down.
     form.log.clear();
     rt.userMovedCell(grid, 1, 1);
     EXPECT_EQ(grid.Row(), 1);
@@ -165,7 +166,8 @@ TEST_F(GridTest, APressOnACellFocusesMovesThereThenRaisesMouseDownAndClick) {
     rt.userChoseCell(grid, 0, 0);
     rt.userChoseCell(grid, 3, 0);
     rt.userMovedCell(grid, 1, 2);
-    EXPECT_EQ(form.log, (Log{"DblClick @2,0"}));
+    rt.userMovedCell(grid, 0, 0);
+    EXPECT_EQ(form.log, (Log{"Click @1,1", "DblClick @2,0"}));
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(grid.Col(), 0);
 }
@@ -239,6 +241,11 @@ TEST_F(GridTest, ColumnsKeepTheirWidthsAndAlignmentsAndThoseOutsideReadTheDefaul
     EXPECT_EQ(grid.HeaderAlignment(1), CellAlignment::Center);
     EXPECT_EQ(grid.ColAlignment(0), CellAlignment::Left);
     EXPECT_EQ(grid.ColAlignment(-1), CellAlignment::Left);
+    grid.setColShownLength(1, 52);
+    grid.setTextMatrix(0, 1, "Recipe Name");
+    EXPECT_EQ(grid.ColShownLength(1), 52);
+    EXPECT_EQ(grid.ColShownLength(0), 0) << "cells show whole";
+    EXPECT_EQ(grid.TextMatrix(0, 1), "Recipe Name");
     grid.setCols(1);
     grid.setCols(2);
     EXPECT_EQ(grid.ColWidth(1), Grid::DefaultColWidth) << "a column that comes back starts afresh";
