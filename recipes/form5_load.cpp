@@ -46,6 +46,8 @@ void Form5::Form_Load() {
     CurrentListIndex = -1;
     LoadMisspellings();
     for (ui::Control* box : editorBoxes()) box->setBackColor(Text11->BackColor());
+    // A change a kill interrupted is finished or undone before anything is read.
+    static_cast<void>(store().Recover());
     DetectOldRecipeFile();
     LoadPrintSettings();
     ResetRecipeEditor();
