@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "platform/basic/random_access_file.h"
+#include "platform/basic/text.h"
 #include "recipes/index_file.h"
+#include "recipes/old_cookbook_format.h"
 #include "recipes/recipe_lists.h"
 
 namespace recipes {
@@ -24,6 +26,10 @@ StoreOutcome Failed(StoreResult result, const std::filesystem::path& file) {
 
 bool ValidRecordNumber(long n) { return n >= 1 && n <= MaxRecipeRecords; }
 
+bool StillOlderFormat(const CookbookReader& cookbook) {
+    return DetectOldRecipeFile(cookbook.folder(), cookbook.cookbook());
+}
+
 // The position of the first record whose entry points at n.
 std::optional<std::size_t> FindEntryFor(const std::vector<std::string>& records, long n) {
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -31,6 +37,18 @@ std::optional<std::size_t> FindEntryFor(const std::vector<std::string>& records,
         if (text && EntryRecordNumber(*text) == n) return i;
     }
     return std::nullopt;
+}
+
+// The order the recipe lists show, which a renamed index is written in:
+// alphabetical without regard to case; equal texts keep their order, and
+// records that cannot be read follow, kept as they were.
+void SortAsListed(std::vector<std::string>& records) {
+    std::stable_sort(records.begin(), records.end(), [](const std::string& a, const std::string& b) {
+        const auto x = index_file::EntryText(a);
+        const auto y = index_file::EntryText(b);
+        if (!x || !y) return x.has_value() && !y.has_value();
+        return basic::LessNoCase(*x, *y);
+    });
 }
 
 // An empty entry carries nothing; leaving it out keeps it from standing in
@@ -63,6 +81,7 @@ long RecipeStore::FindFreeRecord() const {
 }
 
 StoreOutcome RecipeStore::WriteInPlace(long n, const RecipeRecord& record) {
+    if (StillOlderFormat(*this)) return Failed(StoreResult::OlderFormat, DataFilePath());
     auto file = basic::RandomAccessFile::Open(DataFilePath(), RecipeRecordLength);
     RecipeRecord inUse = record;
     inUse.marker = InUseMarker;
@@ -75,6 +94,7 @@ StoreOutcome RecipeStore::WriteInPlace(long n, const RecipeRecord& record) {
 
 StoreOutcome RecipeStore::SaveNew(int type, std::string_view name, const RecipeRecord& record) {
     if (name.empty()) return Failed(StoreResult::NoName, {});
+    if (StillOlderFormat(*this)) return Failed(StoreResult::OlderFormat, DataFilePath());
     const auto indexPath = IndexFilePath(type);
     auto entries = RecipeTypeName(type).empty() ? std::nullopt : index_file::ReadRecords(indexPath);
     if (!entries) return Failed(StoreResult::IndexFileNotWritten, indexPath);
@@ -110,6 +130,7 @@ StoreOutcome RecipeStore::SaveNew(int type, std::string_view name, const RecipeR
 }
 
 StoreOutcome RecipeStore::Delete(int type, long n) {
+    if (StillOlderFormat(*this)) return Failed(StoreResult::OlderFormat, DataFilePath());
     const auto indexPath = IndexFilePath(type);
     auto entries = RecipeTypeName(type).empty() ? std::nullopt : index_file::ReadRecords(indexPath);
     if (!entries) return Failed(StoreResult::IndexFileNotWritten, indexPath);
@@ -146,6 +167,7 @@ StoreOutcome RecipeStore::Rename(int type, long n, std::string_view newName) {
     if (const auto position = FindEntryFor(*entries, n)) (*entries)[*position] = *entryRecord;
     else entries->push_back(*entryRecord);
     DropEmptyEntries(*entries);
+    SortAsListed(*entries);
     if (!index_file::Rewrite(indexPath, *entries)) return Failed(StoreResult::IndexFileNotWritten, indexPath);
 
     StoreOutcome outcome;

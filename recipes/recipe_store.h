@@ -14,6 +14,7 @@ enum class StoreResult {
     CookbookFull,         // all 30000 records are in use
     DataFileNotWritten,   // the recipe's record could not be read or written
     IndexFileNotWritten,  // the type's index could not be read or replaced
+    OlderFormat,          // the data file is still in the older layout: nothing written
 };
 
 struct StoreOutcome {
@@ -31,7 +32,9 @@ struct StoreOutcome {
 // writes the recipe's record first and then the type's index, rebuilt from
 // the index file's own entries (never from a list on screen, which may be
 // out of step with the file), and replaced whole. When the index cannot be
-// replaced, the record gets back the bytes it had.
+// replaced, the record gets back the bytes it had. A data file still in the
+// older layout is never written into: its records would be overwritten and
+// the file would no longer be recognised for conversion.
 class RecipeStore : public CookbookReader {
 public:
     using CookbookReader::CookbookReader;
@@ -51,8 +54,9 @@ public:
     StoreOutcome Delete(int type, long n);
 
     // Gives the entry pointing at n in the type's index the new name (cut to
-    // 41 characters, right-trimmed), adding one when there is none. The
-    // record is not touched.
+    // 41 characters, right-trimmed), adding one when there is none, and
+    // writes the index in the order the recipe lists show it. The record is
+    // not touched.
     StoreOutcome Rename(int type, long n, std::string_view newName);
 
     // The lowest record 1-30000 whose marker is not "Full1" in any case,

@@ -26,6 +26,12 @@ void ReportStoreFailure(platform::Dialogs& dialogs, const StoreOutcome& outcome,
                            " could not be written, so nothing was changed.\r"
                            "Check that the disk has room and that the file may be changed.";
             break;
+        case StoreResult::OlderFormat:
+            request.icon = platform::MsgIcon::Exclamation;
+            request.text = "The recipe file " + file +
+                           " is still in the older format, so nothing was changed.\r"
+                           "Choose View Recipe or Create Recipe to convert it first.";
+            break;
     }
     dialogs.MessageBox(request);
 }
