@@ -99,7 +99,9 @@ void Form5::wireEvents() {
     wireEditor();
     wireSearch();
 
-    Combo1->onClick = [this] { Combo1_Click(); };
+    Combo1->onClick = [this] {
+        if (!showingType_) Combo1_Click();
+    };
     Combo1->onGotFocus = [this] { Combo1_GotFocus(); };
     Combo1->onKeyDown = [this](int& key, int shift) { Combo1_KeyDown(key, shift); };
     Combo1->onKeyPress = [this](int& key) { Combo1_KeyPress(key); };

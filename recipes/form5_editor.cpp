@@ -39,7 +39,6 @@ void Form5::wireEditor() {
     }
     Text2->onChange = [this] { Text2_Change(); };
     Text2->onGotFocus = [this] { box_GotFocus(*Text2, true); };
-    Text2->onKeyDown = [this](int&, int) { MarkRecipeChanged(); };
     Text3->onKeyDown = [this](int& key, int) { editorKey(key, *Text7); };
     Text7->onKeyDown = [this](int& key, int) { editorKey(key, *Text6); };
     Text6->onKeyDown = [this](int& key, int) { editorKey(key, *Combo4); };
@@ -112,7 +111,7 @@ void Form5::filterBox(ui::TextBox& box) {
         box.setText(kept);
         return;
     }
-    if (userIsEditing() && &box != Text8) MarkRecipeChanged();
+    if (userIsEditing()) MarkRecipeChanged();
 }
 
 void Form5::filterYieldUnit() {
@@ -229,19 +228,14 @@ void Form5::List1_Click() {
 
 // --- keys
 
+// Only a change of a box's text marks the recipe changed (the boxes' Change
+// handlers); keys that change nothing (Tab, Alt, Esc, arrows) never do.
 void Form5::editorKey(int& key, ui::Control& next) {
-    if (key == ui::keys::Return) {
-        next.SetFocus();
-        return;
-    }
-    MarkRecipeChanged();
+    if (key == ui::keys::Return) next.SetFocus();
 }
 
 void Form5::Text5_KeyDown(int& key, int line) {
-    if (key != ui::keys::Return) {
-        MarkRecipeChanged();
-        return;
-    }
+    if (key != ui::keys::Return) return;
     if (line == IngredientLineCount - 1) {
         Text2->SetFocus();
         return;
@@ -251,10 +245,7 @@ void Form5::Text5_KeyDown(int& key, int line) {
 }
 
 void Form5::Text8_KeyDown(int& key) {
-    if (key != ui::keys::Return) {
-        MarkRecipeChanged();
-        return;
-    }
+    if (key != ui::keys::Return) return;
     if (Text8->Text().empty()) {
         app_.dialogs().MessageBox(
             {"Enter Recipe Name", "Please Enter Recipe Name First", MsgIcon::Information, MsgButtons::OK, 1});
@@ -262,7 +253,6 @@ void Form5::Text8_KeyDown(int& key) {
         return;
     }
     Text1[0]->SetFocus();
-    MarkRecipeChanged();
 }
 
 // --- pick lists

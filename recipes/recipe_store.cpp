@@ -6,7 +6,9 @@
 
 #include "platform/basic/atomic_write.h"
 #include "platform/basic/random_access_file.h"
+#include "platform/basic/text.h"
 #include "recipes/index_file.h"
+#include "recipes/old_cookbook_format.h"
 #include "recipes/recipe_lists.h"
 #include "recipes/record_journal.h"
 
@@ -29,6 +31,22 @@ bool ValidRecordNumber(long n) { return n >= 1 && n <= MaxRecipeRecords; }
 bool Names(const std::string& record, long n) {
     const auto text = index_file::EntryText(record);
     return text && EntryRecordNumber(*text) == n;
+}
+
+bool StillOlderFormat(const CookbookReader& cookbook) {
+    return DetectOldRecipeFile(cookbook.folder(), cookbook.cookbook());
+}
+
+// The order the recipe lists show, which a renamed index is written in:
+// alphabetical without regard to case; equal texts keep their order, and
+// records that cannot be read follow, kept as they were.
+void SortAsListed(std::vector<std::string>& records) {
+    std::stable_sort(records.begin(), records.end(), [](const std::string& a, const std::string& b) {
+        const auto x = index_file::EntryText(a);
+        const auto y = index_file::EntryText(b);
+        if (!x || !y) return x.has_value() && !y.has_value();
+        return basic::LessNoCase(*x, *y);
+    });
 }
 
 // An empty entry carries nothing; leaving it out keeps it from standing in
@@ -108,6 +126,7 @@ long RecipeStore::FindFreeRecord(const std::vector<bool>& named) const {
 }
 
 StoreOutcome RecipeStore::WriteInPlace(long n, const RecipeRecord& record) {
+    if (StillOlderFormat(*this)) return Failed(StoreResult::OlderFormat, DataFilePath());
     if (!FinishInterruptedChange()) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
     auto file = basic::RandomAccessFile::Open(DataFilePath(), RecipeRecordLength);
     if (!ValidRecordNumber(n) || !file) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
@@ -130,6 +149,7 @@ StoreOutcome RecipeStore::WriteInPlace(long n, const RecipeRecord& record) {
 
 StoreOutcome RecipeStore::SaveNew(int type, std::string_view name, const RecipeRecord& record) {
     if (name.empty()) return Failed(StoreResult::NoName, {});
+    if (StillOlderFormat(*this)) return Failed(StoreResult::OlderFormat, DataFilePath());
     if (!FinishInterruptedChange()) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
     const auto indexPath = IndexFilePath(type);
     std::vector<std::string> entries;
@@ -177,6 +197,7 @@ StoreOutcome RecipeStore::SaveNew(int type, std::string_view name, const RecipeR
 }
 
 StoreOutcome RecipeStore::Delete(int type, long n) {
+    if (StillOlderFormat(*this)) return Failed(StoreResult::OlderFormat, DataFilePath());
     if (!FinishInterruptedChange()) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
     const auto indexPath = IndexFilePath(type);
     std::vector<std::string> entries;
@@ -223,6 +244,7 @@ StoreOutcome RecipeStore::Rename(int type, long n, std::string_view newName) {
     if (position != entries.end()) *position = *entryRecord;
     else entries.push_back(*entryRecord);
     DropEmptyEntries(entries);
+    SortAsListed(entries);
     if (!index_file::Rewrite(indexPath, entries)) return Failed(StoreResult::IndexFileNotWritten, indexPath);
 
     StoreOutcome outcome;

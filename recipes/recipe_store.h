@@ -16,6 +16,7 @@ enum class StoreResult {
     DataFileNotWritten,   // the recipe's record could not be read or written
     IndexFileNotWritten,  // the type's index could not be read or replaced
     IndexFileTooLarge,    // an index is larger than any can be: damaged
+    OlderFormat,          // the data file is still in the older layout: nothing written
 };
 
 struct StoreOutcome {
@@ -38,6 +39,8 @@ struct StoreOutcome {
 // a new recipe's record is written before the entry that names it, and a
 // deleted recipe's entry goes before its record is blanked. When a step
 // fails, what was done is undone.
+// A data file still in the older layout is never written into: its records
+// would be overwritten and the file no longer be recognised for conversion.
 class RecipeStore : public CookbookReader {
 public:
     using CookbookReader::CookbookReader;
@@ -63,8 +66,9 @@ public:
     StoreOutcome Delete(int type, long n);
 
     // Gives the entry pointing at n in the type's index the new name (cut to
-    // 41 characters, right-trimmed), adding one when there is none. The
-    // record is not touched.
+    // 41 characters, right-trimmed), adding one when there is none, and
+    // writes the index in the order the recipe lists show it. The record is
+    // not touched.
     StoreOutcome Rename(int type, long n, std::string_view newName);
 
     // The lowest record 1-30000 whose marker is not "Full1" in any case and

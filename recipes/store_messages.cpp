@@ -32,6 +32,12 @@ void ReportStoreFailure(platform::Dialogs& dialogs, const StoreOutcome& outcome,
                            " is larger than any recipe list can be (30000 recipes), so it is damaged and was not "
                            "read; nothing was changed.\rRestore the cookbook from a backup.";
             break;
+        case StoreResult::OlderFormat:
+            request.icon = platform::MsgIcon::Exclamation;
+            request.text = "The recipe file " + file +
+                           " is still in the older format, so nothing was changed.\r"
+                           "Choose View Recipe or Create Recipe to convert it first.";
+            break;
     }
     dialogs.MessageBox(request);
 }

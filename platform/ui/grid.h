@@ -35,7 +35,13 @@ public:
     // Ignored outside the grid.
     void setTextMatrix(int row, int col, const std::string& text);
     // Appends one row at the end; cells past Cols are dropped, missing ones empty.
-    void AddRow(std::vector<std::string> cells);
+    void AddRow(std::vector<std::string> cells, long data = 0);
+
+    // A number the program keeps with a row, unseen by the user; it moves
+    // with its row when the rows are sorted. 0 for a new row and outside the grid.
+    long RowData(int row) const;
+    // Ignored outside the grid.
+    void setRowData(int row, long data);
 
     // The current cell; row 0 is the header. Setting a row or column outside
     // the grid is ignored.
@@ -101,6 +107,7 @@ private:
 
     std::filesystem::path picture_;
     std::vector<std::vector<std::string>> cells_;
+    std::vector<long> rowData_;
     std::vector<Column> columns_;
     int row_ = 0;
     int col_ = 0;

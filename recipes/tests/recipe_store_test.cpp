@@ -144,7 +144,7 @@ TEST_F(RecipeStoreTest, RenameKeepsTheRecordAndReplacesItsEntry) {
     const auto renamed = store.Rename(kBreads, 2, "Dark rye bread, the one Grandmother baked on Sundays   ");
     ASSERT_TRUE(renamed.ok());
     EXPECT_EQ(renamed.entry, EntryText("Dark rye bread, the one Grandmother baked", 2));
-    EXPECT_EQ(ReadBytes(breads), IndexFileBytes({EntryText("Rolls", 1), renamed.entry}));
+    EXPECT_EQ(ReadBytes(breads), IndexFileBytes({renamed.entry, EntryText("Rolls", 1)})) << "in the lists' order";
     EXPECT_EQ(ReadBytes(data), records);
 }
 

@@ -151,6 +151,27 @@ TEST_F(GridTest, TheCurrentRowFollowsItsRowThroughASortAndStaysInside) {
     EXPECT_EQ(grid.Row(), 0);
 }
 
+TEST_F(GridTest, RowDataTravelsWithItsRowThroughSortsAndResizes) {
+    grid.setCols(2);
+    grid.AddRow({"rye", "top"}, 30);
+    grid.AddRow({"Oats", "low"}, 10);
+    grid.AddRow({"barley", "top"});
+    grid.setRowData(3, 20);
+    grid.Sort(0, true);
+    EXPECT_EQ((std::vector<long>{grid.RowData(1), grid.RowData(2), grid.RowData(3)}), (std::vector<long>{20, 10, 30}));
+    grid.Sort(1, false);
+    for (int row = 1; row < grid.Rows(); ++row) {
+        const long expected = grid.TextMatrix(row, 0) == "rye" ? 30 : grid.TextMatrix(row, 0) == "Oats" ? 10 : 20;
+        EXPECT_EQ(grid.RowData(row), expected) << grid.TextMatrix(row, 0);
+    }
+    EXPECT_EQ(grid.RowData(0), 0) << "the header carries nothing";
+    EXPECT_EQ(grid.RowData(9), 0) << "outside the grid";
+    grid.setRowData(9, 5);  // ignored
+    grid.setRows(2);
+    grid.setRows(4);
+    EXPECT_EQ(grid.RowData(3), 0) << "a row made anew starts empty";
+}
+
 TEST_F(GridTest, APressOnACellFocusesMovesThereThenRaisesMouseDownAndClick) {
     fill({{"rye", "top"}, {"oats", "low"}});
     rt.userChoseCell(grid, 2, 1);
