@@ -79,7 +79,8 @@ bool IsUserDataFile(const fs::path& file) {
     const std::string name = file.filename().string();
     if (name.empty() || name[0] == '.') return false;
     const std::string extension = file.extension().string();
-    if (IsBundledPicture(file) || extension == ".png" || extension == ".hlp") return false;
+    if (IsBundledPicture(file) || extension == ".png" || extension == ".hlp" || extension == ".dic")
+        return false;  // what the build placed beside the program
     return !IsExecutable(file);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -293,6 +294,7 @@ private:
     void lineBox_GotFocus(ui::TextBox& box, int line);
     void showPickList(ui::ComboBox& list, const ui::Control& box);
     void editorKey(int& keyCode, ui::Control& next);
+    bool openPickList(int keyCode, int shift, std::initializer_list<ui::ComboBox*> lists);
     void unitList_Click(ui::ComboBox& list);
     void showDirectionsLength();
     // Marks the boxes as filled by the window itself while it lives.

@@ -1,5 +1,6 @@
 // The recipe window's controls and menus, as designed for the smaller screen
 // display; in full screen display the window scales them.
+#include <array>
 #include <deque>
 #include <iterator>
 #include <string>
@@ -274,28 +275,36 @@ void AddIngredientGrid(Design& d) {
                    .parent = "Panel3D1", .rect = {left + offsets[i], HeadingTop, widths[i], LabelHeight},
                    .caption = headings[i], .font = HeadingFont, .foreColor = Navy, .flags = Transparent});
     }
-    // The pick lists lie behind the boxes they serve, made before them, so
-    // that only their buttons show; the window moves them to the line being
-    // typed. The mouse picks from them: Tab passes them by.
+    // Enter and Tab go through the lines across the grid's rows; the boxes
+    // are made a column of the grid at a time, so that each pick list lies
+    // above the boxes right of its own and below its own: its button shows
+    // over the next box, the rest of it stays behind the box it serves. The
+    // window moves the lists to the line being typed. The mouse and Alt+Down
+    // open them: Tab passes them by.
+    std::array<int, C::LineCount> tabs{};
+    for (const int line : EnterOrder()) {
+        tabs[static_cast<std::size_t>(line)] = d.nextTab();
+        d.nextTab();
+        d.nextTab();
+    }
+    const auto boxes = [&](const char* name, int offset, int width, int maxLength, const char* spoken, int tab) {
+        for (int line = 0; line < C::LineCount; ++line)
+            d.box(name, line, "Panel3D1", {LineLeft(line) + offset, LineTop(line), width, LineHeight}, maxLength,
+                  d.keep(std::string(spoken) + ", line " + std::to_string(line + 1)), None,
+                  tabs[static_cast<std::size_t>(line)] + tab);
+    };
     const int top = LineTop(0);
     const auto pickList = [&](const char* name, int left, int width, const char* spoken) {
         d.add({.kind = ControlKind::ComboBox, .name = name, .parent = "Panel3D1",
                .rect = {left, top, width + PickListReach, LineHeight}, .font = BoxFont, .tabIndex = d.lastTab(),
                .flags = Hidden, .comboStyle = ComboStyle::DropDownList, .accessibleName = spoken});
     };
-    pickList("Combo3", Margin, AmountWidth, "Fractions");
+    boxes("Text5", IngredientOffset, IngredientWidth, 35, "Ingredient", 2);
     pickList("Combo5", Margin + UnitOffset, UnitWidth, "Units, singular");
     pickList("Combo6", Margin + UnitOffset, UnitWidth, "Units, plural");
-    for (const int line : EnterOrder()) {
-        const int left = LineLeft(line);
-        const std::string number = std::to_string(line + 1);
-        d.box("Text1", line, "Panel3D1", {left, LineTop(line), AmountWidth, LineHeight}, 7,
-              d.keep("Amount, line " + number));
-        d.box("Text4", line, "Panel3D1", {left + UnitOffset, LineTop(line), UnitWidth, LineHeight}, 10,
-              d.keep("Unit, line " + number));
-        d.box("Text5", line, "Panel3D1", {left + IngredientOffset, LineTop(line), IngredientWidth, LineHeight}, 35,
-              d.keep("Ingredient, line " + number));
-    }
+    boxes("Text4", UnitOffset, UnitWidth, 10, "Unit", 1);
+    pickList("Combo3", Margin, AmountWidth, "Fractions");
+    boxes("Text1", 0, AmountWidth, 7, "Amount", 0);
 }
 
 // Directions under the left column; oven temperature, cooking time and

@@ -28,8 +28,12 @@ void Form5::wireEditor() {
         Text1[i]->onGotFocus = [this, line] { lineBox_GotFocus(*Text1[static_cast<std::size_t>(line)], line); };
         Text4[i]->onGotFocus = [this, line] { lineBox_GotFocus(*Text4[static_cast<std::size_t>(line)], line); };
         Text5[i]->onGotFocus = [this, line] { lineBox_GotFocus(*Text5[static_cast<std::size_t>(line)], line); };
-        Text1[i]->onKeyDown = [this, line](int& key, int) { editorKey(key, *Text4[static_cast<std::size_t>(line)]); };
-        Text4[i]->onKeyDown = [this, line](int& key, int) { editorKey(key, *Text5[static_cast<std::size_t>(line)]); };
+        Text1[i]->onKeyDown = [this, line](int& key, int shift) {
+            if (!openPickList(key, shift, {Combo3})) editorKey(key, *Text4[static_cast<std::size_t>(line)]);
+        };
+        Text4[i]->onKeyDown = [this, line](int& key, int shift) {
+            if (!openPickList(key, shift, {Combo5, Combo6})) editorKey(key, *Text5[static_cast<std::size_t>(line)]);
+        };
         Text5[i]->onKeyDown = [this, line](int& key, int) { Text5_KeyDown(key, line); };
         for (ui::TextBox* box : {Text4[i], Text5[i]}) box->onChange = [this, box] { filterBox(*box); };
     }
@@ -232,6 +236,14 @@ void Form5::List1_Click() {
 // handlers); keys that change nothing (Tab, Alt, Esc, arrows) never do.
 void Form5::editorKey(int& key, ui::Control& next) {
     if (key == ui::keys::Return) next.SetFocus();
+}
+
+// Alt+Down opens the box's pick list, as it opens a drop-down box's own.
+bool Form5::openPickList(int key, int shift, std::initializer_list<ui::ComboBox*> lists) {
+    if (key != ui::keys::Down || (shift & ui::shiftmask::Alt) == 0) return false;
+    for (ui::ComboBox* list : lists)
+        if (list->Visible()) list->ShowDropDown();
+    return true;
 }
 
 void Form5::Text5_KeyDown(int& key, int line) {

@@ -63,6 +63,10 @@ public:
     const std::string& Text() const { return text_; }
     void setText(const std::string& v);
 
+    // Opens the drop-down list of a box that shows, as a click on its button
+    // or Alt+Down in it does; DropDown runs as the list opens.
+    void ShowDropDown() { changed(Property::DropDown); }
+
     // Runs when the text line changes and when the drop-down list opens.
     std::function<void()> onChange;
     std::function<void()> onDropDown;

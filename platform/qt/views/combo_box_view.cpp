@@ -160,6 +160,10 @@ private:
 
     void applyColors() override { ApplyFieldColors(widget(), box_.BackColor(), box_.ForeColor()); }
 
+    void applyDropDown() override {
+        if (DropDownBox* drop = dropDown(); drop && drop->isVisible() && drop->isEnabled()) drop->showPopup();
+    }
+
     void showAccessibleName(const QString& name) override {
         widget().setAccessibleName(name);
         if (SimpleComboBox* simple = simpleBox()) {

@@ -75,6 +75,7 @@ void ControlView::apply(ui::Property what) {
         case ui::Property::ForeColor: applyColors(); break;
         case ui::Property::Font: widget_->setFont(ToQFont(control_.font())); break;
         case ui::Property::Picture: applyPicture(); break;
+        case ui::Property::DropDown: applyDropDown(); break;
         case ui::Property::Style:
             widget_->setToolTip(ToQt(control_.ToolTipText()));
             applyAccessibleName();
