@@ -22,7 +22,8 @@ protected:
         fs::create_directories(bin / "toolbar");
         WriteBytes(bin / "pantrivo", "program");
         fs::permissions(bin / "pantrivo", fs::perms::owner_exec, fs::perm_options::add);
-        for (const char* file : {"WP1.jpg", "StartEmblem.jpg", "pantrivo.png", "Pantrivo.hlp", "Kitchen.dic", "toolbar/help.png"})
+        for (const char* file :
+             {"WP1.jpg", "StartEmblem.jpg", "pantrivo.png", "Pantrivo.hlp", "Kitchen.dic", "toolbar/help.png"})
             WriteBytes(bin / file, "comes with the program");
         fs::create_directories(user);
         WriteBytes(user / "WP1.jpg", "comes with the program");
