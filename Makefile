@@ -5,7 +5,7 @@
 #   make install  build and install under PREFIX (/usr/local), staged under DESTDIR when set
 #   make check-layers  check the includes against the layers and compile each header alone
 #   make test-sanitize  build with AddressSanitizer and UndefinedBehaviorSanitizer and run every test
-#   make fuzz   build the fuzz targets with clang and run each FUZZ_RUNS times (100000)
+#   make fuzz   build the fuzz targets with clang and run each FUZZ_RUNS times (100000) or FUZZ_SECONDS (600)
 #   make fuzz-ci  run each fuzz target over its corpus and a few seconds of new inputs
 #   make clean  remove the build folders
 
@@ -13,6 +13,8 @@ BUILD_DIR := build
 ASAN_BUILD_DIR := build-asan
 FUZZ_BUILD_DIR := build-fuzz
 FUZZ_RUNS ?= 100000
+# A target whose every run writes whole files stops after this many seconds all the same.
+FUZZ_SECONDS ?= 600
 # Seconds of new inputs a target gets in CI, after its corpus.
 FUZZ_CI_SECONDS ?= 5
 PREFIX ?= /usr/local
@@ -90,7 +92,7 @@ fuzz-build:
 	cmake --build $(FUZZ_BUILD_DIR) -j$(JOBS)
 
 fuzz: fuzz-build
-	bash scripts/fuzz.sh $(FUZZ_BUILD_DIR) -runs=$(FUZZ_RUNS)
+	bash scripts/fuzz.sh $(FUZZ_BUILD_DIR) -runs=$(FUZZ_RUNS) -max_total_time=$(FUZZ_SECONDS)
 
 fuzz-ci: fuzz-build
 	bash scripts/fuzz.sh $(FUZZ_BUILD_DIR) -max_total_time=$(FUZZ_CI_SECONDS)
