@@ -6,10 +6,18 @@
 #   make package  build the Debian package build/pantrivo_<version>_<arch>.deb
 #   make check-layers  check the includes against the layers and compile each header alone
 #   make test-sanitize  build with AddressSanitizer and UndefinedBehaviorSanitizer and run every test
+#   make fuzz   build the fuzz targets with clang and run each FUZZ_RUNS times (100000) or FUZZ_SECONDS (600)
+#   make fuzz-ci  run each fuzz target over its corpus and a few seconds of new inputs
 #   make clean  remove the build folders
 
 BUILD_DIR := build
 ASAN_BUILD_DIR := build-asan
+FUZZ_BUILD_DIR := build-fuzz
+FUZZ_RUNS ?= 100000
+# A target whose every run writes whole files stops after this many seconds all the same.
+FUZZ_SECONDS ?= 600
+# Seconds of new inputs a target gets in CI, after its corpus.
+FUZZ_CI_SECONDS ?= 5
 PREFIX ?= /usr/local
 
 # The nested CMake-driven make need not announce every folder it enters.
@@ -34,7 +42,11 @@ SANITIZER_ENV := \
 	ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all setup configure configure-bench build run test test-sanitize check-layers bench install package clean
+# The fuzz targets and the readers' libraries, built by clang with libFuzzer's
+# instrumentation and the sanitizers; -O1 keeps the build short and the runs quick.
+FUZZ_CONFIGURE_FLAGS := -DPANTRIVO_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug '-DCMAKE_CXX_FLAGS_DEBUG=-O1 -gline-tables-only'
+
+.PHONY: all setup configure configure-bench build run test test-sanitize check-layers bench fuzz-build fuzz fuzz-ci install package clean
 
 all: build
 
@@ -79,6 +91,17 @@ bench: configure-bench
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 	$(BUILD_DIR)/bench/pantrivo_bench
 
+fuzz-build:
+	@bash scripts/setup.sh --fuzz
+	@CC=clang CXX=clang++ bash scripts/configure.sh $(FUZZ_BUILD_DIR) $(FUZZ_CONFIGURE_FLAGS)
+	cmake --build $(FUZZ_BUILD_DIR) -j$(JOBS)
+
+fuzz: fuzz-build
+	bash scripts/fuzz.sh $(FUZZ_BUILD_DIR) -runs=$(FUZZ_RUNS) -max_total_time=$(FUZZ_SECONDS)
+
+fuzz-ci: fuzz-build
+	bash scripts/fuzz.sh $(FUZZ_BUILD_DIR) -max_total_time=$(FUZZ_CI_SECONDS)
+
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
@@ -86,4 +109,4 @@ package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(FUZZ_BUILD_DIR)

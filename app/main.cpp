@@ -2,7 +2,10 @@
 // start window's Exit ends it or the last window closes.
 #include <QApplication>
 #include <QIcon>
+#include <optional>
 
+#include "platform/basic/folder_lock.h"
+#include "platform/data_move.h"
 #include "platform/program_location.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
@@ -22,6 +25,20 @@ int main(int argc, char* argv[]) {
         QApplication::setWindowIcon(QIcon(QString::fromStdString(icon->string())));
     QApplication::setDesktopFileName("pantrivo");  // Wayland shows the desktop entry's icon
     platform::qt::QtServices services;
+    // Two copies on one data folder would each rewrite the recipe lists from
+    // what they had read and so drop each other's recipes: the second ends.
+    std::optional<basic::FolderLock> folderLock;
+    if (basic::FolderLock::Take(folder, folderLock) == basic::FolderLock::Result::HeldByAnother) {
+        services.dialogs.MessageBox({"Pantrivo",
+                                     "Pantrivo is already running with the same data folder.\rPlease use the "
+                                     "copy that is open. This copy ends now, so that the two cannot write over "
+                                     "each other's recipes.",
+                                     platform::MsgIcon::Information, platform::MsgButtons::OK, 1});
+        return 0;
+    }
+    // Files an earlier version kept beside the program come along before the
+    // start-up makes its settings files; the user learns once where they are now.
+    const auto earlier = platform::TakeOverEarlierData(exe, folder);
     platform::qt::QtWindowSystem windows;
     platform::Runtime runtime(services.services(), windows, basic::ProgramFolder(folder));
     shell::Application app(runtime);
@@ -29,5 +46,6 @@ int main(int argc, char* argv[]) {
     recipes::RegisterRecipeFile(app);
     app.Start();
     if (runtime.ended()) return 0;
+    if (earlier) platform::TellWhereDataLives(services.services().dialogs, *earlier);
     return QApplication::exec();
 }

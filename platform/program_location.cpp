@@ -27,13 +27,13 @@ fs::path UserDataFolder() {
     return fs::path(home && *home ? home : "/tmp") / ".local" / "share" / "Pantrivo";
 }
 
-namespace {
-bool IsWritableFolder(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
-
 bool IsBundledPicture(const fs::path& file) {
     const std::string name = file.filename().string();
     return file.extension() == ".jpg" && (name.rfind("WP", 0) == 0 || name == "StartEmblem.jpg");
 }
+
+namespace {
+bool IsWritableFolder(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 
 bool HoldsBundledPictures(const fs::path& folder) {
     std::error_code error;
@@ -57,12 +57,6 @@ bool PrepareUserFolder(const fs::path& userFolder, const fs::path& pictureFolder
 }
 }  // namespace
 
-fs::path ChooseProgramFolder(const fs::path& executableFolder, const fs::path& userFolder) {
-    if (IsWritableFolder(executableFolder)) return executableFolder;
-    // Read-only either way: settings simply won't stick.
-    return PrepareUserFolder(userFolder, executableFolder) ? userFolder : executableFolder;
-}
-
 fs::path InstalledDataPath() { return PANTRIVO_DATA_FROM_BIN; }
 
 std::optional<fs::path> InstalledDataFolder(const fs::path& executableFolder) {
@@ -78,9 +72,8 @@ fs::path BundledDataFolder(const fs::path& executableFolder) {
 
 fs::path ChooseProgramFolder(const fs::path& executableFolder, const fs::path& userFolder,
                              const std::optional<fs::path>& installedDataFolder) {
-    if (!installedDataFolder) return ChooseProgramFolder(executableFolder, userFolder);
-    // Without a user folder the pictures at least still show from the data folder.
-    return PrepareUserFolder(userFolder, *installedDataFolder) ? userFolder : *installedDataFolder;
+    const fs::path& pictures = installedDataFolder ? *installedDataFolder : executableFolder;
+    return PrepareUserFolder(userFolder, pictures) ? userFolder : pictures;
 }
 
 std::optional<fs::path> ProgramIconFile(const fs::path& executableFolder) {

@@ -7,15 +7,13 @@ namespace platform {
 // The folder that holds the running executable.
 std::filesystem::path ExecutableFolder();
 
+// A background picture or the start window's picture, which the program
+// comes with and copies into the folder it keeps its files in.
+bool IsBundledPicture(const std::filesystem::path& file);
+
 // The desktop's per-user data folder for the program:
 // $XDG_DATA_HOME/Pantrivo, else ~/.local/share/Pantrivo.
 std::filesystem::path UserDataFolder();
-
-// The program keeps its files in its own folder. Where that folder cannot be
-// written, it uses the per-user folder instead, creating it and copying the
-// background pictures there so that they lie beside the data as before.
-std::filesystem::path ChooseProgramFolder(const std::filesystem::path& executableFolder,
-                                          const std::filesystem::path& userFolder);
 
 // Where an installed program's data folder lies relative to its executable's
 // folder, as the build was set up to install it (e.g. ../share/pantrivo).
@@ -29,9 +27,13 @@ std::optional<std::filesystem::path> InstalledDataFolder(const std::filesystem::
 // help file): the data folder when installed, else the executable's folder.
 std::filesystem::path BundledDataFolder(const std::filesystem::path& executableFolder);
 
-// As above, but an installed program always keeps its files in the per-user
-// folder, even where it could write beside itself (run as root), so the
-// installed tree is never written to. The pictures come from the data folder.
+// The folder the program keeps its files in: the per-user folder, whether
+// it runs installed or from its build, so that neither the installed tree
+// nor a build folder (which a clean deletes) ever holds the user's data. It
+// creates the folder and copies the background pictures into it, from the
+// installed data folder or from beside the executable; pictures already
+// there stay as they are. Where the per-user folder cannot be made, the
+// files stay where the pictures are, so that the pictures at least show.
 std::filesystem::path ChooseProgramFolder(const std::filesystem::path& executableFolder,
                                           const std::filesystem::path& userFolder,
                                           const std::optional<std::filesystem::path>& installedDataFolder);

@@ -159,10 +159,31 @@ void Runtime::userActivated(Form& form) {
 
 namespace {
 bool CanTakeFocus(const Control& c) { return c.canHoldFocus() && c.effectivelyVisible() && c.effectivelyEnabled(); }
+
+bool IsWithin(const Control& c, const Control& container) {
+    for (const Control* up = c.container(); up; up = up->container())
+        if (up == &container) return true;
+    return false;
+}
+
+// Where the focus given to a panel or frame goes: the first of its controls in tab order that takes it.
+Control* FirstTabStopWithin(const Control& container) {
+    Control* first = nullptr;
+    for (const auto& c : container.form().controls())
+        if (CanTakeFocus(*c) && c->TabStop() && IsWithin(*c, container) &&
+            (!first || c->TabIndex() < first->TabIndex()))
+            first = c.get();
+    return first;
+}
 }  // namespace
 
 void Runtime::setFocus(Control& control) {
-    if (!control.form().isLoaded() || !CanTakeFocus(control)) return;
+    if (!control.form().isLoaded()) return;
+    if (!control.canHoldFocus()) {
+        if (Control* first = FirstTabStopWithin(control); first && control.effectivelyVisible()) setFocus(*first);
+        return;
+    }
+    if (!CanTakeFocus(control)) return;
     userFocused(control);
     // Its GotFocus may have sent the focus on elsewhere; the screen follows the last word.
     if (focus_ == &control) windows_.focusControl(control);
@@ -255,6 +276,11 @@ bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
     if (keyCode == ui::keys::Return) {
         if (target && target->kind() == ui::ControlKind::CommandButton) {
             userClick(*target);
+            return true;
+        }
+        // In a folder list Enter opens the marked folder, as a double click does.
+        if (auto* folders = dynamic_cast<ui::DirListBox*>(target)) {
+            userOpenedFolder(*folders, folders->ListIndex());
             return true;
         }
         return press([](const ui::CommandButton& b) { return b.Default(); });
@@ -388,6 +414,7 @@ void Runtime::userMovedCell(ui::Grid& grid, int row, int col) {
     if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
     grid.setRow(row);
     grid.setCol(col);
+    raise(ControlEvent(grid, "Click"), grid.onClick);
 }
 
 void Runtime::userSortedColumn(ui::Grid& grid, int col) {

@@ -80,8 +80,8 @@ public:
     void userDoubleClick(ui::Control& control);
     // Opens a menu or chooses an item (disabled ones do nothing).
     void userMenu(ui::Menu& menu);
-    // A key went down; returns true when a handler swallowed it or it pressed
-    // the default or cancel button.
+    // A key went down; returns true when a handler swallowed it, it pressed
+    // the default or cancel button, or Enter opened a folder list's marked folder.
     bool userKeyDown(ui::Form& form, int keyCode, int shift);
     // A character typed; returns the character to use, 0 when swallowed.
     int userKeyPress(ui::Form& form, int keyAscii);
@@ -111,7 +111,8 @@ public:
     // already the new one.
     void userChoseCell(ui::Grid& grid, int row, int col);
     void userDoubleClickedCell(ui::Grid& grid, int row, int col);
-    // The arrow keys moved the current cell: no click.
+    // The arrow keys moved the current cell: the row reached is the chosen
+    // one, so Click follows as after a press (no MouseDown: no button went down).
     void userMovedCell(ui::Grid& grid, int row, int col);
     // A column header was clicked: BeforeSort, the body rows sorted by that
     // column (ascending; descending when it was the last sorted ascending), AfterSort.

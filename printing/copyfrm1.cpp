@@ -8,17 +8,9 @@
 
 namespace printing {
 
-namespace {
-
-// The inside of the dialog as designed.
-constexpr int DesignWidth = 4500;
-constexpr int DesignHeight = 1560;
-
-}  // namespace
-
 Copyfrm1::Copyfrm1(shell::Application& app) : ui::Form(app.runtime(), "Copyfrm1"), app_(app) {
     setCaption("Recipe Ingredients Copy Option");
-    shell::SetUpDialogFrame(*this, DesignWidth, DesignHeight);
+    shell::SetUpDialogFrame(*this, InsideWidth, InsideHeight);
     setHelpContextID(shell::topics::RecipeFile);
 
     design();

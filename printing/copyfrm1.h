@@ -25,6 +25,13 @@ public:
 
     enum Option { TwoColumns = 0, OneColumn = 1 };
 
+    // The inside: wider than the 4500 twips the controls were laid out in,
+    // so that the desktop's title bar shows the whole caption beside its
+    // buttons; the controls keep their places, centred in the extra width.
+    static constexpr int InsideWidth = 5400;
+    static constexpr int InsideHeight = 1560;
+    static constexpr int ContentLeft = (InsideWidth - 4500) / 2;
+
     ui::Label* Label1 = nullptr;                   // never seen: the colour the panel takes
     ui::Panel* SSPanel1 = nullptr;                 // fills the dialog
     ui::Frame* SSFrame1 = nullptr;                 // "Select Ingredient Copy Option"

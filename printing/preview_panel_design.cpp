@@ -10,6 +10,10 @@ namespace {
 const ui::Font LabelFont{"Arial", 8.25, true};
 const ui::Font ButtonFont{"Arial", 8.25, true};
 const ui::Font SmallButtonFont{"Arial", 6.75, true};
+// The font name and size displays stand close to the panel's left edge: their
+// labels take the room from that edge, in a slightly smaller font.
+const ui::Font DisplayLabelFont{"Arial", 7.5, true};
+constexpr int DisplayLabelLeft = 60;
 const ui::Font BoxFont{"Arial", 9};
 // Options carry long captions: plain, so they fit their frames.
 const ui::Font OptionFont{"Arial", 8.25};
@@ -78,9 +82,9 @@ void AddPreviewPanelRows(std::vector<ControlRow>& rows, const PreviewPanelDesign
              .name = "Label80",
              .index = index,
              .parent = "SSPanel80",
-             .rect = {d.rangeFrame.left, rect.top + 40, rect.left - d.rangeFrame.left - 60, LabelHeight},
+             .rect = {DisplayLabelLeft, rect.top + 40, rect.left - DisplayLabelLeft - 30, LabelHeight},
              .caption = caption,
-             .font = LabelFont,
+             .font = DisplayLabelFont,
              .foreColor = Navy,
              .flags = Transparent});
         add({.kind = ControlKind::Panel,

@@ -82,10 +82,15 @@ void PrintPreviewPanel::TakePrintFont(const ui::Font& source) {
     if (!(f.PrintFontSize > 0)) f.PrintFontSize = design_.defaultFontSize;
 }
 
-void PrintPreviewPanel::ShowPrintFont() {
+void PrintPreviewPanel::ShowFontNameAndSize() {
     const PrintFontSettings& f = font();
     Panel3D80[FontNameDisplay]->setCaption(" " + f.PrintFontName);
     Panel3D80[FontSizeDisplay]->setCaption(" " + basic::CStr(f.PrintFontSize));
+}
+
+void PrintPreviewPanel::ShowPrintFont() {
+    ShowFontNameAndSize();
+    const PrintFontSettings& f = font();
     Panel3d82->setFont(f.font());
     Panel3d82->setForeColor(f.PrintFontColor);
 }

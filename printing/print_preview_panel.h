@@ -41,6 +41,8 @@ public:
     void TakePrintFont(const ui::Font& source);
     // The displays and the sample show the print font.
     void ShowPrintFont();
+    // Only the displays show the print font's name and size; the sample stays.
+    void ShowFontNameAndSize();
     // Shows the panel in front of the window's work and lets pending events run.
     void Show();
     // The window's activation: the preview's place to return to from "Normal".

@@ -155,7 +155,8 @@ std::vector<SearchHit> Search(const recipes::CookbookReader& cookbook, int first
     }
     std::vector<SearchHit> hits;
     for (const Entry& e : entries)
-        if (matches[static_cast<std::size_t>(e.number)]) hits.push_back({e.type, texts.substr(e.at, e.length)});
+        if (matches[static_cast<std::size_t>(e.number)])
+            hits.push_back({e.type, texts.substr(e.at, e.length), e.number});
     // Each type's hits alphabetically, as the lists show them: the same order
     // as sorting every entry first, for less work.
     std::stable_sort(hits.begin(), hits.end(), [](const SearchHit& a, const SearchHit& b) {

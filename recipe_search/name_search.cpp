@@ -16,7 +16,8 @@ std::vector<SearchHit> SearchByName(const recipes::CookbookReader& cookbook, std
         });
         // Sorting only the hits keeps the list's order among them, for less work.
         recipes::SortForList(found);
-        for (const recipes::IndexEntry& entry : found) hits.push_back({type, basic::LTrim(entry.text)});
+        for (const recipes::IndexEntry& entry : found)
+            hits.push_back({type, basic::LTrim(entry.text), entry.recordNumber});
     }
     return hits;
 }

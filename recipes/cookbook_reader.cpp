@@ -7,6 +7,7 @@
 #include "platform/basic/file_commands.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/records.h"
+#include "recipes/index_file.h"
 #include "recipes/recipe_lists.h"
 
 namespace recipes {
@@ -30,8 +31,9 @@ void CookbookReader::VisitIndex(int type, const std::function<void(std::string_v
     if (RecipeTypeName(type).empty()) return;
     const auto file = basic::RandomAccessFile::Open(IndexFilePath(type), IndexRecordLength);
     if (!file) return;
-    // The whole index in one read; each record decoded where it lies.
-    const std::string bytes = file->GetBlock(1, file->RecordCount());
+    // The whole index in one read, no more than an index can hold; each
+    // record decoded where it lies.
+    const std::string bytes = file->GetBlock(1, std::min(file->RecordCount(), index_file::MaxRecords));
     const long dataRecords = RecordCount();
     std::array<char, IndexRecordLength> text{};
     for (std::size_t at = 0; at + IndexRecordLength <= bytes.size(); at += IndexRecordLength) {

@@ -99,7 +99,9 @@ void Form5::wireEvents() {
     wireEditor();
     wireSearch();
 
-    Combo1->onClick = [this] { Combo1_Click(); };
+    Combo1->onClick = [this] {
+        if (!showingType_) Combo1_Click();
+    };
     Combo1->onGotFocus = [this] { Combo1_GotFocus(); };
     Combo1->onKeyDown = [this](int& key, int shift) { Combo1_KeyDown(key, shift); };
     Combo1->onKeyPress = [this](int& key) { Combo1_KeyPress(key); };
@@ -122,9 +124,9 @@ void Form5::wireEvents() {
     };
     shell::PopUpOnRightButton(*this, popUp);
     shell::PopUpOnRightButton(
-        {Image1,   Label20,  Label21,   Label24,   Label25,   Label32,   Panel3D1,  SSPanel1, SSPanel2, SSPanel3,
-         SSPanel4, SSPanel5, SSPanel7,  Command1,  Command2,  Command3,  Command4,  Command5, Command6, Command7,
-         Command8, Command9, Command10, Command13, Command14, Command15, Command16, Command17},
+        {Image1,   Grid1,    Grid2,    Label20,  Label21,   Label24,   Label25,   Label32,   Panel3D1,  SSPanel1,
+         SSPanel2, SSPanel3, SSPanel4, SSPanel5, SSPanel7,  Command1,  Command2,  Command3,  Command4,  Command5,
+         Command6, Command7, Command8, Command9, Command10, Command13, Command14, Command15, Command16, Command17},
         popUp);
     shell::PopUpOnRightButton(Label1, popUp);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -64,7 +65,8 @@ public:
     void Combo2_KeyUp(int& keyCode, int shift);
     void Combo2_LostFocus();
     void RecipeRecordToControls();
-    void ShowNoRecipesFound();
+    // "No Recipes for <type> were found!", the focus back to the type box where it can take it.
+    void ShowNoRecipesFound(const std::string& type);
     void RecipeFunctionPrompt();
     void RequireRecipeType();
 
@@ -189,7 +191,13 @@ public:
 
     // --- the older cookbook format
     void DetectOldRecipeFile();
+    // Leaves OldFormatPending at 9 when the conversion failed, so the next
+    // recipe command tries again.
     void ConvertOldRecipeFile();
+    // Converts a pending older file first; false while it is still not
+    // converted: the command stops, since nothing may be read from or written
+    // into that file as records of the current layout.
+    bool OldFileConverted();
 
     // --- spell check (form5_spelling.cpp)
     void wireSpelling();
@@ -286,6 +294,7 @@ private:
     void lineBox_GotFocus(ui::TextBox& box, int line);
     void showPickList(ui::ComboBox& list, const ui::Control& box);
     void editorKey(int& keyCode, ui::Control& next);
+    bool openPickList(int keyCode, int shift, std::initializer_list<ui::ComboBox*> lists);
     void unitList_Click(ui::ComboBox& list);
     void showDirectionsLength();
     // Marks the boxes as filled by the window itself while it lives.
@@ -305,6 +314,9 @@ private:
     // window colour when the window loads.
     std::vector<ui::Control*> editorBoxes();
     void setModeTitle(const char* title);
+    // Shows the type in the type box with its entry chosen, so the arrow keys
+    // step on from it, without running Combo1_Click.
+    void showType(const std::string& type);
     void collapseRecipeList();
     void openRecipeList();
     void focusAmountLine0();
@@ -323,6 +335,10 @@ private:
     bool recipeShown_ = false;
     // Modify mode came from the "&Modify" button.
     bool modifyByButton_ = false;
+    // The amount calculator's panel is open.
+    bool calculatorOpen_ = false;
+    // The window itself puts a type into the type box (showType).
+    bool showingType_ = false;
     // Above 0 while the window fills the boxes (see WindowFills).
     int showingRecipe_ = 0;
 };

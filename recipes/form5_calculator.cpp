@@ -59,11 +59,8 @@ void Form5::mOCal_Click() {
     Label24->setCaption(Label21->Caption());
     SSPanel5->setVisible(true);
     // The commands that would replace or store the recipe wait until the panel closes.
-    for (ui::Control* command :
-         std::initializer_list<ui::Control*>{Command2, Command4, Command5, Command6, Command25, Command7, Command8})
-        command->setEnabled(false);
-    for (ui::Menu* item : {mOSpell, mOCr, mOV, mODel, mOMo, mOSa, mOP, mOCal, mOCo1}) item->setEnabled(false);
-    for (int button : {3, 4, 5}) Toolbar2->setButtonEnabled(button, false);
+    calculatorOpen_ = true;
+    applyAvailability();
     Text9->setText("");
     Text9->SetFocus();
 }
@@ -85,6 +82,8 @@ void Form5::Text9_KeyUp(int& keyCode, int) {
         if (!IsYieldCharacter(typed.back())) Text9->setText(typed.substr(0, typed.size() - 1));
     }
     Label24->setCaption(YieldUnitFor(Label24->Caption(), YieldValue(Text9->Text())));
+    // The unit follows the yield being typed; only a calculation changes the recipe.
+    const WindowFills filling(*this);
     Combo4->setText(Label24->Caption());
 }
 
@@ -113,22 +112,27 @@ void Form5::Command9_Click() {
         scaled[i] = *line;
     }
 
-    Text6->setText(Text9->Text());
-    for (std::size_t i = 0; i < scaled.size(); ++i) {
-        const std::string& amount = scaled[i].text;
-        Text1[i]->setText(ModifyMode == 1 ? amount : basic::RTrim(FractionSnapping(amount).text));
-        AmountText[i] = amount;
-        if (auto unit = UnitFor(Text4[i]->Text(), scaled[i].scaled)) Text4[i]->setText(*unit);
+    {
+        // The calculator's own writing is no edit: it is marked as a recalculation below.
+        const WindowFills filling(*this);
+        Text6->setText(Text9->Text());
+        for (std::size_t i = 0; i < scaled.size(); ++i) {
+            const std::string& amount = scaled[i].text;
+            Text1[i]->setText(ModifyMode == 1 ? amount : basic::RTrim(FractionSnapping(amount).text));
+            AmountText[i] = amount;
+            if (auto unit = UnitFor(Text4[i]->Text(), scaled[i].scaled)) Text4[i]->setText(*unit);
+        }
     }
     AmountsRecalculated = 9;
     Label20->setCaption(Text6->Text());
-    for (ui::Control* command : std::initializer_list<ui::Control*>{Command6, Command25}) command->setEnabled(false);
-    for (ui::Menu* item : {mOSa, mOSpell}) item->setEnabled(false);
+    // Save and the spelling check wait for the panel to close.
+    applyAvailability();
 }
 
 void Form5::Command10_Click() {
     EnableCookbookMenus();
     SSPanel5->setVisible(false);
+    calculatorOpen_ = false;
     // What the recipe's state offers comes back; a recalculation counts as an edit to save.
     applyAvailability();
     showModeTitle();

@@ -50,13 +50,10 @@ void Form5::Command6_Click() {
 // --- the commands
 
 void Form5::mOCr_Click() {
-    if (OldFormatPending == 9) {
-        ConvertOldRecipeFile();
-        OldFormatPending = 0;
-    }
+    if (!OldFileConverted()) return;
     HideFractionList();
     HideUnitLists();
-    if (Combo1->Text().empty()) Combo1->setText(std::string(RecipeTypeName(1)));
+    if (Combo1->Text().empty()) showType(std::string(RecipeTypeName(1)));
     SaveAnswer = 0;
     const bool asked = hasUnsavedEdits();
     if (asked) AskSaveRecipe();
@@ -84,14 +81,11 @@ void Form5::mOCr_Click() {
 }
 
 void Form5::mOV_Click() {
-    if (OldFormatPending == 9) {
-        ConvertOldRecipeFile();
-        OldFormatPending = 0;
-    }
+    if (!OldFileConverted()) return;
     HideFractionList();
     HideUnitLists();
     if (Combo1->Text().empty()) {
-        Combo1->setText(std::string(RecipeTypeName(1)));
+        showType(std::string(RecipeTypeName(1)));
         file().CurrentRecipeType = Combo1->Text();
     }
     SaveAnswer = 0;
@@ -144,8 +138,7 @@ void Form5::mOSa_Click() {
     Label32->setVisible(false);
     ModifyMode = AmountsRecalculated = 0;
     if (PendingTypeChange == 9) {
-        Combo1->setText("");
-        Combo1->setText(PendingType);
+        showType(PendingType);
         PendingTypeChange = 0;
     }
     Combo1_Click();
@@ -244,7 +237,7 @@ void Form5::AskSaveRecipe() {
         return;
     }
     // The recipe is filed under its own type, whatever type was just picked.
-    Combo1->setText(file().CurrentRecipeType);
+    showType(file().CurrentRecipeType);
     mOSa_Click();
     if (hasUnsavedEdits()) SaveRefused = true;
 }
@@ -264,6 +257,7 @@ void Form5::ResetRecipeEditor() {
         box->setBackColor(Text11->BackColor());
     recipeShown_ = false;
     modifyByButton_ = false;
+    calculatorOpen_ = false;
     applyAvailability();
     showDirectionsLength();
     if (!Command2->Enabled()) Text8->setVisible(false);
@@ -372,15 +366,23 @@ void Form5::ConvertOldRecipeFile() {
     };
     const ConversionResult result = recipes::ConvertOldRecipeFile(app_.folder(), file().CookbookNumber, steps);
     if (result == ConversionResult::Failed) {
-        app_.dialogs().MessageBox({"Recipe File",
-                                   "The older recipe file \"Recipe2.db1\" could not be converted; it was left as it "
-                                   "was.\rCheck that the disk has room and that the file may be changed.",
-                                   MsgIcon::Exclamation, MsgButtons::OK, 1});
-    } else {
-        shell::PauseTwoSeconds(app_);
+        SSPanel11->setVisible(false);
+        app_.dialogs().MessageBox(
+            {"Recipe File",
+             "The older recipe file \"Recipe2.db1\" could not be converted; it was left as it was. Its recipes "
+             "cannot be shown or saved until it is converted, which the next recipe command tries again.\r"
+             "Check that the disk has room and that the file and \"Recipe3.db1\" may be changed.",
+             MsgIcon::Exclamation, MsgButtons::OK, 1});
+        return;
     }
+    shell::PauseTwoSeconds(app_);
     OldFormatPending = 0;
     SSPanel11->setVisible(false);
+}
+
+bool Form5::OldFileConverted() {
+    if (OldFormatPending == 9) ConvertOldRecipeFile();
+    return OldFormatPending != 9;
 }
 
 // --- modes and availability
@@ -401,13 +403,14 @@ RecipeWindowState Form5::windowState() const {
     state.edited = RecipeChanged == 1 || AmountsRecalculated == 9;
     state.nameShown = !basic::LTrim(Text8->Text()).empty() || !Combo2->Text().empty();
     state.modifyByButton = modifyByButton_;
+    state.calculatorOpen = calculatorOpen_;
     return state;
 }
 
 void Form5::applyAvailability() {
     const RecipeCommands c = Availability(windowState());
     Command1->setEnabled(c.create);
-    mOCr->setEnabled(c.create);
+    mOCr->setEnabled(c.createMenu);
     Command2->setEnabled(c.view);
     mOV->setEnabled(c.view);
     Command5->setEnabled(c.modify);

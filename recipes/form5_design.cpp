@@ -1,5 +1,6 @@
 // The recipe window's controls and menus, as designed for the smaller screen
 // display; in full screen display the window scales them.
+#include <array>
 #include <deque>
 #include <iterator>
 #include <string>
@@ -8,6 +9,7 @@
 #include "platform/ui/design.h"
 #include "printing/preview_panel_design.h"
 #include "recipes/form5_controls.h"
+#include "recipes/recipe_index_entry.h"
 
 namespace recipes {
 
@@ -164,10 +166,10 @@ public:
              .accessibleName = spoken});
     }
     void combo(const char* name, int index, const char* parent, Rect rect, ComboStyle style, const char* spoken,
-               unsigned flags = None, int tab = -1) {
+               unsigned flags = None, int tab = -1, int shownLength = 0) {
         add({.kind = ControlKind::ComboBox, .name = name, .index = index, .parent = parent, .rect = rect,
              .font = BoxFont, .tabIndex = tab < 0 ? nextTab() : tab, .flags = flags, .comboStyle = style,
-             .accessibleName = spoken});
+             .accessibleName = spoken, .shownLength = shownLength});
     }
     // A panel that opens over the window and is hidden until then.
     void sidePanel(const char* name, const char* parent, Rect rect, const char* caption) {
@@ -256,7 +258,9 @@ NameTabs AddChoiceRow(Design& d) {
 void AddNameBoxes(Design& d, NameTabs tabs) {
     // The name box lies over the name list's text line.
     const Rect name{NameLeft, ChoiceBoxTop, IngredientWidth, ChoiceBoxHeight};
-    d.combo("Combo2", -1, "Panel3D1", name, ComboStyle::SimpleCombo, "Recipe names", Sorted, tabs.list);
+    // Its entries are index entries: the record number past the name never shows.
+    d.combo("Combo2", -1, "Panel3D1", name, ComboStyle::SimpleCombo, "Recipe names", Sorted, tabs.list,
+            EntryNumberFrom);
     d.box("Text8", -1, "Panel3D1", name, 40, "Recipe name", None, tabs.box);
 }
 
@@ -271,28 +275,36 @@ void AddIngredientGrid(Design& d) {
                    .parent = "Panel3D1", .rect = {left + offsets[i], HeadingTop, widths[i], LabelHeight},
                    .caption = headings[i], .font = HeadingFont, .foreColor = Navy, .flags = Transparent});
     }
-    // The pick lists lie behind the boxes they serve, made before them, so
-    // that only their buttons show; the window moves them to the line being
-    // typed. The mouse picks from them: Tab passes them by.
+    // Enter and Tab go through the lines across the grid's rows; the boxes
+    // are made a column of the grid at a time, so that each pick list lies
+    // above the boxes right of its own and below its own: its button shows
+    // over the next box, the rest of it stays behind the box it serves. The
+    // window moves the lists to the line being typed. The mouse and Alt+Down
+    // open them: Tab passes them by.
+    std::array<int, C::LineCount> tabs{};
+    for (const int line : EnterOrder()) {
+        tabs[static_cast<std::size_t>(line)] = d.nextTab();
+        d.nextTab();
+        d.nextTab();
+    }
+    const auto boxes = [&](const char* name, int offset, int width, int maxLength, const char* spoken, int tab) {
+        for (int line = 0; line < C::LineCount; ++line)
+            d.box(name, line, "Panel3D1", {LineLeft(line) + offset, LineTop(line), width, LineHeight}, maxLength,
+                  d.keep(std::string(spoken) + ", line " + std::to_string(line + 1)), None,
+                  tabs[static_cast<std::size_t>(line)] + tab);
+    };
     const int top = LineTop(0);
     const auto pickList = [&](const char* name, int left, int width, const char* spoken) {
         d.add({.kind = ControlKind::ComboBox, .name = name, .parent = "Panel3D1",
                .rect = {left, top, width + PickListReach, LineHeight}, .font = BoxFont, .tabIndex = d.lastTab(),
                .flags = Hidden, .comboStyle = ComboStyle::DropDownList, .accessibleName = spoken});
     };
-    pickList("Combo3", Margin, AmountWidth, "Fractions");
+    boxes("Text5", IngredientOffset, IngredientWidth, 35, "Ingredient", 2);
     pickList("Combo5", Margin + UnitOffset, UnitWidth, "Units, singular");
     pickList("Combo6", Margin + UnitOffset, UnitWidth, "Units, plural");
-    for (const int line : EnterOrder()) {
-        const int left = LineLeft(line);
-        const std::string number = std::to_string(line + 1);
-        d.box("Text1", line, "Panel3D1", {left, LineTop(line), AmountWidth, LineHeight}, 7,
-              d.keep("Amount, line " + number));
-        d.box("Text4", line, "Panel3D1", {left + UnitOffset, LineTop(line), UnitWidth, LineHeight}, 10,
-              d.keep("Unit, line " + number));
-        d.box("Text5", line, "Panel3D1", {left + IngredientOffset, LineTop(line), IngredientWidth, LineHeight}, 35,
-              d.keep("Ingredient, line " + number));
-    }
+    boxes("Text4", UnitOffset, UnitWidth, 10, "Unit", 1);
+    pickList("Combo3", Margin, AmountWidth, "Fractions");
+    boxes("Text1", 0, AmountWidth, 7, "Amount", 0);
 }
 
 // Directions under the left column; oven temperature, cooking time and
@@ -334,7 +346,7 @@ void AddRecipeNames(Design& d) {
     d.sidePanel("SSPanel3", "Panel3D1", {NameLeft, HeadingTop, IngredientWidth, 3870}, "Current Recipe Names");
     d.add({.kind = ControlKind::ListBox, .name = "List1", .parent = "SSPanel3",
            .rect = {60, 390, IngredientWidth - 120, 3420}, .font = BoxFont, .tabIndex = d.nextTab(),
-           .flags = Sorted, .accessibleName = "Current recipe names"});
+           .flags = Sorted, .accessibleName = "Current recipe names", .shownLength = EntryNumberFrom});
 }
 
 void AddSearchOptions(Design& d) {
@@ -453,7 +465,7 @@ void AddRecipePicks(Design& d) {
         d.label("Label81", FirstRecipeCaption + slot, "SSPanel13",
                 {captionLeft, typeTop + 400 + LabelDrop, 1100, LabelHeight}, "Recipe:");
         d.combo("Combo9", slot, "SSPanel13", {listLeft, typeTop + 400, 2800, 315}, ComboStyle::DropDownList,
-                d.keep("Recipe, " + where));
+                d.keep("Recipe, " + where), None, -1, EntryNumberFrom);
     }
     d.button("SSCommand5", -1, "SSPanel13", {2000, 6630, 2200, 405}, "&Print Preview");
     d.button("SSCommand6", -1, "SSPanel13", {5300, 6630, 2200, 405}, "&Cancel");
@@ -610,9 +622,9 @@ const printing::PreviewPanelDesign RecipePreviewDesign{
     .rangeFrame = {195, 60, 3240, 540},
     .optionsFrame = {195, 615, 3240, 1200},
     .displayFrame = {195, 2430, 3240, 1140},
-    .fontNameDisplay = {1495, 3660, 1940, 322},
-    .fontSizeDisplay = {1495, 3990, 585, 322},
-    .sampleFrame = {195, 4335, 3240, 800},
+    .fontNameDisplay = {1090, 3660, 2325, 322},
+    .fontSizeDisplay = {930, 4000, 585, 322},
+    .sampleFrame = {195, 4290, 3240, 825},
     .buttons = {{{195, 5160, 1560, 403}, {1875, 5160, 1560, 405}, {195, 6730, 3240, 390}, {195, 5590, 3240, 360},
                  {195, 5975, 3240, 360}, {195, 6345, 3240, 360}}},
     .buttonCaptions = {"Printer &Font", "&Page Setup", "&Cancel", "C&opy Current Page", "&Select Additional Recipes",
@@ -648,6 +660,12 @@ void BuildForm5(ui::Form& form) {
     status.addPanel({.text = "Click to Restore Top Toolbar", .visible = false, .width = 2700});
     status.addPanel({.text = "Click to Restore Side Toolbars", .visible = false, .width = 2700});
     form.control<ui::ProgressBar>("ProgressBar1").setRange(0, 30000);
+    // The result grids' second column holds index entries: the record number past the name never shows.
+    for (const char* name : {"Grid1", "Grid2"}) {
+        auto& grid = form.control<ui::Grid>(name);
+        grid.setCols(2);
+        grid.setColShownLength(1, EntryNumberFrom);
+    }
 }
 
 void BindForm5(const ui::Form& form, Form5Controls& c) {

@@ -28,8 +28,12 @@ void Form5::wireEditor() {
         Text1[i]->onGotFocus = [this, line] { lineBox_GotFocus(*Text1[static_cast<std::size_t>(line)], line); };
         Text4[i]->onGotFocus = [this, line] { lineBox_GotFocus(*Text4[static_cast<std::size_t>(line)], line); };
         Text5[i]->onGotFocus = [this, line] { lineBox_GotFocus(*Text5[static_cast<std::size_t>(line)], line); };
-        Text1[i]->onKeyDown = [this, line](int& key, int) { editorKey(key, *Text4[static_cast<std::size_t>(line)]); };
-        Text4[i]->onKeyDown = [this, line](int& key, int) { editorKey(key, *Text5[static_cast<std::size_t>(line)]); };
+        Text1[i]->onKeyDown = [this, line](int& key, int shift) {
+            if (!openPickList(key, shift, {Combo3})) editorKey(key, *Text4[static_cast<std::size_t>(line)]);
+        };
+        Text4[i]->onKeyDown = [this, line](int& key, int shift) {
+            if (!openPickList(key, shift, {Combo5, Combo6})) editorKey(key, *Text5[static_cast<std::size_t>(line)]);
+        };
         Text5[i]->onKeyDown = [this, line](int& key, int) { Text5_KeyDown(key, line); };
         for (ui::TextBox* box : {Text4[i], Text5[i]}) box->onChange = [this, box] { filterBox(*box); };
     }
@@ -39,7 +43,6 @@ void Form5::wireEditor() {
     }
     Text2->onChange = [this] { Text2_Change(); };
     Text2->onGotFocus = [this] { box_GotFocus(*Text2, true); };
-    Text2->onKeyDown = [this](int&, int) { MarkRecipeChanged(); };
     Text3->onKeyDown = [this](int& key, int) { editorKey(key, *Text7); };
     Text7->onKeyDown = [this](int& key, int) { editorKey(key, *Text6); };
     Text6->onKeyDown = [this](int& key, int) { editorKey(key, *Combo4); };
@@ -112,7 +115,7 @@ void Form5::filterBox(ui::TextBox& box) {
         box.setText(kept);
         return;
     }
-    if (userIsEditing() && &box != Text8) MarkRecipeChanged();
+    if (userIsEditing()) MarkRecipeChanged();
 }
 
 void Form5::filterYieldUnit() {
@@ -229,19 +232,22 @@ void Form5::List1_Click() {
 
 // --- keys
 
+// Only a change of a box's text marks the recipe changed (the boxes' Change
+// handlers); keys that change nothing (Tab, Alt, Esc, arrows) never do.
 void Form5::editorKey(int& key, ui::Control& next) {
-    if (key == ui::keys::Return) {
-        next.SetFocus();
-        return;
-    }
-    MarkRecipeChanged();
+    if (key == ui::keys::Return) next.SetFocus();
+}
+
+// Alt+Down opens the box's pick list, as it opens a drop-down box's own.
+bool Form5::openPickList(int key, int shift, std::initializer_list<ui::ComboBox*> lists) {
+    if (key != ui::keys::Down || (shift & ui::shiftmask::Alt) == 0) return false;
+    for (ui::ComboBox* list : lists)
+        if (list->Visible()) list->ShowDropDown();
+    return true;
 }
 
 void Form5::Text5_KeyDown(int& key, int line) {
-    if (key != ui::keys::Return) {
-        MarkRecipeChanged();
-        return;
-    }
+    if (key != ui::keys::Return) return;
     if (line == IngredientLineCount - 1) {
         Text2->SetFocus();
         return;
@@ -251,10 +257,7 @@ void Form5::Text5_KeyDown(int& key, int line) {
 }
 
 void Form5::Text8_KeyDown(int& key) {
-    if (key != ui::keys::Return) {
-        MarkRecipeChanged();
-        return;
-    }
+    if (key != ui::keys::Return) return;
     if (Text8->Text().empty()) {
         app_.dialogs().MessageBox(
             {"Enter Recipe Name", "Please Enter Recipe Name First", MsgIcon::Information, MsgButtons::OK, 1});
@@ -262,7 +265,6 @@ void Form5::Text8_KeyDown(int& key) {
         return;
     }
     Text1[0]->SetFocus();
-    MarkRecipeChanged();
 }
 
 // --- pick lists

@@ -5,6 +5,7 @@
 #include "platform/ui/keys.h"
 #include "recipes/form5.h"
 #include "shell/form_background.h"
+#include "shell/grid_colors.h"
 #include "shell/help_menu.h"
 #include "shell/hinfo1.h"
 #include "shell/startfrm.h"
@@ -35,6 +36,9 @@ void Form5::Form_Load() {
 
     SaveAnswer = 0;
     colors_->ApplyColors();
+    // The result grids look as the shopping list's colour options left the shared grids.
+    shell::ApplyGridBackground(app_, shell::settings::SharedGridBackgroundRecord, {Grid1, Grid2});
+    shell::ApplyGridTextColor(app_, shell::settings::SharedGridTextColorRecord, {Grid1, Grid2});
     LoadCookbookTitles();
     // Further on a step that fails is skipped and the next one runs.
     fillLists();
@@ -42,6 +46,8 @@ void Form5::Form_Load() {
     CurrentListIndex = -1;
     LoadMisspellings();
     for (ui::Control* box : editorBoxes()) box->setBackColor(Text11->BackColor());
+    // A change a kill interrupted is finished or undone before anything is read.
+    static_cast<void>(store().Recover());
     DetectOldRecipeFile();
     LoadPrintSettings();
     ResetRecipeEditor();

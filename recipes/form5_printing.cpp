@@ -122,7 +122,8 @@ void Form5::mOW_Click() {
     f.PrintFontSize = 12;
     f.PrintFontUnderline = Text1[0]->font().underline;
     preview_->Show();
-    preview_->ShowPrintFont();
+    // The worksheet's own size: the sample keeps showing the font as the user chose it.
+    preview_->ShowFontNameAndSize();
     SSCommand80[C::SelectRecipesButton]->setEnabled(false);
     RerenderPreview();
 }

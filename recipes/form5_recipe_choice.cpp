@@ -21,11 +21,15 @@ void Form5::Combo1_Click() {
         PendingTypeChange = 9;
         PendingType = Combo1->Text();
         AskSaveRecipe();
+        // A Yes whose save went through has switched to the type already; a
+        // Cancel, a No or a save that did not happen leaves nothing to switch to later.
+        PendingTypeChange = 0;
+        PendingType.clear();
     }
     if (SaveAnswer == platform::answer::Yes && SaveRefused) return;
     if (SaveAnswer == platform::answer::Yes || SaveAnswer == platform::answer::No) ResetRecipeEditor();
     if (SaveAnswer == platform::answer::Cancel) {
-        Combo1->setText(file().CurrentRecipeType);
+        showType(file().CurrentRecipeType);
         if (ModifyMode == 1 || !Command1->Enabled()) focusAmountLine0();
         return;
     }
@@ -74,15 +78,20 @@ void Form5::Combo1_KeyPress(int& keyAscii) {
 }
 
 void Form5::Combo1_KeyUp(int&, int) {
-    // Typed text never stays: the box shows the type last chosen.
-    Combo1->setText(file().CurrentRecipeType);
+    // Typed text never stays: the box shows the type last chosen. A key that
+    // typed nothing (an arrow that chose the next type, Tab, Shift) leaves
+    // the choice as it is, and says nothing twice.
+    if (Combo1->Text() == file().CurrentRecipeType) return;
+    showType(file().CurrentRecipeType);
     Combo1_Click();
 }
 
 void Form5::Combo2_GotFocus() {
     CloseSearchOptions();
     if (Combo2->ListCount() == 0) {
-        ShowNoRecipesFound();
+        ShowNoRecipesFound(Combo1->Text());
+        // Creating, the name is typed next, into the box that shows as current.
+        if (!Command1->Enabled() && Text8->Visible()) Text8->SetFocus();
         return;
     }
     if (!SaveRefused) {
@@ -131,10 +140,7 @@ void Form5::Combo2_LostFocus() {
 }
 
 void Form5::Combo2_Click() {
-    if (OldFormatPending == 9) {
-        ConvertOldRecipeFile();
-        OldFormatPending = 0;
-    }
+    if (!OldFileConverted()) return;
     if (!SearchHitPending) {
         SaveAnswer = 0;
         if (hasUnsavedEdits()) {
@@ -154,15 +160,15 @@ void Form5::Combo2_Click() {
 
     CurrentListIndex = Combo2->ListIndex();
     if (SearchHitPending) {
-        // The hit's own entry (name and record) first, then any that holds its text.
+        // The hit's own entry, found by its record: its text may match others
+        // ("Pie 1" lies within "Pie 12"), and delete and rename act on this one.
         CurrentListIndex = -1;
         for (int i = 0; i < Combo2->ListCount() && CurrentListIndex < 0; ++i)
-            if (basic::Trim(Combo2->List(i)) == SearchHitEntry) CurrentListIndex = i;
-        for (int i = 0; i < Combo2->ListCount() && CurrentListIndex < 0; ++i)
-            if (basic::InStr(Combo2->List(i), SearchHitEntry) > 0) CurrentListIndex = i;
+            if (EntryRecordNumber(Combo2->List(i)) == CurrentRecordNumber) CurrentListIndex = i;
         SearchHitPending = false;
     }
     recipeShown_ = true;
+    calculatorOpen_ = false;
     applyAvailability();
     Command5->SetFocus();
     SSPanel5->setVisible(false);
@@ -187,10 +193,11 @@ void Form5::RecipeRecordToControls() {
     Combo4->setText(basic::RTrim(RecipeBuffer.yieldUnit));
 }
 
-void Form5::ShowNoRecipesFound() {
+void Form5::ShowNoRecipesFound(const std::string& type) {
+    collapseRecipeList();
     app_.dialogs().MessageBox(
-        {"Recipe Files", "No Recipes for " + Combo1->Text() + " were found!", MsgIcon::Information, MsgButtons::OK, 1});
-    Combo1->SetFocus();
+        {"Recipe Files", "No Recipes for " + type + " were found!", MsgIcon::Information, MsgButtons::OK, 1});
+    if (Combo1->effectivelyVisible() && Combo1->effectivelyEnabled()) Combo1->SetFocus();
 }
 
 void Form5::RecipeFunctionPrompt() {
@@ -211,6 +218,16 @@ void Form5::RequireRecipeType() {
     CloseSearchOptions();
     app_.dialogs().MessageBox({"Select Type", "Please select Type first.", MsgIcon::Information, MsgButtons::OK, 1});
     Combo1->SetFocus();
+}
+
+void Form5::showType(const std::string& type) {
+    int at = -1;
+    for (int i = 0; i < Combo1->ListCount() && at < 0; ++i)
+        if (Combo1->List(i) == type) at = i;
+    showingType_ = true;
+    if (at >= 0) Combo1->setListIndex(at);
+    else Combo1->setText(type);
+    showingType_ = false;
 }
 
 void Form5::collapseRecipeList() { Combo2->setHeight(static_cast<int>(std::lround(Panel3D1->Height() * 0.05))); }

@@ -110,9 +110,10 @@ void Form5::mOsr_Click() {
     // Remembered, so that a Cancel of the save question leaves them as they were.
     const bool cookbookMenus = mOCB->Enabled();
     DisableCookbookMenus();
-    if (OldFormatPending == 9) {
-        ConvertOldRecipeFile();
-        OldFormatPending = 0;
+    if (!OldFileConverted()) {
+        mOCB->setEnabled(cookbookMenus);
+        mOCBTle->setEnabled(cookbookMenus);
+        return;
     }
     for (ui::Control* panel : {SSPanel6, SSPanel2, SSPanel8}) panel->setVisible(false);
     HideFractionList();
@@ -274,6 +275,8 @@ void Form5::Command19_Click() {
     const auto type = RecipeTypeNumber(Combo7->Text());
     if (!type) return refuseSearch("Please choose the Type of Recipe from the list.", *Combo7);
     if (Text12->Text().empty()) return refuseSearch(NoIngredientText, *Text12);
+    // A type without a single recipe is said so, as choosing it in the type box does.
+    if (store().ReadIndex(*type).empty()) return ShowNoRecipesFound(Combo7->Text());
     runIngredientSearch([&] { return recipe_search::SearchTypeByIngredient(store(), *type, query); },
                         "By Type - Number of Ingredient Matches Found: ", *Command19);
 }
@@ -324,6 +327,7 @@ void Form5::resetResultGrid(ui::Grid& grid, const char* typeHeading) {
     grid.setHeaderAlignment(1, ui::CellAlignment::Center);
     grid.setTextMatrix(1, 0, "");
     grid.setTextMatrix(1, 1, "");
+    grid.setRowData(1, 0);
     grid.setRow(1);
 }
 
@@ -336,8 +340,9 @@ void Form5::showResults(ui::Grid& grid, const std::vector<recipe_search::SearchH
         if (i == 0) {
             grid.setTextMatrix(1, 0, type);
             grid.setTextMatrix(1, 1, hits[i].entry);
+            grid.setRowData(1, hits[i].recordNumber);
         } else {
-            grid.AddRow({type, hits[i].entry});
+            grid.AddRow({type, hits[i].entry}, hits[i].recordNumber);
         }
     }
 }
@@ -346,13 +351,13 @@ void Form5::ViewSearchHit(ui::Grid& grid, ui::Panel& panel) {
     // The row the user chose in this grid, by mouse or keys, also after a
     // sort; the header row opens nothing.
     const int row = grid.Row();
-    if (row < 1 || row >= grid.Rows() || grid.TextMatrix(row, 1).empty()) return;
+    if (row < 1 || row >= grid.Rows() || grid.RowData(row) < 1) return;
     EnableCookbookMenus();
     RestoreRecipeMenus();
     ChosenResultRow = row;
-    Combo1->setText(basic::RTrim(grid.TextMatrix(row, 0)));
+    showType(basic::RTrim(grid.TextMatrix(row, 0)));
     const std::string entry = grid.TextMatrix(row, 1);
-    CurrentRecordNumber = static_cast<int>(EntryRecordNumber(entry).value_or(0));
+    CurrentRecordNumber = static_cast<int>(grid.RowData(row));
     SearchHitEntry = basic::Trim(entry);
     panel.setVisible(false);
     Panel3D1->setVisible(true);
@@ -362,6 +367,7 @@ void Form5::ViewSearchHit(ui::Grid& grid, ui::Panel& panel) {
     Combo2_Click();
     collapseRecipeList();
     Combo2->setText(entry);
+    ChosenRecipeEntry = entry;
 }
 
 }  // namespace recipes

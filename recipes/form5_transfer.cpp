@@ -157,7 +157,7 @@ bool Form5::ReadTransferFile(const std::filesystem::path& path) {
 void Form5::fillEditorFromTransfer(const recipe_search::TransferRecipe& r) {
     const WindowFills filling(*this);
     ModifyMode = AmountsRecalculated = 0;
-    Combo1->setText(r.type);
+    showType(r.type);
     file().CurrentRecipeType = Combo1->Text();
     // What comes in fits the boxes and, later, the record.
     auto fit = [](ui::TextBox& box, const std::string& text) {

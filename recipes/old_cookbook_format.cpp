@@ -4,6 +4,8 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/basic/atomic_write.h"
+#include "platform/basic/durable_step.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/text.h"
 #include "recipes/cookbook_reader.h"
@@ -44,8 +46,9 @@ bool IsOldRecipeToConvert(std::string_view oldRecord) {
 // The new line (0-19) an old line (0-13) moves to.
 int NewLineOf(int oldLine) { return oldLine < 7 ? oldLine : oldLine + 3; }
 
+// Looks at the records a current file can hold, however long the file is.
 bool HasCurrentRecords(const basic::RandomAccessFile& asCurrent) {
-    const long count = asCurrent.RecordCount();
+    const long count = std::min(asCurrent.RecordCount(), MaxRecipeRecords);
     for (long first = 1; first <= count; first += kBlockRecords) {
         const long n = std::min(kBlockRecords, count - first + 1);
         const std::string block = asCurrent.GetBlock(first, n);
@@ -149,7 +152,15 @@ ConversionResult ConvertOldRecipeFile(const basic::ProgramFolder& folder, int co
     std::filesystem::rename(newPath, oldPath, error);
     if (error) return ConversionResult::Failed;
     temporary.keep();
+    basic::durable_step::Done();
+    basic::SyncFolderOf(oldPath);
     return ConversionResult::Converted;
+}
+
+void RemoveInterruptedConversion(const basic::ProgramFolder& folder) {
+    const auto path = folder.Resolve(ConversionFileName);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error)) static_cast<void>(basic::RemoveSyncedFile(path));
 }
 
 }  // namespace recipes

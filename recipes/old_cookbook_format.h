@@ -21,8 +21,8 @@ inline constexpr long OldFormatProbeRecords = 1000;
 inline constexpr std::string_view ConversionFileName = "Recipe3.db1";
 
 // True when cookbook 1's data file is in the older format: one of its first
-// 1000 records of 1545 bytes has the marker "Full", and none of its records
-// of 2045 bytes is marked "Full1" in any letter case (so a current file whose
+// 1000 records of 1545 bytes has the marker "Full", and none of its first
+// 30000 records of 2045 bytes is marked "Full1" in any letter case (so a current file whose
 // text happens to hold "Full" there is never taken for an old one). Always
 // false for cookbooks 2-8.
 bool DetectOldRecipeFile(const basic::ProgramFolder& folder, int cookbook);
@@ -50,5 +50,9 @@ enum class ConversionResult { NotNeeded, Converted, Failed };
 // found again next time.
 ConversionResult ConvertOldRecipeFile(const basic::ProgramFolder& folder, int cookbook,
                                       const ConversionSteps& steps = {});
+
+// Removes the half-written "Recipe3.db1" of a conversion a kill interrupted
+// ("Recipe2.db1" is then still the old file, and is converted again).
+void RemoveInterruptedConversion(const basic::ProgramFolder& folder);
 
 }  // namespace recipes

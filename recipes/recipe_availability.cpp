@@ -26,6 +26,12 @@ RecipeCommands Availability(const RecipeWindowState& s) {
     c.importRecipe = creating;
     c.exportRecipe = viewing || modifying;
     c.rename = viewing && shown;
+    c.createMenu = c.create;
+    if (s.calculatorOpen) {
+        // The "&Create" button stays: it resets the editor, which closes the panel.
+        c.createMenu = c.view = c.modify = c.deleteRecipe = c.calculate = false;
+        c.print = c.printSide = c.save = c.spellCheck = c.copyMenu = c.copySide = false;
+    }
     return c;
 }
 

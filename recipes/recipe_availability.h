@@ -18,10 +18,14 @@ struct RecipeWindowState {
     // Modify mode was entered with the "&Modify" button, which offers the
     // spelling check at once.
     bool modifyByButton = false;
+    // The amount calculator is open: the commands that would replace, store
+    // or print the recipe wait until it closes, whatever is edited meanwhile.
+    bool calculatorOpen = false;
 };
 
 struct RecipeCommands {
-    bool create = false;        // "&Create", "&Create Recipe"
+    bool create = false;        // "&Create"
+    bool createMenu = false;    // "&Create Recipe"
     bool view = false;          // "&View", "&View Recipe"
     bool modify = false;        // "&Modify", "&Modify Recipe"
     bool deleteRecipe = false;  // "&Delete", "&Delete Recipe", side button 3

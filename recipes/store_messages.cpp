@@ -26,6 +26,18 @@ void ReportStoreFailure(platform::Dialogs& dialogs, const StoreOutcome& outcome,
                            " could not be written, so nothing was changed.\r"
                            "Check that the disk has room and that the file may be changed.";
             break;
+        case StoreResult::IndexFileTooLarge:
+            request.icon = platform::MsgIcon::Exclamation;
+            request.text = "The recipe list " + file +
+                           " is larger than any recipe list can be (30000 recipes), so it is damaged and was not "
+                           "read; nothing was changed.\rRestore the cookbook from a backup.";
+            break;
+        case StoreResult::OlderFormat:
+            request.icon = platform::MsgIcon::Exclamation;
+            request.text = "The recipe file " + file +
+                           " is still in the older format, so nothing was changed.\r"
+                           "Choose View Recipe or Create Recipe to convert it first.";
+            break;
     }
     dialogs.MessageBox(request);
 }

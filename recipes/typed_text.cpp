@@ -8,7 +8,7 @@ std::string CleanTyped(std::string_view text, int maxLength, bool multiLine, boo
     for (const char c : text) {
         const auto code = static_cast<unsigned char>(c);
         const bool lineBreak = c == '\r' || c == '\n';
-        if ((code < 32 || code == 127) && !(multiLine && lineBreak)) continue;
+        if ((code < 32 || code == 127) && c != '\t' && !(multiLine && lineBreak)) continue;
         if (dropQuotes && c == '"') continue;
         kept += c;
     }

@@ -5,9 +5,10 @@
 // What the recipe editor's boxes keep of what the user typed or pasted.
 namespace recipes {
 
-// Control characters are dropped (line breaks stay in a box of several
-// lines), the double quote too where a box drops it, since it would end an
-// item of a transfer file early; the rest is cut to the box's limit (0: none).
+// Control characters are dropped but the tab, which is text like any other
+// (line breaks stay in a box of several lines); the double quote too where a
+// box drops it, since it would end an item of a transfer file early; the
+// rest is cut to the box's limit (0: none).
 std::string CleanTyped(std::string_view text, int maxLength, bool multiLine, bool dropQuotes);
 
 struct FilteredAmount {

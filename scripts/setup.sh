@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Usage: scripts/setup.sh [--bench]
+# Usage: scripts/setup.sh [--bench] [--fuzz]
 # Makes sure the Debian packages needed to build, test and run Pantrivo are installed,
-# and with --bench those the benchmarks need as well.
+# with --bench those the benchmarks need as well, and with --fuzz clang and its
+# libFuzzer runtime for the fuzz targets.
 # Safe to run again and again: when everything is there it only asks dpkg and returns.
 set -euo pipefail
 
 bench=false
+fuzz=false
 for argument in "$@"; do
   case $argument in
     --bench) bench=true ;;
+    --fuzz) fuzz=true ;;
     *)
-      echo "usage: scripts/setup.sh [--bench]" >&2
+      echo "usage: scripts/setup.sh [--bench] [--fuzz]" >&2
       exit 2
       ;;
   esac
@@ -38,6 +41,12 @@ required_packages=(
 )
 if $bench; then
   required_packages+=(libbenchmark-dev)
+fi
+if $fuzz; then
+  required_packages+=(
+    clang                # clang and clang++ (Debian 12: version 14)
+    libclang-rt-14-dev   # libFuzzer and the sanitizers' runtimes for clang 14
+  )
 fi
 
 is_installed() {

@@ -38,6 +38,7 @@ done
 [[ -s $data/Pantrivo.hlp ]] || fail "share/pantrivo/Pantrivo.hlp is missing"
 cmp -s "$build_dir/bin/Pantrivo.hlp" "$data/Pantrivo.hlp" || fail "share/pantrivo/Pantrivo.hlp is not the built help file"
 grep -q '^# 1000 Program Overview' "$data/Pantrivo.hlp" || fail "share/pantrivo/Pantrivo.hlp lacks the program overview"
+cmp -s "$build_dir/bin/Kitchen.dic" "$data/Kitchen.dic" || fail "share/pantrivo/Kitchen.dic is not the kitchen word list"
 
 desktop=$root/share/applications/pantrivo.desktop
 [[ -f $desktop ]] || fail "share/applications/pantrivo.desktop is missing"

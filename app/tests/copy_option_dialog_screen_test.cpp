@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
 
@@ -31,6 +32,12 @@ TEST(CopyOptionDialogOnScreen, ShowsBothOptionsAndHandsBackTheChosenOne) {
         if (!window || !QTest::qWaitForWindowExposed(window)) {
             ADD_FAILURE() << "the dialog was not shown";
         } else {
+            // A title bar shows the caption in a bold font between the
+            // window's icon and its close button, each some 30 pixels.
+            QFont title = QApplication::font();
+            title.setBold(true);
+            EXPECT_LE(QFontMetrics(title).horizontalAdvance(window->windowTitle()) + 2 * 30, window->width())
+                << "the desktop shows the whole caption";
             runtime.userClick(*dialog.SSOption1[printing::Copyfrm1::OneColumn]);
             QApplication::processEvents();
             shot = windows.grab(dialog);

@@ -2,11 +2,16 @@
 // type and a recipe chosen, on the offscreen screen.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -119,6 +124,54 @@ TEST_P(RecipeWindowInEachDisplayMode, OpensOverTheStartWindowAndShowsARecipe) {
         shot.save(QString(PANTRIVO_SCREENSHOT_DIR) + (smaller ? "/recipe-window-smaller.png" : "/recipe-window.png")));
 }
 
+// The fraction and unit lists' buttons show just right of their boxes, over
+// the next box, and take the click there.
+TEST_P(RecipeWindowInEachDisplayMode, ThePickListsButtonsShowBesideTheirBoxesAndOpenOnAClick) {
+    const bool smaller = GetParam();
+    if (smaller) {
+        ASSERT_TRUE(
+            shell::settings::WriteText(basic::ProgramFolder(folder.path()), shell::settings::DisplayModeRecord, "Yes"));
+    }
+    recipes::Form5* recipe = openOnBreads();
+    ASSERT_NE(recipe, nullptr);
+    QWidget* window = windows.windowOf(*recipe);
+    const auto widget = [&](const char* name) { return window->findChild<QWidget*>(name); };
+    QTest::mouseClick(widget("Command1"), Qt::LeftButton);  // Create
+    QTest::keyClicks(widget("Text8"), "Scones");
+    QTest::keyClick(widget("Text8"), Qt::Key_Return);
+    QApplication::processEvents();
+
+    const struct {
+        const char* box;
+        const char* list;
+        int entry;
+    } lines[] = {{"Text1(0)", "Combo3", 10}, {"Text4(0)", "Combo6", 0}};
+    for (const auto& line : lines) {
+        SCOPED_TRACE(line.list);
+        QWidget* box = widget(line.box);
+        auto* list = qobject_cast<QComboBox*>(widget(line.list));
+        ASSERT_TRUE(box && list);
+        ASSERT_TRUE(list->isVisible());
+        // The strip of the list right of its box is the list, not the next box.
+        const QRect strip(box->geometry().right() + 1, box->y(), list->geometry().right() - box->geometry().right(),
+                          box->height());
+        ASSERT_GT(strip.width(), 8) << "the button shows beside the box";
+        QWidget* hit = box->parentWidget()->childAt(strip.center());
+        EXPECT_TRUE(hit == list || list->isAncestorOf(hit)) << (hit ? hit->objectName().toStdString() : "nothing");
+        EXPECT_EQ(box->parentWidget()->childAt(box->geometry().center()), box) << "the box stays in front of it";
+
+        QTest::mouseClick(list, Qt::LeftButton, {}, list->mapFrom(box->parentWidget(), strip.center()));
+        EXPECT_TRUE(list->view()->isVisible()) << "a click on the button opens the list";
+        QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
+        EXPECT_TRUE(windows.grab(*recipe).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/recipe-" + line.list +
+                                               (smaller ? "-smaller.png" : ".png")));
+        list->hidePopup();
+        // An entry chosen: "1 1/2" takes the plural units; a unit, the ingredient.
+        runtime.userChose(line.list == std::string("Combo3") ? *recipe->Combo3 : *recipe->Combo6, line.entry);
+        QApplication::processEvents();
+    }
+}
+
 TEST_F(RecipeWindowOnScreen, ARecipeTypedWithTheKeyboardIsSaved) {
     recipes::Form5* recipe = openOnBreads();
     ASSERT_NE(recipe, nullptr);
@@ -149,6 +202,39 @@ TEST_F(RecipeWindowOnScreen, ARecipeTypedWithTheKeyboardIsSaved) {
     EXPECT_EQ(saved.substr(1104, 10), "cups      ");
     EXPECT_EQ(saved.substr(1304, 10), "buttermilk");
     EXPECT_NE(basic::testing::ReadBytes(folder / "Breanfil.db1").find("Soda Bread"), std::string::npos);
+}
+
+// Index entries carry the record number past the name: it never shows, and
+// a result chosen and opened with the keyboard shows the name from its start.
+TEST_F(RecipeWindowOnScreen, NamesShowWithoutTheirRecordNumbersAndAResultOpensByKeyboard) {
+    recipes::Form5* recipe = openOnBreads();
+    ASSERT_NE(recipe, nullptr);
+    QWidget* window = windows.windowOf(*recipe);
+    runtime.userMenu(*recipe->mOV);
+    runtime.userChose(*recipe->Combo2, 0);
+    QApplication::processEvents();
+    auto* nameLine = window->findChild<QWidget*>("Combo2")->findChild<QLineEdit*>();
+    ASSERT_NE(nameLine, nullptr);
+    EXPECT_EQ(nameLine->text(), "Dinner Rolls");
+    EXPECT_EQ(window->findChild<QListWidget*>("List1")->item(0)->text(), "Dinner Rolls");
+    EXPECT_EQ(recipe->Combo2->Text(), EntryText("Dinner Rolls", 1)) << "the window reads the record number";
+
+    runtime.userClick(*recipe->Command16);  // Search
+    runtime.userClick(*recipe->Command11);  // by name
+    runtime.userClick(*recipe->Command17);  // all recipes
+    QApplication::processEvents();
+    auto* results = window->findChild<QTableView*>("Grid1");
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->model()->index(0, 1).data().toString(), "Dinner Rolls");
+    recipe->Grid1->SetFocus();
+    QTest::keyClick(results, Qt::Key_Down);
+    EXPECT_TRUE(recipe->Command15->Enabled()) << "a row chosen by keyboard can be viewed";
+    QTest::keyClick(results, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(recipe->SSPanel2->Visible());
+    EXPECT_EQ(recipe->Text1[0]->Text(), "1 1/2");
+    EXPECT_EQ(nameLine->text(), "Dinner Rolls");
+    EXPECT_EQ(nameLine->cursorPosition(), 0);
 }
 
 TEST_F(RecipeWindowOnScreen, ThePrintPreviewShowsTheRecipeAndPrintsItToPdf) {

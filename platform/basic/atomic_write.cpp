@@ -1,5 +1,11 @@
 #include "platform/basic/atomic_write.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/basic/durable_step.h"
 #include "platform/basic/replacement_file.h"
 
 namespace basic {
@@ -7,6 +13,53 @@ namespace basic {
 bool AtomicWriteFile(const std::filesystem::path& path, std::string_view bytes) {
     auto file = detail::ReplacementFile::Create(path);
     return file && file->Write(bytes) && file->Commit();
+}
+
+bool WriteSyncedFile(const std::filesystem::path& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    if (done > 0) durable_step::Done();
+    bool synced = done == bytes.size() && ::fsync(fd) == 0;
+    if (synced) durable_step::Done();
+    if (::close(fd) != 0) synced = false;
+    if (synced) SyncFolderOf(path);
+    return synced;
+}
+
+bool RemoveSyncedFile(const std::filesystem::path& path) {
+    if (::unlink(path.c_str()) != 0) return errno == ENOENT;
+    durable_step::Done();
+    SyncFolderOf(path);
+    return true;
+}
+
+void SyncFolderOf(const std::filesystem::path& file) {
+    const auto folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    if (::fsync(fd) == 0) durable_step::Done();  // best effort: what was done in it stays done
+    ::close(fd);
+}
+
+std::string TemporaryNamePrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string() + ".pantrivo-tmp-";
+}
+
+void RemoveLeftoverTemporaries(const std::filesystem::path& target) {
+    const std::string prefix = TemporaryNamePrefix(target);
+    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.starts_with(prefix) && ::unlink(it->path().c_str()) == 0) durable_step::Done();
+    }
 }
 
 }  // namespace basic

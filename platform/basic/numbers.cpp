@@ -11,28 +11,20 @@ namespace basic {
 
 namespace {
 
-// Walks the text, skipping the characters Val ignores anywhere.
+// Walks the text, skipping the blanks Val ignores anywhere.
 class Cursor {
 public:
     explicit Cursor(std::string_view text) : text_(text) {}
 
     // The next significant character, or -1 at the end.
     int Peek() {
-        while (pos_ < text_.size() && IsIgnored(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
         return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_]) : -1;
     }
-    void Advance() { ++pos_; }
 
     bool Take(char c) {
         if (Peek() != static_cast<unsigned char>(c)) return false;
-        Advance();
-        return true;
-    }
-
-    bool TakeAnyOf(std::string_view set) {
-        const int c = Peek();
-        if (c < 0 || set.find(static_cast<char>(c)) == std::string_view::npos) return false;
-        Advance();
+        ++pos_;
         return true;
     }
 
@@ -40,58 +32,15 @@ public:
         std::string digits;
         for (int c = Peek(); c >= '0' && c <= '9'; c = Peek()) {
             digits += static_cast<char>(c);
-            Advance();
+            ++pos_;
         }
         return digits;
     }
 
 private:
-    static bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
     std::string_view text_;
     std::size_t pos_ = 0;
 };
-
-int DigitValue(int c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 99;
-}
-
-// "&H..." / "&O..." after the '&': 16-bit or 32-bit two's complement.
-double RadixValue(Cursor& cursor, int radix) {
-    std::uint64_t value = 0;
-    for (int digit = DigitValue(cursor.Peek()); digit < radix; digit = DigitValue(cursor.Peek())) {
-        cursor.Advance();
-        if (value > 0xFFFFFFFFull) continue;  // already out of range; keep reading
-        value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(digit);
-    }
-    if (value <= 0xFFFF) return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-    if (value <= 0xFFFFFFFFull) return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-    return 0;
-}
-
-double DecimalValue(Cursor& cursor) {
-    const bool negative = cursor.Take('-');
-    if (!negative) cursor.Take('+');
-    std::string text = cursor.TakeDigits();
-    if (cursor.Take('.')) {
-        const std::string fraction = cursor.TakeDigits();
-        if (!fraction.empty()) text += (text.empty() ? "0." : ".") + fraction;
-    }
-    if (text.empty()) return 0;
-    if (cursor.TakeAnyOf("EeDd")) {
-        std::string sign = cursor.Take('-') ? "-" : "";
-        if (sign.empty()) cursor.Take('+');
-        const std::string exponent = cursor.TakeDigits();
-        if (!exponent.empty()) text += "e" + sign + exponent;
-    }
-    double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc{}) return 0;
-    return negative && value != 0 ? -value : value;
-}
 
 std::string FormatExponent(int exponent) {
     std::string text = exponent < 0 ? "E-" : "E+";
@@ -140,12 +89,18 @@ std::optional<T> RoundToInteger(double value) {
 
 double Val(std::string_view s) {
     Cursor cursor(s);
-    if (cursor.Take('&')) {
-        if (cursor.TakeAnyOf("Hh")) return RadixValue(cursor, 16);
-        if (cursor.TakeAnyOf("Oo")) return RadixValue(cursor, 8);
-        return 0;
+    const bool negative = cursor.Take('-');
+    if (!negative) cursor.Take('+');
+    std::string text = cursor.TakeDigits();
+    if (cursor.Take('.')) {
+        const std::string fraction = cursor.TakeDigits();
+        if (!fraction.empty()) text += (text.empty() ? "0." : ".") + fraction;
     }
-    return DecimalValue(cursor);
+    if (text.empty()) return 0;
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc{}) return 0;
+    return negative && value != 0 ? -value : value;
 }
 
 std::string Str(double value) {

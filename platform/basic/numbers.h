@@ -8,12 +8,10 @@
 // text never depends on the process locale.
 namespace basic {
 
-// The number at the start of s. Blanks, tabs and line feeds are ignored
-// anywhere; then an optional sign, digits with at most one decimal point and
-// an optional exponent (E or D); reading stops at the first other character,
-// so "2 1/2" reads as 21 and "1,234" as 1. "&H" and "&O" start hexadecimal and
-// octal numbers, taken as 16-bit or 32-bit signed values like Basic does
-// ("&HFFFF" is -1). Empty, non-numeric or out-of-range text reads as 0.
+// The number at the start of s: blanks are ignored anywhere, then an
+// optional sign, digits and at most one decimal point are taken; reading
+// stops at the first other character, so "2 1/2" reads as 21, "1,234" as 1
+// and "1e2" as 1. Empty, non-numeric or out-of-range text reads as 0.
 double Val(std::string_view s);
 
 // Up to 15 significant digits, a leading blank for non-negative values, no

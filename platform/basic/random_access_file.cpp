@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <limits>
 
+#include "platform/basic/durable_step.h"
+
 namespace basic {
 
 std::optional<RandomAccessFile> RandomAccessFile::Open(const std::filesystem::path& path, int recordLength) {
@@ -78,18 +80,26 @@ void RandomAccessFile::GetBlockInto(long first, long count, std::string& buffer)
     else std::fill(buffer.begin(), buffer.end(), '\0');
 }
 
-bool RandomAccessFile::Flush() { return fd_ >= 0 && ::fsync(fd_) == 0; }
+bool RandomAccessFile::Flush() {
+    if (fd_ < 0 || ::fsync(fd_) != 0) return false;
+    durable_step::Done();
+    return true;
+}
 
 bool RandomAccessFile::FlushRecord(long record) {
     const auto offset = OffsetOf(record);
     if (!offset || fd_ < 0) return false;
-    return ::sync_file_range(fd_, static_cast<off_t>(*offset), recordLength_,
-                             SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER) == 0;
+    if (::sync_file_range(fd_, static_cast<off_t>(*offset), recordLength_,
+                          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER) != 0)
+        return false;
+    durable_step::Done();
+    return true;
 }
 
 bool RandomAccessFile::Put(long record, std::string_view bytes) {
     const auto offset = OffsetOf(record);
     if (!offset || fd_ < 0 || bytes.size() > static_cast<std::size_t>(recordLength_)) return false;
+    // The whole record in one write, so no step of ours lies inside it.
     std::string padded(bytes);
     padded.resize(static_cast<std::size_t>(recordLength_), '\0');
     std::size_t done = 0;
@@ -100,6 +110,7 @@ bool RandomAccessFile::Put(long record, std::string_view bytes) {
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
     }
+    durable_step::Done();
     return true;
 }
 

@@ -30,11 +30,12 @@ public:
 private:
     ReplacementFile(int fd, std::filesystem::path target, std::filesystem::path temp);
     bool Flush();
+    bool PutInPlace();
     void Discard();
 
     int fd_ = -1;
     std::filesystem::path target_;
-    std::filesystem::path temp_;
+    std::filesystem::path temp_;  // empty while the file has no name
     std::string pending_;
     bool failed_ = false;
 };

@@ -10,45 +10,27 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsRadixDigit(char c, bool hex) {
-    if (hex) return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    return c >= '0' && c <= '7';
-}
-
-// The whole of text is one number in a form Val reads.
+// The whole of text is one number in a form Val reads: a sign, digits and at
+// most one decimal point, with blanks around it.
 bool IsNumericText(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
+    const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return false;
-    const auto last = text.find_last_not_of(" \t");
+    const auto last = text.find_last_not_of(' ');
     text = text.substr(first, last - first + 1);
 
     std::size_t i = 0;
-    auto takeDigits = [&](auto isDigit) {
+    auto takeDigits = [&] {
         const std::size_t start = i;
-        while (i < text.size() && isDigit(text[i])) ++i;
+        while (i < text.size() && IsDigit(text[i])) ++i;
         return i - start;
     };
-    if (text[0] == '&' && text.size() > 2) {
-        const char kind = text[1];
-        const bool hex = kind == 'H' || kind == 'h';
-        if (!hex && kind != 'O' && kind != 'o') return false;
-        i = 2;
-        takeDigits([hex](char c) { return IsRadixDigit(c, hex); });
-        return i == text.size();
-    }
     if (text[i] == '+' || text[i] == '-') ++i;
-    std::size_t digits = takeDigits(IsDigit);
+    std::size_t digits = takeDigits();
     if (i < text.size() && text[i] == '.') {
         ++i;
-        digits += takeDigits(IsDigit);
+        digits += takeDigits();
     }
-    if (digits == 0) return false;
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        if (takeDigits(IsDigit) == 0) return false;
-    }
-    return i == text.size();
+    return digits > 0 && i == text.size();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "platform/services/spelling.h"
 
@@ -9,24 +10,36 @@ class Hunspell;
 namespace platform::qt {
 
 // The program's dictionary: Hunspell's, read from `folder`/`language`.aff
-// and .dic. When they cannot be read the speller has no dictionary.
+// and .dic, with the program's kitchen words added. When the dictionary
+// cannot be read the speller has none; without the kitchen words it is the
+// plain dictionary.
 class HunspellSpeller : public Speller {
 public:
-    explicit HunspellSpeller(const std::filesystem::path& folder = "/usr/share/hunspell",
-                             const std::string& language = "en_US");
+    // The desktop's English dictionary with the kitchen words the program
+    // comes with (beside it in a build, in the data folder when installed).
+    HunspellSpeller();
+    explicit HunspellSpeller(const std::filesystem::path& folder, const std::string& language = "en_US",
+                             const std::filesystem::path& kitchenWords = {});
     ~HunspellSpeller() override;
     HunspellSpeller(const HunspellSpeller&) = delete;
     HunspellSpeller& operator=(const HunspellSpeller&) = delete;
 
     bool HasDictionary() const override { return hunspell_ != nullptr; }
     bool IsKnown(std::string_view word) override;
+    // Kitchen words close to the word first, then the dictionary's own.
     std::vector<std::string> Suggest(std::string_view word) override;
 
 private:
     std::string toDictionary(std::string_view word) const;
 
     std::unique_ptr<Hunspell> hunspell_;
+    // The kitchen words alone, under the same affix rules: it finds which
+    // of the words a misspelling is near.
+    std::unique_ptr<Hunspell> kitchen_;
     bool utf8_ = false;
 };
+
+// The kitchen word list's file name, beside the help file.
+inline constexpr const char* KitchenWordsFile = "Kitchen.dic";
 
 }  // namespace platform::qt

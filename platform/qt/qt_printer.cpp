@@ -72,7 +72,12 @@ bool QtPrinter::SetFontName(const std::string& name) {
     return !fontName_.empty();
 }
 
-std::string QtPrinter::FontName() const { return fontName_; }
+std::string QtPrinter::FontName() const {
+    if (!fontName_.empty()) return fontName_;
+    // Until a font is asked for, the printer writes in its own default one.
+    QPrinter& device = printer();
+    return FromQt(QFontInfo(QFont(QFont(), &device)).family());
+}
 
 bool QtPrinter::PageSetupDialog(ui::PaperSize& paper, ui::Orientation& orientation) {
     QPrinter& device = printer();

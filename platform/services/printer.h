@@ -17,6 +17,8 @@ public:
     // Asks the printer to use a font; false when it cannot (no printer).
     // The printer may take a near font instead: FontName tells which.
     virtual bool SetFontName(const std::string& name) = 0;
+    // The font the printer uses: the one it last took, else its default
+    // font, from its first use on. Empty only when there is no printer.
     virtual std::string FontName() const = 0;
 
     // The page setup dialog over the paper and orientation; false when the

@@ -36,6 +36,15 @@ public:
         changed(Property::Style);
     }
 
+    // How many leading characters of each entry, and of the text line, show
+    // (EntryAsShown); 0: all. The entries and the text stay whole.
+    int ShownLength() const { return shownLength_; }
+    void setShownLength(int v) {
+        shownLength_ = v < 0 ? 0 : v;
+        changed(Property::Items);
+        changed(Property::Text);
+    }
+
     // Entries, counted from 0. AddItem's at is ignored by a sorted box.
     void AddItem(std::string item, int at = -1);
     void RemoveItem(int at);
@@ -54,6 +63,10 @@ public:
     const std::string& Text() const { return text_; }
     void setText(const std::string& v);
 
+    // Opens the drop-down list of a box that shows, as a click on its button
+    // or Alt+Down in it does; DropDown runs as the list opens.
+    void ShowDropDown() { changed(Property::DropDown); }
+
     // Runs when the text line changes and when the drop-down list opens.
     std::function<void()> onChange;
     std::function<void()> onDropDown;
@@ -62,6 +75,7 @@ private:
     ComboStyle style_ = ComboStyle::DropDownCombo;
     bool sorted_ = false;
     int maxLength_ = 0;
+    int shownLength_ = 0;
     ListItems items_;
     std::string text_;
 };

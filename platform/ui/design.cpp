@@ -74,8 +74,12 @@ void ApplyKindSettings(Control& control, const ControlRow& row) {
         combo->setStyle(row.comboStyle);
         combo->setSorted(row.flags & Sorted);
         combo->setMaxLength(row.maxLength);
+        combo->setShownLength(row.shownLength);
     }
-    if (auto* list = dynamic_cast<ListBox*>(&control)) list->setSorted(row.flags & Sorted);
+    if (auto* list = dynamic_cast<ListBox*>(&control)) {
+        list->setSorted(row.flags & Sorted);
+        list->setShownLength(row.shownLength);
+    }
 }
 
 void AddControl(Form& form, const ControlRow& row) {

@@ -42,7 +42,8 @@ enum Flags : unsigned {
 // it lies in (a panel or frame of the same form; none for the form itself),
 // its rectangle in twips in that container, caption, font, colours, tab order;
 // then what only some kinds have: a text or combo box's length limit, a combo
-// box's style, and the name a screen reader gives a box without a caption.
+// box's style, the name a screen reader gives a box without a caption, and
+// how many leading characters of a list or combo box's entries show.
 struct ControlRow {
     ControlKind kind;
     const char* name;
@@ -59,6 +60,8 @@ struct ControlRow {
     int maxLength = 0;
     ComboStyle comboStyle = ComboStyle::DropDownCombo;
     const char* accessibleName = "";
+    // Entries that carry more than their shown part (ListBox::ShownLength); 0 shows them whole.
+    int shownLength = 0;
     // The edge a bar keeps to (toolbars only; they keep to the top unless told).
     std::optional<Align> align{};
 };

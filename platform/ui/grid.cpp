@@ -4,21 +4,37 @@
 #include <numeric>
 
 #include "platform/basic/text.h"
+#include "platform/ui/image.h"
 
 namespace ui {
 
 Grid::Grid(Form& f, std::string name, int index, Control* container)
     : Control(f, ControlKind::Grid, std::move(name), index, container),
       cells_(1, std::vector<std::string>(1)),
+      rowData_(1, 0),
       columns_(1) {
     setBackColor(colors::WindowBackground);
     setForeColor(colors::WindowText);
+}
+
+bool Grid::LoadPicture(const std::filesystem::path& file) {
+    if (!IsPictureFile(file)) return false;
+    picture_ = file;
+    changed(Property::Picture);
+    return true;
+}
+
+void Grid::clearPicture() {
+    if (picture_.empty()) return;
+    picture_.clear();
+    changed(Property::Picture);
 }
 
 void Grid::setRows(int rows) {
     rows = std::max(rows, 1);
     if (rows == Rows()) return;
     cells_.resize(static_cast<std::size_t>(rows), std::vector<std::string>(columns_.size()));
+    rowData_.resize(static_cast<std::size_t>(rows), 0);
     changed(Property::Items);
     if (row_ >= rows) {
         row_ = rows - 1;
@@ -52,10 +68,17 @@ void Grid::setTextMatrix(int row, int col, const std::string& text) {
     changed(Property::Items);
 }
 
-void Grid::AddRow(std::vector<std::string> cells) {
+void Grid::AddRow(std::vector<std::string> cells, long data) {
     cells.resize(columns_.size());
     cells_.push_back(std::move(cells));
+    rowData_.push_back(data);
     changed(Property::Items);
+}
+
+long Grid::RowData(int row) const { return row >= 0 && row < Rows() ? rowData_[static_cast<std::size_t>(row)] : 0; }
+
+void Grid::setRowData(int row, long data) {
+    if (row >= 0 && row < Rows()) rowData_[static_cast<std::size_t>(row)] = data;
 }
 
 void Grid::setRow(int row) {
@@ -92,6 +115,8 @@ int Grid::ColWidth(int col) const { return setting(col, &Column::width); }
 void Grid::setColWidth(int col, int twips) { set(col, &Column::width, std::max(twips, 0)); }
 CellAlignment Grid::ColAlignment(int col) const { return setting(col, &Column::alignment); }
 void Grid::setColAlignment(int col, CellAlignment a) { set(col, &Column::alignment, a); }
+int Grid::ColShownLength(int col) const { return setting(col, &Column::shownLength); }
+void Grid::setColShownLength(int col, int length) { set(col, &Column::shownLength, std::max(length, 0)); }
 CellAlignment Grid::HeaderAlignment(int col) const { return setting(col, &Column::headerAlignment); }
 void Grid::setHeaderAlignment(int col, CellAlignment a) { set(col, &Column::headerAlignment, a); }
 
@@ -107,14 +132,19 @@ void Grid::Sort(int col, bool ascending) {
         return ascending ? basic::LessNoCase(x, y) : basic::LessNoCase(y, x);
     });
     std::vector<std::vector<std::string>> sorted;
+    std::vector<long> sortedData;
     sorted.reserve(cells_.size());
+    sortedData.reserve(cells_.size());
     sorted.push_back(std::move(cells_[0]));
+    sortedData.push_back(rowData_[0]);
     int current = row_;
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (static_cast<int>(order[i]) == row_) current = static_cast<int>(i + 1);
         sorted.push_back(std::move(cells_[order[i]]));
+        sortedData.push_back(rowData_[order[i]]);
     }
     cells_ = std::move(sorted);
+    rowData_ = std::move(sortedData);
     sortedCol_ = col;
     sortedAscending_ = ascending;
     changed(Property::Items);

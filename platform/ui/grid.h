@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,7 +35,13 @@ public:
     // Ignored outside the grid.
     void setTextMatrix(int row, int col, const std::string& text);
     // Appends one row at the end; cells past Cols are dropped, missing ones empty.
-    void AddRow(std::vector<std::string> cells);
+    void AddRow(std::vector<std::string> cells, long data = 0);
+
+    // A number the program keeps with a row, unseen by the user; it moves
+    // with its row when the rows are sorted. 0 for a new row and outside the grid.
+    long RowData(int row) const;
+    // Ignored outside the grid.
+    void setRowData(int row, long data);
 
     // The current cell; row 0 is the header. Setting a row or column outside
     // the grid is ignored.
@@ -55,6 +62,10 @@ public:
     // How the body cells of a column align.
     CellAlignment ColAlignment(int col) const;
     void setColAlignment(int col, CellAlignment a);
+    // How many leading characters of a body cell of the column show
+    // (EntryAsShown, list_items.h); 0: all. TextMatrix stays whole.
+    int ColShownLength(int col) const;
+    void setColShownLength(int col, int length);
     CellAlignment HeaderAlignment(int col) const;
     void setHeaderAlignment(int col, CellAlignment a);
 
@@ -65,6 +76,12 @@ public:
     // The column the rows were last sorted by (-1: none yet) and which way.
     int SortedCol() const { return sortedCol_; }
     bool SortedAscending() const { return sortedAscending_; }
+
+    // A picture behind the cells, in place of the back colour; empty for none.
+    const std::filesystem::path& picture() const { return picture_; }
+    // False (and the picture left as it was) when the file is missing or is not a picture.
+    [[nodiscard]] bool LoadPicture(const std::filesystem::path& file);
+    void clearPicture();
 
     // The user clicked a column header: before the rows move, and after.
     std::function<void(int col)> onBeforeSort;
@@ -79,6 +96,7 @@ private:
         int width = DefaultColWidth;
         CellAlignment alignment = CellAlignment::Left;
         CellAlignment headerAlignment = CellAlignment::Left;
+        int shownLength = 0;
     };
     bool validCell(int row, int col) const { return row >= 0 && row < Rows() && col >= 0 && col < Cols(); }
     // A column's setting, or the default for a column outside the grid.
@@ -87,7 +105,9 @@ private:
     template <class T>
     void set(int col, T Column::*field, T value);
 
+    std::filesystem::path picture_;
     std::vector<std::vector<std::string>> cells_;
+    std::vector<long> rowData_;
     std::vector<Column> columns_;
     int row_ = 0;
     int col_ = 0;

@@ -21,6 +21,14 @@ public:
         changed(Property::Style);
     }
 
+    // How many leading characters of each entry show (EntryAsShown); 0: all.
+    // The entries themselves, and so List and Text, stay whole.
+    int ShownLength() const { return shownLength_; }
+    void setShownLength(int v) {
+        shownLength_ = v < 0 ? 0 : v;
+        changed(Property::Items);
+    }
+
     void AddItem(std::string item, int at = -1);
     void RemoveItem(int at);
     void Clear();
@@ -36,6 +44,7 @@ public:
 
 private:
     bool sorted_ = false;
+    int shownLength_ = 0;
     ListItems items_;
 };
 

@@ -6,6 +6,19 @@
 
 namespace ui {
 
+std::string EntryAsShown(std::string_view entry, int shownLength) {
+    if (shownLength <= 0) return std::string(entry);
+    return basic::RTrim(entry.substr(0, static_cast<std::size_t>(shownLength)));
+}
+
+std::vector<std::string> EntriesAsShown(const std::vector<std::string>& entries, int shownLength) {
+    if (shownLength <= 0) return entries;
+    std::vector<std::string> shown;
+    shown.reserve(entries.size());
+    for (const std::string& entry : entries) shown.push_back(EntryAsShown(entry, shownLength));
+    return shown;
+}
+
 int ListItems::add(std::string item, int at, bool sorted) {
     std::vector<std::string>::iterator where;
     if (sorted)

@@ -1,8 +1,16 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ui {
+
+// The part of an entry a list shows and a screen reader reads: with a shown
+// length above 0, the entry's first shownLength characters, right-trimmed
+// (an entry may carry more past them for the program alone, as a recipe
+// index entry carries its record number); else the whole entry.
+std::string EntryAsShown(std::string_view entry, int shownLength);
+std::vector<std::string> EntriesAsShown(const std::vector<std::string>& entries, int shownLength);
 
 // The entries of a list or combo box and the one chosen. A sorted list puts
 // each new entry in its alphabetical place without regard to case (after

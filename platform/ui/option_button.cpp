@@ -1,8 +1,21 @@
 #include "platform/ui/option_button.h"
 
+#include <algorithm>
+
 #include "platform/ui/form.h"
 
 namespace ui {
+
+std::vector<OptionButton*> OptionButton::Group() const {
+    std::vector<OptionButton*> group;
+    for (const auto& other : form().controls()) {
+        auto* option = dynamic_cast<OptionButton*>(other.get());
+        if (option && option->container() == container()) group.push_back(option);
+    }
+    std::stable_sort(group.begin(), group.end(),
+                     [](const OptionButton* a, const OptionButton* b) { return a->TabIndex() < b->TabIndex(); });
+    return group;
+}
 
 void OptionButton::setValue(bool v) {
     if (!v) {
@@ -11,9 +24,8 @@ void OptionButton::setValue(bool v) {
         changed(Property::Value);
         return;
     }
-    for (const auto& other : form().controls()) {
-        auto* option = dynamic_cast<OptionButton*>(other.get());
-        if (option && option != this && option->container() == container() && option->value_) {
+    for (OptionButton* option : Group()) {
+        if (option != this && option->value_) {
             option->value_ = false;
             option->changed(Property::Value);
         }

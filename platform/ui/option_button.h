@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "platform/ui/control.h"
 
 namespace ui {
@@ -16,6 +18,10 @@ public:
     // Choosing it clears the other options of its container and raises Click,
     // as the user's choice does; clearing it raises nothing.
     void setValue(bool v);
+
+    // The options of its container, itself among them, in tab order: the
+    // group the arrow keys move through.
+    std::vector<OptionButton*> Group() const;
 
 private:
     bool value_ = false;

@@ -23,6 +23,7 @@ enum class Property {
     WindowState,
     Focus,
     Style,
+    DropDown,  // a list was asked to open: a request, not a state
 };
 
 // A front end listens to the forms it shows through this interface.

@@ -63,6 +63,7 @@ TEST(AmountScalingTest, AKitchenFractionYieldCountsByItsValue) {
     const std::pair<const char*, double> cases[] = {
         {"1 1/2", 1.5}, {"3/4", .75}, {" 2 1/4 ", 2.25}, {"12", 12},  {".5", .5}, {"", 0},
         {"abc", 0},     {"4-6", 4},   {"1/0", 1},        {"1 1", 11},  // blanks aside, a plain number as ever
+        {"1e2", 1},     {"4d 6", 4},                                   // no exponents: the letter ends the number
     };
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(YieldValue(text), value) << text;
 }
@@ -428,6 +429,35 @@ TEST_F(CalculatorTest, SavingARecalculatedRecipeStoresItInItsOwnRecord) {
     EXPECT_EQ(stored.substr(2004, 5), "2    ");
     EXPECT_EQ(bytesOf("Recipe2.db1").size(), 2045u) << "no new record";
     EXPECT_EQ(w.AmountsRecalculated, 0);
+}
+
+TEST_F(CalculatorTest, InModifyModeNothingReEnablesTheCommandsWhileThePanelIsOpen) {
+    Form5& w = show(bread("4", "Pieces").line(1, "2", "cups", "flour"));
+    runtime().userClick(*w.Command5);  // Modify
+    runtime().userClick(*w.Command8);
+    const std::vector<bool> allOff(RecipeCommandsEnabled(w).size(), false);
+    ASSERT_EQ(RecipeCommandsEnabled(w), allOff);
+
+    type(w, "8");
+    EXPECT_EQ(w.Combo4->Text(), "Pieces");
+    EXPECT_EQ(w.RecipeChanged, 0) << "typing the new yield is no edit of the recipe";
+    EXPECT_EQ(RecipeCommandsEnabled(w), allOff) << "after typing the new yield";
+    runtime().userFocused(*w.Text5[0]);
+    runtime().userEdited(*w.Text5[0], "rye flour");
+    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_EQ(RecipeCommandsEnabled(w), allOff) << "after an edit";
+    runtime().userClick(*w.Command9);
+    EXPECT_EQ(w.Text1[0]->Text(), "4");
+    EXPECT_EQ(RecipeCommandsEnabled(w), allOff) << "after the calculator wrote its boxes";
+
+    runtime().userClick(*w.Command10);
+    EXPECT_TRUE(w.Command6->Enabled());
+    EXPECT_TRUE(w.Command4->Enabled());
+    EXPECT_TRUE(w.Command8->Enabled());
+    EXPECT_FALSE(w.Command5->Enabled()) << "still in modify mode";
+    runtime().userClick(*w.Command6);
+    EXPECT_EQ(record("Recipe2.db1", 2045, 1).substr(1304, 9), "rye flour");
+    EXPECT_EQ(record("Recipe2.db1", 2045, 1).substr(0, 5), "4    ");
 }
 
 }  // namespace

@@ -91,6 +91,17 @@ TEST_F(RecipeEditorTest, BoxesDropQuotesAnywhereAndStopAtTheirLimits) {
     EXPECT_EQ(w.Text3->Text(), "350");
     type(*w.Text2, "Say \"when\".\r\nBake.");
     EXPECT_EQ(w.Text2->Text(), "Say \"when\".\r\nBake.") << "the directions keep their quotes and lines";
+    type(*w.Text2,
+         "Fold in cr\xE8me\tfra\xEE"
+         "che.");  // pasted from a table
+    EXPECT_EQ(w.Text2->Text(),
+              "Fold in cr\xE8me\tfra\xEE"
+              "che.")
+        << "a tab is kept, not dropped";
+    runtime().userClick(*w.Command6);
+    EXPECT_EQ(record("Recipe2.db1", 2045, 1).substr(100, 22),
+              "Fold in cr\xE8me\tfra\xEE"
+              "che.");
 }
 
 TEST_F(RecipeEditorTest, EnterRunsDownTheColumnsLineByLine) {
@@ -141,6 +152,67 @@ TEST_F(RecipeEditorTest, ModifyWritesInPlaceAndDeleteAsksWithNoFirst) {
     runtime().userClick(*w.Command4);
     EXPECT_EQ(dataRecord(2), std::string(2040, ' ') + "**** ");
     EXPECT_EQ(bytesOf("Breanfil.db1"), IndexFileBytes({EntryText("Rolls", 1)}));
+    EXPECT_EQ(w.Combo2->ListCount(), 1);
+}
+
+TEST_F(RecipeEditorTest, OnlyAChangedTextMarksTheRecipeChanged) {
+    writeFile("Recipe2.db1", std::string(RecordBytes().line(1, "2", "cups", "flour").put(2004, 5, "4")));
+    writeFile("Breanfil.db1", IndexFileBytes({EntryText("Rolls", 1)}));
+    Form5& w = open();
+    view(w);
+    chooseType(w, "Breads");
+    runtime().userChose(*w.Combo2, 0);
+    runtime().userClick(*w.Command5);  // Modify
+    constexpr int Alt = 18;
+    for (ui::Control* box : std::initializer_list<ui::Control*>{w.Text1[0], w.Text4[0], w.Text5[0], w.Text2, w.Text3,
+                                                                w.Text6, w.Text7, w.Text8, w.Combo4}) {
+        runtime().userFocused(*box);
+        for (const int key : {ui::keys::Tab, Alt, ui::keys::Left, ui::keys::Down, ui::keys::Shift}) {
+            runtime().userKeyDown(w, key, 0);
+            runtime().userKeyUp(w, key, 0);
+        }
+        EXPECT_EQ(w.RecipeChanged, 0) << box->name();
+    }
+    EXPECT_FALSE(w.Command6->Enabled());
+
+    // Esc with nothing typed: nothing is asked and the window closes.
+    runtime().userFocused(*w.Text5[0]);
+    if (!runtime().userKeyDown(w, ui::keys::Escape, 0)) runtime().userKeyPress(w, ui::keys::Escape);
+    EXPECT_EQ(app().loadedWindow<Form5>(), nullptr);
+    EXPECT_EQ(desktop.dialogs.messageCount("Recipe File"), 0);
+}
+
+TEST_F(RecipeEditorTest, KeysInTheEmptiedEditorAfterASaveAskNothingOnTheWayOut) {
+    Form5& w = open();
+    createBread(w);
+    type(*w.Text8, "Rolls");
+    type(*w.Text5[0], "flour");
+    runtime().userClick(*w.Command6);
+    ASSERT_EQ(w.Text8->Text(), "") << "create mode goes on with an empty editor";
+    runtime().userKeyDown(w, ui::keys::Tab, 0);
+    runtime().userKeyDown(w, 18, ui::shiftmask::Alt);
+    EXPECT_EQ(w.RecipeChanged, 0);
+    runtime().userClick(*w.Command3);  // Exit
+    EXPECT_EQ(app().loadedWindow<Form5>(), nullptr) << "no save question, no refusal of an empty name";
+}
+
+TEST_F(RecipeEditorTest, ATypeChangeCancelledAtTheSaveQuestionIsForgotten) {
+    writeFile("Recipe2.db1", std::string(RecordBytes().line(1, "2", "cups", "flour")));
+    writeFile("Breanfil.db1", IndexFileBytes({EntryText("Rolls", 1)}));
+    Form5& w = open();
+    view(w);
+    chooseType(w, "Breads");
+    runtime().userChose(*w.Combo2, 0);
+    runtime().userClick(*w.Command5);
+    type(*w.Text5[0], "rye flour");
+    desktop.dialogs.expectMessage("Recipe File", Cancel);
+    chooseType(w, "Cookies");
+    EXPECT_EQ(w.Combo1->Text(), "Breads");
+    EXPECT_EQ(w.PendingTypeChange, 0);
+
+    runtime().userClick(*w.Command6);  // the save the user chose instead
+    EXPECT_EQ(dataRecord(1).substr(1304, 9), "rye flour");
+    EXPECT_EQ(w.Combo1->Text(), "Breads") << "not the cancelled type";
     EXPECT_EQ(w.Combo2->ListCount(), 1);
 }
 
@@ -215,6 +287,41 @@ TEST_F(RecipeEditorTest, AnOlderCookbookIsConvertedOnScreenBeforeTheFirstRecipeC
     runtime().userChose(*w.Combo2, 0);
     EXPECT_EQ(w.Text1[10]->Text(), "2") << "old line 8 is line 11 now";
     EXPECT_EQ(w.Text5[10]->Text(), "milk");
+}
+
+TEST_F(RecipeEditorTest, AFailedConversionLetsNothingWriteUntilATryAgainSucceeds) {
+    std::string old = std::string(testing::OldRecordBytes().line(1, "2", "cups", "milk")) +
+                      std::string(testing::OldRecordBytes().line(1, "1", "", "egg"));
+    writeFile("Recipe2.db1", old);
+    writeFile("Dipsnfil.db1", IndexFileBytes({EntryText("Fondue", 1), EntryText("Custard", 2)}));
+    std::filesystem::create_directories(folder / "Recipe3.db1" / "inside");  // in the converted file's way
+    Form5& w = open();
+    ASSERT_EQ(w.OldFormatPending, 9);
+
+    desktop.dialogs.expectMessage("Recipe File");
+    runtime().userClick(*w.Command1);  // Create
+    EXPECT_NE(desktop.dialogs.messages().back().text.find("could not be converted"), std::string::npos);
+    EXPECT_EQ(w.OldFormatPending, 9) << "the next command tries again";
+    EXPECT_TRUE(w.Command1->Enabled()) << "no create mode to type a recipe into";
+    EXPECT_FALSE(w.SSPanel11->Visible());
+
+    desktop.dialogs.expectMessage("Recipe File");
+    runtime().userClick(*w.Command2);  // View
+    EXPECT_EQ(desktop.dialogs.messageCount("Recipe File"), 2);
+    EXPECT_TRUE(w.Command2->Enabled()) << "no view mode reading the unconverted file";
+    desktop.dialogs.expectMessage("Recipe File");
+    runtime().userClick(*w.Command16);  // Search
+    EXPECT_FALSE(w.SSPanel6->Visible());
+    EXPECT_TRUE(w.mOCB->Enabled()) << "another cookbook may still be chosen";
+    EXPECT_EQ(bytesOf("Recipe2.db1"), old);
+
+    std::filesystem::remove_all(folder / "Recipe3.db1");
+    view(w);  // converts this time
+    EXPECT_EQ(w.OldFormatPending, 0);
+    EXPECT_EQ(bytesOf("Recipe2.db1").size(), 2u * 2045);
+    chooseType(w, "Dips");
+    runtime().userChose(*w.Combo2, 0);  // Custard
+    EXPECT_EQ(w.Text5[0]->Text(), "egg");
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ TEST_F(RecipePrintingTest, PrintOpensThePanelOnTheFullPageLayoutKeepingTheAmount
     EXPECT_EQ(w.preview().document().PageCount(), 0) << "options set while the panel is hidden lay nothing out";
     runtime().userClick(*w.Command7);
     ASSERT_TRUE(w.SSPanel80->Visible());
+    EXPECT_EQ(runtime().focusedControl(), w.preview().SSOption81) << "the panel's first control takes the focus";
     EXPECT_FALSE(w.Combo2->TabStop()) << "Tab stays within the panel";
     EXPECT_FALSE(w.mO->Enabled());
     EXPECT_EQ(w.StatusBar1->Panel(1).text, "Print");
@@ -135,6 +136,8 @@ TEST_F(RecipePrintingTest, TheWorksheetAlwaysPrintsAtTwelvePoints) {
 
     runtime().userMenu(*w.mOW);
     EXPECT_EQ(font().PrintFontSize, 12);
+    EXPECT_EQ(w.preview().Panel3D80[printing::FontSizeDisplay]->Caption(), " 12");
+    EXPECT_EQ(w.preview().Panel3d82->font().size, 16) << "the sample stays as the user chose it";
     EXPECT_EQ(w.StatusBar1->Panel(1).text, "Print Worksheet");
     EXPECT_FALSE(w.Frame2->Enabled());
     EXPECT_FALSE(w.SSCommand80[C::SelectRecipesButton]->Enabled());

@@ -1,8 +1,10 @@
 // Renaming a recipe in the recipe window: the rename panel, and the type's
 // index file as the test wrote it, byte by byte.
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <vector>
 
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
@@ -39,6 +41,15 @@ protected:
     static std::string indexWith(const std::string& secondEntry) {
         return IndexFileBytes({EntryText("Rye", 2), secondEntry, EntryText("Rolls", 1)}) +
                IndexRecordBytes("Lost", 200) + IndexFileBytes({EntryText("Ghost", 40)});
+    }
+
+    // The index file as a rename leaves it, the renamed entry given: the
+    // entries sorted as the lists show them, the damaged record after them.
+    static std::string renamedIndexWith(const std::string& renamedEntry) {
+        std::vector<std::string> texts{EntryText("Rye", 2), renamedEntry, EntryText("Rolls", 1),
+                                       EntryText("Ghost", 40)};
+        std::stable_sort(texts.begin(), texts.end(), basic::LessNoCase);
+        return IndexFileBytes(texts) + IndexRecordBytes("Lost", 200);
     }
 
     // The window in view mode with the pumpkin bread shown.
@@ -96,8 +107,10 @@ TEST_F(RenameTest, RenamingRewritesOnlyTheRecipesEntryAndLeavesTheRecordAlone) {
     runtime().userClick(*w.Command23);
 
     ASSERT_EQ(EntryText("Zucchini Bread", 12), "Zucchini Bread" + std::string(38, ' ') + "12");
-    EXPECT_EQ(bytesOf("Breanfil.db1"), indexWith(EntryText("Zucchini Bread", 12)))
-        << "the damaged record and the unlisted entry stay, each entry in its place";
+    EXPECT_EQ(bytesOf("Breanfil.db1"), IndexFileBytes({EntryText("Ghost", 40), EntryText("Rolls", 1),
+                                                       EntryText("Rye", 2), EntryText("Zucchini Bread", 12)}) +
+                                           IndexRecordBytes("Lost", 200))
+        << "sorted as the lists show them; the unlisted entry stays, and the damaged record follows as it was";
     EXPECT_EQ(bytesOf("Recipe2.db1"), dataBytes);
 
     // View mode again, the type's names read back from the file, no recipe shown.
@@ -184,7 +197,7 @@ TEST_F(RenameTest, TheNewNameBoxDropsEveryDoubleQuote) {
     }
     runtime().userEdited(*w.Text16, "Mom's \"Famous\" Bread");
     runtime().userClick(*w.Command23);
-    EXPECT_EQ(bytesOf("Breanfil.db1"), indexWith(EntryText("Mom's Famous Bread", 12)));
+    EXPECT_EQ(bytesOf("Breanfil.db1"), renamedIndexWith(EntryText("Mom's Famous Bread", 12)));
 }
 
 TEST_F(RenameTest, AnEmptyNameIsRefusedAndANameOfBlanksAccepted) {
@@ -204,7 +217,7 @@ TEST_F(RenameTest, AnEmptyNameIsRefusedAndANameOfBlanksAccepted) {
     runtime().userEdited(*w.Text16, "   ");
     runtime().userClick(*w.Command23);
     EXPECT_FALSE(w.SSPanel10->Visible());
-    EXPECT_EQ(bytesOf("Breanfil.db1"), indexWith(std::string(52, ' ') + "12"));
+    EXPECT_EQ(bytesOf("Breanfil.db1"), renamedIndexWith(std::string(52, ' ') + "12"));
 }
 
 TEST_F(RenameTest, UnsavedEditsAreAskedAboutFirstAndKeptWhenTheRenameIsCancelled) {

@@ -75,6 +75,39 @@ TEST_F(RecipeSearchPanelTest, AResultChosenByKeysAfterASortOpensThatRecipe) {
     EXPECT_TRUE(w.mOCB->Enabled()) << "the cookbook menus are back";
 }
 
+TEST_F(RecipeSearchPanelTest, AHitWhoseNameStartsWithBlanksOpensAndSavesItsOwnRecord) {
+    // "  Apple Pie" in record 12: its text without the blanks ends in "12"
+    // one place earlier, where "2" alone would name the potatoes' record.
+    for (int k = 5; k <= 11; ++k)
+        testing::WriteAt(folder / "Recipe2.db1", (k - 1) * 2045ull, std::string(RecordBytes()));
+    testing::WriteAt(folder / "Recipe2.db1", 11 * 2045ull, std::string(RecordBytes().line(1, "3", "", "apples")));
+    writeFile("Pastnfil.db1",
+              IndexFileBytes({EntryText("Shepherdspie", 3), EntryText("Apple Pie", 1), EntryText("  Apple Pie", 12)}));
+    const std::string potatoes = record("Recipe2.db1", 2045, 2);
+    Form5& w = open();
+    openNameSearch(w);
+    runtime().userEdited(*w.Text10, "apple");
+    runtime().userClick(*w.Command14);
+    ASSERT_EQ(w.Grid1->Rows(), 3);
+    runtime().userSortedColumn(*w.Grid1, 1);
+    int blanksRow = 0;
+    for (int row = 1; row < w.Grid1->Rows(); ++row)
+        if (w.Grid1->TextMatrix(row, 1).size() == 52) blanksRow = row;  // the entry that lost its two blanks
+    ASSERT_NE(blanksRow, 0);
+    runtime().userChoseCell(*w.Grid1, blanksRow, 1);
+    runtime().userClick(*w.Command15);
+    EXPECT_EQ(w.CurrentRecordNumber, 12);
+    EXPECT_EQ(w.Text5[0]->Text(), "apples");
+    EXPECT_EQ(EntryRecordNumber(w.Combo2->List(w.CurrentListIndex)), 12) << "delete and rename act on this entry";
+
+    runtime().userClick(*w.Command5);  // Modify
+    runtime().userFocused(*w.Text5[0]);
+    runtime().userEdited(*w.Text5[0], "green apples");
+    runtime().userClick(*w.Command6);  // Save
+    EXPECT_EQ(record("Recipe2.db1", 2045, 12), std::string(RecordBytes().line(1, "3", "", "green apples")));
+    EXPECT_EQ(record("Recipe2.db1", 2045, 2), potatoes) << "no other recipe is written over";
+}
+
 TEST_F(RecipeSearchPanelTest, TheIngredientSearchCombinesItsWords) {
     Form5& w = open();
     runtime().userClick(*w.Command16);
@@ -101,6 +134,26 @@ TEST_F(RecipeSearchPanelTest, TheIngredientSearchCombinesItsWords) {
     w.Combo7->setText("Breads");
     runtime().userClick(*w.Command19);
     EXPECT_EQ(rows(*w.Grid2), std::vector<std::string>{"Breads|Scones"});
+}
+
+TEST_F(RecipeSearchPanelTest, SearchingATypeWithoutRecipesSaysSo) {
+    writeFile("Cooknfil.db1", testing::IndexRecordBytes(""));  // an empty entry alone
+    writeFile("Breanfil.db1", IndexFileBytes({"", EntryText("Scones", 4)}));
+    Form5& w = open();
+    runtime().userClick(*w.Command16);
+    runtime().userClick(*w.Command12);
+    runtime().userEdited(*w.Text12, "flour");
+    for (const char* type : {"Cookies", "Dips"}) {  // an empty index and none at all
+        w.Combo7->setText(type);
+        desktop.dialogs.expectMessage("Recipe Files");
+        runtime().userClick(*w.Command19);
+        EXPECT_EQ(desktop.dialogs.messages().back().text, std::string("No Recipes for ") + type + " were found!");
+        EXPECT_FALSE(w.SSPanel9->Visible()) << type;
+        EXPECT_TRUE(w.SSPanel8->Visible()) << "the panel stays open";
+    }
+    w.Combo7->setText("Breads");
+    runtime().userClick(*w.Command19);
+    EXPECT_EQ(rows(*w.Grid2), std::vector<std::string>{"Breads|Scones"}) << "an empty first entry hides nothing";
 }
 
 TEST_F(RecipeSearchPanelTest, CancellingTheSaveQuestionKeepsTheCookbookMenusAsTheyWere) {

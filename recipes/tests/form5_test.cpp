@@ -137,6 +137,42 @@ TEST_F(RecipeWindowTest, ATypeWithoutRecipesSaysSo) {
     EXPECT_EQ(w.Combo2->ListCount(), 0);
 }
 
+TEST_F(RecipeWindowTest, ArrowKeysStepThroughTheTypesPastOnesWithoutRecipes) {
+    writeBreads();
+    Form5& w = open();
+    view(w);  // Appetizers and beverages, which has no recipes
+    ASSERT_EQ(runtime().focusedControl(), w.Combo1);
+    // Down, as the box steps to the next entry between the key's press and its release.
+    auto down = [&] {
+        runtime().userKeyDown(w, ui::keys::Down, 0);
+        runtime().userChose(*w.Combo1, w.Combo1->ListIndex() + 1);
+        runtime().userKeyUp(w, ui::keys::Down, 0);
+    };
+    desktop.dialogs.expectMessage("Recipe Files");
+    down();
+    EXPECT_EQ(desktop.dialogs.messages().back().text, "No Recipes for Barbecues were found!");
+    EXPECT_EQ(desktop.dialogs.messageCount("Recipe Files"), 2) << "said once for the step";
+    EXPECT_EQ(w.Combo1->Text(), "Barbecues");
+    EXPECT_EQ(w.Combo1->ListIndex(), 1) << "the box stays on the type, for the next step";
+    EXPECT_EQ(runtime().focusedControl(), w.Combo1);
+    down();
+    EXPECT_EQ(w.Combo1->Text(), "Breads");
+    EXPECT_EQ(w.Combo2->ListCount(), 2);
+}
+
+TEST_F(RecipeWindowTest, CreatingInATypeWithoutRecipesTheNameBoxTakesTheTyping) {
+    Form5& w = open();
+    desktop.dialogs.expectMessage("Recipe Files");
+    runtime().userClick(*w.Command1);  // Create, on Appetizers and beverages
+    EXPECT_EQ(runtime().focusedControl(), w.Text8);
+    desktop.dialogs.expectMessage("Recipe Files");
+    chooseType(w, "Breads");
+    EXPECT_EQ(desktop.dialogs.messages().back().text, "No Recipes for Breads were found!");
+    EXPECT_EQ(runtime().focusedControl(), w.Text8) << "the box shown as current has the focus";
+    EXPECT_EQ(w.Text8->BackColor(), ui::colors::Yellow);
+    EXPECT_NE(w.Combo1->BackColor(), ui::colors::Yellow);
+}
+
 TEST_F(RecipeWindowTest, ADamagedRecordShowsNoGarbage) {
     writeFile("Recipe2.db1", std::string(2045, '\0'));
     writeFile("Breanfil.db1", IndexFileBytes({EntryText("Lost", 1)}));

@@ -82,11 +82,24 @@ TEST_F(RecipeTransferTest, WhatComesInFitsTheBoxes) {
     r.name = std::string(60, 'n') + "\x01";
     r.amounts[0] = "1 1/2";  // a fraction written as text by another program
     r.units[0] = "cups-and-more-than-ten";
+    r.ingredients[1] =
+        "cr\xE8me\tfra\xEE"
+        "che";
+    r.directions =
+        "Fold in the cr\xE8me\tfra\xEE"
+        "che.";
     writeFile("long.rc1", recipe_search::EncodeTransferFile(r));
     ASSERT_TRUE(w.ReadTransferFile(folder / "long.rc1"));
     EXPECT_EQ(w.Text8->Text(), std::string(40, 'n'));
     EXPECT_EQ(w.AmountText[0], "112") << "amounts pass the amount filter";
     EXPECT_EQ(w.Text4[0]->Text(), "cups-and-m");
+    EXPECT_EQ(w.Text5[1]->Text(),
+              "cr\xE8me\tfra\xEE"
+              "che")
+        << "a tab keeps the words apart";
+    EXPECT_EQ(w.Text2->Text(),
+              "Fold in the cr\xE8me\tfra\xEE"
+              "che.");
 }
 
 TEST_F(RecipeTransferTest, AnExportThatCannotBeWrittenLeavesNoFileAndSaysSo) {

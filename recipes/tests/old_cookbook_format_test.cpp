@@ -130,5 +130,26 @@ TEST_F(OldCookbookFormatTest, AFailureBeforeTheRenameLeavesTheOldFileToBeFoundAg
     EXPECT_EQ(ReadBytes(data), old);
 }
 
+TEST_F(OldCookbookFormatTest, TheStoreNeverWritesIntoAnUnconvertedFile) {
+    const std::string old = OldFile(
+        3, {{1, OldRecordBytes().line(1, "1", "cup", "sugar")}, {3, OldRecordBytes().line(1, "2", "", "eggs")}});
+    WriteBytes(data, old);
+    WriteBytes(folder / "Breanfil.db1", IndexFileBytes({EntryText("Rolls", 1), EntryText("Buns", 3)}));
+    const std::string index = ReadBytes(folder / "Breanfil.db1");
+    RecipeStore store(programFolder, 1);
+    RecipeRecord recipe;
+    recipe.ingredients[0] = "flour";
+    EXPECT_EQ(store.SaveNew(7, "Stew", recipe).result, StoreResult::OlderFormat);
+    EXPECT_EQ(store.WriteInPlace(1, recipe).result, StoreResult::OlderFormat);
+    EXPECT_EQ(store.Delete(3, 3).result, StoreResult::OlderFormat);
+    EXPECT_EQ(ReadBytes(data), old);
+    EXPECT_EQ(ReadBytes(folder / "Breanfil.db1"), index);
+    EXPECT_TRUE(DetectOldRecipeFile(programFolder, 1)) << "still found, so it can still be converted";
+
+    ASSERT_EQ(ConvertOldRecipeFile(programFolder, 1), ConversionResult::Converted);
+    EXPECT_TRUE(store.SaveNew(7, "Stew", recipe).ok());
+    EXPECT_EQ(store.ReadIndex(7).front().recordNumber, 2) << "the free record between the two converted ones";
+}
+
 }  // namespace
 }  // namespace recipes

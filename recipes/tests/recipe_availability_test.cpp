@@ -8,14 +8,14 @@ namespace {
 using Mode = RecipeMode;
 
 // Commands listed by their initials, so a row of the table reads at a glance:
-// C create, V view, M modify, D delete, A calculate, P print, p print side
-// button, S save, K spelling check, Y copy menu, y copy side button,
-// I import, E export, N rename.
+// C create (button and menu item), c the create button alone, V view, M modify, D delete, A calculate, P print, p print
+// side button, S save, K spelling check, Y copy menu, y copy side button, I import, E export, N rename.
 RecipeCommands Enabled(const char* initials) {
     RecipeCommands c;
     for (const char* i = initials; *i; ++i) {
         switch (*i) {
-            case 'C': c.create = true; break;
+            case 'C': c.create = c.createMenu = true; break;
+            case 'c': c.create = true; break;
             case 'V': c.view = true; break;
             case 'M': c.modify = true; break;
             case 'D': c.deleteRecipe = true; break;
@@ -49,6 +49,10 @@ TEST(RecipeAvailabilityTest, EachStateOffersItsCommands) {
         {"modify by the button", {Mode::Modify, true, false, true, true}, "CDAPpKyE"},
         {"modify from the menu", {Mode::Modify, true, false, true, false}, "CDAPpyE"},
         {"modify, first edit", {Mode::Modify, true, true, true, false}, "CDAPpSKYyE"},
+        // The calculator keeps its commands off until it closes, edits or not.
+        {"calculator in view mode", {Mode::View, true, false, true, false, true}, "cEN"},
+        {"calculator in modify mode", {Mode::Modify, true, false, true, true, true}, "cE"},
+        {"calculator in modify mode, edited", {Mode::Modify, true, true, true, false, true}, "cE"},
     };
     for (const auto& c : cases) EXPECT_EQ(Availability(c.in), Enabled(c.enabled)) << c.state;
 }

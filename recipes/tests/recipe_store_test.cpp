@@ -91,7 +91,7 @@ TEST_F(RecipeStoreTest, MarkersInUseAndFree) {
     EXPECT_EQ(store.FindFreeRecord(), 1);
 }
 
-TEST_F(RecipeStoreTest, DeleteRemovesExactlyOneEntryAndKeepsTheOthersByteForByte) {
+TEST_F(RecipeStoreTest, DeleteRemovesEveryEntryOfTheRecordAndKeepsTheOthersByteForByte) {
     WriteRecipes(3);
     std::string damaged = IndexRecordBytes("x", 500);  // length past the record
     std::string withTail = IndexRecordBytes(EntryText("Corn bread", 1));
@@ -99,9 +99,9 @@ TEST_F(RecipeStoreTest, DeleteRemovesExactlyOneEntryAndKeepsTheOthersByteForByte
     WriteBytes(breads, withTail + IndexRecordBytes(EntryText("Rolls", 2)) + damaged +
                            IndexRecordBytes(EntryText("Rolls", 2)) + IndexRecordBytes(EntryText("Rye", 3)));
 
+    // A second entry naming the record would name a blank one afterwards.
     ASSERT_TRUE(store.Delete(kBreads, 2).ok());
-    EXPECT_EQ(ReadBytes(breads),
-              withTail + damaged + IndexRecordBytes(EntryText("Rolls", 2)) + IndexRecordBytes(EntryText("Rye", 3)));
+    EXPECT_EQ(ReadBytes(breads), withTail + damaged + IndexRecordBytes(EntryText("Rye", 3)));
     EXPECT_EQ(Record(2), std::string(2040, ' ') + "**** ");
     EXPECT_EQ(Record(1), std::string(RecordBytes().line(1, "1", "cup", "recipe 1")));
 }
@@ -144,7 +144,7 @@ TEST_F(RecipeStoreTest, RenameKeepsTheRecordAndReplacesItsEntry) {
     const auto renamed = store.Rename(kBreads, 2, "Dark rye bread, the one Grandmother baked on Sundays   ");
     ASSERT_TRUE(renamed.ok());
     EXPECT_EQ(renamed.entry, EntryText("Dark rye bread, the one Grandmother baked", 2));
-    EXPECT_EQ(ReadBytes(breads), IndexFileBytes({EntryText("Rolls", 1), renamed.entry}));
+    EXPECT_EQ(ReadBytes(breads), IndexFileBytes({renamed.entry, EntryText("Rolls", 1)})) << "in the lists' order";
     EXPECT_EQ(ReadBytes(data), records);
 }
 
@@ -194,15 +194,17 @@ TEST_F(RecipeStoreTest, AnIndexThatCannotBeReplacedLeavesEverythingAsItWas) {
     const std::string deletedRecord = RecordBytes("**** ");
     WriteBytes(data, std::string(RecordBytes().line(1, "1", "cup", "recipe 1")) + deletedRecord);
     std::vector<std::string> texts;
-    for (int i = 0; i < 80; ++i) texts.push_back(EntryText("Rolls", 1));
+    texts.push_back(EntryText("Rolls", 1));
+    for (int i = 3; i <= 81; ++i) texts.push_back(EntryText("Lost", i));  // past the end of the file
     WriteBytes(breads, IndexFileBytes(texts));
     const std::string records = ReadBytes(data);
     const std::string index = ReadBytes(breads);
     StoreOutcome saved;
     StoreOutcome deleted;
     {
-        // Room for the records, none for a new index of 79 or 81 entries.
-        testing::FileSizeLimit diskFull(4100);
+        // Room for the records and a record's journal, none for a new index
+        // of 79 or 81 entries.
+        testing::FileSizeLimit diskFull(4200);
         saved = store.SaveNew(kBreads, "Rye", Recipe("rye"));
         deleted = store.Delete(kBreads, 1);
     }
@@ -217,6 +219,51 @@ TEST_F(RecipeStoreTest, AnIndexThatCannotBeReplacedLeavesEverythingAsItWas) {
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
         EXPECT_TRUE(entry.path().filename() == "Recipe2.db1" || entry.path().filename() == "Breanfil.db1")
             << entry.path();
+}
+
+TEST_F(RecipeStoreTest, ANewRecipeNeverTakesARecordThatAnEntryNames) {
+    // Record 2 is free but a dip's entry still names it; record 5 lies past
+    // the end of the file and a dip's entry names it too.
+    WriteBytes(data, std::string(RecordBytes()) + std::string(RecordBytes("**** ")) + std::string(RecordBytes()) +
+                         std::string(RecordBytes()));
+    WriteBytes(folder / "Dipsnfil.db1", IndexFileBytes({EntryText("Old dip", 2), EntryText("Lost dip", 5)}));
+    EXPECT_EQ(store.FindFreeRecord(), 6);
+    const auto outcome = store.SaveNew(kBreads, "Rye", Recipe("rye"));
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.recordNumber, 6);
+    EXPECT_EQ(Record(5), std::string(2045, '\0'));
+}
+
+TEST_F(RecipeStoreTest, DeleteKeepsARecordThatAnotherTypeStillNames) {
+    WriteRecipes(2);
+    WriteBytes(breads, IndexFileBytes({EntryText("Rolls", 1), EntryText("Rye", 2)}));
+    WriteBytes(folder / "Dipsnfil.db1", IndexFileBytes({EntryText("Rye dip", 2)}));
+    ASSERT_TRUE(store.Delete(kBreads, 2).ok());
+    EXPECT_EQ(ReadBytes(breads), IndexFileBytes({EntryText("Rolls", 1)}));
+    EXPECT_EQ(Record(2), std::string(RecordBytes().line(1, "1", "cup", "recipe 2")));
+}
+
+TEST_F(RecipeStoreTest, AnIndexLargerThanAnyCanBeIsNeitherReadWholeNorRewritten) {
+    WriteRecipes(1);
+    WriteBytes(breads, IndexFileBytes({EntryText("Rolls", 1)}));
+    std::filesystem::resize_file(breads, 30001 * 60);  // sparse: zero bytes after the first entry
+    const auto outcome = store.SaveNew(kBreads, "Rye", Recipe("rye"));
+    EXPECT_EQ(outcome.result, StoreResult::IndexFileTooLarge);
+    EXPECT_EQ(outcome.fileName, "Breanfil.db1");
+    EXPECT_EQ(store.Delete(kBreads, 1).result, StoreResult::IndexFileTooLarge);
+    EXPECT_EQ(std::filesystem::file_size(breads), 30001u * 60);
+    EXPECT_EQ(Record(1), std::string(RecordBytes().line(1, "1", "cup", "recipe 1")));
+    // Another type's save refuses too: it cannot tell which records the
+    // damaged index names.
+    EXPECT_EQ(store.SaveNew(kDips, "Salsa", Recipe("tomato")).result, StoreResult::IndexFileTooLarge);
+    // The list shows what the first 30000 entries hold.
+    ASSERT_EQ(store.ReadIndex(kBreads).size(), 1u);
+
+    platform::testing::ScriptedDialogs dialogs;
+    dialogs.expectMessage("Save");
+    ReportStoreFailure(dialogs, outcome, "Save");
+    EXPECT_NE(dialogs.messages()[0].text.find("\"Breanfil.db1\" is larger than any recipe list can be"),
+              std::string::npos);
 }
 
 TEST_F(RecipeStoreTest, FailuresAreReportedWithTheFileAndTheCommand) {

@@ -22,9 +22,16 @@ TEST(TypedTextTest, AmountsKeepDigitsAndOneDecimalPoint) {
     }
 }
 
-TEST(TypedTextTest, BoxesDropQuotesAndControlCharactersAnywhereAndKeepTheirLimit) {
+TEST(TypedTextTest, BoxesDropQuotesAndControlCharactersButTabsAnywhereAndKeepTheirLimit) {
     EXPECT_EQ(CleanTyped("Aunt \"May's\" pie", 40, false, true), "Aunt May's pie");
-    EXPECT_EQ(CleanTyped("flour\t\x01\x7F", 35, false, true), "flour");
+    EXPECT_EQ(CleanTyped("flour\x01\x7F\x1B", 35, false, true), "flour");
+    EXPECT_EQ(CleanTyped("cr\xE8me\tfra\xEE"
+                         "che",
+                         35, false, true),
+              "cr\xE8me\tfra\xEE"
+              "che")
+        << "a tab is text";
+    EXPECT_EQ(CleanTyped("Fold in.\tChill.\r\n", 1000, true, false), "Fold in.\tChill.\r\n");
     EXPECT_EQ(CleanTyped("Mix.\r\nBake \"hot\".", 1000, true, false), "Mix.\r\nBake \"hot\".");
     EXPECT_EQ(CleanTyped("one\rline", 20, false, true), "oneline");
     EXPECT_EQ(CleanTyped(std::string(50, 'x'), 40, false, true), std::string(40, 'x'));

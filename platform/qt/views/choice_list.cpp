@@ -30,6 +30,16 @@ void ChoiceList::showChoice(int chosen) {
     setCurrentRow(chosen);
 }
 
+// Qt makes the first entry current when the focus enters a list without a
+// choice: in a file list that would choose a file the user never picked.
+// The list stays without one until a click or a key moves the choice.
+void ChoiceList::focusInEvent(QFocusEvent* event) {
+    const int before = currentRow();
+    const QScopedValueRollback<bool> showing(showing_, true);
+    QListWidget::focusInEvent(event);
+    if (before < 0 && currentRow() >= 0) setCurrentRow(-1);
+}
+
 // A new entry is chosen as the button goes down; the chosen one pressed
 // again counts once the button comes up on it, unless that ends a double click.
 void ChoiceList::mousePressEvent(QMouseEvent* event) {

@@ -11,7 +11,8 @@ namespace platform::qt {
 // The open list of a list box or of a simple combo box. It reports each of
 // the user's choices once, by mouse or keyboard, and pressing the chosen
 // entry again too (a choice Qt does not report); the entries and choice the
-// model shows never come back as the user's.
+// model shows never come back as the user's, nor does the focus entering
+// the list choose anything.
 class ChoiceList final : public QListWidget {
 public:
     explicit ChoiceList(QWidget* parent);
@@ -23,6 +24,7 @@ public:
     void showChoice(int chosen);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

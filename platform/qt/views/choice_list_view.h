@@ -2,12 +2,24 @@
 // A list of entries with one chosen, for every kind of list box: the model's
 // entries in its order, its chosen one highlighted. The user's choices go to
 // the runtime, which may refuse them; double clicks are the model's DblClick.
+#include <string>
+#include <vector>
+
 #include "platform/qt/qt_style.h"
 #include "platform/qt/views/choice_list.h"
 #include "platform/qt/views/control_view.h"
 #include "platform/runtime.h"
+#include "platform/ui/list_items.h"
 
 namespace platform::qt {
+
+// The entries as a box shows them: a kind without a shown length (a file
+// list) shows them whole.
+template <class Box>
+std::vector<std::string> EntriesShownBy(const Box& box) {
+    if constexpr (requires { box.ShownLength(); }) return ui::EntriesAsShown(box.items(), box.ShownLength());
+    else return box.items();
+}
 
 template <class Box>
 class ChoiceListView final : public ControlView {
@@ -28,7 +40,7 @@ public:
 private:
     ChoiceList& list() const { return static_cast<ChoiceList&>(widget()); }
 
-    void applyItems() override { list().showEntries(box_.items(), box_.ListIndex()); }
+    void applyItems() override { list().showEntries(EntriesShownBy(box_), box_.ListIndex()); }
     void applySelection() override { list().showChoice(box_.ListIndex()); }
     void applyColors() override { ApplyFieldColors(widget(), box_.BackColor(), box_.ForeColor()); }
 

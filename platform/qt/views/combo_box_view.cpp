@@ -13,11 +13,13 @@
 
 #include "platform/qt/qt_style.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/views/accessible_roles.h"
 #include "platform/qt/views/choice_list.h"
 #include "platform/qt/views/control_view.h"
 #include "platform/qt/views/shown_entries.h"
 #include "platform/runtime.h"
 #include "platform/ui/combo_box.h"
+#include "platform/ui/list_items.h"
 
 namespace platform::qt {
 
@@ -29,6 +31,7 @@ public:
     explicit DropDownBox(QWidget* parent) : QComboBox(parent) {
         // Entries come from the program alone: Enter never adds the typed text.
         setInsertPolicy(QComboBox::NoInsert);
+        KeepNameOfDropDown(*this);
     }
 
     // Runs before the list opens; false keeps it shut.
@@ -52,6 +55,7 @@ public:
         list->setFocusPolicy(Qt::NoFocus);
         setFocusPolicy(Qt::StrongFocus);
         setFocusProxy(line);
+        AnnounceAs(*this, QAccessible::ComboBox);
     }
 
     QLineEdit* line;
@@ -111,14 +115,18 @@ private:
         if (QLineEdit* edit = line()) edit->setMaxLength(box_.MaxLength() > 0 ? box_.MaxLength() : 32767);
     }
 
+    // What the text line shows of the model's text.
+    QString shownText() const { return ToQt(ui::EntryAsShown(box_.Text(), box_.ShownLength())); }
+
     void applyItems() override {
+        const std::vector<std::string> shown = ui::EntriesAsShown(box_.items(), box_.ShownLength());
         if (SimpleComboBox* simple = simpleBox()) {
-            simple->list->showEntries(box_.items(), box_.ListIndex());
+            simple->list->showEntries(shown, box_.ListIndex());
             return;
         }
         DropDownBox& drop = *dropDown();
         entries_.update(
-            box_.items(), [&drop](int at) { drop.removeItem(at); },
+            shown, [&drop](int at) { drop.removeItem(at); },
             [&drop](int at, const std::string& entry) { drop.insertItem(at, ToQt(entry)); });
         applySelection();
     }
@@ -134,20 +142,27 @@ private:
         drop.setCurrentIndex(box_.ListIndex());
         // Qt shows the chosen entry's text in the line; the model's text
         // stays, and so does the cursor of a user typing away from an entry.
-        if (edit && edit->text() != ToQt(box_.Text())) {
-            edit->setText(ToQt(box_.Text()));
+        if (edit && edit->text() != shownText()) {
+            edit->setText(shownText());
             edit->setCursorPosition(cursor);
         }
     }
 
-    // Text the line shows already is left alone, cursor and all.
+    // Text the line shows already is left alone, cursor and all. The shown
+    // part of an entry reads from its first character, however narrow the line.
     void applyText() override {
         QLineEdit* edit = line();
-        const QString text = ToQt(box_.Text());
-        if (edit && edit->text() != text) edit->setText(text);
+        const QString text = shownText();
+        if (!edit || edit->text() == text) return;
+        edit->setText(text);
+        if (box_.ShownLength() > 0) edit->home(false);
     }
 
     void applyColors() override { ApplyFieldColors(widget(), box_.BackColor(), box_.ForeColor()); }
+
+    void applyDropDown() override {
+        if (DropDownBox* drop = dropDown(); drop && drop->isVisible() && drop->isEnabled()) drop->showPopup();
+    }
 
     void showAccessibleName(const QString& name) override {
         widget().setAccessibleName(name);

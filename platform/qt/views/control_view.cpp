@@ -75,6 +75,7 @@ void ControlView::apply(ui::Property what) {
         case ui::Property::ForeColor: applyColors(); break;
         case ui::Property::Font: widget_->setFont(ToQFont(control_.font())); break;
         case ui::Property::Picture: applyPicture(); break;
+        case ui::Property::DropDown: applyDropDown(); break;
         case ui::Property::Style:
             widget_->setToolTip(ToQt(control_.ToolTipText()));
             applyAccessibleName();
@@ -96,12 +97,13 @@ void ControlView::applyGeometry() {
 }
 
 // What a screen reader calls the control: the name it was given, else its
-// caption as it shows, else its tooltip.
+// caption as it shows, else its tooltip; without the blanks and line breaks
+// that only place a caption (a panel's title set one line down).
 void ControlView::applyAccessibleName() {
     std::string name = control_.AccessibleName();
     if (name.empty()) name = ui::CaptionAsShown(control_.Caption());
     if (name.empty()) name = control_.ToolTipText();
-    showAccessibleName(ToQt(name));
+    showAccessibleName(ToQt(name).trimmed());
 }
 
 void ControlView::applyColors() { ApplyColors(*widget_, control_.BackColor(), control_.ForeColor(), true); }

@@ -82,6 +82,8 @@ protected:
     virtual void applyItems() {}
     virtual void applySelection() {}
     virtual void applyValue() {}
+    // A drop-down list was asked to open.
+    virtual void applyDropDown() {}
     // A view whose widget is made of parts that take the focus names them too.
     virtual void showAccessibleName(const QString& name) { widget_->setAccessibleName(name); }
     // Gives up or takes back the caption's access key.

@@ -1,5 +1,6 @@
 // A folder list: each folder indented by its depth below the drive's root.
-// A press marks a folder; a double click opens it through the runtime.
+// A press or an arrow key marks a folder; a double click opens it through
+// the runtime (as Enter does, which the runtime hears first).
 #include <QListWidget>
 #include <string>
 #include <vector>

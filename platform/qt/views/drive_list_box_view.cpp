@@ -5,6 +5,7 @@
 
 #include "platform/qt/qt_style.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/views/accessible_roles.h"
 #include "platform/qt/views/control_view.h"
 #include "platform/runtime.h"
 #include "platform/ui/drive_list_box.h"
@@ -17,6 +18,7 @@ class DriveListBoxView final : public ControlView {
 public:
     DriveListBoxView(Runtime& runtime, ui::DriveListBox& box, QWidget& parent)
         : ControlView(runtime, box, *new QComboBox(&parent)), box_(box) {
+        KeepNameOfDropDown(combo());
         connect(&combo(), &QComboBox::activated, this, [this](int index) {
             report([&](Runtime& input) { input.userChose(box_, index); }, [this] { applySelection(); });
         });

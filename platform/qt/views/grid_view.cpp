@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QStyleHints>
 #include <QTableView>
@@ -23,6 +25,7 @@
 #include "platform/qt/views/control_view.h"
 #include "platform/runtime.h"
 #include "platform/ui/grid.h"
+#include "platform/ui/list_items.h"
 
 namespace platform::qt {
 
@@ -47,7 +50,9 @@ public:
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : cols_; }
 
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::DisplayRole) return ToQt(grid_.TextMatrix(index.row() + 1, index.column()));
+        if (role == Qt::DisplayRole)
+            return ToQt(ui::EntryAsShown(grid_.TextMatrix(index.row() + 1, index.column()),
+                                         grid_.ColShownLength(index.column())));
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(ToQtAlignment(grid_.ColAlignment(index.column())));
         return {};
@@ -95,11 +100,28 @@ private:
     int cols_ = 0;
 };
 
-// The table widget: reports the user's presses and arrow-key moves, as
-// table rows and columns.
+// The keys that move the current cell, and Space, which chooses it.
+bool ChoosesInPlace(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Space: return true;
+        default: return false;
+    }
+}
+
+// The table widget: reports the user's presses, arrow-key moves and Enter,
+// as table rows and columns. Tab leaves it, as it leaves every other control.
 class GridTable final : public QTableView {
 public:
     explicit GridTable(QWidget* parent) : QTableView(parent) {
+        setTabKeyNavigation(false);
         setSelectionBehavior(QAbstractItemView::SelectRows);
         setSelectionMode(QAbstractItemView::SingleSelection);
         setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -115,6 +137,8 @@ public:
 
     std::function<void(const QModelIndex&)> onPressed;
     std::function<void(const QModelIndex&)> onMoved;
+    // Enter on the current cell, which the form's own keys let through.
+    std::function<void(const QModelIndex&)> onEnter;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override {
@@ -136,10 +160,26 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (currentIndex().isValid() && onEnter) onEnter(currentIndex());
+            event->accept();
+            return;
+        }
         const QModelIndex before = currentIndex();
         QTableView::keyPressEvent(event);
         const QModelIndex after = currentIndex();
-        if (after.isValid() && after != before && onMoved) onMoved(after);
+        // A key that stays on the current row (the only one, or the last)
+        // chooses it too: the program may have made it current, not the user.
+        if (after.isValid() && (after != before || ChoosesInPlace(*event)) && onMoved) onMoved(after);
+    }
+
+    // Qt makes the first cell current when the focus enters a table that
+    // has none: a row the user never chose.
+    void focusInEvent(QFocusEvent* event) override {
+        const bool hadCurrent = currentIndex().isValid();
+        QTableView::focusInEvent(event);
+        if (!hadCurrent && currentIndex().isValid()) selectionModel()->clearCurrentIndex();
     }
 
     void changeEvent(QEvent* event) override {
@@ -168,6 +208,15 @@ public:
         view.onMoved = [this](const QModelIndex& at) {
             report([&](Runtime& input) { input.userMovedCell(grid_, at.row() + 1, at.column()); }, [this] { show(); });
         };
+        // Enter opens the current row as a double click does, which chooses it first.
+        view.onEnter = [this](const QModelIndex& at) {
+            report(
+                [&](Runtime& input) {
+                    input.userMovedCell(grid_, at.row() + 1, at.column());
+                    input.userDoubleClickedCell(grid_, at.row() + 1, at.column());
+                },
+                [this] { show(); });
+        };
         connect(&view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
             report([&](Runtime& input) { input.userDoubleClickedCell(grid_, at.row() + 1, at.column()); },
                    [this] { show(); });
@@ -188,7 +237,20 @@ private:
     void applyItems() override { showSoon(); }
     void applySelection() override { showSoon(); }
     void applyStyle() override { showSoon(); }
-    void applyColors() override { ApplyFieldColors(widget(), grid_.BackColor(), grid_.ForeColor()); }
+    void applyColors() override {
+        ApplyFieldColors(widget(), grid_.BackColor(), grid_.ForeColor());
+        applyPicture();
+    }
+    // A picture lies behind the cells in place of the back colour, tiled.
+    void applyPicture() override {
+        QWidget& cells = *table().viewport();
+        QPixmap picture;
+        if (!grid_.picture().empty()) picture.load(QString::fromStdString(grid_.picture().string()));
+        QPalette palette = cells.palette();
+        if (picture.isNull()) palette.setBrush(QPalette::Base, widget().palette().brush(QPalette::Base));
+        else palette.setBrush(QPalette::Base, QBrush(picture));
+        cells.setPalette(palette);
+    }
 
     // One catching up for however many changes come before the event loop's next turn.
     void showSoon() {

@@ -21,7 +21,8 @@ public:
     }
 
     void setCaption(const QString& caption, bool holdsControls) {
-        caption_ = caption;
+        // A carriage return breaks the line, as a line feed does.
+        caption_ = QString(caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
         holdsControls_ = holdsControls;
         update();
     }
@@ -34,7 +35,13 @@ protected:
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::WindowText));
         const QRect inside = contentsRect().adjusted(4, 2, -4, -2);
-        const int titleHeight = fontMetrics().height() + 6;
+        // The title band takes every line of the caption: one that starts
+        // with a line break sits a line down, whole.
+        const int titleHeight =
+            fontMetrics()
+                .boundingRect(QRect(0, 0, inside.width(), 0), Qt::AlignCenter | Qt::TextWordWrap, caption_)
+                .height() +
+            6;
         const QRect where = holdsControls_ ? QRect(inside.left(), inside.top(), inside.width(), titleHeight) : inside;
         painter.drawText(where, Qt::AlignCenter | Qt::TextWordWrap, caption_);
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/views/accessible_roles.h"
 #include "platform/qt/views/control_view.h"
 #include "platform/runtime.h"
 #include "platform/ui/status_bar.h"
@@ -21,6 +22,7 @@ QWidget& NewStatusBar(QWidget& parent) {
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
+    AnnounceAs(*bar, QAccessible::StatusBar);
     return *bar;
 }
 

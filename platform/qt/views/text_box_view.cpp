@@ -127,12 +127,42 @@ private:
         if (excess() > 0) cutBefore(static_cast<int>(lines->toPlainText().size()), excess());
     }
 
+    int caret() const {
+        if (QLineEdit* line = lineEdit()) return line->cursorPosition();
+        return textEdit()->textCursor().position();
+    }
+
+    void setCaret(int at) {
+        if (QLineEdit* line = lineEdit()) {
+            line->setCursorPosition(at);
+            return;
+        }
+        QTextCursor cursor(textEdit()->document());
+        cursor.setPosition(at);
+        textEdit()->setTextCursor(cursor);
+    }
+
     void userEdited() {
         if (showing_ || !runtime()) return;
         if (textEdit()) keepWithinMaxLength();
+        const QString typed = shownText();
+        const int typedCaret = caret();
         // The model may refuse the text or keep another (a character it cannot hold).
         report([this](Runtime& input) { input.userEdited(box_, ModelTextOf(shownText(), box_.MultiLine())); },
-               [this] { applyText(); });
+               [this, typed, typedCaret] { showKeptText(typed, typedCaret); });
+    }
+
+    // The text the model kept, with the caret where the typing or pasting
+    // ended: what followed the caret still follows it, when the model kept that.
+    void showKeptText(const QString& typed, int typedCaret) {
+        const QString kept = ToQt(box_.Text());
+        if (kept == typed) return;
+        // The model's change may have shown it already, the caret at an end.
+        applyText();
+        const QString after = typed.mid(typedCaret);
+        const qsizetype at =
+            kept.endsWith(after) ? kept.size() - after.size() : std::min<qsizetype>(typedCaret, kept.size());
+        setCaret(static_cast<int>(at));
     }
 
     ui::TextBox& box_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/views/accessible_roles.h"
 #include "platform/qt/views/control_view.h"
 #include "platform/runtime.h"
 #include "platform/ui/toolbar.h"
@@ -23,6 +24,7 @@ QWidget& NewBar(QWidget& parent) {
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(0);
     row->addStretch(1);
+    AnnounceAs(*bar, QAccessible::ToolBar);
     return *bar;
 }
 

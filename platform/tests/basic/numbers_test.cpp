@@ -13,13 +13,19 @@ TEST(ValTest, ReadsTheNumberAtTheStart) {
         std::string_view text;
         double expected;
     };
+    // clang-format off
     const Case cases[] = {
-        {"2 1/2 lbs", 21}, {"1,234", 1},  {" 12.5kg", 12.5}, {"", 0},          {"abc", 0},         {"-3.5", -3.5},
-        {"+7", 7},         {"1e3", 1000}, {"1D2", 100},      {"2.5E-1", 0.25}, {"1e", 1},          {"1e+", 1},
-        {"&H10", 16},      {"&hff", 255}, {"&O17", 15},      {"&HFFFF", -1},   {"&H10000", 65536}, {"&HFFFFFFFF", -1},
-        {"&", 0},          {".5", 0.5},   {"5.", 5},         {"1.2.3", 1.2},   {"- 4", -4},        {"\t1\n2", 12},
-        {"1\r2", 1},       {"-", 0},      {".", 0},          {"1e999", 0},     {"007", 7},         {"3/4", 3},
+        {"2 1/2 lbs", 21}, {"1,234", 1},   {" 12.5kg", 12.5}, {"", 0},         {"abc", 0},     {"-3.5", -3.5},
+        {"+7", 7},         {".5", 0.5},    {"5.", 5},         {"1.2.3", 1.2},  {"- 4", -4},    {" 1 2 . 5 ", 12.5},
+        {"-", 0},          {".", 0},       {"007", 7},        {"3/4", 3},      {"+-3", 0},     {"--3", 0},
+        // No exponents: a letter ends the number like any other character.
+        {"1e2", 1},        {"4d 6", 4},    {"1D2", 1},        {"2.5E-1", 2.5}, {"1e999", 1},   {"E5", 0},
+        // No radix prefixes either.
+        {"&H10", 0},       {"&O17", 0},    {"&", 0},
+        // Only blanks are skipped; a tab or line break stops the number.
+        {"1\t2", 1},       {"\t12", 0},    {"1\n2", 1},       {"1\r2", 1},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text));
         EXPECT_DOUBLE_EQ(Val(c.text), c.expected);

@@ -1,5 +1,7 @@
 // What a screen reader hears for each control, and that the widgets keep the
 // model's names.
+#include <QAccessible>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -69,12 +71,61 @@ TEST_F(AccessibleNamesTest, ListsCombosAndBarsAreNamedWithTheirParts) {
     EXPECT_EQ(simple->accessibleName(), "Amount");
     EXPECT_EQ(simple->findChild<QLineEdit*>()->accessibleName(), "Amount");
     EXPECT_EQ(simple->findChild<QListWidget*>()->accessibleName(), "Amount");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(simple)->role(), QAccessible::ComboBox);
     amount.setAccessibleName("How much");
     EXPECT_EQ(simple->findChild<QLineEdit*>()->accessibleName(), "How much");
     // Each toolbar button by its tooltip, or by its key when it has none.
     EXPECT_EQ(widget("tbrMain")->accessibleName(), "Main tools");
     EXPECT_EQ(widget("tbrMain:1")->accessibleName(), "Open a cookbook");
     EXPECT_EQ(widget("tbrMain:2")->accessibleName(), "blank");
+}
+
+// What a screen reader asks a widget for, as it asks it.
+QString Heard(QWidget* widget, QAccessible::Text what = QAccessible::Name) {
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+    return reader ? reader->text(what) : QString();
+}
+
+TEST_F(AccessibleNamesTest, ADropDownBoxKeepsItsNameOnceAnEntryIsChosenWhichIsItsValue) {
+    auto& type = form->add<ui::ComboBox>("cboType");
+    type.setAccessibleName("Recipe type");
+    auto& kind = form->add<ui::ComboBox>("cboKind");
+    kind.setStyle(ui::ComboStyle::DropDownList);
+    kind.setAccessibleName("Kind");
+    for (ui::ComboBox* box : {&type, &kind}) {
+        box->AddItem("Breads");
+        box->AddItem("Soups");
+    }
+    form->Show();
+    type.setListIndex(0);
+    kind.setListIndex(1);
+    EXPECT_EQ(Heard(widget("cboType")), "Recipe type");
+    EXPECT_EQ(Heard(widget("cboType"), QAccessible::Value), "Breads");
+    EXPECT_EQ(Heard(widget("cboKind")), "Kind");
+    EXPECT_EQ(Heard(widget("cboKind"), QAccessible::Value), "Soups");
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget("cboType"));
+    EXPECT_EQ(reader->role(), QAccessible::ComboBox);
+    EXPECT_TRUE(reader->state().editable);
+    ASSERT_EQ(reader->childCount(), 2) << "its list and its text line";
+    EXPECT_EQ(reader->child(1)->object(), widget<QComboBox>("cboType")->lineEdit());
+    EXPECT_EQ(reader->indexOfChild(reader->child(0)), 0);
+}
+
+TEST_F(AccessibleNamesTest, BarsReadAsBarsAndAPanelsTitleWithoutTheLineBreakThatPlacesIt) {
+    auto& tools = form->add<ui::Toolbar>("tbrMain");
+    tools.setToolTipText("Main tools");
+    auto& status = form->add<ui::StatusBar>("stbMain");
+    status.addPanel({});
+    auto& rename = form->add<ui::Panel>("pnlRename");
+    rename.setCaption("\rRecipe Name Change");
+    rename.Move(240, 2400, 3000, 900);
+    form->Show();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(widget("tbrMain"))->role(), QAccessible::ToolBar);
+    EXPECT_EQ(Heard(widget("tbrMain")), "Main tools");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(widget("stbMain"))->role(), QAccessible::StatusBar);
+    EXPECT_EQ(Heard(widget("pnlRename")), "Recipe Name Change");
+    rename.setCaption("\r\nRecipe Name Change  ");
+    EXPECT_EQ(widget("pnlRename")->accessibleName(), "Recipe Name Change");
 }
 
 TEST_F(AccessibleNamesTest, TheNameFollowsTheModelsChanges) {

@@ -1,5 +1,6 @@
 // The drive, folder and file lists on the screen: they show the model's
 // entries, and the user's choices and double clicks reach it as its events.
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -86,6 +87,41 @@ TEST_F(FileListViewsTest, FileListShowsMatchesAndReportsClickAndDoubleClick) {
     EXPECT_EQ(shown->item(1)->text(), "b.rc1");
     DoubleClick(shown->viewport(), entryAt(shown, 1));
     EXPECT_EQ(form->log, (Log{"File1.Click b.rc1", "File1.DblClick b.rc1"}));
+}
+
+TEST_F(FileListViewsTest, TabbingIntoTheFileListChoosesNoFileUntilAKeyMovesTheChoice) {
+    dirs->setTabIndex(50);
+    files->setTabIndex(51);
+    showWithFocusIn(*dirs);
+    QListWidget* shown = list("File1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(runtime.focusedControl(), files);
+    EXPECT_EQ(files->ListIndex(), -1);
+    EXPECT_EQ(shown->currentRow(), -1);
+    EXPECT_TRUE(form->log.empty()) << "no file chosen by entering the list";
+
+    QTest::keyClick(shown, Qt::Key_Down);
+    QTest::keyClick(shown, Qt::Key_Down);
+    EXPECT_EQ(form->log, (Log{"File1.Click A.RC1", "File1.Click b.rc1"}));
+
+    // Back into the list: the file chosen stays the chosen one.
+    form->log.clear();
+    QTest::keyClick(shown, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(files->ListIndex(), 1);
+    EXPECT_TRUE(form->log.empty());
+}
+
+TEST_F(FileListViewsTest, EnterOnAMarkedFolderOpensItAsADoubleClickDoes) {
+    showWithFocusIn(*dirs);
+    QListWidget* shown = list("Dir1");
+    const int count = shown->count();
+    QTest::keyClick(shown, Qt::Key_Down);  // marks Apple, opens nothing
+    EXPECT_EQ(dirs->ListIndex(), count - 2);
+    EXPECT_EQ(dirs->Path(), pies);
+    QTest::keyClick(shown, Qt::Key_Return);
+    EXPECT_EQ(dirs->Path(), pies + "/Apple");
+    EXPECT_EQ(form->log, (Log{"Dir1.Change " + pies + "/Apple"}));
 }
 
 }  // namespace

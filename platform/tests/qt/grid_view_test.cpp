@@ -2,6 +2,8 @@
 // once the event loop turns; presses, double clicks, arrow keys and header
 // clicks reach the model as its events; the model's current row shows as the
 // selection, and a drag of the scroll box shows the grid's tip.
+#include <QAccessible>
+#include <QApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
@@ -95,8 +97,61 @@ TEST_F(GridViewTest, PressesDoubleClicksAndArrowKeysReachTheModel) {
     QTest::keyClick(table(), Qt::Key_Down);
     EXPECT_EQ(grid->Row(), 4) << "an arrow key moves the current cell";
     DoubleClick(table()->viewport(), cellAt(0, 0));
-    EXPECT_EQ(form->log, (Log{"MouseDown @1,0", "Click @1,0", "DblClick @1,0"}))
-        << "no click for the arrow key, and the second press of the double click is none of its own";
+    EXPECT_EQ(form->log, (Log{"Click @4,1", "MouseDown @1,0", "Click @1,0", "DblClick @1,0"}))
+        << "the arrow key chooses its row; the second press of the double click is none of its own";
+}
+
+TEST_F(GridViewTest, TheKeyboardChoosesAndOpensARowAndTabLeavesTheGrid) {
+    // A form without a default button, as the recipe window, whose Enter would press it.
+    form->ok->setDefault(false);
+    for (const auto& control : form->controls()) control->setTabIndex(50);
+    form->shelf->setTabIndex(0);
+    grid->setTabIndex(1);
+    form->ok->setTabIndex(2);
+    fill(5);
+    showWithFocusIn(*form->shelf);
+    QCoreApplication::processEvents();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(runtime.focusedControl(), grid);
+    EXPECT_FALSE(table()->currentIndex().isValid()) << "entering the grid chooses no row";
+    QTest::keyClick(table(), Qt::Key_Down);  // the first row
+    QTest::keyClick(table(), Qt::Key_Down);
+    QTest::keyClick(table(), Qt::Key_Return);
+    EXPECT_EQ(form->log, (Log{"GotFocus @0,0", "Click @1,0", "Click @2,0", "Click @2,0", "DblClick @2,0"}));
+    EXPECT_TRUE(table()->selectionModel()->isRowSelected(1, {}));
+
+    QTest::keyClick(table(), Qt::Key_Tab);
+    EXPECT_EQ(runtime.focusedControl(), form->ok) << "Tab leaves the grid";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(runtime.focusedControl(), grid);
+    QTest::keyClick(table(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(runtime.focusedControl(), form->shelf);
+    EXPECT_EQ(grid->Row(), 2) << "the chosen row stays";
+
+    // A row the program made current is chosen by a key that stays on it.
+    grid->setRows(2);
+    grid->setRow(1);
+    grid->SetFocus();
+    QCoreApplication::processEvents();
+    form->log.clear();
+    QTest::keyClick(table(), Qt::Key_Down);
+    EXPECT_EQ(form->log, Log{"Click @1,0"});
+}
+
+TEST_F(GridViewTest, AColumnOfIndexEntriesShowsAndReadsTheNamesOnly) {
+    grid->setColShownLength(0, 52);
+    const std::string entry = "Apple Crisp" + std::string(41, ' ') + "7";
+    grid->AddRow({entry, "30"});
+    showWithFocusIn(*form->shelf);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown(0, 0), "Apple Crisp");
+    EXPECT_EQ(shown(0, 1), "30");
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(table());
+    ASSERT_NE(reader, nullptr);
+    ASSERT_NE(reader->tableInterface(), nullptr);
+    EXPECT_EQ(reader->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), "Apple Crisp");
+    EXPECT_EQ(grid->TextMatrix(1, 0), entry) << "the program reads the record number";
 }
 
 TEST_F(GridViewTest, AHeaderClickSortsTheRowsAndASecondTurnsTheOrder) {

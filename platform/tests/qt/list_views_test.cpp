@@ -2,6 +2,7 @@
 // drop-downs reach the model as its events, the model's own changes show
 // without coming back as the user's, and the form's keys still work.
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -256,6 +257,53 @@ TEST_F(ListViewsTest, TabGoesThroughTheBoxesInTheirTabOrder) {
         EXPECT_EQ(runtime.focusedControl(), order[i]) << i;
     }
     EXPECT_EQ(QApplication::focusWidget(), widget("cmdOK"));
+}
+
+// An entry padded with blanks to character 52, then a record number, as a
+// recipe index keeps its names.
+std::string IndexEntry(const std::string& name, int record) {
+    return name + std::string(52 - name.size(), ' ') + std::to_string(record);
+}
+
+TEST_F(ListViewsTest, EntriesShowAndReadOnlyTheirShownPartWhileTheModelKeepsThemWhole) {
+    const std::string longName = "Grandmother's Famous Apple Cinnamon Crisp";  // 41 characters
+    auto& names = form->add<ui::ComboBox>("cboNames");
+    names.setStyle(ui::ComboStyle::SimpleCombo);
+    names.setShownLength(52);
+    names.Move(240, 2280, 1500, 1200);  // narrower than the longest name
+    auto& picks = form->add<ui::ComboBox>("cboPicks");
+    picks.setStyle(ui::ComboStyle::DropDownList);
+    picks.setShownLength(52);
+    picks.Move(2160, 1560, 1500, 330);
+    foods->setShownLength(52);
+    foods->Clear();
+    for (ui::ComboBox* box : {&names, &picks}) {
+        box->AddItem(IndexEntry("Apple Crisp", 7));
+        box->AddItem(IndexEntry(longName, 12));
+    }
+    foods->AddItem(IndexEntry("Apple Crisp", 7));
+    showWithFocusIn(*foods);
+
+    auto* line = widget("cboNames")->findChild<QLineEdit*>();
+    auto* list = widget("cboNames")->findChild<QListWidget*>();
+    EXPECT_EQ(list->item(0)->text(), "Apple Crisp");
+    EXPECT_EQ(foodList()->item(0)->text(), "Apple Crisp");
+    EXPECT_EQ(entriesOf(combo("cboPicks")), (QStringList{"Apple Crisp", QString::fromStdString(longName)}));
+    // What a screen reader reads of an entry is what shows.
+    QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(foodList());
+    ASSERT_NE(entries, nullptr);
+    ASSERT_GE(entries->childCount(), 1);
+    EXPECT_EQ(entries->child(0)->text(QAccessible::Name), "Apple Crisp");
+
+    press(foodList(), 0);
+    EXPECT_EQ(foods->Text(), IndexEntry("Apple Crisp", 7)) << "the program reads the record number";
+    names.setText(IndexEntry(longName, 12));
+    EXPECT_EQ(line->text(), QString::fromStdString(longName));
+    EXPECT_EQ(line->cursorPosition(), 0) << "the line reads from its first character";
+    EXPECT_EQ(names.Text(), IndexEntry(longName, 12));
+    picks.setListIndex(1);
+    EXPECT_EQ(combo("cboPicks")->currentText(), QString::fromStdString(longName));
+    EXPECT_EQ(picks.Text(), IndexEntry(longName, 12));
 }
 
 TEST_F(ListViewsTest, SortedEntriesShowInTheModelsOrder) {

@@ -199,6 +199,15 @@ TEST(PagePainterTest, TextTakesTheRoomThePrinterMeasuredForIt) {
     EXPECT_NEAR(right, width * scale, 4);
 }
 
+TEST(QtPrinterTest, BeforeAnyFontIsAskedForThePrinterMeasuresInItsDefaultFont) {
+    QtPrinter printer;
+    const std::string font = printer.FontName();
+    ASSERT_FALSE(font.empty());
+    EXPECT_GT(printer.TextWidth({font, 10}, "1 1/2"), printer.TextWidth({font, 10}, "1"));
+    ASSERT_TRUE(printer.SetFontName("Times New Roman"));
+    EXPECT_FALSE(printer.FontName().empty());
+}
+
 class PrinterDialogsTest : public ::testing::Test {
 protected:
     QtPrinter printer;

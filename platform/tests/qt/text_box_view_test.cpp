@@ -110,6 +110,43 @@ TEST_F(TextBoxViewTest, AMultiLineBoxKeepsItsLineBreaksAsReturnAndLineFeed) {
     EXPECT_EQ(notes.Text().find('\t'), std::string::npos);
 }
 
+// A paste of characters a Windows-1252 record cannot hold: the model keeps
+// other text than pasted, and typing goes on where the paste ended.
+TEST_F(TextBoxViewTest, AfterAPasteTheModelFilteredTheCaretStaysWhereThePasteEnded) {
+    // A box whose Change handler drops what it cannot keep, in several lines.
+    auto& notes = form->add<ui::TextBox>("txtNotes");
+    notes.setMultiLine(true);
+    notes.Move(3480, 2280, 2160, 600);
+    notes.setText("Line one\r\nLine two");
+    notes.onChange = [&] {
+        std::string kept = notes.Text();
+        std::erase(kept, '?');
+        notes.setText(kept);
+    };
+    form->shelf->setText("Rye bread");
+    showWithFocusIn(*form->shelf);
+    shelf()->setCursorPosition(3);
+    QApplication::clipboard()->setText(QString::fromUtf8(" \u2153 \U0001F600 cup"));
+    QTest::keyClick(shelf(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form->shelf->Text(), "Rye ? ? cup bread");
+    EXPECT_EQ(shelf()->text(), "Rye ? ? cup bread");
+    QTest::keyClicks(shelf(), "s");
+    EXPECT_EQ(form->shelf->Text(), "Rye ? ? cups bread");
+
+    notes.SetFocus();
+    auto* editor = widget<QPlainTextEdit>("txtNotes");
+    ASSERT_NE(editor, nullptr);
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(9);  // the start of the second line
+    editor->setTextCursor(cursor);
+    QApplication::clipboard()->setText(QString::fromUtf8("\U0001F600Hot \u2153"));
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(notes.Text(), "Line one\r\nHot Line two");
+    EXPECT_EQ(editor->textCursor().position(), 13);
+    QTest::keyClicks(editor, "x");
+    EXPECT_EQ(notes.Text(), "Line one\r\nHot xLine two");
+}
+
 // The program selects a word in a box (the spell check's highlight); a
 // multi-line box's line breaks count two in the model and one on screen.
 TEST_F(TextBoxViewTest, TheModelsSelectionShowsAndStaysWithinTheText) {

@@ -74,8 +74,9 @@ TEST_F(DesignTest, BoxesTakeTheirLimitsStylesAndScreenReaderNames) {
          .maxLength = 12,
          .comboStyle = ComboStyle::SimpleCombo},
         {.kind = ControlKind::ComboBox, .name = "Fractions", .comboStyle = ComboStyle::DropDownList},
-        {.kind = ControlKind::ListBox, .name = "Names", .flags = Sorted},
+        {.kind = ControlKind::ListBox, .name = "Names", .flags = Sorted, .shownLength = 52},
         {.kind = ControlKind::ListBox, .name = "Log"},
+        {.kind = ControlKind::ComboBox, .name = "Entries", .comboStyle = ComboStyle::SimpleCombo, .shownLength = 52},
     };
     Build(form, rows);
 
@@ -98,6 +99,10 @@ TEST_F(DesignTest, BoxesTakeTheirLimitsStylesAndScreenReaderNames) {
     EXPECT_FALSE(fractions.Sorted());
     EXPECT_TRUE(form.control<ListBox>("Names").Sorted());
     EXPECT_FALSE(form.control<ListBox>("Log").Sorted());
+    EXPECT_EQ(form.control<ListBox>("Names").ShownLength(), 52);
+    EXPECT_EQ(form.control<ListBox>("Log").ShownLength(), 0) << "entries show whole";
+    EXPECT_EQ(form.control<ComboBox>("Entries").ShownLength(), 52);
+    EXPECT_EQ(kinds.ShownLength(), 0);
 }
 
 TEST_F(DesignTest, AGridIsPlacedInItsContainerAndBindsAsAGrid) {

@@ -5,6 +5,7 @@
 
 #include "platform/mounted_volumes.h"
 #include "platform/tests/ui/sample_form.h"
+#include "platform/ui/keys.h"
 
 namespace ui::testing {
 namespace {
@@ -158,6 +159,20 @@ TEST_F(FileListsTest, OpeningAFolderMakesItThePathOrReportsThatItCannotBeRead) {
     fs::remove(top / "gone");
     desk.runtime.userOpenedFolder(dirs, dirs.ListCount() - 1);
     EXPECT_EQ(log, (Names{"Change " + Text(top / "inner"), "Change " + Text(top), "PathFailed " + Text(top)}));
+}
+
+TEST_F(FileListsTest, EnterInAFolderListOpensTheMarkedFolderNotTheDefaultButton) {
+    const fs::path top = folder("top");
+    fs::create_directory(top / "inner");
+    DirListBox& dirs = form.add<DirListBox>("Dir1");
+    dirs.onChange = [&] { log.push_back("Change " + dirs.Path()); };
+    ASSERT_TRUE(dirs.setPath(Text(top)));
+    desk.runtime.userChose(dirs, dirs.ListCount() - 1);
+    log.clear();
+
+    EXPECT_TRUE(desk.runtime.userKeyDown(form, keys::Return, 0));
+    EXPECT_EQ(dirs.Path(), Text(top / "inner"));
+    EXPECT_EQ(log, (Names{"Change " + Text(top / "inner")})) << "OK is not pressed";
 }
 
 TEST_F(FileListsTest, DrivesComeFromTheVolumesWithTheProgramFolderFirst) {

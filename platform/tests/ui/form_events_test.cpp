@@ -53,6 +53,31 @@ TEST_F(FormEventsTest, ADisabledContainerDisablesItsControls) {
     EXPECT_NE(rt.focusedControl(), form.inner);
 }
 
+TEST_F(FormEventsTest, FocusGivenToAPanelGoesToItsFirstControlInTabOrder) {
+    SampleForm form(rt);
+    auto& second = form.add<CommandButton>("Second", -1, form.panel);
+    auto& nested = form.add<Frame>("Frame1", -1, form.panel);
+    auto& deep = form.add<CommandButton>("Deep", -1, &nested);
+    form.Show();
+    form.ok->SetFocus();
+    form.inner->setTabIndex(30);
+    second.setTabIndex(20);
+    deep.setTabIndex(10);
+    deep.setVisible(false);  // a hidden control takes nothing
+    form.panel->SetFocus();
+    EXPECT_EQ(rt.focusedControl(), &second);
+    deep.setVisible(true);
+    form.panel->SetFocus();
+    EXPECT_EQ(rt.focusedControl(), &deep) << "also from within a frame on the panel";
+
+    form.ok->SetFocus();
+    form.panel->setVisible(false);
+    form.panel->SetFocus();
+    EXPECT_EQ(rt.focusedControl(), form.ok) << "a hidden panel hands nothing on";
+    form.caption->SetFocus();
+    EXPECT_EQ(rt.focusedControl(), form.ok) << "a label holds no controls";
+}
+
 TEST_F(FormEventsTest, KeyPreviewSeesKeysFirstAndMaySwallowThem) {
     SampleForm form(rt);
     form.Show();

@@ -151,12 +151,34 @@ TEST_F(GridTest, TheCurrentRowFollowsItsRowThroughASortAndStaysInside) {
     EXPECT_EQ(grid.Row(), 0);
 }
 
+TEST_F(GridTest, RowDataTravelsWithItsRowThroughSortsAndResizes) {
+    grid.setCols(2);
+    grid.AddRow({"rye", "top"}, 30);
+    grid.AddRow({"Oats", "low"}, 10);
+    grid.AddRow({"barley", "top"});
+    grid.setRowData(3, 20);
+    grid.Sort(0, true);
+    EXPECT_EQ((std::vector<long>{grid.RowData(1), grid.RowData(2), grid.RowData(3)}), (std::vector<long>{20, 10, 30}));
+    grid.Sort(1, false);
+    for (int row = 1; row < grid.Rows(); ++row) {
+        const long expected = grid.TextMatrix(row, 0) == "rye" ? 30 : grid.TextMatrix(row, 0) == "Oats" ? 10 : 20;
+        EXPECT_EQ(grid.RowData(row), expected) << grid.TextMatrix(row, 0);
+    }
+    EXPECT_EQ(grid.RowData(0), 0) << "the header carries nothing";
+    EXPECT_EQ(grid.RowData(9), 0) << "outside the grid";
+    grid.setRowData(9, 5);  // ignored
+    grid.setRows(2);
+    grid.setRows(4);
+    EXPECT_EQ(grid.RowData(3), 0) << "a row made anew starts empty";
+}
+
 TEST_F(GridTest, APressOnACellFocusesMovesThereThenRaisesMouseDownAndClick) {
     fill({{"rye", "top"}, {"oats", "low"}});
     rt.userChoseCell(grid, 2, 1);
     EXPECT_EQ(form.log, (Log{"OK.LostFocus", "GotFocus @0,0", "MouseDown 1 @2,1", "Click @2,1"}));
     EXPECT_EQ(rt.focusedControl(), &grid);
 
+    // A row reached with the arrow keys is chosen as a pressed one is, without a button going down.
     form.log.clear();
     rt.userMovedCell(grid, 1, 1);
     EXPECT_EQ(grid.Row(), 1);
@@ -165,7 +187,8 @@ TEST_F(GridTest, APressOnACellFocusesMovesThereThenRaisesMouseDownAndClick) {
     rt.userChoseCell(grid, 0, 0);
     rt.userChoseCell(grid, 3, 0);
     rt.userMovedCell(grid, 1, 2);
-    EXPECT_EQ(form.log, (Log{"DblClick @2,0"}));
+    rt.userMovedCell(grid, 0, 0);
+    EXPECT_EQ(form.log, (Log{"Click @1,1", "DblClick @2,0"}));
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(grid.Col(), 0);
 }
@@ -239,6 +262,11 @@ TEST_F(GridTest, ColumnsKeepTheirWidthsAndAlignmentsAndThoseOutsideReadTheDefaul
     EXPECT_EQ(grid.HeaderAlignment(1), CellAlignment::Center);
     EXPECT_EQ(grid.ColAlignment(0), CellAlignment::Left);
     EXPECT_EQ(grid.ColAlignment(-1), CellAlignment::Left);
+    grid.setColShownLength(1, 52);
+    grid.setTextMatrix(0, 1, "Recipe Name");
+    EXPECT_EQ(grid.ColShownLength(1), 52);
+    EXPECT_EQ(grid.ColShownLength(0), 0) << "cells show whole";
+    EXPECT_EQ(grid.TextMatrix(0, 1), "Recipe Name");
     grid.setCols(1);
     grid.setCols(2);
     EXPECT_EQ(grid.ColWidth(1), Grid::DefaultColWidth) << "a column that comes back starts afresh";

@@ -165,6 +165,40 @@ TEST_F(ListControlsTest, ADropDownListTakesOnlyItsOwnEntriesAsText) {
     EXPECT_EQ(form.log, (Log{"cbo.Click 1", "cbo.Click -1"}));
 }
 
+TEST(EntryAsShownTest, AShownLengthShowsTheLeadingPartRightTrimmed) {
+    const std::string entry = "Apple Crisp" + std::string(41, ' ') + "7";
+    struct Case {
+        std::string entry;
+        int shownLength;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {entry, 52, "Apple Crisp"},
+        {entry, 0, entry},  // no shown length: whole
+        {entry, 200, entry},
+        {"  Stew   ", 5, "  Ste"},  // leading blanks are the entry's own
+        {"", 52, ""},
+        {"Pie" + std::string(49, ' ') + "12345", 52, "Pie"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EntryAsShown(c.entry, c.shownLength), c.shown) << c.entry;
+    EXPECT_EQ(EntriesAsShown({entry, "Bread  "}, 52), (Log{"Apple Crisp", "Bread"}));
+}
+
+TEST_F(ListControlsTest, AShownLengthLeavesTheEntriesAndTheTextWhole) {
+    const std::string entry = "Apple Crisp" + std::string(41, ' ') + "7";
+    list.setShownLength(52);
+    combo.setShownLength(52);
+    list.AddItem(entry);
+    combo.AddItem(entry);
+    rt.userChose(list, 0);
+    rt.userChose(combo, 0);
+    EXPECT_EQ(list.Text(), entry);
+    EXPECT_EQ(list.List(0), entry);
+    EXPECT_EQ(combo.Text(), entry);
+    list.setShownLength(-3);
+    EXPECT_EQ(list.ShownLength(), 0);
+}
+
 TEST_F(ListControlsTest, AListBoxChoiceRaisesClickAndItsTextIsTheEntrys) {
     fill({"rye", "oats"});
     rt.userChose(list, 1);

@@ -10,15 +10,9 @@
 namespace platform {
 namespace {
 
-TEST(ProgramLocation, AWritableProgramFolderIsUsedAsItIs) {
-    basic::testing::TestFolder exe, user;
-    EXPECT_EQ(ChooseProgramFolder(exe.path(), user / "Pantrivo"), exe.path());
-    EXPECT_FALSE(std::filesystem::exists(user / "Pantrivo"));
-}
-
-TEST(ProgramLocation, OtherwiseTheUserFolderIsMadeForIt) {
+TEST(ProgramLocation, AProgramFolderThatCannotBeWrittenStillGetsTheUserFolderMadeForIt) {
     basic::testing::TestFolder user;
-    const auto chosen = ChooseProgramFolder("/nonexistent/pantrivo/bin", user / "data" / "Pantrivo");
+    const auto chosen = ChooseProgramFolder("/nonexistent/pantrivo/bin", user / "data" / "Pantrivo", std::nullopt);
     EXPECT_EQ(chosen, user / "data" / "Pantrivo");
     EXPECT_TRUE(std::filesystem::is_directory(chosen));
 }
@@ -106,10 +100,22 @@ TEST_F(InstalledProgram, WithoutAUserFolderThePicturesStillShowFromTheDataFolder
     EXPECT_EQ(ChooseProgramFolder(bin, home / "blocked" / "Pantrivo", data), data);
 }
 
-TEST_F(InstalledProgram, RunFromItsBuildTheProgramFolderRulesStay) {
-    EXPECT_EQ(InstalledDataFolder(bin), std::nullopt);
-    EXPECT_EQ(ChooseProgramFolder(bin, user, std::nullopt), bin);
-    EXPECT_FALSE(fs::exists(user));
+TEST_F(InstalledProgram, RunFromItsBuildItKeepsItsFilesOutsideTheBuildWithThePicturesCopied) {
+    // A build: the pictures beside the program, which could write there.
+    for (const char* picture : {"WP1.jpg", "StartEmblem.jpg"}) WriteBytes(bin / picture, picture);
+    WriteBytes(bin / "Pantrivo.hlp", "# 1 Contents");
+    ASSERT_EQ(InstalledDataFolder(bin), std::nullopt);
+
+    EXPECT_EQ(ChooseProgramFolder(bin, user, std::nullopt), user);
+    for (const char* picture : {"WP1.jpg", "StartEmblem.jpg"}) EXPECT_EQ(ReadBytes(user / picture), picture);
+    EXPECT_FALSE(fs::exists(user / "Pantrivo.hlp"));
+    EXPECT_EQ(BundledDataFolder(bin), bin);
+}
+
+TEST_F(InstalledProgram, RunFromItsBuildWithoutAUserFolderItKeepsItsFilesBesideItself) {
+    WriteBytes(bin / "WP1.jpg", "built");
+    WriteBytes(home / "blocked", "a file where the folder should go");
+    EXPECT_EQ(ChooseProgramFolder(bin, home / "blocked" / "Pantrivo", std::nullopt), bin);
 }
 
 TEST_F(InstalledProgram, TheHelpFileIsReadWhereItWasInstalledNeverFromACopy) {

@@ -1,0 +1,24 @@
+# The fuzz build (PANTRIVO_FUZZ): the libraries that read stored or imported
+# bytes, instrumented for libFuzzer and checked by AddressSanitizer and UBSan,
+# and one fuzz target per reader (fuzz/). Included by the top CMakeLists.txt
+# in place of the program's own build.
+if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  message(FATAL_ERROR "The fuzz targets need clang and its libFuzzer: configure with CXX=clang++.")
+endif()
+
+set(PANTRIVO_FUZZ_SANITIZERS
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+add_compile_options(${PANTRIVO_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link)
+add_link_options(${PANTRIVO_FUZZ_SANITIZERS})
+
+# Neither the tests nor the benchmarks: the fuzz targets are the only programs.
+set(PANTRIVO_BUILD_TESTS OFF)
+set(PANTRIVO_BUILD_BENCH OFF)
+
+include(cmake/PantrivoLayers.cmake)
+add_subdirectory(platform)
+add_subdirectory(recipes)
+add_subdirectory(recipe_search)
+# The windows of these folders are no readers; they are built only when asked for.
+set_target_properties(pantrivo_recipes pantrivo_transfer_dialog PROPERTIES EXCLUDE_FROM_ALL ON)
+add_subdirectory(fuzz)

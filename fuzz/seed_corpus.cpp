@@ -1,0 +1,195 @@
+// Writes the fuzz targets' seed corpus: a few small files of each format,
+// laid out by the formats' own encoders, sound ones and damaged ones.
+// Usage: pantrivo_fuzz_seeds <folder>; each target's seeds go to <folder>/<target>/.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "fuzz/scratch_folder.h"
+#include "platform/basic/records.h"
+#include "recipe_search/transfer_file.h"
+#include "recipes/index_file.h"
+#include "recipes/old_cookbook_format.h"
+#include "recipes/recipe_index_entry.h"
+#include "recipes/recipe_record.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+std::filesystem::path root;
+
+void Seed(const char* target, const char* name, std::string_view bytes) {
+    const auto folder = root / target;
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A file of records of length L: each given record at its place, zero bytes between.
+std::string Records(int length, std::initializer_list<std::pair<int, std::string>> records) {
+    std::string file;
+    for (const auto& [k, bytes] : records) {
+        const auto at = static_cast<std::size_t>(k - 1) * static_cast<std::size_t>(length);
+        if (file.size() < at + static_cast<std::size_t>(length))
+            file.resize(at + static_cast<std::size_t>(length), '\0');
+        file.replace(at, bytes.size(), bytes);
+    }
+    return file;
+}
+
+std::string Joined(std::initializer_list<std::string> files) {
+    std::string joined;
+    for (const auto& file : files) {
+        if (!joined.empty() || &file != files.begin()) joined += fuzz::FileSeparator;
+        joined += file;
+    }
+    return joined;
+}
+
+recipes::RecipeRecord AppleCrisp() {
+    recipes::RecipeRecord record;
+    record.amounts[0] = "4";
+    record.units[0] = "Cups";
+    record.ingredients[0] = "sliced apples";
+    record.amounts[1] = ".75";
+    record.units[1] = "Cup";
+    record.ingredients[1] = "rolled oats";
+    record.directions = "Heat the oven.\r\nBake until golden, about 40 minutes.";
+    record.ovenTemperature = "350";
+    record.cookingTime = "45 min";
+    record.yield = "6";
+    record.yieldUnit = "Serving(s)";
+    record.marker = recipes::InUseMarker;
+    return record;
+}
+
+std::string Entry(std::string_view name, long n) {
+    return *recipes::index_file::RecordOf(recipes::MakeIndexEntry(name, n));
+}
+
+// An index record whose length runs past its 60 bytes.
+const std::string DamagedEntry = "\xff\x7f" + std::string(58, 'x');
+
+void RecipeRecords() {
+    const auto apple = recipes::EncodeRecipeRecord(AppleCrisp());
+    Seed("recipe_record_fuzzer", "in_use", apple);
+    Seed("recipe_record_fuzzer", "deleted", recipes::EncodeRecipeRecord(recipes::DeletedRecipeRecord()));
+    Seed("recipe_record_fuzzer", "cut_short", apple.substr(0, 1200));
+    std::string zeros = apple;
+    zeros.replace(100, 1000, 1000, '\0');
+    Seed("recipe_record_fuzzer", "zero_directions", zeros);
+}
+
+void IndexEntries() {
+    const auto entry = recipes::MakeIndexEntry("Apple Crisp", 7);
+    Seed("index_entry_fuzzer", "entries",
+         entry + "\n" + recipes::MakeIndexEntry("A name of exactly forty-one characters ab", 30000) + "\n" +
+             std::string(52, ' ') + "-3\n" + std::string(52, ' ') + "30001\n" + "\x05\x00Short"s + "\n");
+    const auto indexFile = Entry("Apple Crisp", 7) + Entry("Banana Bread", 2) + DamagedEntry + Entry("", 1) +
+                           Entry("Corn Chowder", 3).substr(0, 30);
+    Seed("index_file_fuzzer", "entries", indexFile);
+    Seed("index_file_fuzzer", "empty_entry", Entry("", 0));
+}
+
+void Cookbooks() {
+    const auto apple = recipes::EncodeRecipeRecord(AppleCrisp());
+    const auto deleted = recipes::EncodeRecipeRecord(recipes::DeletedRecipeRecord());
+    const auto data = Records(recipes::RecipeRecordLength, {{1, apple}, {2, deleted}, {3, apple}});
+    const auto index = Entry("Apple Crisp", 1) + Entry("Apple Crisp", 3) + DamagedEntry + Entry("Far Away", 29999);
+    const auto other = Entry("", 1) + Entry("Banana Bread", 3);
+    // Control bytes: cookbook, the two types, the record, the changes to make.
+    Seed("cookbook_fuzzer", "save", "\x00\x01\x00\x01"s + Joined({data, index, other, "", "Peach Cobbler"}));
+    Seed("cookbook_fuzzer", "delete_rename", "\x02\x18\x02\x06"s + Joined({data, index, other, "", "Pear Tart"}));
+    Seed("cookbook_fuzzer", "everything",
+         "\x07\x2e\x03\x0f"s + Joined({data.substr(0, 5000), index, other, apple, ""}));
+    Seed("cookbook_fuzzer", "other_spelling", "\x00\x01\x01\x0d"s + Joined({"", index, "", data, "Plum Cake"}));
+}
+
+void OldFormat() {
+    // An old record: current fields cut to the older widths, the marker "Full".
+    std::string old(recipes::OldRecipeRecordLength, ' ');
+    old.replace(0, 3, "1.5");
+    old.replace(70, 20, "Stir well. Bake. `Hot`");
+    old.replace(870, 3, "350");
+    old.replace(874, 4, "Cups");
+    old.replace(1014, 5, "flour");
+    old.replace(1504, 1, "4");
+    old.replace(1529, 10, "Serving(s)");
+    old.replace(1540, 4, "Full");
+    const std::string free(recipes::OldRecipeRecordLength, '\0');
+    const auto file = Records(recipes::OldRecipeRecordLength, {{1, old}, {2, free}, {3, old}});
+    Seed("old_format_fuzzer", "old", file);
+    Seed("old_format_fuzzer", "old_with_leftover", Joined({file, std::string(100, 'x')}));
+    Seed("old_format_fuzzer", "current",
+         Records(recipes::RecipeRecordLength, {{1, recipes::EncodeRecipeRecord(AppleCrisp())}, {2, old}}));
+}
+
+void TransferFiles() {
+    const auto apple = AppleCrisp();
+    recipe_search::TransferRecipe recipe;
+    recipe.type = "Desserts";
+    recipe.name = "Apple Crisp";
+    recipe.amounts = apple.amounts;
+    recipe.units = apple.units;
+    recipe.ingredients = apple.ingredients;
+    recipe.directions = "Say \"when\".\r\nBake.";
+    recipe.ovenTemperature = "350";
+    recipe.cookingTime = "45 min";
+    recipe.yield = "6";
+    recipe.yieldUnit = "Serving(s)";
+    Seed("transfer_file_fuzzer", "current.rc1", recipe_search::EncodeTransferFile(recipe));
+    std::string old = "\"Soups\"\r\n\"Corn Chowder\"\r\n";
+    for (int line = 0; line < recipes::OldIngredientLineCount; ++line) old += "\"1\"\r\n\"Cup\"\r\n\"corn\"\r\n";
+    old += "\"Simmer.\r\nServe hot.\"\r\n\"\"\r\n\"30 min\"\r\n\"4\"\r\n\"Bowl(s)\"\r\n";
+    Seed("transfer_file_fuzzer", "older.rc1", old);
+    Seed("transfer_file_fuzzer", "unclosed.rc1", "\"Soups\"\r\n\"Corn");
+}
+
+std::string Text(std::string_view text, int length) { return *basic::EncodeRecordString(text, length); }
+std::string Integer(std::int16_t value) { return basic::EncodeInteger16(value); }
+std::string Variant(const basic::Variant& value, int length) { return *basic::EncodeVariantRecord(value, length); }
+
+void Settings() {
+    Seed("settings_records_fuzzer", "text", Text("Smith", 40) + std::string(33, '\0'));
+    Seed("settings_records_fuzzer", "integer", Integer(9) + std::string(18, '\0'));
+    Seed("settings_records_fuzzer", "long", Variant(basic::Variant(std::int32_t{3}), 10));
+    Seed("settings_records_fuzzer", "variant_text", Variant(basic::Variant("1"), 10));
+    Seed("settings_records_fuzzer", "double", Variant(basic::Variant(1.5), 20));
+    Seed("settings_records_fuzzer", "overrun", "\x08\x00\x30\x00ab"s);
+
+    const auto gcolor1 = Records(20, {{27, Text("&H00C0FFFF&", 20)}, {28, Text("16777215", 20)}});
+    const auto gcolor2 = Records(20, {{9, Text("12632256", 20)},
+                                      {25,
+                                       "\xff\xff"
+                                       "abc"}});
+    const auto gcolor3 = Records(20, {{35, Text("9", 20)}, {38, Text("1", 20)}});
+    const auto gcolor4 = Records(40, {{1, Text("2", 40)}, {3, Text("Holiday\tBaking\x01", 40)}, {11, Text("1", 40)}});
+    const auto hinv3 = Records(10, {{3, Variant(basic::Variant(std::int32_t{4}), 10)}});
+    const auto hinvname = Records(40, {{1, Text("The Smith Family", 40)}});
+    const auto swr2 = Records(20, {{10, Integer(1)}, {11, Integer(-1)}, {13, Integer(32767)}});
+    Seed("settings_files_fuzzer", "settings", Joined({gcolor1, gcolor2, gcolor3, gcolor4, hinv3, hinvname, swr2}));
+    Seed("settings_files_fuzzer", "variant_text",
+         Joined({"", "", "", "", Records(10, {{3, Variant(basic::Variant("A.jpg"), 10)}}), "", ""}));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: pantrivo_fuzz_seeds <folder>\n");
+        return 2;
+    }
+    root = argv[1];
+    RecipeRecords();
+    IndexEntries();
+    Cookbooks();
+    OldFormat();
+    TransferFiles();
+    Settings();
+    return 0;
+}
