@@ -10,7 +10,14 @@
 #   make fuzz-ci  run each fuzz target over its corpus and a few seconds of new inputs
 #   make clean  remove the build folders
 
+# CI builds in a folder of its own, with warnings as errors: the everyday build/ keeps its
+# flags, so neither a CI run after make nor make after a CI run recompiles everything.
+ifeq ($(CI),true)
+BUILD_DIR := build-ci
+WARNINGS_AS_ERRORS := ON
+else
 BUILD_DIR := build
+endif
 ASAN_BUILD_DIR := build-asan
 FUZZ_BUILD_DIR := build-fuzz
 FUZZ_RUNS ?= 100000
@@ -25,11 +32,11 @@ MAKEFLAGS += --no-print-directory
 
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
+# Without WARNINGS_AS_ERRORS=ON or OFF the build folder keeps the setting it was configured
+# with (warnings shown, at first): a change of compile flags recompiles every source.
 CONFIGURE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ifeq ($(CI),true)
-CONFIGURE_FLAGS += -DPANTRIVO_WARNINGS_AS_ERRORS=ON
-else
-CONFIGURE_FLAGS += -DPANTRIVO_WARNINGS_AS_ERRORS=OFF
+ifneq ($(WARNINGS_AS_ERRORS),)
+CONFIGURE_FLAGS += -DPANTRIVO_WARNINGS_AS_ERRORS=$(WARNINGS_AS_ERRORS)
 endif
 
 # The sanitized build lives apart from the plain one. -O1 keeps it quick while its stack

@@ -49,15 +49,16 @@ if $fuzz; then
   )
 fi
 
-is_installed() {
-  local status
-  status=$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null) || return 1
-  [[ "$status" == "installed" ]]
-}
+# One dpkg-query for the whole list: every make target runs this first, so it must be quick.
+# A package dpkg has never heard of is not listed at all, and so counts as missing too.
+declare -A installed=()
+while read -r package status; do
+  [[ $status == installed ]] && installed[$package]=1
+done < <(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${required_packages[@]}" 2>/dev/null || true)
 
 missing=()
 for package in "${required_packages[@]}"; do
-  if ! is_installed "$package"; then
+  if [[ -z ${installed[$package]:-} ]]; then
     missing+=("$package")
   fi
 done
