@@ -15,21 +15,26 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The run-time half of scripts/setup.sh's list: Qt's libraries and platform plug-ins (libqt6gui6
 # carries the JPEG reader for the pictures), the spell check and its dictionary, the fonts.
-set(PANTRIVO_RUNTIME_PACKAGES
+set(PANTRIVO_RUNTIME_LIBRARY_PACKAGES
   libqt6core6
   libqt6gui6
   libqt6widgets6
   libqt6printsupport6
-  qt6-qpa-plugins
   libhunspell-1.7-0
+)
+set(PANTRIVO_RUNTIME_PACKAGES
+  qt6-qpa-plugins
   hunspell-en-us
   fonts-liberation2
   fonts-dejavu-core
 )
-list(JOIN PANTRIVO_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
-# dpkg-shlibdeps (dpkg-dev) adds the C and C++ libraries with the versions the program was linked against.
+# dpkg-shlibdeps (dpkg-dev) names the libraries the program links, with the versions it was
+# linked against; without it the library packages are named here, unversioned.
 find_program(PANTRIVO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(PANTRIVO_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  list(PREPEND PANTRIVO_RUNTIME_PACKAGES ${PANTRIVO_RUNTIME_LIBRARY_PACKAGES})
 endif()
+list(JOIN PANTRIVO_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 include(CPack)

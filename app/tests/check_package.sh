@@ -39,6 +39,8 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-
   libhunspell-1.7-0 hunspell-en-us fonts-liberation2 fonts-dejavu-core; do
   grep -Eq "(^|, )$needed( \(|,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+twice=$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends" | sort | uniq -d)
+[[ -z $twice ]] || fail "Depends names a package twice ($twice): $depends"
 
 # Everything lies under /usr, owned by root.
 listing=$(dpkg-deb -c "$deb")
