@@ -1,5 +1,5 @@
 // Writes the fuzz targets' seed corpus: a few small files of each format,
-// laid out by the formats' own encoders, sound ones and damaged ones.
+// written by the program's own encoders, sound ones and damaged ones.
 // Usage: pantrivo_fuzz_seeds <folder>; each target's seeds go to <folder>/<target>/.
 #include <cstdint>
 #include <cstdio>
