@@ -1,5 +1,5 @@
 // Writes the fuzz targets' seed corpus: a few small files of each format,
-// laid out by the formats' own encoders, sound ones and damaged ones.
+// written by the program's own encoders, sound ones and damaged ones.
 // Usage: pantrivo_fuzz_seeds <folder>; each target's seeds go to <folder>/<target>/.
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +17,7 @@
 #include "recipes/old_cookbook_format.h"
 #include "recipes/recipe_index_entry.h"
 #include "recipes/recipe_record.h"
+#include "recipes/record_journal.h"
 
 namespace {
 
@@ -108,6 +109,52 @@ void Cookbooks() {
     Seed("cookbook_fuzzer", "everything",
          "\x07\x2e\x03\x0f"s + Joined({data.substr(0, 5000), index, other, apple, ""}));
     Seed("cookbook_fuzzer", "other_spelling", "\x00\x01\x01\x0d"s + Joined({"", index, "", data, "Plum Cake"}));
+    // A save a kill interrupted after the record, before the entry: opening puts the record back.
+    const auto interrupted =
+        recipes::EncodeRecordJournal({recipes::RecordJournal::Change::SaveNew, 1, 2, deleted, apple});
+    Seed("cookbook_fuzzer", "interrupted_save",
+         "\x00\x01\x01\x01"s + Joined({Records(recipes::RecipeRecordLength, {{1, apple}, {2, apple}, {3, apple}}),
+                                       index, other, "", "Peach Cobbler", interrupted}));
+}
+
+// Journals as the store writes them, beside a cookbook whose index files say
+// whether each change took effect. Control bytes: the cookbook and whether
+// the journal's bytes are taken as they are, the change, the types, the record.
+void RecordJournals() {
+    using Change = recipes::RecordJournal::Change;
+    const auto apple = recipes::EncodeRecipeRecord(AppleCrisp());
+    const auto deleted = recipes::EncodeRecipeRecord(recipes::DeletedRecipeRecord());
+    const auto data = Records(recipes::RecipeRecordLength, {{1, apple}, {2, apple}, {3, deleted}});
+    // Types 1 and 2: the first names records 1 and 2, the second record 1.
+    const auto index = Entry("Apple Crisp", 1) + Entry("Apple Crisp", 2) + DamagedEntry;
+    const auto other = Entry("Banana Bread", 1);
+    auto journal = [&](Change change, int type, long record, const std::string& before, const std::string& after) {
+        return recipes::EncodeRecordJournal({change, type, record, before, after});
+    };
+    const char* raw = "\x01\x00\x16\x00";  // types 1 and 2
+    // clang-format off
+    const std::pair<const char*, std::string> journals[] = {
+        {"save_listed",     journal(Change::SaveNew, 1, 2, deleted, apple)},
+        {"save_unlisted",   journal(Change::SaveNew, 1, 3, deleted, apple)},
+        {"save_no_type",    journal(Change::SaveNew, 0, 3, deleted, apple)},
+        {"delete_unnamed",  journal(Change::Delete, 1, 3, apple, deleted)},
+        {"delete_named",    journal(Change::Delete, 1, 1, apple, deleted)},
+        {"write_in_place",  journal(Change::WriteInPlace, 0, 2, deleted, apple)},
+        {"past_the_end",    journal(Change::SaveNew, 2, 9, "", apple)},
+        {"no_record",       journal(Change::Delete, 1, 0, apple, deleted)},
+    };
+    // clang-format on
+    for (const auto& [name, bytes] : journals)
+        Seed("record_journal_fuzzer", name, raw + Joined({data, index, other, bytes}));
+    const auto whole = journals[0].second;
+    Seed("record_journal_fuzzer", "cut_short", raw + Joined({data, index, other, whole.substr(0, whole.size() / 2)}));
+    std::string damaged = whole;
+    damaged[100] ^= 1;
+    Seed("record_journal_fuzzer", "wrong_sum", raw + Joined({data, index, other, damaged}));
+    Seed("record_journal_fuzzer", "longer", raw + Joined({data, index, other, whole + "x"}));
+    // Made whole from the control bytes: a delete (2) of record 3 of type 1, and a save (1) of record 2.
+    Seed("record_journal_fuzzer", "made_delete", "\x00\x02\x16\x03"s + Joined({data, index, other, apple, deleted}));
+    Seed("record_journal_fuzzer", "made_save", "\x02\x01\x16\x02"s + Joined({data, index, other, deleted, apple}));
 }
 
 void OldFormat() {
@@ -188,6 +235,7 @@ int main(int argc, char** argv) {
     RecipeRecords();
     IndexEntries();
     Cookbooks();
+    RecordJournals();
     OldFormat();
     TransferFiles();
     Settings();

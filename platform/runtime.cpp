@@ -400,6 +400,17 @@ void Runtime::userChoseCell(ui::Grid& grid, int row, int col) {
     if (grid.onMouseDown)
         raise(ControlEvent(grid, "MouseDown"), [&] { grid.onMouseDown(ui::mouse::Left, 0, 0.0, 0.0); });
     if (!Usable(grid)) return;
+    if (grid.onSelectCell) raise(ControlEvent(grid, "SelectCell"), [&] { grid.onSelectCell(row, col); });
+    if (!Usable(grid)) return;
+    raise(ControlEvent(grid, "Click"), grid.onClick);
+}
+
+void Runtime::userChoseCellByKey(ui::Grid& grid, int row, int col) {
+    if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
+    grid.setRow(row);
+    grid.setCol(col);
+    if (grid.onSelectCell) raise(ControlEvent(grid, "SelectCell"), [&] { grid.onSelectCell(row, col); });
+    if (!Usable(grid)) return;
     raise(ControlEvent(grid, "Click"), grid.onClick);
 }
 
@@ -429,6 +440,34 @@ std::string Runtime::scrollTipFor(ui::Grid& grid, int row) {
     std::string tip;
     if (grid.onScrollTip) raise(ControlEvent(grid, "ScrollTip"), [&] { tip = grid.onScrollTip(row); });
     return tip;
+}
+
+basic::CalendarDate Runtime::today() {
+    // Whole days since 1970, counted down for times before it.
+    constexpr long long msPerDay = 24LL * 60 * 60 * 1000;
+    const long long ms = services_.clock.Now().count();
+    const long long days = ms >= 0 ? ms / msPerDay : -((-ms + msPerDay - 1) / msPerDay);
+    return basic::CalendarDate::FromSerial(static_cast<long>(days));
+}
+
+bool Runtime::userMovedDate(ui::MonthView& view, const basic::CalendarDate& date) {
+    if (!Usable(view) || !date.valid()) return false;
+    const basic::CalendarDate before = view.Value();
+    if (date == before) return true;
+    view.setValue(date);
+    bool cancel = false;
+    if (view.onSelChange) raise(ControlEvent(view, "SelChange"), [&] { view.onSelChange(date, date, cancel); });
+    if (!cancel) return true;
+    view.setValue(before);
+    return false;
+}
+
+void Runtime::userClickedDate(ui::MonthView& view, const basic::CalendarDate& date) {
+    if (!Usable(view) || !date.valid()) return;
+    userFocused(view);
+    // A focus handler may have hidden the calendar: no click then.
+    if (!Usable(view) || !userMovedDate(view, date)) return;
+    if (view.onDateClick) raise(ControlEvent(view, "DateClick"), [&] { view.onDateClick(date); });
 }
 
 bool Runtime::userClose(Form& form) { return unload(form, ui::UnloadMode::CloseBox); }

@@ -17,6 +17,7 @@ class DriveListBox;
 class FileListBox;
 class Grid;
 class ListBox;
+class MonthView;
 class StatusBar;
 class TextBox;
 class Toolbar;
@@ -55,6 +56,7 @@ public:
     std::vector<ui::Volume> volumes() override;
     void setCurrentFolder(const std::filesystem::path& root, const std::filesystem::path& folder) override;
     const ui::PrintMetrics& printMetrics() override { return services_.printer; }
+    basic::CalendarDate today() override;
 
     void load(ui::Form& form);
     void doEvents();
@@ -107,9 +109,11 @@ public:
     void userPressed(ui::Toolbar& bar, int button);
     void userClickedPanel(ui::StatusBar& bar, int panel);
     // A press on a body cell of a grid: focus first, as a click; then the
-    // current cell moves there, and MouseDown and Click follow, the row
-    // already the new one.
+    // current cell moves there, and MouseDown, SelectCell and Click follow,
+    // the row already the new one.
     void userChoseCell(ui::Grid& grid, int row, int col);
+    // Space or Enter on a grid's cell, the keyboard's press: SelectCell and Click.
+    void userChoseCellByKey(ui::Grid& grid, int row, int col);
     void userDoubleClickedCell(ui::Grid& grid, int row, int col);
     // The arrow keys moved the current cell: the row reached is the chosen
     // one, so Click follows as after a press (no MouseDown: no button went down).
@@ -120,6 +124,14 @@ public:
     // The tip shown while the user drags the scroll box with row at the top;
     // "" when the grid gives none.
     std::string scrollTipFor(ui::Grid& grid, int row);
+    // A click on a day of a month calendar (or Enter or Space on one): focus
+    // first, as a click; then the day is chosen as by userMovedDate, and
+    // DateClick follows unless SelChange cancelled the move.
+    void userClickedDate(ui::MonthView& view, const basic::CalendarDate& date);
+    // The keys or the month buttons moved a calendar's chosen day: the Value
+    // becomes the day and SelChange is raised; a cancel puts the old day back.
+    // False when the day was refused.
+    bool userMovedDate(ui::MonthView& view, const basic::CalendarDate& date);
     // The close box: returns false when the window refused to close.
     bool userClose(ui::Form& form);
     // The user resized, moved, maximised, minimised or restored a window

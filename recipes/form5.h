@@ -141,6 +141,7 @@ public:
     void Command19_Click();
     void Command21_Click();
     void Command22_Click();
+    void IngredientPanel_Enter();  // Enter in "Search Recipes by Ingredient"
     void ResetRecipeResultGrid();
     void ResetIngredientResultGrid();
     void ViewSearchHit(ui::Grid& grid, ui::Panel& panel);

@@ -130,10 +130,7 @@ void Form5::Form_KeyDown(int& keyCode, int) {
 void Form5::Form_KeyPress(int& keyAscii) {
     if (keyAscii == ui::keys::Return && SSPanel8->Visible()) {
         keyAscii = 0;
-        if (Command19->effectivelyEnabled()) {
-            Command19->SetFocus();
-            app_.runtime().userClick(*Command19);
-        }
+        IngredientPanel_Enter();
         return;
     }
     if (keyAscii != ui::keys::Escape) return;

@@ -96,12 +96,20 @@ void Form5::wireSearch() {
             return " Row " + std::to_string(row) + ": " + basic::Left(grid->TextMatrix(row, 1), 35) + " ";
         };
     }
-    Grid2->onKeyPress = [this](int& key) {
-        if (key != ui::keys::Return) return;
-        key = 0;
-        Command19->SetFocus();
-        Command19_Click();
-    };
+}
+
+// Enter anywhere in the ingredient panel runs "Search By Type" again, but on
+// a result row the user chose it opens that row, as "View Selected Recipe"
+// does: searching again there would throw the choice away.
+void Form5::IngredientPanel_Enter() {
+    platform::Runtime& runtime = app_.runtime();
+    if (runtime.focusedControl() == Grid2 && Grid2->Row() >= 1 && Command20->effectivelyEnabled()) {
+        runtime.userClick(*Command20);
+        return;
+    }
+    if (!Command19->effectivelyEnabled()) return;
+    Command19->SetFocus();
+    runtime.userClick(*Command19);
 }
 
 // --- the options

@@ -67,9 +67,11 @@ bool DetectOldRecipeFile(const basic::ProgramFolder& folder, int cookbook) {
     const auto path = folder.Resolve(RecipeDataFileName(cookbook));
     const auto asOld = basic::RandomAccessFile::Open(path, OldRecipeRecordLength);
     if (!asOld) return false;
-    const std::string probe = asOld->GetBlock(1, OldFormatProbeRecords);
+    // Only the records the file holds: every save asks, and most files are small.
+    const long probed = std::min(asOld->RecordCount(), OldFormatProbeRecords);
+    const std::string probe = asOld->GetBlock(1, probed);
     bool oldMarkerSeen = false;
-    for (long i = 0; i < OldFormatProbeRecords && !oldMarkerSeen; ++i)
+    for (long i = 0; i < probed && !oldMarkerSeen; ++i)
         oldMarkerSeen = IsOldInUse(
             std::string_view(probe).substr(static_cast<std::size_t>(i) * OldRecipeRecordLength, OldRecipeRecordLength));
     if (!oldMarkerSeen) return false;

@@ -9,8 +9,10 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -94,11 +96,12 @@ TEST_P(RecipeWindowInEachDisplayMode, OpensOverTheStartWindowAndShowsARecipe) {
     const shell::Startfrm& startForm = app.window<shell::Startfrm>();
     EXPECT_EQ(recipe->Width(), startForm.Width());
     EXPECT_EQ(recipe->Height(), startForm.Height());
-    // The offscreen screen draws no frames, so only a window that is not
-    // maximised shows the same outer size there.
-    if (smaller) {
-        EXPECT_EQ(window->frameGeometry(), start->frameGeometry()) << "it covers the start window exactly";
-    }
+    // Maximised or not, the start window's outer size is the recipe window's.
+    EXPECT_EQ(window->frameGeometry(), start->frameGeometry()) << "it covers the start window exactly";
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->frameGeometry()))
+        << "the window fits the screen: " << window->frameGeometry().width() << "x" << window->frameGeometry().height()
+        << " in " << screen.width() << "x" << screen.height();
 
     // The type, View and the recipe, as a user would (the type first, so
     // that no message about a type without recipes waits for an answer).
@@ -172,6 +175,41 @@ TEST_P(RecipeWindowInEachDisplayMode, ThePickListsButtonsShowBesideTheirBoxesAnd
     }
 }
 
+// Alt+Down in an amount or unit box opens its list, as in a drop-down box;
+// the menu bar takes no part in it.
+TEST_F(RecipeWindowOnScreen, AltDownInAnAmountOrUnitBoxOpensItsPickList) {
+    recipes::Form5* recipe = openOnBreads();
+    ASSERT_NE(recipe, nullptr);
+    QWidget* window = windows.windowOf(*recipe);
+    const auto widget = [&](const char* name) { return window->findChild<QWidget*>(name); };
+    QTest::mouseClick(widget("Command1"), Qt::LeftButton);  // Create
+    QTest::keyClicks(widget("Text8"), "Scones");
+    QTest::keyClick(widget("Text8"), Qt::Key_Return);
+    QTest::keyClicks(widget("Text1(0)"), "2");
+    QApplication::processEvents();
+
+    const struct {
+        const char* box;
+        const char* list;
+    } lines[] = {{"Text1(0)", "Combo3"}, {"Text4(0)", "Combo6"}};
+    for (const auto& line : lines) {
+        SCOPED_TRACE(line.list);
+        QWidget* box = widget(line.box);
+        auto* list = qobject_cast<QComboBox*>(widget(line.list));
+        ASSERT_TRUE(box && list);
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), box) << QApplication::focusWidget()->objectName().toStdString();
+        ASSERT_TRUE(list->isVisible());
+        QTest::keyClick(window->windowHandle(), Qt::Key_Down, Qt::AltModifier);
+        QApplication::processEvents();
+        EXPECT_TRUE(list->view()->isVisible()) << "Alt+Down opens the list";
+        EXPECT_EQ(window->findChild<QMenuBar*>()->activeAction(), nullptr) << "the menu bar stays closed";
+        list->hidePopup();
+        QTest::keyClick(box, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+}
+
 TEST_F(RecipeWindowOnScreen, ARecipeTypedWithTheKeyboardIsSaved) {
     recipes::Form5* recipe = openOnBreads();
     ASSERT_NE(recipe, nullptr);
@@ -235,6 +273,37 @@ TEST_F(RecipeWindowOnScreen, NamesShowWithoutTheirRecordNumbersAndAResultOpensBy
     EXPECT_EQ(recipe->Text1[0]->Text(), "1 1/2");
     EXPECT_EQ(nameLine->text(), "Dinner Rolls");
     EXPECT_EQ(nameLine->cursorPosition(), 0);
+}
+
+// In the ingredient search's results, Enter on a row chosen with the keys
+// opens it, though Enter in the panel's boxes searches.
+TEST_F(RecipeWindowOnScreen, AnIngredientResultChosenByKeyboardOpensOnEnter) {
+    recipes::Form5* recipe = openOnBreads();
+    ASSERT_NE(recipe, nullptr);
+    QWidget* window = windows.windowOf(*recipe);
+    runtime.userClick(*recipe->Command16);  // Search
+    runtime.userClick(*recipe->Command12);  // by ingredient
+    QApplication::processEvents();
+    recipe->Combo7->setText("Breads");
+    QWidget* word = window->findChild<QWidget*>("Text12");
+    ASSERT_NE(word, nullptr);
+    QTest::mouseClick(word, Qt::LeftButton);
+    QTest::keyClicks(word, "flour");
+    QTest::keyClick(word, Qt::Key_Return);
+    QApplication::processEvents();
+    ASSERT_EQ(recipe->Grid2->Rows(), 2) << "Enter in the box searched the type";
+
+    auto* results = window->findChild<QTableView*>("Grid2");
+    ASSERT_NE(results, nullptr);
+    recipe->Grid2->SetFocus();
+    QApplication::processEvents();
+    QTest::keyClick(results, Qt::Key_Down);
+    ASSERT_TRUE(recipe->Command20->Enabled()) << "a row chosen by keyboard can be viewed";
+    QTest::keyClick(results, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(recipe->SSPanel8->Visible());
+    EXPECT_EQ(recipe->CurrentRecordNumber, 1);
+    EXPECT_EQ(recipe->Text1[0]->Text(), "1 1/2");
 }
 
 TEST_F(RecipeWindowOnScreen, ThePrintPreviewShowsTheRecipeAndPrintsItToPdf) {

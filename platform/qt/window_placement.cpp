@@ -165,6 +165,16 @@ void WindowPlacement::reportState() {
 
 void WindowPlacement::reportSize(const QSize& clientSize) {
     if (form_->windowState() == ui::WindowState::Minimized) return;
+    // A maximised window's outer size is the screen's free area. Its inside
+    // plus a frame is no measure of it: a desktop may draw a maximised window
+    // with no frame or with one partly off the screen, and the frame assumed
+    // before the first window showed may not be the real one. Windows that
+    // take this size must fit on the screen.
+    if (form_->windowState() == ui::WindowState::Maximized) {
+        const ui::TextExtent area = runtime_.maximizedSize(*form_);
+        runtime_.userResized(*form_, area.width, area.height);
+        return;
+    }
     // The model's own size, rounded to pixels, is no change.
     if (clientSize == clientSizeFor(form_->Width(), form_->Height())) return;
     int width = ToTwips(clientSize.width());

@@ -31,6 +31,7 @@ enum class ControlKind {
     DirListBox,
     FileListBox,
     PrintPreview,
+    MonthView,
 };
 
 // Which edge of the form's inside a bar keeps to; None leaves it where it is put.

@@ -11,6 +11,7 @@
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_box.h"
+#include "platform/ui/month_view.h"
 #include "platform/ui/option_button.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/print_preview.h"

@@ -41,6 +41,7 @@ constexpr KindRow Kinds[] = {
     {ControlKind::DirListBox, &Make<DirListBox>},
     {ControlKind::FileListBox, &Make<FileListBox>},
     {ControlKind::PrintPreview, &Make<PrintPreview>},
+    {ControlKind::MonthView, &Make<MonthView>},
 };
 // clang-format on
 

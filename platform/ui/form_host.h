@@ -3,6 +3,7 @@
 #include <functional>
 #include <string_view>
 
+#include "platform/basic/calendar_date.h"
 #include "platform/ui/event_source.h"
 #include "platform/ui/font.h"
 #include "platform/ui/print_document.h"
@@ -45,6 +46,8 @@ public:
     virtual const PrintMetrics& printMetrics() = 0;
     // Remembers folder as the current one of the volume of that root while the program runs.
     virtual void setCurrentFolder(const std::filesystem::path& root, const std::filesystem::path& folder) = 0;
+    // Today's date by the program's clock.
+    virtual basic::CalendarDate today() = 0;
 
     // Runs one event handler. A handler that fails is reported and the
     // program goes on; returns false then.

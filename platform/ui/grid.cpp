@@ -12,6 +12,7 @@ Grid::Grid(Form& f, std::string name, int index, Control* container)
     : Control(f, ControlKind::Grid, std::move(name), index, container),
       cells_(1, std::vector<std::string>(1)),
       rowData_(1, 0),
+      looks_(1),
       columns_(1) {
     setBackColor(colors::WindowBackground);
     setForeColor(colors::WindowText);
@@ -35,6 +36,7 @@ void Grid::setRows(int rows) {
     if (rows == Rows()) return;
     cells_.resize(static_cast<std::size_t>(rows), std::vector<std::string>(columns_.size()));
     rowData_.resize(static_cast<std::size_t>(rows), 0);
+    looks_.resize(static_cast<std::size_t>(rows));
     changed(Property::Items);
     if (row_ >= rows) {
         row_ = rows - 1;
@@ -46,6 +48,8 @@ void Grid::setCols(int cols) {
     cols = std::max(cols, 1);
     if (cols == Cols()) return;
     for (auto& row : cells_) row.resize(static_cast<std::size_t>(cols));
+    for (auto& row : looks_)
+        if (!row.empty()) row.resize(static_cast<std::size_t>(cols));
     columns_.resize(static_cast<std::size_t>(cols));
     if (sortedCol_ >= cols) sortedCol_ = -1;
     changed(Property::Items);
@@ -72,6 +76,57 @@ void Grid::AddRow(std::vector<std::string> cells, long data) {
     cells.resize(columns_.size());
     cells_.push_back(std::move(cells));
     rowData_.push_back(data);
+    looks_.emplace_back();
+    changed(Property::Items);
+}
+
+void Grid::RemoveRow(int row) {
+    if (row < FixedRows() || row >= Rows()) return;
+    const auto at = static_cast<std::ptrdiff_t>(row);
+    cells_.erase(cells_.begin() + at);
+    rowData_.erase(rowData_.begin() + at);
+    looks_.erase(looks_.begin() + at);
+    changed(Property::Items);
+    if (row_ > row || row_ >= Rows()) {
+        row_ = std::min(row_ > row ? row_ - 1 : row_, Rows() - 1);
+        changed(Property::Selection);
+    }
+}
+
+Grid::CellLook* Grid::look(int row, int col) {
+    if (!validCell(row, col)) return nullptr;
+    auto& looks = looks_[static_cast<std::size_t>(row)];
+    if (looks.empty()) looks.resize(columns_.size());
+    return &looks[static_cast<std::size_t>(col)];
+}
+
+const Grid::CellLook* Grid::look(int row, int col) const {
+    if (!validCell(row, col)) return nullptr;
+    const auto& looks = looks_[static_cast<std::size_t>(row)];
+    return looks.empty() ? nullptr : &looks[static_cast<std::size_t>(col)];
+}
+
+std::optional<OleColor> Grid::CellBackColor(int row, int col) const {
+    const CellLook* cell = look(row, col);
+    return cell ? cell->back : std::nullopt;
+}
+
+void Grid::setCellBackColor(int row, int col, std::optional<OleColor> color) {
+    CellLook* cell = look(row, col);
+    if (!cell || cell->back == color) return;
+    cell->back = color;
+    changed(Property::Items);
+}
+
+std::optional<OleColor> Grid::CellForeColor(int row, int col) const {
+    const CellLook* cell = look(row, col);
+    return cell ? cell->fore : std::nullopt;
+}
+
+void Grid::setCellForeColor(int row, int col, std::optional<OleColor> color) {
+    CellLook* cell = look(row, col);
+    if (!cell || cell->fore == color) return;
+    cell->fore = color;
     changed(Property::Items);
 }
 
@@ -97,6 +152,19 @@ void Grid::setHighlight(bool on) {
     if (on == highlight_) return;
     highlight_ = on;
     changed(Property::Selection);
+}
+
+void Grid::setSelectionMode(GridSelection mode) {
+    if (mode == selectionMode_) return;
+    selectionMode_ = mode;
+    changed(Property::Selection);
+}
+
+void Grid::setHeaderHeight(int twips) {
+    twips = std::max(twips, 0);
+    if (twips == headerHeight_) return;
+    headerHeight_ = twips;
+    changed(Property::Style);
 }
 
 template <class T>
@@ -133,18 +201,23 @@ void Grid::Sort(int col, bool ascending) {
     });
     std::vector<std::vector<std::string>> sorted;
     std::vector<long> sortedData;
+    std::vector<std::vector<CellLook>> sortedLooks;
     sorted.reserve(cells_.size());
     sortedData.reserve(cells_.size());
+    sortedLooks.reserve(cells_.size());
     sorted.push_back(std::move(cells_[0]));
     sortedData.push_back(rowData_[0]);
+    sortedLooks.push_back(std::move(looks_[0]));
     int current = row_;
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (static_cast<int>(order[i]) == row_) current = static_cast<int>(i + 1);
         sorted.push_back(std::move(cells_[order[i]]));
         sortedData.push_back(rowData_[order[i]]);
+        sortedLooks.push_back(std::move(looks_[order[i]]));
     }
     cells_ = std::move(sorted);
     rowData_ = std::move(sortedData);
+    looks_ = std::move(sortedLooks);
     sortedCol_ = col;
     sortedAscending_ = ascending;
     changed(Property::Items);

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,8 @@
 namespace ui {
 
 enum class CellAlignment { Left, Center, Right };
+// What shows selected: the whole current row, or the current cell alone.
+enum class GridSelection { Row, Cell };
 
 // A table of text cells whose row 0 is a fixed header; the body rows below
 // it scroll. Rows and columns are counted from 0. Made for lists of tens of
@@ -36,6 +39,18 @@ public:
     void setTextMatrix(int row, int col, const std::string& text);
     // Appends one row at the end; cells past Cols are dropped, missing ones empty.
     void AddRow(std::vector<std::string> cells, long data = 0);
+    // Takes out one body row; the rows below move up, the current row stays
+    // on its row (the one below when it was the row taken out). The header
+    // row and rows outside the grid are ignored.
+    void RemoveRow(int row);
+
+    // A cell's own colours, in place of the grid's (BackColor, ForeColor, the
+    // picture); nullopt for the grid's. They move with their row, and a row
+    // the grid gains again after losing it starts with the grid's.
+    std::optional<OleColor> CellBackColor(int row, int col) const;
+    void setCellBackColor(int row, int col, std::optional<OleColor> color);
+    std::optional<OleColor> CellForeColor(int row, int col) const;
+    void setCellForeColor(int row, int col, std::optional<OleColor> color);
 
     // A number the program keeps with a row, unseen by the user; it moves
     // with its row when the rows are sorted. 0 for a new row and outside the grid.
@@ -52,9 +67,17 @@ public:
     // Makes row the current one, which shows highlighted across all columns
     // while Highlight is on.
     void SelectRow(int row) { setRow(row); }
-    // Whether the current row shows selected.
+    // Whether the current row (or cell) shows selected.
     bool Highlight() const { return highlight_; }
     void setHighlight(bool on);
+    GridSelection SelectionMode() const { return selectionMode_; }
+    void setSelectionMode(GridSelection mode);
+
+    // The height of the header row in twips; 0 fits its text. A header text
+    // may hold several lines, parted by a carriage return (with or without a
+    // line feed).
+    int HeaderHeight() const { return headerHeight_; }
+    void setHeaderHeight(int twips);
 
     // Columns outside the grid read as the default and ignore settings.
     int ColWidth(int col) const;
@@ -83,6 +106,10 @@ public:
     [[nodiscard]] bool LoadPicture(const std::filesystem::path& file);
     void clearPicture();
 
+    // The user picked a body cell: a press on it, or Space or Enter on the
+    // current one. It is the current cell already; the program's own moves and
+    // the arrow keys don't raise it.
+    std::function<void(int row, int col)> onSelectCell;
     // The user clicked a column header: before the rows move, and after.
     std::function<void(int col)> onBeforeSort;
     std::function<void(int col)> onAfterSort;
@@ -105,13 +132,25 @@ private:
     template <class T>
     void set(int col, T Column::*field, T value);
 
+    struct CellLook {
+        std::optional<OleColor> back;
+        std::optional<OleColor> fore;
+    };
+    // The look of a cell, made when first set.
+    CellLook* look(int row, int col);
+    const CellLook* look(int row, int col) const;
+
     std::filesystem::path picture_;
     std::vector<std::vector<std::string>> cells_;
     std::vector<long> rowData_;
+    // Per row: empty while every cell of the row has the grid's look.
+    std::vector<std::vector<CellLook>> looks_;
     std::vector<Column> columns_;
     int row_ = 0;
     int col_ = 0;
     bool highlight_ = true;
+    GridSelection selectionMode_ = GridSelection::Row;
+    int headerHeight_ = 0;
     int sortedCol_ = -1;
     bool sortedAscending_ = true;
 };

@@ -123,6 +123,46 @@ TEST_F(RecipeEditorTest, EnterRunsDownTheColumnsLineByLine) {
     }
 }
 
+// Records the lists the window asks to open, as a screen would see the asks.
+class DropDownRequests : public ui::FormObserver {
+public:
+    void formChanged(ui::Form&, ui::Property) override {}
+    void controlChanged(ui::Control& control, ui::Property what) override {
+        if (what == ui::Property::DropDown) opened.push_back(control.name());
+    }
+    void menuChanged(ui::Menu&) override {}
+    std::vector<std::string> opened;
+};
+
+// Alt+Down opens the pick list of the amount or unit box as a drop-down
+// box's own; plain Down, or Alt+Down elsewhere, opens none and changes nothing.
+TEST_F(RecipeEditorTest, AltDownInAnAmountOrUnitBoxOpensItsPickList) {
+    Form5& w = open();
+    createBread(w);
+    type(*w.Text8, "Apple Crisp");
+    enter(w);
+    DropDownRequests requests;
+    w.setObserver(&requests);
+    const struct {
+        ui::TextBox* box;
+        int shift;
+        std::vector<std::string> opened;
+    } cases[] = {
+        {w.Text1[0], ui::shiftmask::Alt, {"Combo3"}}, {w.Text1[0], 0, {}},
+        {w.Text4[0], ui::shiftmask::Alt, {"Combo5"}},  // an empty amount: the singular units
+        {w.Text5[0], ui::shiftmask::Alt, {}},         {w.Text6, ui::shiftmask::Alt, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box->name() + (c.shift ? " Alt+Down" : " Down"));
+        runtime().userFocused(*c.box);
+        requests.opened.clear();
+        runtime().userKeyDown(w, ui::keys::Down, c.shift);
+        EXPECT_EQ(requests.opened, c.opened);
+        EXPECT_EQ(runtime().focusedControl(), c.box);
+    }
+    w.setObserver(nullptr);
+}
+
 TEST_F(RecipeEditorTest, ModifyWritesInPlaceAndDeleteAsksWithNoFirst) {
     writeFile("Recipe2.db1", std::string(RecordBytes().line(1, ".34", "cup", "sugar")) +
                                  std::string(RecordBytes().line(1, "2", "cups", "rye flour")));

@@ -1,4 +1,5 @@
 // The recipe window's searches: the panels, the result grids and opening a result.
+#include "platform/ui/keys.h"
 #include "recipes/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
@@ -134,6 +135,40 @@ TEST_F(RecipeSearchPanelTest, TheIngredientSearchCombinesItsWords) {
     w.Combo7->setText("Breads");
     runtime().userClick(*w.Command19);
     EXPECT_EQ(rows(*w.Grid2), std::vector<std::string>{"Breads|Scones"});
+}
+
+// Enter in the boxes searches the chosen type; in the result grid it searches
+// again until the user chooses a row, and then opens that row.
+TEST_F(RecipeSearchPanelTest, EnterInTheIngredientPanelSearchesOrOpensTheChosenResult) {
+    Form5& w = open();
+    const auto enter = [&] {
+        if (!runtime().userKeyDown(w, ui::keys::Return, 0)) runtime().userKeyPress(w, ui::keys::Return);
+    };
+    runtime().userClick(*w.Command16);
+    runtime().userClick(*w.Command12);
+    runtime().userFocused(*w.Text12);
+    runtime().userEdited(*w.Text12, "flour");
+    w.Combo7->setText("Breads");
+    enter();
+    EXPECT_EQ(w.Text12->Text(), "flour") << "Enter is not typed";
+    EXPECT_EQ(rows(*w.Grid2), std::vector<std::string>{"Breads|Scones"});
+    EXPECT_EQ(runtime().focusedControl(), w.Command19);
+
+    w.Combo7->setText("Pastry and Pies");
+    runtime().userFocused(*w.Grid2);
+    enter();
+    EXPECT_TRUE(w.SSPanel8->Visible()) << "no row chosen yet: Enter searches";
+    EXPECT_EQ(rows(*w.Grid2), std::vector<std::string>{"Pastry and Pies|Apple Pie"});
+
+    runtime().userFocused(*w.Grid2);
+    runtime().userMovedCell(*w.Grid2, 1, 1);
+    enter();
+    EXPECT_FALSE(w.SSPanel8->Visible());
+    EXPECT_TRUE(w.Panel3D1->Visible());
+    EXPECT_EQ(w.Combo1->Text(), "Pastry and Pies");
+    EXPECT_EQ(w.CurrentRecordNumber, 1);
+    EXPECT_EQ(w.Text5[0]->Text(), "flour");
+    EXPECT_EQ(w.SSPanel4->Caption(), "View Recipe");
 }
 
 TEST_F(RecipeSearchPanelTest, SearchingATypeWithoutRecipesSaysSo) {

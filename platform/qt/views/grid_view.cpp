@@ -2,8 +2,8 @@
 // table's header. The model only says that something changed; the view
 // catches up once the program gives the event loop a turn, so that filling
 // tens of thousands of rows one at a time stays quick. Presses, double
-// clicks, arrow keys and header clicks go to the runtime, and a tip beside
-// the scroll bar tells where a drag of its box has got to.
+// clicks, arrow keys, Space and Enter and header clicks go to the runtime,
+// and a tip beside the scroll bar tells where a drag of its box has got to.
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,12 +55,24 @@ public:
                                          grid_.ColShownLength(index.column())));
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(ToQtAlignment(grid_.ColAlignment(index.column())));
+        if (role == Qt::BackgroundRole) {
+            if (const auto color = grid_.CellBackColor(index.row() + 1, index.column()))
+                return QBrush(ToQColor(*color));
+        }
+        if (role == Qt::ForegroundRole) {
+            if (const auto color = grid_.CellForeColor(index.row() + 1, index.column()))
+                return QBrush(ToQColor(*color));
+        }
         return {};
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal) return {};
-        if (role == Qt::DisplayRole) return ToQt(grid_.TextMatrix(0, section));
+        // A header's lines are parted by a carriage return, with or without a line feed.
+        if (role == Qt::DisplayRole)
+            return ToQt(grid_.TextMatrix(0, section))
+                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                .replace(u'\r', u'\n');
         if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQtAlignment(grid_.HeaderAlignment(section)));
         return {};
     }
@@ -100,8 +112,8 @@ private:
     int cols_ = 0;
 };
 
-// The keys that move the current cell, and Space, which chooses it.
-bool ChoosesInPlace(const QKeyEvent& key) {
+// The keys that move the current cell.
+bool MovesCell(const QKeyEvent& key) {
     switch (key.key()) {
         case Qt::Key_Up:
         case Qt::Key_Down:
@@ -110,8 +122,7 @@ bool ChoosesInPlace(const QKeyEvent& key) {
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
         case Qt::Key_Home:
-        case Qt::Key_End:
-        case Qt::Key_Space: return true;
+        case Qt::Key_End: return true;
         default: return false;
     }
 }
@@ -137,6 +148,8 @@ public:
 
     std::function<void(const QModelIndex&)> onPressed;
     std::function<void(const QModelIndex&)> onMoved;
+    // Space on the current cell: the keyboard's press.
+    std::function<void(const QModelIndex&)> onSpace;
     // Enter on the current cell, which the form's own keys let through.
     std::function<void(const QModelIndex&)> onEnter;
 
@@ -160,9 +173,12 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* event) override {
+        const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
         const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            if (currentIndex().isValid() && onEnter) onEnter(currentIndex());
+        if ((enter || event->key() == Qt::Key_Space) && plain) {
+            const QModelIndex at = currentIndex();
+            if (at.isValid() && enter && onEnter) onEnter(at);
+            if (at.isValid() && !enter && onSpace) onSpace(at);
             event->accept();
             return;
         }
@@ -171,7 +187,7 @@ protected:
         const QModelIndex after = currentIndex();
         // A key that stays on the current row (the only one, or the last)
         // chooses it too: the program may have made it current, not the user.
-        if (after.isValid() && (after != before || ChoosesInPlace(*event)) && onMoved) onMoved(after);
+        if (after.isValid() && (after != before || MovesCell(*event)) && onMoved) onMoved(after);
     }
 
     // Qt makes the first cell current when the focus enters a table that
@@ -208,11 +224,15 @@ public:
         view.onMoved = [this](const QModelIndex& at) {
             report([&](Runtime& input) { input.userMovedCell(grid_, at.row() + 1, at.column()); }, [this] { show(); });
         };
+        view.onSpace = [this](const QModelIndex& at) {
+            report([&](Runtime& input) { input.userChoseCellByKey(grid_, at.row() + 1, at.column()); },
+                   [this] { show(); });
+        };
         // Enter opens the current row as a double click does, which chooses it first.
         view.onEnter = [this](const QModelIndex& at) {
             report(
                 [&](Runtime& input) {
-                    input.userMovedCell(grid_, at.row() + 1, at.column());
+                    input.userChoseCellByKey(grid_, at.row() + 1, at.column());
                     input.userDoubleClickedCell(grid_, at.row() + 1, at.column());
                 },
                 [this] { show(); });
@@ -267,6 +287,13 @@ private:
         GridTable& view = table();
         cells_->catchUp();
         for (int col = 0; col < grid_.Cols(); ++col) view.setColumnWidth(col, ToPixels(grid_.ColWidth(col)));
+        QHeaderView& header = *view.horizontalHeader();
+        if (grid_.HeaderHeight() > 0) {
+            header.setFixedHeight(ToPixels(grid_.HeaderHeight()));
+        } else {
+            header.setMinimumHeight(0);
+            header.setMaximumHeight(QWIDGETSIZE_MAX);
+        }
         if (grid_.SortedCol() >= 0)
             view.horizontalHeader()->setSortIndicator(
                 grid_.SortedCol(), grid_.SortedAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
@@ -277,11 +304,14 @@ private:
     void showCurrentCell() {
         GridTable& view = table();
         QItemSelectionModel& selection = *view.selectionModel();
+        const bool byRow = grid_.SelectionMode() == ui::GridSelection::Row;
+        view.setSelectionBehavior(byRow ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
         const QModelIndex current = cells_->index(grid_.Row() - grid_.FixedRows(), grid_.Col());
         if (!current.isValid()) {
             selection.clear();
         } else if (grid_.Highlight()) {
-            selection.setCurrentIndex(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            selection.setCurrentIndex(current, byRow ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                     : QItemSelectionModel::ClearAndSelect);
         } else {
             selection.setCurrentIndex(current, QItemSelectionModel::Clear);
         }

@@ -21,6 +21,7 @@ std::unique_ptr<ControlView> MakeDriveListBoxView(Runtime&, ui::Control&, QWidge
 std::unique_ptr<ControlView> MakeDirListBoxView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeFileListBoxView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakePrintPreviewView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeMonthViewView(Runtime&, ui::Control&, QWidget&);
 
 namespace {
 
@@ -48,6 +49,7 @@ constexpr ViewRow kViews[] = {
     {ui::ControlKind::DirListBox, MakeDirListBoxView},
     {ui::ControlKind::FileListBox, MakeFileListBoxView},
     {ui::ControlKind::PrintPreview, MakePrintPreviewView},
+    {ui::ControlKind::MonthView, MakeMonthViewView},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 // What the model says reaches the screen: windows, controls, menus, pictures.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFrame>
 #include <QGroupBox>
@@ -77,6 +78,30 @@ TEST_F(FormWindowTest, TheDesktopsRealFrameReplacesTheAssumedOne) {
     second.setWindowState(ui::WindowState::Maximized);
     EXPECT_EQ(secondWindow->frameGeometry(), secondWindow->screen()->availableGeometry());
     second.Unload();
+}
+
+// Maximised before any window showed the desktop's real frame, a window's
+// outer size is still the screen's free area, so that a window given its size
+// (an activity window over the start window) fits on the screen.
+TEST_F(FormWindowTest, AMaximisedWindowsSizeIsTheScreensFreeAreaWhateverItsFrame) {
+    form->setBorderStyle(ui::BorderStyle::FixedSingle);
+    form->setWindowState(ui::WindowState::Maximized);
+    showOnScreen();
+    QApplication::processEvents();
+    const QRect area = window()->screen()->availableGeometry();
+    EXPECT_EQ(form->Width(), area.width() * 15);
+    EXPECT_EQ(form->Height(), area.height() * 15);
+
+    SampleWindowForm over(runtime, WriteBackgroundPicture(folder.path()));
+    over.setBorderStyle(ui::BorderStyle::FixedSingle);
+    over.setMaxButton(false);
+    over.Move(form->Left(), form->Top(), form->Width(), form->Height());
+    over.Show();
+    QWidget* overWindow = windows.windowOf(over);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(overWindow));
+    EXPECT_NE(windows.frameMetrics(), ui::FrameMetrics{}) << "the real frame is known now";
+    EXPECT_EQ(overWindow->frameGeometry(), area);
+    over.Unload();
 }
 
 TEST_F(FormWindowTest, ControlsSitAtTheirTwipsGeometryInTheirContainers) {

@@ -192,6 +192,45 @@ TEST_F(GridViewTest, TheCurrentRowShowsSelectedOnlyWhileHighlightIsOn) {
     EXPECT_EQ(table()->currentIndex().row(), 19999);
 }
 
+TEST_F(GridViewTest, APressOrSpaceSelectsACellButTheArrowKeysOnlyMoveThere) {
+    fill(5);
+    grid->setSelectionMode(ui::GridSelection::Cell);
+    grid->onSelectCell = [this](int row, int col) {
+        form->log.push_back("SelectCell " + std::to_string(row) + "," + std::to_string(col));
+    };
+    showWithFocusIn(*form->shelf);
+    QCoreApplication::processEvents();
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, cellAt(1, 1));
+    QTest::keyClick(table(), Qt::Key_Left);
+    QTest::keyClick(table(), Qt::Key_Space);
+    EXPECT_EQ(form->log, (Log{"GotFocus @0,0", "MouseDown @2,1", "SelectCell 2,1", "Click @2,1", "Click @2,0",
+                              "SelectCell 2,0", "Click @2,0"}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table()->selectionModel()->selectedIndexes().size(), 1) << "the cell alone shows selected";
+    EXPECT_EQ(table()->selectionModel()->selectedIndexes()[0], table()->model()->index(1, 0));
+}
+
+TEST_F(GridViewTest, CellColoursAndAHeaderOfSeveralLinesShow) {
+    fill(3);
+    grid->setCellBackColor(2, 0, ui::colors::PureRed);
+    grid->setCellForeColor(2, 1, ui::colors::White);
+    grid->setTextMatrix(0, 1, "Last\rAction\rDate");
+    grid->setHeaderHeight(900);
+    showWithFocusIn(*form->shelf);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table()->model()->index(1, 0).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    EXPECT_EQ(table()->model()->index(1, 1).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 255, 255));
+    EXPECT_FALSE(table()->model()->index(0, 0).data(Qt::BackgroundRole).isValid()) << "the grid's own colour";
+    EXPECT_EQ(table()->model()->headerData(1, Qt::Horizontal).toString(), "Last\nAction\nDate");
+    EXPECT_EQ(table()->horizontalHeader()->height(), ToPixels(900));
+
+    grid->setCellBackColor(2, 0, std::nullopt);
+    grid->RemoveRow(1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table()->model()->rowCount(), 2);
+    EXPECT_FALSE(table()->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+}
+
 TEST_F(GridViewTest, DraggingTheScrollBoxShowsTheTipForTheTopRow) {
     fill(1000);
     grid->onScrollTip = [this](int row) { return "Up to " + grid->TextMatrix(row, 0); };

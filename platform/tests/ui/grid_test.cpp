@@ -193,6 +193,73 @@ TEST_F(GridTest, APressOnACellFocusesMovesThereThenRaisesMouseDownAndClick) {
     EXPECT_EQ(grid.Col(), 0);
 }
 
+TEST_F(GridTest, SelectCellFollowsAPressOrTheKeyboardsPressButNeverAMoveOrTheProgram) {
+    fill({{"rye", "top"}, {"oats", "low"}});
+    grid.onSelectCell = [this](int row, int col) {
+        log("SelectCell " + std::to_string(row) + "," + std::to_string(col));
+    };
+    rt.userChoseCell(grid, 2, 1);
+    EXPECT_EQ(form.log,
+              (Log{"OK.LostFocus", "GotFocus @0,0", "MouseDown 1 @2,1", "SelectCell 2,1 @2,1", "Click @2,1"}));
+
+    form.log.clear();
+    rt.userMovedCell(grid, 1, 0);  // an arrow key
+    grid.setRow(2);                // the program
+    grid.setCol(1);
+    rt.userChoseCellByKey(grid, 1, 1);  // Space or Enter
+    rt.userChoseCellByKey(grid, 0, 1);  // the header is no cell to pick
+    EXPECT_EQ(form.log, (Log{"Click @1,0", "SelectCell 1,1 @1,1", "Click @1,1"}));
+
+    // A handler that hides the grid (the entry box takes over) ends the press there.
+    form.log.clear();
+    grid.onSelectCell = [this](int, int) { grid.setVisible(false); };
+    rt.userChoseCell(grid, 2, 0);
+    EXPECT_EQ(form.log, (Log{"MouseDown 1 @2,0", "OK.GotFocus"}));
+}
+
+TEST_F(GridTest, RemovingARowMovesTheRowsBelowUpWithTheirDataAndColours) {
+    fill({{"rye", "top"}, {"oats", "low"}, {"corn", "mid"}});
+    grid.setRowData(3, 7);
+    grid.setCellBackColor(3, 0, colors::PureRed);
+    grid.setRow(3);
+    grid.RemoveRow(2);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"rye", "corn"}));
+    EXPECT_EQ(grid.RowData(2), 7);
+    EXPECT_EQ(grid.CellBackColor(2, 0), colors::PureRed);
+    EXPECT_EQ(grid.Row(), 2) << "the current row stays on its row";
+
+    // The current row taken out: the one below it, or the last when none is.
+    grid.RemoveRow(2);
+    EXPECT_EQ(grid.Row(), 1);
+    grid.RemoveRow(0);  // the header stays
+    grid.RemoveRow(5);
+    EXPECT_EQ(grid.Rows(), 2);
+    EXPECT_EQ(grid.TextMatrix(0, 0), "Food");
+}
+
+TEST_F(GridTest, CellColoursAreTheCellsOwnMoveWhenSortedAndGoWithTheirRows) {
+    fill({{"rye", "top"}, {"oats", "low"}});
+    EXPECT_EQ(grid.CellBackColor(1, 0), std::nullopt) << "the grid's own colour";
+    grid.setCellBackColor(1, 1, colors::PureRed);
+    grid.setCellForeColor(1, 1, colors::White);
+    grid.setCellBackColor(9, 9, colors::PureRed);  // outside: ignored
+    grid.Sort(0, true);
+    EXPECT_EQ(grid.CellBackColor(2, 1), colors::PureRed) << "rye sorts after oats";
+    EXPECT_EQ(grid.CellForeColor(2, 1), colors::White);
+    EXPECT_EQ(grid.CellBackColor(1, 1), std::nullopt);
+
+    // A grid cut down and grown again starts with its own colours, and a
+    // column added after a colour was set reads the grid's.
+    grid.setCols(3);
+    EXPECT_EQ(grid.CellBackColor(2, 2), std::nullopt);
+    grid.setRows(1);
+    grid.setRows(3);
+    EXPECT_EQ(grid.CellBackColor(2, 1), std::nullopt);
+    grid.setCellBackColor(2, 1, colors::Yellow);
+    grid.setCellBackColor(2, 1, std::nullopt);
+    EXPECT_EQ(grid.CellBackColor(2, 1), std::nullopt);
+}
+
 TEST_F(GridTest, AFocusHandlerThatDisablesTheGridCancelsThePress) {
     fill({{"rye", "top"}, {"oats", "low"}});
     grid.onGotFocus = [this] { grid.setEnabled(false); };
