@@ -1,8 +1,6 @@
 #include "recipes/form5.h"
 
 #include "platform/basic/text.h"
-#include "shell/help_menu.h"
-#include "shell/options_popup.h"
 #include "shell/settings_files.h"
 #include "shell/toolbar_picture.h"
 
@@ -17,28 +15,45 @@ constexpr ui::OleColor Maroon = ui::Rgb(128, 0, 0);
 
 }  // namespace
 
-Form5::Form5(shell::Application& app) : ui::Form(app.runtime(), "Form5"), app_(app), activity_(app, *this) {
+Form5::Form5(shell::Application& app) : shell::ActivityWindow(app, "Form5") {
     setBorderStyle(ui::BorderStyle::FixedSingle);
     setMaxButton(false);
     setKeyPreview(true);
     // Designed for the smaller screen display; full screen display scales it.
     Move(0, 0, 12000, 9000);
     design();
-    colors_ = std::make_unique<shell::ColorOptions>(
-        app, *this,
-        shell::PanelColorSet{shell::settings::RecipePanelColorRecord, LightGrey, "Save changes made to Panel Color?",
-                             [this] {
-                                 return std::vector<ui::OleColor>{Label25->ForeColor(), Navy, ui::colors::PureBlue,
-                                                                  Maroon, ui::colors::PureRed};
-                             }},
-        std::vector<ui::Control*>{Panel3D1, SSPanel1, SSPanel2, SSPanel3, SSPanel4, SSPanel5, SSPanel6, SSPanel8,
-                                  SSPanel10, SSPanel11, SSPanel12, SSPanel13, Frame1},
-        StatusBar1);
-    topToolbar_ = std::make_unique<shell::TopToolbar>(
-        app, *this, *Toolbar1, *StatusBar1, [this] { mOe_Click(); }, [this] { mH_Click(); });
-    // The recipe window's own button stays: it closes the window like Exit.
-    topToolbar_->addButtons();
-    addSideButtons();
+    namespace pictures = shell::pictures;
+    std::vector<ui::Control*> popUpControls{
+        Image1,   Grid1,    Grid2,    Label20,  Label21,   Label24,   Label25,   Label32,   Panel3D1,  SSPanel1,
+        SSPanel2, SSPanel3, SSPanel4, SSPanel5, SSPanel7,  Command1,  Command2,  Command3,  Command4,  Command5,
+        Command6, Command7, Command8, Command9, Command10, Command13, Command14, Command15, Command16, Command17};
+    popUpControls.insert(popUpControls.end(), Label1.begin(), Label1.end());
+    setUpActivity({
+        .background = *Image1,
+        // The background picture takes the start window's size when loading and at each activation.
+        .backgroundRow = {true, true, false},
+        .topBar = *Toolbar1,
+        .status = *StatusBar1,
+        .sideBar = *Toolbar2,
+        .sideButtons = {{"Panel Color", pictures::PanelColor},
+                        {"Search", pictures::Search},
+                        {"Delete File", pictures::Delete},
+                        {"Copy", pictures::Copy},
+                        {"Print", pictures::Print},
+                        {"Print Worksheet", pictures::Worksheet},
+                        {"Help", pictures::Help},
+                        {"Exit", pictures::Exit}},
+        .colors = {shell::settings::RecipePanelColorRecord, LightGrey, "Save changes made to Panel Color?",
+                   [this] {
+                       return std::vector<ui::OleColor>{Label25->ForeColor(), Navy, ui::colors::PureBlue, Maroon,
+                                                        ui::colors::PureRed};
+                   }},
+        .colorPanels = {Panel3D1, SSPanel1, SSPanel2, SSPanel3, SSPanel4, SSPanel5, SSPanel6, SSPanel8, SSPanel10,
+                        SSPanel11, SSPanel12, SSPanel13, Frame1},
+        .options = *mO,
+        .popUpControls = std::move(popUpControls),
+        .help = *mH,
+    });
     wireEvents();
     wirePrinting();
 }
@@ -48,30 +63,9 @@ void Form5::design() {
     BindForm5(*this, *this);
 }
 
-void Form5::addSideButtons() {
-    namespace pictures = shell::pictures;
-    const std::pair<const char*, std::string_view> buttons[] = {
-        {"Panel Color", pictures::PanelColor},
-        {"Search", pictures::Search},
-        {"Delete File", pictures::Delete},
-        {"Copy", pictures::Copy},
-        {"Print", pictures::Print},
-        {"Print Worksheet", pictures::Worksheet},
-        {"Help", pictures::Help},
-        {"Exit", pictures::Exit},
-    };
-    for (const auto& [toolTip, picture] : buttons)
-        Toolbar2->addButton({toolTip, toolTip, shell::ToolbarPicture(app_, picture)});
-}
-
 void Form5::wireEvents() {
-    onLoad = [this] { Form_Load(); };
-    onActivate = [this] { Form_Activate(); };
     onResize = [this] { Form_Resize(); };
-    onUnload = [this](bool&) { Form_Unload(); };
-    onKeyDown = [this](int& key, int shift) { Form_KeyDown(key, shift); };
     onKeyPress = [this](int& key) { Form_KeyPress(key); };
-    activity_.AskBeforeClosing([this] { return ConfirmExit(); });
 
     mO->onClick = [this] { mO_Click(); };
     mOC->onClick = [this] { mOC_Click(); };
@@ -84,7 +78,6 @@ void Form5::wireEvents() {
     mOex->onClick = [this] { mOex_Click(); };
     mOIm->onClick = [this] { mOIm_Click(); };
     mOe->onClick = [this] { mOe_Click(); };
-    mH->onClick = [this] { mH_Click(); };
     SSCommand3->onClick = [this] { SSCommand3_Click(); };
     SSCommand4->onClick = [this] { SSCommand4_Click(); };
 
@@ -100,7 +93,7 @@ void Form5::wireEvents() {
     wireSearch();
 
     Combo1->onClick = [this] {
-        if (!showingType_) Combo1_Click();
+        if (!state_.showingType) Combo1_Click();
     };
     Combo1->onGotFocus = [this] { Combo1_GotFocus(); };
     Combo1->onKeyDown = [this](int& key, int shift) { Combo1_KeyDown(key, shift); };
@@ -116,19 +109,6 @@ void Form5::wireEvents() {
     wireCalculator();
     wireSpelling();
     wireCopy();
-
-    const shell::PopUp popUp = [this] {
-        if (!mO->Enabled()) return;
-        PopupRequested = 2;
-        ShowOptionsPopup();
-    };
-    shell::PopUpOnRightButton(*this, popUp);
-    shell::PopUpOnRightButton(
-        {Image1,   Grid1,    Grid2,    Label20,  Label21,   Label24,   Label25,   Label32,   Panel3D1,  SSPanel1,
-         SSPanel2, SSPanel3, SSPanel4, SSPanel5, SSPanel7,  Command1,  Command2,  Command3,  Command4,  Command5,
-         Command6, Command7, Command8, Command9, Command10, Command13, Command14, Command15, Command16, Command17},
-        popUp);
-    shell::PopUpOnRightButton(Label1, popUp);
 }
 
 std::optional<int> Form5::typeNumber() const { return RecipeTypeNumber(Combo1->Text()); }

@@ -19,6 +19,8 @@
 #include "recipes/recipe_lists.h"
 #include "recipes/recipe_record.h"
 #include "recipes/recipe_store.h"
+#include "recipes/recipe_window_state.h"
+#include "recipes/store/recipe_draft.h"
 #include "shell/activity_window.h"
 #include "shell/application.h"
 #include "shell/color_options.h"
@@ -30,18 +32,17 @@ namespace recipes {
 // picks a type and a recipe and sees it in the editor, and creates, views,
 // modifies and deletes recipes; side panels open over the main panel for the
 // searches, the amount calculator, renaming, the cookbook titles and printing.
-class Form5 : public ui::Form, public Form5Controls {
+class Form5 : public shell::ActivityWindow, public Form5Controls {
 public:
     explicit Form5(shell::Application& app);
 
     // --- loading, activation, keys and unloading
-    void Form_Load();
-    void Form_Activate();
-    void placeControls();
+    void Form_Load() override;
+    void Form_Activate() override;
+    void placeControls() override;
     void Form_Resize();
-    void Form_KeyDown(int& keyCode, int shift);
     void Form_KeyPress(int& keyAscii);
-    void Form_Unload();
+    void Form_Unload() override;
     void mO_Click();
 
     // --- cookbooks and titles
@@ -115,8 +116,6 @@ public:
     void Text16_GotFocus();
     void Text16_LostFocus();
     void wireRename();
-    int RenameHeldChanged = 0;       // RecipeChanged when the rename panel opened after a No
-    int RenameHeldRecalculated = 0;  // AmountsRecalculated likewise
 
     // --- the amount calculator
     void wireCalculator();
@@ -145,16 +144,12 @@ public:
     void ResetRecipeResultGrid();
     void ResetIngredientResultGrid();
     void ViewSearchHit(ui::Grid& grid, ui::Panel& panel);
-    std::string SearchPhrase;       // the name search's text, upper-cased; " " lists every recipe
-    bool ViewAllRequested = false;  // "View All Recipes" started the next search
-    int MultiIngredientOption = 0;  // 0: all the words, 1: at least one of them
-    int ChosenResultRow = 0;        // the result row last pressed with the mouse
 
     // --- recipe transfer files (form5_transfer.cpp)
     void mOex_Click();
     void ExportRecipe();
     void mOIm_Click();
-    recipe_search::TransferRecipe RecipeForExport() const;
+    RecipeDraft RecipeForExport() const;
     // False when the file could not be written; the user was told.
     bool WriteTransferFile(const std::filesystem::path& path);
     // Fills the editor from a file; false when nothing was imported (the
@@ -182,13 +177,11 @@ public:
     void LayoutSelectedRecipes();
     void LayoutWorksheet();
     printing::PrintPreviewPanel& preview() { return *preview_; }
-    int SelectedRecipesMode = 0;  // 88 once the picked recipes were laid out
 
     // --- the recipe to the clipboard (form5_copy.cpp)
     void wireCopy();
     void mOCo1_Click();
     void mOCopy_Click();
-    printing::RecipeOnScreen recipeOnScreen() const;  // what the editor shows, for printing and copying
 
     // --- the older cookbook format
     void DetectOldRecipeFile();
@@ -211,60 +204,37 @@ public:
     void VSSpell1_ActionChosen(int action);
     void VSSpell1_CheckEnded(int cancel);
     void VSSpell1_Help();
-    int SpellFieldIndex = 0;                           // field checked: 0-19 a line, 20 the directions, 99 cancelled
-    int SpellCheckRunning = 0;                         // 88 while a check runs
-    int CorrectionCount = 0;                           // texts the current check changed
-    int ChangeAllPending = 0;                          // 1 after Change All on an ingredient line
-    int ReplacementWalkIndex = 0;                      // entry of the replacement list a carry-on pass reached
     std::unique_ptr<platform::SpellChecker> VSSpell1;  // the spell check
-    bool MisspellingsLoaded = false;                   // the table went to VSSpell1 in this window's life
     // --- end of spell check
 
     // --- toolbars, colours, help and the popup
     void Toolbar2_ButtonClick(int button);
     void mOC_Click();
-    void mH_Click();
-    void ShowOptionsPopup();
 
-    // Runs the exit path's questions; false when the window is to stay.
-    bool ConfirmExit();
     // What the commands offer in the window's present state.
-    RecipeWindowState windowState() const;
+    AvailabilityInputs windowState() const;
     void applyAvailability();
 
-    // --- the window's state between events
-    int RecipeChanged = 0;                                         // 1: the editor holds unsaved edits
-    int AmountsRecalculated = 0;                                   // 9: the amount calculator rewrote the amounts
-    int ModifyMode = 0;                                            // 1: the shown recipe is being modified
-    int SaveAnswer = 0;                                            // the save question's answer: 6 Yes, 7 No, 2 Cancel
-    bool SearchHitPending = false;                                 // a search result is being opened
-    bool SaveRefused = false;                                      // the last Save refused a recipe without a name
-    int CurrentRecordNumber = 0;                                   // record of the recipe shown
-    int CurrentListIndex = -1;                                     // its place in the recipe list
-    int LastSavedRecordNumber = 0;                                 // record given to the last new recipe
-    int CurrentLine = 0;                                           // ingredient line last entered, 0-19
-    std::array<std::string, IngredientLineCount> AmountText;       // each line's decimal amount
-    RecipeRecord RecipeBuffer;                                     // the record read or written last
-    int OldFormatPending = 0;                                      // 9: cookbook 1 is still in the older format
-    std::string PendingType;                                       // the type chosen while the save question was open
-    int PendingTypeChange = 0;                                     // 9: that type waits for the save
-    std::string ChosenRecipeEntry;                                 // the recipe list's entry chosen last
-    std::string SearchHitEntry;                                    // the entry of the search result being opened
-    std::array<std::string, 8> CookbookTitle;                      // titles of cookbooks 1-8, trimmed
-    std::array<std::string, RecipeTypeCount + 1> RecipeTypeNames;  // types by number, 1-22
-    int SuppressNextPrompt = 0;                                    // 99: the next prompt for a command is not shown
-    int SaveInPlaceOnYes = 0;                                      // 88: the next Yes writes the shown record in place
-    int SaveForImport = 0;                                         // 1: an import asks the save question
-    int WindowClosed = 0;                                          // 9 once the exit path unloaded the window
-    int PopupRequested = 0;                                        // 2 while a right-button release asks for the popup
-
-    shell::ColorOptions& colors() { return *colors_; }
+    // What the window knows between events.
+    const RecipeWindowState& state() const { return state_; }
+    RecipeWindowState& state() { return state_; }
 
 private:
+    // --- what the recipe window adds to every activity window's
+    int helpTopic() const override;
+    // The recipe's save question.
+    bool AskBeforeLeaving() override;
+    void beforePopUp() override;
+    void afterPopUp() override;
+
     void design();
     void wireEvents();
     void wireEditor();
-    void fillEditorFromTransfer(const recipe_search::TransferRecipe& recipe);
+    void fillEditorFromTransfer(const RecipeDraft& recipe);
+    // What the editor's boxes hold, for the store, printing, copying and export.
+    RecipeDraft draft() const;
+    // Fills the editor's boxes (not the type and the name) from a draft.
+    void showDraft(const RecipeDraft& draft);
     void drawPreview();
     void placePreviewButtonTops();
     void loadPickList(int slot);
@@ -301,7 +271,7 @@ private:
     // Marks the boxes as filled by the window itself while it lives.
     class WindowFills {
     public:
-        explicit WindowFills(Form5& window) : depth_(window.showingRecipe_) { ++depth_; }
+        explicit WindowFills(Form5& window) : depth_(window.state_.showingRecipe) { ++depth_; }
         ~WindowFills() { --depth_; }
         WindowFills(const WindowFills&) = delete;
         WindowFills& operator=(const WindowFills&) = delete;
@@ -309,7 +279,6 @@ private:
     private:
         int& depth_;
     };
-    void addSideButtons();
     void fillLists();
     // Every box of the editor and the search panels, which take the plain
     // window colour when the window loads.
@@ -321,27 +290,14 @@ private:
     void collapseRecipeList();
     void openRecipeList();
     void focusAmountLine0();
-    bool hasUnsavedEdits() const { return RecipeChanged == 1 || AmountsRecalculated == 9; }
+    bool hasUnsavedEdits() const { return state_.unsavedEdits(); }
     std::optional<int> typeNumber() const;
     RecipeStore store();
     RecipeFileState& file() { return app_.state<RecipeFileState>(); }
     std::string windowCaption() const;
 
-    shell::Application& app_;
-    shell::ActivityWindow activity_;
-    std::unique_ptr<shell::ColorOptions> colors_;
-    std::unique_ptr<shell::TopToolbar> topToolbar_;
     std::unique_ptr<printing::PrintPreviewPanel> preview_;
-    // A recipe of the cookbook is shown in the editor.
-    bool recipeShown_ = false;
-    // Modify mode came from the "&Modify" button.
-    bool modifyByButton_ = false;
-    // The amount calculator's panel is open.
-    bool calculatorOpen_ = false;
-    // The window itself puts a type into the type box (showType).
-    bool showingType_ = false;
-    // Above 0 while the window fills the boxes (see WindowFills).
-    int showingRecipe_ = 0;
+    RecipeWindowState state_;
 };
 
 // Makes the recipe window the start window's "Recipe File".

@@ -59,7 +59,7 @@ void Form5::mOCal_Click() {
     Label24->setCaption(Label21->Caption());
     SSPanel5->setVisible(true);
     // The commands that would replace or store the recipe wait until the panel closes.
-    calculatorOpen_ = true;
+    state_.calculatorOpen = true;
     applyAvailability();
     Text9->setText("");
     Text9->SetFocus();
@@ -104,7 +104,7 @@ void Form5::Command9_Click() {
     }
     std::array<ScaledAmount, LineCount> scaled;
     for (std::size_t i = 0; i < scaled.size(); ++i) {
-        const std::optional<ScaledAmount> line = ScaleAmount(AmountText[i], *factor);
+        const std::optional<ScaledAmount> line = ScaleAmount(state_.AmountText[i], *factor);
         if (!line) {
             ShowCalculatorError(app_.dialogs());
             return;
@@ -118,12 +118,12 @@ void Form5::Command9_Click() {
         Text6->setText(Text9->Text());
         for (std::size_t i = 0; i < scaled.size(); ++i) {
             const std::string& amount = scaled[i].text;
-            Text1[i]->setText(ModifyMode == 1 ? amount : basic::RTrim(FractionSnapping(amount).text));
-            AmountText[i] = amount;
+            Text1[i]->setText(state_.modifying() ? amount : basic::RTrim(FractionSnapping(amount).text));
+            state_.AmountText[i] = amount;
             if (auto unit = UnitFor(Text4[i]->Text(), scaled[i].scaled)) Text4[i]->setText(*unit);
         }
     }
-    AmountsRecalculated = 9;
+    state_.AmountsRecalculated = true;
     Label20->setCaption(Text6->Text());
     // Save and the spelling check wait for the panel to close.
     applyAvailability();
@@ -132,14 +132,14 @@ void Form5::Command9_Click() {
 void Form5::Command10_Click() {
     EnableCookbookMenus();
     SSPanel5->setVisible(false);
-    calculatorOpen_ = false;
+    state_.calculatorOpen = false;
     // What the recipe's state offers comes back; a recalculation counts as an edit to save.
     applyAvailability();
     showModeTitle();
 }
 
 void Form5::showModeTitle() {
-    if (ModifyMode == 1) {
+    if (state_.modifying()) {
         setModeTitle("Modify Recipe");
         focusAmountLine0();
     } else {

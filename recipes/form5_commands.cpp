@@ -54,20 +54,19 @@ void Form5::mOCr_Click() {
     HideFractionList();
     HideUnitLists();
     if (Combo1->Text().empty()) showType(std::string(RecipeTypeName(1)));
-    SaveAnswer = 0;
+    state_.SaveAnswer = 0;
     const bool asked = hasUnsavedEdits();
     if (asked) AskSaveRecipe();
-    if (SaveAnswer == platform::answer::Cancel) {
-        if (ModifyMode == 1 || !Command1->Enabled()) focusAmountLine0();
+    if (state_.SaveAnswer == platform::answer::Cancel) {
+        if (state_.editing()) focusAmountLine0();
         return;
     }
     // A recipe that could not be saved (no name) stays in the editor.
-    if (asked && SaveRefused) return;
-    RecipeChanged = ModifyMode = AmountsRecalculated = 0;
+    if (asked && state_.SaveRefused) return;
+    state_.RecipeChanged = state_.AmountsRecalculated = false;
     collapseRecipeList();
-    Command1->setEnabled(false);
-    Command2->setEnabled(true);
-    recipeShown_ = false;
+    state_.mode = RecipeMode::Create;
+    state_.recipeShown = false;
     ResetRecipeEditor();
     setModeTitle("Create Recipe");
     if (!Combo1->Text().empty()) {
@@ -88,23 +87,22 @@ void Form5::mOV_Click() {
         showType(std::string(RecipeTypeName(1)));
         file().CurrentRecipeType = Combo1->Text();
     }
-    SaveAnswer = 0;
+    state_.SaveAnswer = 0;
     const bool asked = hasUnsavedEdits();
     if (asked) AskSaveRecipe();
-    if (SaveAnswer == platform::answer::Cancel) {
-        if (!Command1->Enabled()) focusAmountLine0();
+    if (state_.SaveAnswer == platform::answer::Cancel) {
+        if (state_.creating()) focusAmountLine0();
         return;
     }
-    if (asked && SaveRefused) {
+    if (asked && state_.SaveRefused) {
         Combo2->SetFocus();
         return;
     }
-    RecipeChanged = ModifyMode = AmountsRecalculated = 0;
+    state_.RecipeChanged = state_.AmountsRecalculated = false;
     openRecipeList();
-    Command1->setEnabled(true);
-    Command2->setEnabled(false);
+    state_.mode = RecipeMode::View;
     SSPanel3->setVisible(false);
-    recipeShown_ = false;
+    state_.recipeShown = false;
     ResetRecipeEditor();
     setModeTitle("View Recipe");
     if (!Combo1->Text().empty()) Combo1_Click();
@@ -112,34 +110,34 @@ void Form5::mOV_Click() {
 }
 
 void Form5::mOSa_Click() {
-    SaveRefused = false;
-    const bool creating = !Command1->Enabled();
-    if (creating && Text8->Text().empty() && AmountsRecalculated == 0) {
+    state_.SaveRefused = false;
+    if (state_.creating() && Text8->Text().empty() && !state_.AmountsRecalculated) {
         app_.dialogs().MessageBox(
             {"Save", "Please enter Recipe Name in order to save!", MsgIcon::Information, MsgButtons::OK, 1});
-        SaveRefused = true;
+        state_.SaveRefused = true;
         Combo2->SetFocus();
         return;
     }
-    RecipeChanged = 0;
-    const bool saved = ModifyMode != 1 && AmountsRecalculated != 9 ? SaveNewRecipe() : PutCurrentRecipe();
+    state_.RecipeChanged = false;
+    const bool saved = !state_.modifying() && !state_.AmountsRecalculated ? SaveNewRecipe() : PutCurrentRecipe();
     if (!saved) {
         // Nothing was written: the recipe stays in the editor, still to be saved.
-        RecipeChanged = 1;
+        state_.RecipeChanged = true;
         applyAvailability();
         return;
     }
-    recipeShown_ = false;
+    state_.recipeShown = false;
     ResetRecipeEditor();
-    if (SaveForImport == 1) return;
-    if (SSPanel4->Caption() == "Modify Recipe") setModeTitle("View Recipe");
+    if (state_.SaveForImport) return;
+    if (state_.modifying()) setModeTitle("View Recipe");
     // The saved recipe may change what a name search found.
     Grid1->setVisible(false);
     Label32->setVisible(false);
-    ModifyMode = AmountsRecalculated = 0;
-    if (PendingTypeChange == 9) {
-        showType(PendingType);
-        PendingTypeChange = 0;
+    state_.endModify();
+    state_.AmountsRecalculated = false;
+    if (state_.PendingTypeChange) {
+        showType(state_.PendingType);
+        state_.PendingTypeChange = false;
     }
     Combo1_Click();
 }
@@ -155,19 +153,19 @@ void Form5::Command5_Click() {
     HideUnitLists();
     mOMo_Click();
     // The button offers the spelling check at once; the menu item does not.
-    modifyByButton_ = true;
+    state_.modifyByButton = true;
     applyAvailability();
 }
 
 void Form5::mOMo_Click() {
-    ModifyMode = 1;
-    RecipeChanged = AmountsRecalculated = 0;
-    modifyByButton_ = false;
+    state_.mode = RecipeMode::Modify;
+    state_.RecipeChanged = state_.AmountsRecalculated = false;
+    state_.modifyByButton = false;
     {
         // The decimal amounts replace the fractions shown, as only decimals are typed.
         const WindowFills filling(*this);
         for (int line = 0; line < IngredientLineCount; ++line)
-            Text1[static_cast<std::size_t>(line)]->setText(AmountText[static_cast<std::size_t>(line)]);
+            Text1[static_cast<std::size_t>(line)]->setText(state_.AmountText[static_cast<std::size_t>(line)]);
     }
     setModeTitle("Modify Recipe");
     applyAvailability();
@@ -184,11 +182,12 @@ void Form5::mODel_Click() {
         const auto type = typeNumber();
         // The store finds the entry by the record's number in the index file
         // itself, so a list on screen that is out of step cannot matter.
-        const StoreOutcome outcome = type ? store().Delete(*type, CurrentRecordNumber)
+        const StoreOutcome outcome = type ? store().Delete(*type, state_.CurrentRecordNumber)
                                           : StoreOutcome{StoreResult::IndexFileNotWritten, 0, {}, Combo1->Text()};
         if (outcome.ok()) {
             // The deleted recipe's edits are gone with it: no question about them.
-            ModifyMode = RecipeChanged = AmountsRecalculated = 0;
+            state_.endModify();
+            state_.RecipeChanged = state_.AmountsRecalculated = false;
             ResetRecipeEditor();
             Combo1_Click();
             for (ui::Control* result : std::initializer_list<ui::Control*>{Label32, Label7, Grid1, Grid2})
@@ -199,54 +198,44 @@ void Form5::mODel_Click() {
             ReportStoreFailure(app_.dialogs(), outcome, "Delete");
         }
     }
-    setModeTitle(ModifyMode == 1 ? "Modify Recipe" : "View Recipe");
-    if (ModifyMode == 1) focusAmountLine0();
+    setModeTitle(state_.modifying() ? "Modify Recipe" : "View Recipe");
+    if (state_.modifying()) focusAmountLine0();
     StatusBar1->setPanelText(1, Caption());
 }
 
-void Form5::mOe_Click() {
-    if (!ConfirmExit()) return;
-    Unload();
-    WindowClosed = 9;
-}
+void Form5::mOe_Click() { ExitWindow(); }
 
-bool Form5::ConfirmExit() {
-    SaveAnswer = 0;
+bool Form5::AskBeforeLeaving() {
+    state_.SaveAnswer = 0;
     const bool asked = hasUnsavedEdits();
     if (asked) AskSaveRecipe();
-    if (SaveAnswer == platform::answer::Cancel || (asked && SaveRefused)) return false;
-    auto& vars = app_.vars;
-    vars.MessageAnswer = 0;
-    if (colors_->ColorsChanged == 1) colors_->AskSaveColors();
-    const bool stays = vars.MessageAnswer == platform::answer::Cancel;
-    vars.MessageAnswer = 0;
-    return !stays;
+    return state_.SaveAnswer != platform::answer::Cancel && !(asked && state_.SaveRefused);
 }
 
 void Form5::AskSaveRecipe() {
-    SaveRefused = false;
+    state_.SaveRefused = false;
     CloseSearchOptions();
-    SaveAnswer = app_.dialogs().MessageBox({"Recipe File", "Save Current Recipe before next action or exiting?",
-                                            MsgIcon::Question, MsgButtons::YesNoCancel, 1});
-    if (SaveAnswer != platform::answer::Yes) return;
+    state_.SaveAnswer = app_.dialogs().MessageBox({"Recipe File", "Save Current Recipe before next action or exiting?",
+                                                   MsgIcon::Question, MsgButtons::YesNoCancel, 1});
+    if (state_.SaveAnswer != platform::answer::Yes) return;
     // A Yes whose save did not happen (no name, or nothing could be written)
     // stops the caller as a refusal does, so the edits are not dropped.
-    if (SaveInPlaceOnYes == 88) {
-        SaveInPlaceOnYes = 0;
-        if (!PutCurrentRecipe()) SaveRefused = true;
+    if (state_.SaveInPlaceOnYes) {
+        state_.SaveInPlaceOnYes = false;
+        if (!PutCurrentRecipe()) state_.SaveRefused = true;
         return;
     }
     // The recipe is filed under its own type, whatever type was just picked.
     showType(file().CurrentRecipeType);
     mOSa_Click();
-    if (hasUnsavedEdits()) SaveRefused = true;
+    if (hasUnsavedEdits()) state_.SaveRefused = true;
 }
 
 void Form5::ResetRecipeEditor() {
     const WindowFills filling(*this);
     for (int line = 0; line < IngredientLineCount; ++line) {
         const auto i = static_cast<std::size_t>(line);
-        AmountText[i].clear();
+        state_.AmountText[i].clear();
         Text1[i]->setText("");
         Text4[i]->setText("");
         Text5[i]->setText("");
@@ -255,42 +244,64 @@ void Form5::ResetRecipeEditor() {
     Combo4->setText("");
     for (ui::Control* box : std::initializer_list<ui::Control*>{Text6, Text7, Text8, Combo4})
         box->setBackColor(Text11->BackColor());
-    recipeShown_ = false;
-    modifyByButton_ = false;
-    calculatorOpen_ = false;
+    state_.recipeShown = false;
+    state_.modifyByButton = false;
+    state_.calculatorOpen = false;
     applyAvailability();
     showDirectionsLength();
-    if (!Command2->Enabled()) Text8->setVisible(false);
+    if (!state_.creating() && state_.mode != RecipeMode::NoCommand) Text8->setVisible(false);
     SSPanel5->setVisible(false);
 }
 
 // --- the store
 
 RecipeRecord Form5::ControlsToRecipeRecord() {
-    RecipeRecord record;
-    for (int line = 0; line < IngredientLineCount; ++line) {
-        const auto i = static_cast<std::size_t>(line);
-        record.amounts[i] = AmountText[i];
-        record.units[i] = Text4[i]->Text();
-        record.ingredients[i] = Text5[i]->Text();
-    }
-    record.directions = Text2->Text();
-    record.ovenTemperature = Text3->Text();
-    record.yield = Text6->Text();
-    record.cookingTime = Text7->Text();
     // The user sees the yield unit cut as the record keeps it.
     if (Combo4->Text().size() > static_cast<std::size_t>(field::YieldUnitWidth)) {
         const WindowFills filling(*this);
         Combo4->setText(YieldUnitAsSaved(Combo4->Text()));
     }
-    record.yieldUnit = Combo4->Text();
-    record.marker = InUseMarker;
-    RecipeBuffer = record;
-    return record;
+    state_.RecipeBuffer = ToRecipeRecord(draft());
+    return state_.RecipeBuffer;
+}
+
+RecipeDraft Form5::draft() const {
+    RecipeDraft d;
+    d.type = Combo1->Text();
+    d.name = Combo2->Text();
+    d.amounts = state_.AmountText;
+    for (std::size_t i = 0; i < IngredientLineCount; ++i) {
+        d.shownAmounts[i] = Text1[i]->Text();
+        d.units[i] = Text4[i]->Text();
+        d.ingredients[i] = Text5[i]->Text();
+    }
+    d.directions = Text2->Text();
+    d.ovenTemperature = Text3->Text();
+    d.cookingTime = Text7->Text();
+    d.yield = Text6->Text();
+    d.yieldUnit = Combo4->Text();
+    d.modifyMode = state_.modifying();
+    return d;
+}
+
+void Form5::showDraft(const RecipeDraft& d) {
+    const WindowFills filling(*this);
+    state_.AmountText = d.amounts;
+    for (std::size_t i = 0; i < IngredientLineCount; ++i) {
+        Text1[i]->setText(d.shownAmounts[i]);
+        Text4[i]->setText(d.units[i]);
+        Text5[i]->setText(d.ingredients[i]);
+    }
+    Text2->setText(d.directions);
+    showDirectionsLength();
+    Text3->setText(d.ovenTemperature);
+    Text6->setText(d.yield);
+    Text7->setText(d.cookingTime);
+    Combo4->setText(d.yieldUnit);
 }
 
 bool Form5::PutCurrentRecipe() {
-    const StoreOutcome outcome = store().WriteInPlace(CurrentRecordNumber, ControlsToRecipeRecord());
+    const StoreOutcome outcome = store().WriteInPlace(state_.CurrentRecordNumber, ControlsToRecipeRecord());
     ReportStoreFailure(app_.dialogs(), outcome, "Save");
     return outcome.ok();
 }
@@ -312,9 +323,9 @@ bool Form5::SaveNewRecipe() {
         ReportStoreFailure(app_.dialogs(), outcome, "Save");
         return false;
     }
-    LastSavedRecordNumber = static_cast<int>(outcome.recordNumber);
+    state_.LastSavedRecordNumber = static_cast<int>(outcome.recordNumber);
     List1->AddItem(outcome.entry);
-    RecipeChanged = AmountsRecalculated = 0;
+    state_.RecipeChanged = state_.AmountsRecalculated = false;
     return true;
 }
 
@@ -344,12 +355,12 @@ void Form5::RestoreRecipeMenus() {
 // --- the older cookbook format
 
 void Form5::DetectOldRecipeFile() {
-    OldFormatPending = recipes::DetectOldRecipeFile(app_.folder(), file().CookbookNumber) ? 9 : 0;
+    state_.OldFormatPending = recipes::DetectOldRecipeFile(app_.folder(), file().CookbookNumber);
 }
 
 void Form5::ConvertOldRecipeFile() {
     if (file().CookbookNumber >= 2) {
-        OldFormatPending = 0;
+        state_.OldFormatPending = false;
         return;
     }
     Label11->setCaption("Recipe function has found an older recipe data base Converion to New Database is in Progress");
@@ -376,13 +387,13 @@ void Form5::ConvertOldRecipeFile() {
         return;
     }
     shell::PauseTwoSeconds(app_);
-    OldFormatPending = 0;
+    state_.OldFormatPending = false;
     SSPanel11->setVisible(false);
 }
 
 bool Form5::OldFileConverted() {
-    if (OldFormatPending == 9) ConvertOldRecipeFile();
-    return OldFormatPending != 9;
+    if (state_.OldFormatPending) ConvertOldRecipeFile();
+    return !state_.OldFormatPending;
 }
 
 // --- modes and availability
@@ -394,16 +405,14 @@ void Form5::setModeTitle(const char* title) {
 
 void Form5::focusAmountLine0() { Text1[0]->SetFocus(); }
 
-RecipeWindowState Form5::windowState() const {
-    RecipeWindowState state;
-    if (ModifyMode == 1) state.mode = RecipeMode::Modify;
-    else if (!Command1->Enabled()) state.mode = RecipeMode::Create;
-    else if (!Command2->Enabled()) state.mode = RecipeMode::View;
-    state.recipeShown = recipeShown_;
-    state.edited = RecipeChanged == 1 || AmountsRecalculated == 9;
+AvailabilityInputs Form5::windowState() const {
+    AvailabilityInputs state;
+    state.mode = state_.mode;
+    state.recipeShown = state_.recipeShown;
+    state.edited = state_.unsavedEdits();
     state.nameShown = !basic::LTrim(Text8->Text()).empty() || !Combo2->Text().empty();
-    state.modifyByButton = modifyByButton_;
-    state.calculatorOpen = calculatorOpen_;
+    state.modifyByButton = state_.modifyByButton;
+    state.calculatorOpen = state_.calculatorOpen;
     return state;
 }
 

@@ -17,7 +17,7 @@ void Form5::LoadCookbookTitles() {
     file().CookbookNumber = static_cast<std::int16_t>(std::clamp(stored, 1.0, 8.0));
     for (int n = 1; n <= CookbookCount; ++n) {
         const std::string title = settings::ReadShownText(folder, settings::CookbookTitleRecord(n)).value_or("");
-        CookbookTitle[static_cast<std::size_t>(n - 1)] = basic::Trim(title);
+        state_.CookbookTitle[static_cast<std::size_t>(n - 1)] = basic::Trim(title);
         mOCB1[static_cast<std::size_t>(n - 1)]->setCaption("Cookbook #" + std::to_string(n) + " - " + title);
         mOCB1[static_cast<std::size_t>(n - 1)]->setChecked(n == file().CookbookNumber);
     }
@@ -27,10 +27,10 @@ void Form5::LoadCookbookTitles() {
 
 void Form5::mOCB1_Click(int index) {
     // Unsaved edits are asked about first; Cancel keeps the cookbook and the edits.
-    SaveAnswer = 0;
+    state_.SaveAnswer = 0;
     if (hasUnsavedEdits()) {
         AskSaveRecipe();
-        if (SaveAnswer == platform::answer::Cancel || SaveRefused) return;
+        if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) return;
     }
     ResetRecipeEditor();
     static_cast<void>(settings::WriteText(app_.folder(), settings::CurrentCookbookRecord, basic::Str(index)));
@@ -48,9 +48,8 @@ void Form5::ResetAfterCookbookChange() {
     }
     Label32->setCaption("");
     Label7->setCaption("");
-    Form_Load();
-    Command1->setEnabled(true);
-    Command2->setEnabled(true);
+    LoadActivity();
+    state_.mode = RecipeMode::NoCommand;
     SSPanel3->setVisible(false);
     applyAvailability();
     StatusBar1->setPanelText(1, Caption());
@@ -73,10 +72,10 @@ void Form5::SSCommand3_Click() {
 
 void Form5::SSCommand4_Click() {
     // The window loads afresh, which empties the editor: unsaved edits are asked about first.
-    SaveAnswer = 0;
+    state_.SaveAnswer = 0;
     if (hasUnsavedEdits()) {
         AskSaveRecipe();
-        if (SaveAnswer == platform::answer::Cancel || SaveRefused) return;
+        if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) return;
     }
     EnableCookbookMenus();
     for (int n = 1; n <= CookbookCount; ++n)
@@ -84,7 +83,7 @@ void Form5::SSCommand4_Click() {
                                               Text17[static_cast<std::size_t>(n - 1)]->Text()));
     SSPanel12->setVisible(false);
     app_.runtime().doEvents();
-    Form_Load();
+    LoadActivity();
     app_.runtime().doEvents();
     StatusBar1->setPanelText(1, Caption());
 }

@@ -32,9 +32,8 @@ void Form5::mOCo1_Click() {
     }
     app_.runtime().doEvents();
     const platform::Services& services = app_.runtime().services();
-    const std::string text =
-        printing::RecipeCopyText(recipeOnScreen(), app_.state<printing::CopyHandOver>().IngredientCopyLayout,
-                                 printing::PrinterMeasure(services.printer));
+    const std::string text = printing::RecipeCopyText(
+        draft(), app_.state<printing::CopyHandOver>().IngredientCopyLayout, printing::PrinterMeasure(services.printer));
     const bool copied = services.clipboard.SetText(text);
     shell::EndWait(app_);
     if (copied) {
@@ -48,24 +47,6 @@ void Form5::mOCo1_Click() {
                                    MsgIcon::Critical, MsgButtons::OK, 1});
     }
     StatusBar1->setPanelText(1, Caption());
-}
-
-printing::RecipeOnScreen Form5::recipeOnScreen() const {
-    printing::RecipeOnScreen r;
-    r.type = Combo1->Text();
-    r.nameEntry = Combo2->Text();
-    for (std::size_t i = 0; i < IngredientLineCount; ++i) {
-        r.amounts[i] = Text1[i]->Text();
-        r.units[i] = Text4[i]->Text();
-        r.ingredients[i] = Text5[i]->Text();
-    }
-    r.directions = Text2->Text();
-    r.ovenTemperature = Text3->Text();
-    r.cookingTime = Text7->Text();
-    r.yield = Text6->Text();
-    r.yieldUnit = Combo4->Text();
-    r.modifyMode = ModifyMode == 1;
-    return r;
 }
 
 }  // namespace recipes

@@ -53,7 +53,7 @@ void Form5::wireEditor() {
     Combo4->onGotFocus = [this] { box_GotFocus(*Combo4, false); };
     Combo4->onClick = [this] { MarkRecipeChanged(); };
     Combo4->onKeyDown = [this](int& key, int) {
-        if (key == ui::keys::Return) CurrentLine = 0;
+        if (key == ui::keys::Return) state_.CurrentLine = 0;
         editorKey(key, *Text1[0]);
     };
     for (ui::Control* box : editorBoxes()) {
@@ -85,7 +85,7 @@ std::vector<ui::TextBox*> Form5::allLineBoxes() {
 
 // --- what the boxes keep
 
-bool Form5::userIsEditing() const { return showingRecipe_ == 0 && (ModifyMode == 1 || !Command1->Enabled()); }
+bool Form5::userIsEditing() const { return state_.showingRecipe == 0 && state_.editing(); }
 
 void Form5::Text1_Change(int line) {
     ui::TextBox& box = *Text1[static_cast<std::size_t>(line)];
@@ -104,12 +104,12 @@ void Form5::Text1_Change(int line) {
         return;
     }
     // The amount saved is always the one shown, however the text changed.
-    AmountText[static_cast<std::size_t>(line)] = box.Text();
+    state_.AmountText[static_cast<std::size_t>(line)] = box.Text();
     MarkRecipeChanged();
 }
 
 void Form5::filterBox(ui::TextBox& box) {
-    if (showingRecipe_ != 0) return;
+    if (state_.showingRecipe != 0) return;
     const std::string kept = CleanTyped(box.Text(), box.MaxLength(), box.MultiLine(), true);
     if (kept != box.Text()) {
         box.setText(kept);
@@ -119,7 +119,7 @@ void Form5::filterBox(ui::TextBox& box) {
 }
 
 void Form5::filterYieldUnit() {
-    if (showingRecipe_ != 0) return;
+    if (state_.showingRecipe != 0) return;
     const std::string kept = CleanTyped(Combo4->Text(), 0, false, true);
     if (kept != Combo4->Text()) {
         Combo4->setText(kept);
@@ -129,7 +129,7 @@ void Form5::filterYieldUnit() {
 }
 
 void Form5::Text2_Change() {
-    if (showingRecipe_ == 0) {
+    if (state_.showingRecipe == 0) {
         const std::string kept = CleanTyped(Text2->Text(), Text2->MaxLength(), true, false);
         if (kept != Text2->Text()) {
             Text2->setText(kept);
@@ -141,19 +141,18 @@ void Form5::Text2_Change() {
 }
 
 void Form5::MarkRecipeChanged() {
-    RecipeChanged = 1;
+    state_.RecipeChanged = true;
     applyAvailability();
 }
 
 // --- entering and leaving the boxes
 
 bool Form5::refuseEntry() {
-    const bool viewing = ModifyMode != 1 && Command1->Enabled();
-    if (viewing) {
+    if (!state_.editing()) {
         RecipeFunctionPrompt();
         return true;
     }
-    if (!Command1->Enabled() && Text8->Text().empty()) {
+    if (state_.creating() && Text8->Text().empty()) {
         RequireRecipeName();
         return true;
     }
@@ -175,7 +174,7 @@ void Form5::box_GotFocus(ui::Control& box, bool hidesNames) {
 
 void Form5::lineBox_GotFocus(ui::TextBox& box, int line) {
     if (refuseEntry()) return;
-    CurrentLine = line;
+    state_.CurrentLine = line;
     const auto i = static_cast<std::size_t>(line);
     if (&box == Text1[i]) {
         enterBox(box, Combo3, true);
@@ -196,7 +195,7 @@ void Form5::showPickList(ui::ComboBox& list, const ui::Control& box) {
 }
 
 void Form5::Text8_GotFocus() {
-    if (ModifyMode != 1 && Command1->Enabled()) {
+    if (!state_.editing()) {
         RecipeFunctionPrompt();
         return;
     }
@@ -207,15 +206,15 @@ void Form5::Text8_GotFocus() {
     }
     SSPanel3->setVisible(true);
     app_.runtime().doEvents();
-    AmountsRecalculated = 0;
+    state_.AmountsRecalculated = false;
     HideFractionList();
     HideUnitLists();
     CloseSearchOptions();
 }
 
 void Form5::RequireRecipeName() {
-    if (SuppressNextPrompt == 99) {
-        SuppressNextPrompt = 0;
+    if (state_.SuppressNextPrompt) {
+        state_.SuppressNextPrompt = false;
         return;
     }
     CloseSearchOptions();
@@ -252,8 +251,8 @@ void Form5::Text5_KeyDown(int& key, int line) {
         Text2->SetFocus();
         return;
     }
-    CurrentLine = NextLineInGridOrder(line);
-    Text1[static_cast<std::size_t>(CurrentLine)]->SetFocus();
+    state_.CurrentLine = NextLineInGridOrder(line);
+    Text1[static_cast<std::size_t>(state_.CurrentLine)]->SetFocus();
 }
 
 void Form5::Text8_KeyDown(int& key) {
@@ -272,18 +271,18 @@ void Form5::Text8_KeyDown(int& key) {
 void Form5::Combo3_Click() {
     const int at = Combo3->ListIndex();
     if (at < 0) return;
-    const auto line = static_cast<std::size_t>(CurrentLine);
+    const auto line = static_cast<std::size_t>(state_.CurrentLine);
     // "1/3" enters 0.34: the number with a zero before its point.
     const std::string value = basic::CStr(basic::Val(FractionValueText[static_cast<std::size_t>(at)]));
     Text1[line]->setText(value);
-    AmountText[line] = value;
+    state_.AmountText[line] = value;
     MarkRecipeChanged();
     Text4[line]->SetFocus();
 }
 
 void Form5::unitList_Click(ui::ComboBox& list) {
     if (list.ListIndex() < 0) return;
-    const auto line = static_cast<std::size_t>(CurrentLine);
+    const auto line = static_cast<std::size_t>(state_.CurrentLine);
     Text4[line]->setText(list.Text());
     MarkRecipeChanged();
     Text5[line]->SetFocus();

@@ -4,18 +4,13 @@
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
 #include "recipes/form5.h"
-#include "shell/form_background.h"
 #include "shell/grid_colors.h"
-#include "shell/help_menu.h"
 #include "shell/hinfo1.h"
-#include "shell/startfrm.h"
 
 namespace recipes {
 
 namespace {
 int Twips(double value) { return static_cast<int>(std::lround(value)); }
-// The background picture takes the start window's size when loading and at each activation.
-constexpr shell::FormBackgroundRow BackgroundRow{true, true, false};
 }  // namespace
 
 std::vector<ui::Control*> Form5::editorBoxes() {
@@ -30,20 +25,17 @@ std::vector<ui::Control*> Form5::editorBoxes() {
 }
 
 void Form5::Form_Load() {
-    activity_.TakeStartWindowPlace();
-    shell::FormBackground(app_, *this, *Image1, BackgroundRow).onLoad();
-    app_.runtime().doEvents();
-
-    SaveAnswer = 0;
-    colors_->ApplyColors();
+    state_.SaveAnswer = 0;
     // The result grids look as the shopping list's colour options left the shared grids.
     shell::ApplyGridBackground(app_, shell::settings::SharedGridBackgroundRecord, {Grid1, Grid2});
     shell::ApplyGridTextColor(app_, shell::settings::SharedGridTextColorRecord, {Grid1, Grid2});
     LoadCookbookTitles();
     // Further on a step that fails is skipped and the next one runs.
     fillLists();
-    ModifyMode = AmountsRecalculated = CurrentRecordNumber = CurrentLine = RecipeChanged = LastSavedRecordNumber = 0;
-    CurrentListIndex = -1;
+    state_.endModify();
+    state_.AmountsRecalculated = state_.RecipeChanged = false;
+    state_.CurrentRecordNumber = state_.CurrentLine = state_.LastSavedRecordNumber = 0;
+    state_.CurrentListIndex = -1;
     LoadMisspellings();
     for (ui::Control* box : editorBoxes()) box->setBackColor(Text11->BackColor());
     // A change a kill interrupted is finished or undone before anything is read.
@@ -66,7 +58,7 @@ void Form5::fillLists() {
         Combo1->AddItem(name);
         Combo7->AddItem(name);
         for (ui::ComboBox* box : Combo8) box->AddItem(name);
-        RecipeTypeNames[static_cast<std::size_t>(type)] = name;
+        state_.RecipeTypeNames[static_cast<std::size_t>(type)] = name;
     }
 }
 
@@ -85,7 +77,7 @@ void Form5::placeControls() {
         Panel3D1->setTop(Twips(startHeight / 2 - Panel3D1->Height() / 2.0 - 360));
     }
     Panel3D1->setLeft(Twips(startWidth / 2 - Panel3D1->Width() / 2.0 - 30));
-    shell::FormBackground(app_, *this, *Image1, BackgroundRow).sizePicture();
+    sizeBackground();
     if (vars.DisplayMode != 9) {
         const int listWidth = Twips(Panel3D1->Width() * 0.3);
         const int listLeft = Twips(Panel3D1->Width() * 0.652);
@@ -111,20 +103,8 @@ void Form5::Form_Resize() {
 }
 
 void Form5::Form_Activate() {
-    placeControls();
-    app_.runtime().doEvents();
-    shell::FormBackground(app_, *this, *Image1, BackgroundRow).onActivate();
-    StatusBar1->setPanelText(1, Caption());
     PlacePreviewButtons();
     Panel3D1->setVisible(true);
-    app_.runtime().doEvents();
-    shell::EndWait(app_);
-}
-
-void Form5::Form_KeyDown(int& keyCode, int) {
-    if (keyCode != ui::keys::F1) return;
-    keyCode = 0;
-    mH_Click();
 }
 
 void Form5::Form_KeyPress(int& keyAscii) {
@@ -152,21 +132,21 @@ void Form5::Form_KeyPress(int& keyAscii) {
         return;
     }
     // No panel open: the recipe's question only, then out; a colour change is dropped.
-    SaveAnswer = 0;
+    state_.SaveAnswer = 0;
     if (hasUnsavedEdits()) AskSaveRecipe();
-    if (SaveAnswer == platform::answer::Cancel || SaveRefused) return;
+    if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) return;
     Unload();
 }
 
 void Form5::Form_Unload() {
-    ModifyMode = AmountsRecalculated = CurrentRecordNumber = CurrentLine = SaveAnswer = RecipeChanged = 0;
-    LastSavedRecordNumber = PendingTypeChange = 0;
-    CurrentListIndex = -1;
-    PendingType.clear();
-    for (auto& amount : AmountText) amount.clear();
+    state_.endModify();
+    state_.AmountsRecalculated = state_.RecipeChanged = state_.PendingTypeChange = false;
+    state_.CurrentRecordNumber = state_.CurrentLine = state_.SaveAnswer = state_.LastSavedRecordNumber = 0;
+    state_.CurrentListIndex = -1;
+    state_.PendingType.clear();
+    for (auto& amount : state_.AmountText) amount.clear();
     file().PrintDateOff = 0;
     file().AmountFormat = 0;
-    activity_.HandBack();
 }
 
 void Form5::mO_Click() {
@@ -177,7 +157,7 @@ void Form5::mO_Click() {
 
 std::string Form5::windowCaption() const {
     const int number = app_.state<RecipeFileState>().CookbookNumber;
-    const std::string title = CookbookTitle[static_cast<std::size_t>(number - 1)];
+    const std::string title = state_.CookbookTitle[static_cast<std::size_t>(number - 1)];
     const std::string rest = "Pantrivo - Recipe File - Cookbook #" + std::to_string(number) + " - " + title;
     return app_.vars.FamilyName.empty() ? rest : app_.vars.FamilyName + " " + rest;
 }

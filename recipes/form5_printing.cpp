@@ -83,6 +83,7 @@ void Form5::placePreviewButtonTops() {
 printing::PrintFontSettings& Form5::printFont() { return app_.state<printing::PrintFontSettings>(); }
 
 void Form5::mOP_Click() {
+    state_.worksheetPreview = false;
     mO->setEnabled(false);
     StatusBar1->setPanelText(1, PrintStatus);
     preview_->TakePrintFont(Text1[0]->font());
@@ -92,7 +93,7 @@ void Form5::mOP_Click() {
     SSOption83[0]->setValue(true);
     file().PrintOption = 1;
     SSCommand80[C::SelectRecipesButton]->setEnabled(false);
-    SelectedRecipesMode = 0;
+    state_.SelectedRecipesMode = false;
     for (int slot = 0; slot < C::PickSlotCount; ++slot) {
         Combo8[static_cast<std::size_t>(slot)]->setText("");
         Combo9[static_cast<std::size_t>(slot)]->setText("");
@@ -112,6 +113,7 @@ void Form5::Command7_Click() {
 }
 
 void Form5::mOW_Click() {
+    state_.worksheetPreview = true;
     mO->setEnabled(false);
     preview_->SSOption81->setCaption(WorksheetStatus);
     StatusBar1->setPanelText(1, WorksheetStatus);
@@ -148,14 +150,15 @@ void Form5::RerenderPreview() {
 }
 
 void Form5::drawPreview() {
-    // The worksheet while the status bar says so (its options are off
-    // meanwhile), else the picks once laid out, else the recipe on screen.
-    if (StatusBar1->Panel(1).text == WorksheetStatus) LayoutWorksheet();
-    else if (SelectedRecipesMode != 0) LayoutSelectedRecipes();
+    // The worksheet (its options are off meanwhile), else the picks once
+    // laid out, else the recipe on screen.
+    if (state_.worksheetPreview) LayoutWorksheet();
+    else if (state_.SelectedRecipesMode) LayoutSelectedRecipes();
     else LayoutRecipe();
 }
 
 void Form5::PreviewCancelled() {
+    state_.worksheetPreview = false;
     Combo2->setTabStop(true);
     StatusBar1->setPanelText(1, Caption());
     EnableCookbookMenus();
@@ -169,7 +172,7 @@ void Form5::PreviewCancelled() {
 // --- the recipes picked to print two to a page
 
 void Form5::SelectAdditionalRecipes() {
-    if (SelectedRecipesMode == 0) {
+    if (!state_.SelectedRecipesMode) {
         const int slot = file().PrintOption < 4 ? 0 : 1;
         const auto other = static_cast<std::size_t>(1 - slot);
         Combo8[other]->setText("");
@@ -215,7 +218,7 @@ void Form5::SSCommand5_Click() {
         option->setValue(false);
     }
     f.PrintOptionsLoading = false;
-    SelectedRecipesMode = 88;
+    state_.SelectedRecipesMode = true;
     RerenderPreview();
     app_.runtime().doEvents();
     SSPanel13->setVisible(false);
@@ -227,7 +230,7 @@ void Form5::SSCommand6_Click() { SSPanel13->setVisible(false); }
 
 void Form5::LayoutRecipe() {
     const RecipeFileState& state = file();
-    printing::LayoutRecipe(preview_->document(), printFont(), recipeOnScreen(), {state.PrintOption, state.AmountFormat},
+    printing::LayoutRecipe(preview_->document(), printFont(), draft(), {state.PrintOption, state.AmountFormat},
                            printedOnDate());
 }
 

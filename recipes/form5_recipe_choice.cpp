@@ -16,24 +16,25 @@ constexpr ui::OleColor Highlight = ui::colors::Yellow;
 }  // namespace
 
 void Form5::Combo1_Click() {
-    SaveAnswer = 0;
+    state_.SaveAnswer = 0;
     if (hasUnsavedEdits()) {
-        PendingTypeChange = 9;
-        PendingType = Combo1->Text();
+        state_.PendingTypeChange = true;
+        state_.PendingType = Combo1->Text();
         AskSaveRecipe();
         // A Yes whose save went through has switched to the type already; a
         // Cancel, a No or a save that did not happen leaves nothing to switch to later.
-        PendingTypeChange = 0;
-        PendingType.clear();
+        state_.PendingTypeChange = false;
+        state_.PendingType.clear();
     }
-    if (SaveAnswer == platform::answer::Yes && SaveRefused) return;
-    if (SaveAnswer == platform::answer::Yes || SaveAnswer == platform::answer::No) ResetRecipeEditor();
-    if (SaveAnswer == platform::answer::Cancel) {
+    if (state_.SaveAnswer == platform::answer::Yes && state_.SaveRefused) return;
+    if (state_.SaveAnswer == platform::answer::Yes || state_.SaveAnswer == platform::answer::No) ResetRecipeEditor();
+    if (state_.SaveAnswer == platform::answer::Cancel) {
         showType(file().CurrentRecipeType);
-        if (ModifyMode == 1 || !Command1->Enabled()) focusAmountLine0();
+        if (state_.editing()) focusAmountLine0();
         return;
     }
-    RecipeChanged = ModifyMode = AmountsRecalculated = 0;
+    state_.endModify();
+    state_.RecipeChanged = state_.AmountsRecalculated = false;
     {
         const WindowFills filling(*this);
         Text8->setText("");
@@ -41,7 +42,7 @@ void Form5::Combo1_Click() {
     file().CurrentRecipeType = Combo1->Text();
     ResetRecipeEditor();
 
-    if (!Command1->Enabled() || !Command2->Enabled()) {
+    if (state_.mode != RecipeMode::NoCommand) {
         List1->Clear();
         Combo2->Clear();
         const auto type = typeNumber();
@@ -52,14 +53,14 @@ void Form5::Combo1_Click() {
             List1->AddItem(entry.text);
         }
     }
-    if (!SSPanel5->Visible() && Command1->Enabled()) ResetRecipeEditor();
+    if (!SSPanel5->Visible() && !state_.creating()) ResetRecipeEditor();
     Combo2->SetFocus();
-    SaveAnswer = 0;
-    ChosenRecipeEntry.clear();
+    state_.SaveAnswer = 0;
+    state_.ChosenRecipeEntry.clear();
 }
 
 void Form5::Combo1_GotFocus() {
-    if (Command1->Enabled() && Command2->Enabled()) {
+    if (state_.mode == RecipeMode::NoCommand) {
         RecipeFunctionPrompt();
         return;
     }
@@ -91,24 +92,24 @@ void Form5::Combo2_GotFocus() {
     if (Combo2->ListCount() == 0) {
         ShowNoRecipesFound(Combo1->Text());
         // Creating, the name is typed next, into the box that shows as current.
-        if (!Command1->Enabled() && Text8->Visible()) Text8->SetFocus();
+        if (state_.creating() && Text8->Visible()) Text8->SetFocus();
         return;
     }
-    if (!SaveRefused) {
-        if (Command1->Enabled() && !SearchHitPending) openRecipeList();
+    if (!state_.SaveRefused) {
+        if (!state_.creating() && !state_.SearchHitPending) openRecipeList();
         if (hasUnsavedEdits()) {
             AskSaveRecipe();
-            if (SaveAnswer == platform::answer::Cancel) {
+            if (state_.SaveAnswer == platform::answer::Cancel) {
                 focusAmountLine0();
-            } else if (SaveAnswer == platform::answer::No) {
-                RecipeChanged = AmountsRecalculated = 0;
+            } else if (state_.SaveAnswer == platform::answer::No) {
+                state_.RecipeChanged = state_.AmountsRecalculated = false;
                 ResetRecipeEditor();
                 Combo1_Click();
                 return;
             }
         }
     }
-    if (Command1->Enabled() && Command2->Enabled()) {
+    if (state_.mode == RecipeMode::NoCommand) {
         RecipeFunctionPrompt();
         return;
     }
@@ -116,9 +117,9 @@ void Form5::Combo2_GotFocus() {
     Text8->setBackColor(Highlight);
     HideFractionList();
     HideUnitLists();
-    if (!Command1->Enabled() || SaveRefused) {
+    if (state_.creating() || state_.SaveRefused) {
         if (Text8->Visible()) Text8->SetFocus();
-        SaveRefused = false;
+        state_.SaveRefused = false;
     }
     Text8->setBackColor(Text11->BackColor());
     if (Text8->Visible()) Text8->SetFocus();
@@ -130,7 +131,7 @@ void Form5::Combo2_GotFocus() {
 
 void Form5::Combo2_KeyUp(int&, int) {
     // Typed text never stays in the text line: it shows the entry chosen.
-    Combo2->setText(ChosenRecipeEntry);
+    Combo2->setText(state_.ChosenRecipeEntry);
 }
 
 void Form5::Combo2_LostFocus() {
@@ -141,57 +142,43 @@ void Form5::Combo2_LostFocus() {
 
 void Form5::Combo2_Click() {
     if (!OldFileConverted()) return;
-    if (!SearchHitPending) {
-        SaveAnswer = 0;
+    if (!state_.SearchHitPending) {
+        state_.SaveAnswer = 0;
         if (hasUnsavedEdits()) {
             AskSaveRecipe();
-            if (SaveAnswer == platform::answer::Cancel) return;
+            if (state_.SaveAnswer == platform::answer::Cancel) return;
         }
         Command25->setEnabled(false);
         mOSpell->setEnabled(false);
     }
-    ChosenRecipeEntry = Combo2->Text();
+    state_.ChosenRecipeEntry = Combo2->Text();
     collapseRecipeList();
     app_.runtime().doEvents();
-    RecipeChanged = ModifyMode = AmountsRecalculated = 0;
-    if (!SearchHitPending) CurrentRecordNumber = static_cast<int>(EntryRecordNumber(ChosenRecipeEntry).value_or(0));
-    RecipeBuffer = store().ReadRecord(CurrentRecordNumber);
+    state_.endModify();
+    state_.RecipeChanged = state_.AmountsRecalculated = false;
+    if (!state_.SearchHitPending)
+        state_.CurrentRecordNumber = static_cast<int>(EntryRecordNumber(state_.ChosenRecipeEntry).value_or(0));
+    state_.RecipeBuffer = store().ReadRecord(state_.CurrentRecordNumber);
     RecipeRecordToControls();
 
-    CurrentListIndex = Combo2->ListIndex();
-    if (SearchHitPending) {
+    state_.CurrentListIndex = Combo2->ListIndex();
+    if (state_.SearchHitPending) {
         // The hit's own entry, found by its record: its text may match others
         // ("Pie 1" lies within "Pie 12"), and delete and rename act on this one.
-        CurrentListIndex = -1;
-        for (int i = 0; i < Combo2->ListCount() && CurrentListIndex < 0; ++i)
-            if (EntryRecordNumber(Combo2->List(i)) == CurrentRecordNumber) CurrentListIndex = i;
-        SearchHitPending = false;
+        state_.CurrentListIndex = -1;
+        for (int i = 0; i < Combo2->ListCount() && state_.CurrentListIndex < 0; ++i)
+            if (EntryRecordNumber(Combo2->List(i)) == state_.CurrentRecordNumber) state_.CurrentListIndex = i;
+        state_.SearchHitPending = false;
     }
-    recipeShown_ = true;
-    calculatorOpen_ = false;
+    state_.recipeShown = true;
+    state_.calculatorOpen = false;
     applyAvailability();
     Command5->SetFocus();
     SSPanel5->setVisible(false);
     setModeTitle("View Recipe");
 }
 
-void Form5::RecipeRecordToControls() {
-    const WindowFills filling(*this);
-    for (int line = 0; line < IngredientLineCount; ++line) {
-        const auto i = static_cast<std::size_t>(line);
-        AmountText[i] = basic::RTrim(RecipeBuffer.amounts[i]);
-        // The box drops the blank a whole number keeps after rounding up ("2 ").
-        Text1[i]->setText(basic::RTrim(FractionSnapping(AmountText[i]).text));
-        Text4[i]->setText(basic::RTrim(RecipeBuffer.units[i]));
-        Text5[i]->setText(basic::RTrim(RecipeBuffer.ingredients[i]));
-    }
-    Text2->setText(basic::RTrim(RecipeBuffer.directions));
-    showDirectionsLength();
-    Text3->setText(basic::RTrim(RecipeBuffer.ovenTemperature));
-    Text6->setText(basic::RTrim(RecipeBuffer.yield));
-    Text7->setText(basic::RTrim(RecipeBuffer.cookingTime));
-    Combo4->setText(basic::RTrim(RecipeBuffer.yieldUnit));
-}
+void Form5::RecipeRecordToControls() { showDraft(DraftFromRecord(state_.RecipeBuffer)); }
 
 void Form5::ShowNoRecipesFound(const std::string& type) {
     collapseRecipeList();
@@ -201,8 +188,8 @@ void Form5::ShowNoRecipesFound(const std::string& type) {
 }
 
 void Form5::RecipeFunctionPrompt() {
-    if (SuppressNextPrompt == 99) {
-        SuppressNextPrompt = 0;
+    if (state_.SuppressNextPrompt) {
+        state_.SuppressNextPrompt = false;
         return;
     }
     if (SSPanel80->Visible()) return;
@@ -224,10 +211,10 @@ void Form5::showType(const std::string& type) {
     int at = -1;
     for (int i = 0; i < Combo1->ListCount() && at < 0; ++i)
         if (Combo1->List(i) == type) at = i;
-    showingType_ = true;
+    state_.showingType = true;
     if (at >= 0) Combo1->setListIndex(at);
     else Combo1->setText(type);
-    showingType_ = false;
+    state_.showingType = false;
 }
 
 void Form5::collapseRecipeList() { Combo2->setHeight(static_cast<int>(std::lround(Panel3D1->Height() * 0.05))); }

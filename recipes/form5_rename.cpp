@@ -42,25 +42,25 @@ void Form5::wireRename() {
 }
 
 void Form5::mOChange_Click() {
-    SaveAnswer = 0;
+    state_.SaveAnswer = 0;
     if (hasUnsavedEdits()) {
-        SaveInPlaceOnYes = 88;
+        state_.SaveInPlaceOnYes = true;
         AskSaveRecipe();
-        SaveInPlaceOnYes = 0;
+        state_.SaveInPlaceOnYes = false;
     }
-    if (SaveAnswer == platform::answer::Cancel || SaveRefused) {
-        SaveAnswer = 0;
+    if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) {
+        state_.SaveAnswer = 0;
         return;
     }
     // After a No the edits stay in the boxes: a Cancel of the rename gives
     // them back their mark, so that they are still asked about later.
-    const bool keptUnsaved = SaveAnswer == platform::answer::No;
-    RenameHeldChanged = keptUnsaved ? RecipeChanged : 0;
-    RenameHeldRecalculated = keptUnsaved ? AmountsRecalculated : 0;
+    const bool keptUnsaved = state_.SaveAnswer == platform::answer::No;
+    state_.RenameHeldChanged = keptUnsaved && state_.RecipeChanged;
+    state_.RenameHeldRecalculated = keptUnsaved && state_.AmountsRecalculated;
 
     DisableCookbookMenus();
     setModeTitle("Name Change");
-    RecipeChanged = AmountsRecalculated = 0;
+    state_.RecipeChanged = state_.AmountsRecalculated = false;
     SSPanel10->setCaption(std::string("\r") + RenameTitle);
     Text15->setText(basic::Left(Combo2->Text(), ShownNameLength));
     Text16->setText("");
@@ -69,7 +69,7 @@ void Form5::mOChange_Click() {
     Text16->SetFocus();
     EnableUnderRenamePanel(*this, false);
     Toolbar2->setButtonEnabled(4, false);
-    SuppressNextPrompt = 99;
+    state_.SuppressNextPrompt = true;
 }
 
 void Form5::Text16_Change() {
@@ -97,7 +97,7 @@ void Form5::Command23_Click() {
     // The store rebuilds the index from its file, whatever the list shows.
     const auto type = typeNumber();
     StoreOutcome outcome;
-    if (type) outcome = store().Rename(*type, CurrentRecordNumber, Text16->Text());
+    if (type) outcome = store().Rename(*type, state_.CurrentRecordNumber, Text16->Text());
     else outcome = {StoreResult::IndexFileNotWritten, 0, {}, Combo1->Text()};
     if (!outcome.ok()) {
         // Nothing was written: the panel stays, to try again or cancel.
@@ -112,7 +112,7 @@ void Form5::Command23_Click() {
     setModeTitle("View Recipe");
     shell::EndWait(app_);
     // The editor was emptied: edits answered No are gone with it.
-    RenameHeldChanged = RenameHeldRecalculated = 0;
+    state_.RenameHeldChanged = state_.RenameHeldRecalculated = false;
     Command24_Click();
     Combo2->Clear();
     Command2_Click();
@@ -125,13 +125,13 @@ void Form5::Command24_Click() {
     SSPanel10->setVisible(false);
     EnableUnderRenamePanel(*this, true);
     setModeTitle("View Recipe");
-    RecipeChanged = RenameHeldChanged;
-    AmountsRecalculated = RenameHeldRecalculated;
-    RenameHeldChanged = RenameHeldRecalculated = 0;
+    state_.RecipeChanged = state_.RenameHeldChanged;
+    state_.AmountsRecalculated = state_.RenameHeldRecalculated;
+    state_.RenameHeldChanged = state_.RenameHeldRecalculated = false;
     // The commands, the copy button included, follow the state as it is now.
     applyAvailability();
     Command3->SetFocus();
-    SuppressNextPrompt = 99;
+    state_.SuppressNextPrompt = true;
 }
 
 }  // namespace recipes

@@ -65,7 +65,7 @@ void Form5::wireSearch() {
         };
     }
     for (int i = 0; i < 2; ++i)
-        SSOption1[static_cast<std::size_t>(i)]->onClick = [this, i] { MultiIngredientOption = i; };
+        SSOption1[static_cast<std::size_t>(i)]->onClick = [this, i] { state_.MultiIngredientOption = i; };
     Combo7->onDropDown = [this] {
         SSPanel9->setVisible(false);
         Grid2->setVisible(false);
@@ -83,7 +83,7 @@ void Form5::wireSearch() {
         grid->onDblClick = [grid, view] {
             if (grid->Row() >= 1 && view->Enabled()) view->onClick();
         };
-        grid->onMouseDown = [this, grid](int, int, double, double) { ChosenResultRow = grid->Row(); };
+        grid->onMouseDown = [this, grid](int, int, double, double) { state_.ChosenResultRow = grid->Row(); };
         grid->onBeforeSort = [grid](int) {
             grid->setRow(0);
             grid->setHighlight(false);
@@ -132,16 +132,16 @@ void Form5::mOsr_Click() {
     }
     SSPanel6->setVisible(true);
     mOsr->setChecked(true);
-    SaveAnswer = 0;
+    state_.SaveAnswer = 0;
     if (hasUnsavedEdits()) AskSaveRecipe();
-    if (SaveAnswer == platform::answer::Yes) {
+    if (state_.SaveAnswer == platform::answer::Yes) {
         ResetRecipeResultGrid();
         ResetIngredientResultGrid();
         for (ui::Control* c : std::initializer_list<ui::Control*>{Grid1, Grid2, SSPanel7, SSPanel9})
             c->setVisible(false);
     }
-    if (SaveAnswer == platform::answer::Cancel || SaveRefused) {
-        if (!Command1->Enabled() || ModifyMode == 1) focusAmountLine0();
+    if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) {
+        if (state_.editing()) focusAmountLine0();
         mOCB->setEnabled(cookbookMenus);
         mOCBTle->setEnabled(cookbookMenus);
         return;
@@ -206,23 +206,23 @@ void Form5::searchBox_GotFocus(ui::TextBox& box) {
 // --- the name search
 
 void Form5::Command17_Click() {
-    ViewAllRequested = true;
+    state_.ViewAllRequested = true;
     Text10->setText("");
-    SearchPhrase = " ";
+    state_.SearchPhrase = " ";
     Command14_Click();
 }
 
 void Form5::Command14_Click() {
-    if (!ViewAllRequested && Text10->Text().empty()) return;
+    if (!state_.ViewAllRequested && Text10->Text().empty()) return;
     shell::BeginWait(app_);
     mOChange->setEnabled(false);
     SSPanel7->setVisible(false);
     Grid1->setVisible(false);
     ResetRecipeResultGrid();
     Command15->setEnabled(false);
-    if (!ViewAllRequested) SearchPhrase = basic::UCase(Text10->Text());
-    ViewAllRequested = false;
-    const auto hits = recipe_search::SearchByName(store(), SearchPhrase);
+    if (!state_.ViewAllRequested) state_.SearchPhrase = basic::UCase(Text10->Text());
+    state_.ViewAllRequested = false;
+    const auto hits = recipe_search::SearchByName(store(), state_.SearchPhrase);
     showResults(*Grid1, hits);
     app_.runtime().doEvents();
     if (hits.empty()) {
@@ -265,8 +265,8 @@ recipe_search::IngredientQuery Form5::compactIngredientBoxes() {
     Text14->setText(boxes[2]);
     recipe_search::IngredientQuery query{boxes, recipe_search::IngredientMode::FirstWordOnly};
     if (Frame1->Enabled())
-        query.mode = MultiIngredientOption == 0 ? recipe_search::IngredientMode::AllWords
-                                                : recipe_search::IngredientMode::AnyWord;
+        query.mode = state_.MultiIngredientOption == 0 ? recipe_search::IngredientMode::AllWords
+                                                       : recipe_search::IngredientMode::AnyWord;
     return query;
 }
 
@@ -362,20 +362,21 @@ void Form5::ViewSearchHit(ui::Grid& grid, ui::Panel& panel) {
     if (row < 1 || row >= grid.Rows() || grid.RowData(row) < 1) return;
     EnableCookbookMenus();
     RestoreRecipeMenus();
-    ChosenResultRow = row;
+    state_.ChosenResultRow = row;
     showType(basic::RTrim(grid.TextMatrix(row, 0)));
     const std::string entry = grid.TextMatrix(row, 1);
-    CurrentRecordNumber = static_cast<int>(grid.RowData(row));
-    SearchHitEntry = basic::Trim(entry);
+    state_.CurrentRecordNumber = static_cast<int>(grid.RowData(row));
+    state_.SearchHitEntry = basic::Trim(entry);
     panel.setVisible(false);
     Panel3D1->setVisible(true);
-    RecipeChanged = ModifyMode = AmountsRecalculated = 0;
+    state_.endModify();
+    state_.RecipeChanged = state_.AmountsRecalculated = false;
     mOV_Click();
-    SearchHitPending = true;
+    state_.SearchHitPending = true;
     Combo2_Click();
     collapseRecipeList();
     Combo2->setText(entry);
-    ChosenRecipeEntry = entry;
+    state_.ChosenRecipeEntry = entry;
 }
 
 }  // namespace recipes

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int DirectionsField = IngredientLineCount;
 constexpr int CancelledField = 99;
-constexpr int CheckRunning = 88;
 constexpr int IngredientWidth = 35;
 constexpr int IngredientCheckWidth = 50;  // a corrected line may grow while it is checked
 constexpr int DirectionsWidth = 1000;
@@ -63,8 +62,8 @@ void Form5::wireSpelling() {
 
 void Form5::LoadMisspellings() {
     // Loading runs again on a change of cookbook; the list holds the table once.
-    if (MisspellingsLoaded) return;
-    MisspellingsLoaded = true;
+    if (state_.MisspellingsLoaded) return;
+    state_.MisspellingsLoaded = true;
     for (const Misspelling& pair : MisspellingTable)
         VSSpell1->AddReplacement(std::string(pair.word), std::string(pair.correction));
 }
@@ -86,8 +85,8 @@ void CutTo(ui::TextBox& box, int width) {
 
 void Form5::Command25_Click() {
     StatusBar1->setPanelText(1, "Spelling Check");
-    CorrectionCount = 0;
-    SpellCheckRunning = CheckRunning;
+    state_.CorrectionCount = 0;
+    state_.SpellCheckRunning = true;
     {
         // The boxes' own change rules stay out of the way of the check's writes.
         const WindowFills fills(*this);
@@ -97,9 +96,9 @@ void Form5::Command25_Click() {
             VSSpell1->setText(box.Text());
             VSSpell1->CheckText();
         };
-        SpellFieldIndex = 0;
-        for (int line = 0; line < IngredientLineCount && SpellFieldIndex != CancelledField; ++line) {
-            SpellFieldIndex = line;
+        state_.SpellFieldIndex = 0;
+        for (int line = 0; line < IngredientLineCount && state_.SpellFieldIndex != CancelledField; ++line) {
+            state_.SpellFieldIndex = line;
             ui::TextBox& box = SpellField(*this, line);
             if (basic::Trim(box.Text()).empty()) continue;
             if (line > 0) SkipOnError([&] { Unselect(SpellField(*this, line - 1)); });
@@ -109,8 +108,8 @@ void Form5::Command25_Click() {
             Unselect(box);
             box.setMaxLength(IngredientWidth);
         }
-        if (SpellFieldIndex != CancelledField) {
-            SpellFieldIndex = DirectionsField;
+        if (state_.SpellFieldIndex != CancelledField) {
+            state_.SpellFieldIndex = DirectionsField;
             Text2->setMaxLength(0);
             SkipOnError([&] { check(*Text2); });
             CutTo(*Text2, DirectionsWidth);
@@ -119,46 +118,46 @@ void Form5::Command25_Click() {
     }
     Command25->SetFocus();
     Unselect(*Text2);
-    const bool changedSome = SpellFieldIndex == CancelledField || CorrectionCount > 0;
+    const bool changedSome = state_.SpellFieldIndex == CancelledField || state_.CorrectionCount > 0;
     app_.dialogs().MessageBox({"Spelling Check",
                                changedSome ? "Spelling Check has been canceled or has reached the end of your entries"
                                            : "Spelling Check did not change or did not find any misspelled words!",
                                MsgIcon::Information, MsgButtons::OK, 1});
     StatusBar1->setPanelText(1, Caption());
     for (ui::TextBox* box : Text5) box->setSelStart(1);
-    SpellFieldIndex = 0;
-    SpellCheckRunning = 0;
+    state_.SpellFieldIndex = 0;
+    state_.SpellCheckRunning = false;
 }
 
 void Form5::VSSpell1_BadWord() {
-    ui::TextBox& box = SpellField(*this, SpellFieldIndex);
+    ui::TextBox& box = SpellField(*this, state_.SpellFieldIndex);
     box.setSelStart(VSSpell1->BadWordStart());
     box.setSelLength(VSSpell1->BadWordLength());
 }
 
 void Form5::VSSpell1_TextChanged() {
     if (VSSpell1->ChangeCount() <= 0) return;
-    SpellField(*this, SpellFieldIndex).setText(VSSpell1->Text());
-    if (SpellFieldIndex != DirectionsField) VSSpell1->ClearChangeCount();
-    ++CorrectionCount;
+    SpellField(*this, state_.SpellFieldIndex).setText(VSSpell1->Text());
+    if (state_.SpellFieldIndex != DirectionsField) VSSpell1->ClearChangeCount();
+    ++state_.CorrectionCount;
     MarkRecipeChanged();
 }
 
 void Form5::VSSpell1_ActionChosen(int action) {
-    if (action == static_cast<int>(platform::SpellAction::ChangeAll) && SpellFieldIndex < DirectionsField)
-        ChangeAllPending = 1;
+    if (action == static_cast<int>(platform::SpellAction::ChangeAll) && state_.SpellFieldIndex < DirectionsField)
+        state_.ChangeAllPending = true;
 }
 
 void Form5::VSSpell1_CheckEnded(int cancel) {
     if (cancel == -1) {
-        ui::TextBox& box = SpellField(*this, SpellFieldIndex);
-        const bool directions = SpellFieldIndex == DirectionsField;
+        ui::TextBox& box = SpellField(*this, state_.SpellFieldIndex);
+        const bool directions = state_.SpellFieldIndex == DirectionsField;
         CutTo(box, directions ? DirectionsWidth : IngredientWidth);
         Unselect(box);
         if (!directions) box.setMaxLength(IngredientWidth);
-        SpellFieldIndex = CancelledField;
+        state_.SpellFieldIndex = CancelledField;
     }
-    if (ChangeAllPending == 1) CarryReplacementsOn();
+    if (state_.ChangeAllPending) CarryReplacementsOn();
     VSSpell1->ClearChangeCount();
 }
 
@@ -168,9 +167,9 @@ void Form5::CarryReplacementsOn() {
     app_.runtime().doEvents();
     // Every pair the list holds now, those of earlier passes included.
     const int pairs = VSSpell1->ReplacementCount();
-    for (ReplacementWalkIndex = 0; ReplacementWalkIndex < pairs; ++ReplacementWalkIndex) {
-        const platform::Replacement& pair = VSSpell1->ReplacementEntry(ReplacementWalkIndex);
-        for (int field = SpellFieldIndex + 1; field <= DirectionsField; ++field) {
+    for (state_.ReplacementWalkIndex = 0; state_.ReplacementWalkIndex < pairs; ++state_.ReplacementWalkIndex) {
+        const platform::Replacement& pair = VSSpell1->ReplacementEntry(state_.ReplacementWalkIndex);
+        for (int field = state_.SpellFieldIndex + 1; field <= DirectionsField; ++field) {
             SkipOnError([&] {
                 ui::TextBox& box = SpellField(*this, field);
                 if (basic::Trim(box.Text()).empty()) return;
@@ -180,7 +179,7 @@ void Form5::CarryReplacementsOn() {
         }
     }
     showDirectionsLength();
-    ChangeAllPending = 0;
+    state_.ChangeAllPending = false;
 }
 
 }  // namespace recipes

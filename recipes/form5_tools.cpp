@@ -18,7 +18,7 @@ void Form5::Toolbar2_ButtonClick(int button) {
         case 4: mOCopy_Click(); break;
         case 5: run(mOP); break;
         case 6: run(mOW); break;
-        case 7: mH_Click(); break;
+        case 7: ShowHelp(); break;
         case 8: mOe_Click(); break;
         default: break;
     }
@@ -27,32 +27,27 @@ void Form5::Toolbar2_ButtonClick(int button) {
 void Form5::mOC_Click() {
     HideFractionList();
     HideUnitLists();
-    colors_->ChoosePanelColor();
+    colors().ChoosePanelColor();
 }
 
-void Form5::mH_Click() {
-    int topic = shell::topics::RecipeFile;
-    if (SSPanel80->Visible()) topic = shell::topics::PrintPreview;
-    else if (SSPanel2->Visible()) topic = shell::topics::RecipeSearchByName;
-    else if (SSPanel8->Visible()) topic = shell::topics::RecipeSearchByIngredient;
-    setHelpContextID(topic);
-    shell::ShowHelpTopic(app_, topic);
+int Form5::helpTopic() const {
+    if (SSPanel80->Visible()) return shell::topics::PrintPreview;
+    if (SSPanel2->Visible()) return shell::topics::RecipeSearchByName;
+    if (SSPanel8->Visible()) return shell::topics::RecipeSearchByIngredient;
+    return shell::topics::RecipeFile;
 }
 
-void Form5::ShowOptionsPopup() {
-    const bool offerCopy = mOCo1->Enabled() && PopupRequested == 2;
+// Copy is offered only while the menu pops up at the pointer.
+void Form5::beforePopUp() {
+    const bool offerCopy = mOCo1->Enabled();
     mOCopy->setVisible(offerCopy);
     Toolbar2->setButtonEnabled(4, offerCopy);
-    PopupRequested = 0;
     mOChange->setEnabled(SSPanel4->Caption() == "View Recipe" && !Combo2->Text().empty());
-    app_.runtime().doEvents();
-    PopupMenu(*mO);
-    // Exit from the popup may have closed the window: then nothing of it is touched.
-    if (WindowClosed == 0) {
-        mOCopy->setVisible(false);
-        Toolbar2->setButtonEnabled(4, false);
-    }
-    WindowClosed = 0;
+}
+
+void Form5::afterPopUp() {
+    mOCopy->setVisible(false);
+    Toolbar2->setButtonEnabled(4, false);
 }
 
 }  // namespace recipes

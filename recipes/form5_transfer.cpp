@@ -49,15 +49,16 @@ void Form5::ExportRecipe() {
 void Form5::mOIm_Click() {
     HideFractionList();
     HideUnitLists();
-    SaveAnswer = 0;
-    SaveForImport = 1;
+    state_.SaveAnswer = 0;
+    state_.SaveForImport = true;
     if (hasUnsavedEdits()) AskSaveRecipe();
-    if (SaveAnswer == platform::answer::Cancel || (SaveAnswer == platform::answer::Yes && SaveRefused)) {
-        SaveForImport = 0;
+    if (state_.SaveAnswer == platform::answer::Cancel ||
+        (state_.SaveAnswer == platform::answer::Yes && state_.SaveRefused)) {
+        state_.SaveForImport = false;
         return;
     }
-    RecipeChanged = 0;
-    SaveForImport = 0;
+    state_.RecipeChanged = false;
+    state_.SaveForImport = false;
     shell::BeginWait(app_);
     TransferHandOver& hand = app_.state<TransferHandOver>();
     hand.TransferMode = TransferHandOver::Import;
@@ -70,16 +71,17 @@ void Form5::mOIm_Click() {
     }
     // From here the editor holds a recipe that is not stored: a later Save
     // adds it and never writes over the recipe shown before.
-    ModifyMode = AmountsRecalculated = 0;
-    recipeShown_ = false;
-    modifyByButton_ = false;
+    state_.endModify();
+    state_.AmountsRecalculated = false;
+    state_.recipeShown = false;
+    state_.modifyByButton = false;
     if (!ReadTransferFile(basic::PathFromText(hand.TransferPath))) {
         shell::EndWait(app_);
         applyAvailability();
         return;
     }
     hand.TransferMode = TransferHandOver::Import;
-    RecipeChanged = 1;
+    state_.RecipeChanged = true;
     List1->Clear();
     Combo2->Clear();
     if (const auto type = typeNumber()) {
@@ -90,26 +92,15 @@ void Form5::mOIm_Click() {
     }
     applyAvailability();
     Text8->SetFocus();
-    SaveAnswer = 0;
+    state_.SaveAnswer = 0;
     if (SSPanel3->Visible()) SSPanel3->setVisible(false);
     shell::EndWait(app_);
 }
 
-recipe_search::TransferRecipe Form5::RecipeForExport() const {
-    recipe_search::TransferRecipe r;
-    r.type = Combo1->Text();
-    r.name = basic::Trim(basic::Left(Combo2->Text(), 40));
-    for (int line = 0; line < IngredientLineCount; ++line) {
-        const auto i = static_cast<std::size_t>(line);
-        r.amounts[i] = AmountText[i];
-        r.units[i] = Text4[i]->Text();
-        r.ingredients[i] = Text5[i]->Text();
-    }
-    r.directions = Text2->Text();
-    r.ovenTemperature = Text3->Text();
-    r.cookingTime = Text7->Text();
-    r.yield = Text6->Text();
-    r.yieldUnit = Combo4->Text();
+RecipeDraft Form5::RecipeForExport() const {
+    RecipeDraft r = draft();
+    // The name alone, without the record number of its entry.
+    r.name = basic::Trim(basic::Left(r.name, 40));
     return r;
 }
 
@@ -127,7 +118,7 @@ bool Form5::WriteTransferFile(const std::filesystem::path& path) {
 }
 
 bool Form5::ReadTransferFile(const std::filesystem::path& path) {
-    std::optional<recipe_search::TransferRecipe> recipe;
+    std::optional<RecipeDraft> recipe;
     while (true) {
         if (const auto bytes = basic::ReadWholeFile(path, recipe_search::MaxTransferFileBytes))
             recipe = recipe_search::DecodeTransferFile(*bytes);
@@ -154,29 +145,30 @@ bool Form5::ReadTransferFile(const std::filesystem::path& path) {
     return true;
 }
 
-void Form5::fillEditorFromTransfer(const recipe_search::TransferRecipe& r) {
+void Form5::fillEditorFromTransfer(const RecipeDraft& r) {
     const WindowFills filling(*this);
-    ModifyMode = AmountsRecalculated = 0;
+    state_.endModify();
+    state_.AmountsRecalculated = false;
     showType(r.type);
     file().CurrentRecipeType = Combo1->Text();
     // What comes in fits the boxes and, later, the record.
-    auto fit = [](ui::TextBox& box, const std::string& text) {
-        box.setText(CleanTyped(text, box.MaxLength(), box.MultiLine(), !box.MultiLine()));
+    auto fit = [](const ui::TextBox& box, const std::string& text) {
+        return CleanTyped(text, box.MaxLength(), box.MultiLine(), !box.MultiLine());
     };
-    fit(*Text8, r.name);
-    for (int line = 0; line < IngredientLineCount; ++line) {
-        const auto i = static_cast<std::size_t>(line);
-        AmountText[i] = FilterAmount(r.amounts[i], Text1[i]->MaxLength()).text;
-        Text1[i]->setText(basic::RTrim(FractionSnapping(AmountText[i]).text));
-        fit(*Text4[i], r.units[i]);
-        fit(*Text5[i], r.ingredients[i]);
+    Text8->setText(fit(*Text8, r.name));
+    RecipeDraft fitted;
+    for (std::size_t i = 0; i < IngredientLineCount; ++i) {
+        fitted.amounts[i] = FilterAmount(r.amounts[i], Text1[i]->MaxLength()).text;
+        fitted.shownAmounts[i] = basic::RTrim(FractionSnapping(fitted.amounts[i]).text);
+        fitted.units[i] = fit(*Text4[i], r.units[i]);
+        fitted.ingredients[i] = fit(*Text5[i], r.ingredients[i]);
     }
-    fit(*Text2, r.directions);
-    fit(*Text3, r.ovenTemperature);
-    fit(*Text7, r.cookingTime);
-    fit(*Text6, r.yield);
-    Combo4->setText(CleanTyped(r.yieldUnit, 0, false, true));
-    showDirectionsLength();
+    fitted.directions = fit(*Text2, r.directions);
+    fitted.ovenTemperature = fit(*Text3, r.ovenTemperature);
+    fitted.cookingTime = fit(*Text7, r.cookingTime);
+    fitted.yield = fit(*Text6, r.yield);
+    fitted.yieldUnit = CleanTyped(r.yieldUnit, 0, false, true);
+    showDraft(fitted);
 }
 
 }  // namespace recipes

@@ -302,7 +302,7 @@ TEST_F(RecipeWindowOnScreen, AnIngredientResultChosenByKeyboardOpensOnEnter) {
     QTest::keyClick(results, Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_FALSE(recipe->SSPanel8->Visible());
-    EXPECT_EQ(recipe->CurrentRecordNumber, 1);
+    EXPECT_EQ(recipe->state().CurrentRecordNumber, 1);
     EXPECT_EQ(recipe->Text1[0]->Text(), "1 1/2");
 }
 

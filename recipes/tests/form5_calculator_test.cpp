@@ -177,7 +177,7 @@ protected:
     static std::vector<std::string> recipeTexts(const Form5& w) {
         std::vector<std::string> texts{w.Text6->Text(), w.Combo4->Text(), w.Label20->Caption()};
         for (std::size_t i = 0; i < w.Text1.size(); ++i)
-            texts.insert(texts.end(), {w.Text1[i]->Text(), w.Text4[i]->Text(), w.AmountText[i]});
+            texts.insert(texts.end(), {w.Text1[i]->Text(), w.Text4[i]->Text(), w.state().AmountText[i]});
         return texts;
     }
 };
@@ -221,7 +221,7 @@ TEST_F(CalculatorTest, ThePanelOpensOverTheRecipeAndItsCloseButtonOrEscGivesTheC
         EXPECT_EQ(RecipeCommandsEnabled(w), viewing) << way;
         EXPECT_TRUE(w.mOCB->Enabled());
         EXPECT_TRUE(w.mOCBTle->Enabled());
-        EXPECT_EQ(w.AmountsRecalculated, 0);
+        EXPECT_FALSE(w.state().AmountsRecalculated);
     }
     chooseMenu(w, "mOCal");
     EXPECT_TRUE(w.SSPanel5->Visible()) << "the menu item opens it too";
@@ -230,7 +230,7 @@ TEST_F(CalculatorTest, ThePanelOpensOverTheRecipeAndItsCloseButtonOrEscGivesTheC
 TEST_F(CalculatorTest, ARecipeWithoutAYieldHasNothingToScale) {
     Form5& w = show(bread("", "").line(1, "1", "cup", "milk"));
     for (const int mode : {0, 1}) {
-        w.ModifyMode = mode;
+        w.state().mode = mode == 1 ? RecipeMode::Modify : RecipeMode::View;
         desktop.dialogs.expectMessage("Calculate Serving Information");
         runtime().userClick(*w.Command8);
         EXPECT_EQ(desktop.dialogs.messages().back().text,
@@ -247,24 +247,24 @@ TEST_F(CalculatorTest, HalvingTheYieldTurnsAThirdCupIntoAnEighth) {
     // .34 x 2/4 = .17; its fraction part is below .2, so it snaps to .125.
     for (const auto& [mode, shown] : {std::pair{0, "1/8"}, std::pair{1, ".125"}}) {
         Form5& w = show(bread("4", "Serving(s)").line(1, ".34", "cups", "sugar").line(2, "2", "cups", "flour"));
-        w.ModifyMode = mode;
+        w.state().mode = mode == 1 ? RecipeMode::Modify : RecipeMode::View;
         runtime().userClick(*w.Command8);
         calculate(w, "2");
         EXPECT_EQ(w.Text1[0]->Text(), shown) << mode;
-        EXPECT_EQ(w.AmountText[0], ".125");
+        EXPECT_EQ(w.state().AmountText[0], ".125");
         EXPECT_EQ(w.Text4[0]->Text(), "cup");
         EXPECT_EQ(w.Text1[1]->Text(), "1");
         EXPECT_EQ(w.Text4[1]->Text(), "cup");
         EXPECT_EQ(w.Text6->Text(), "2");
         EXPECT_EQ(w.Label20->Caption(), "2");
         EXPECT_EQ(w.Combo4->Text(), "Serving(s)");
-        EXPECT_EQ(w.AmountsRecalculated, 9);
+        EXPECT_TRUE(w.state().AmountsRecalculated);
         EXPECT_FALSE(w.Command6->Enabled()) << "no Save while the panel is open";
         EXPECT_FALSE(w.mOSpell->Enabled());
 
         // The next calculation starts from the snapped amounts and the new yield.
         calculate(w, "4");
-        EXPECT_EQ(w.AmountText[0], ".25");
+        EXPECT_EQ(w.state().AmountText[0], ".25");
         EXPECT_EQ(w.Text1[0]->Text(), mode == 0 ? "1/4" : ".25");
 
         runtime().userClick(*w.Command10);
@@ -273,7 +273,7 @@ TEST_F(CalculatorTest, HalvingTheYieldTurnsAThirdCupIntoAnEighth) {
             EXPECT_TRUE(c->Enabled()) << c->name();
         EXPECT_TRUE(w.mOSa->Enabled());
         EXPECT_TRUE(w.mOSpell->Enabled());
-        w.AmountsRecalculated = 0;  // the next recipe is shown without a save question
+        w.state().AmountsRecalculated = false;  // the next recipe is shown without a save question
         w.Unload();
     }
 }
@@ -312,7 +312,7 @@ TEST_F(CalculatorTest, NewYieldsOutsideHalfTo999AreRefusedAndChangeNothing) {
         EXPECT_EQ(w.Text9->Text(), "") << refused;
         EXPECT_EQ(runtime().focusedControl(), w.Text9);
         EXPECT_EQ(recipeTexts(w), before) << refused;
-        EXPECT_EQ(w.AmountsRecalculated, 0) << refused;
+        EXPECT_FALSE(w.state().AmountsRecalculated) << refused;
     }
     // The bounds themselves are taken; Enter in the box calculates too.
     for (const char* accepted : {".5", "999"}) {
@@ -321,7 +321,7 @@ TEST_F(CalculatorTest, NewYieldsOutsideHalfTo999AreRefusedAndChangeNothing) {
         EXPECT_FALSE(runtime().userKeyDown(w, ui::keys::Return, 0));
         EXPECT_EQ(runtime().userKeyPress(w, ui::keys::Return), 0) << "the Enter character is dropped";
         EXPECT_EQ(w.Text6->Text(), accepted);
-        EXPECT_EQ(w.AmountsRecalculated, 9);
+        EXPECT_TRUE(w.state().AmountsRecalculated);
     }
 }
 
@@ -352,7 +352,7 @@ TEST_F(CalculatorTest, AFailedCalculationChangesNothing) {
                   "the amount boxes contain an inappropriate number or the maximun amount limit of 999 was exceeded")
             << c.why;
         EXPECT_EQ(recipeTexts(w), before) << c.why;
-        EXPECT_EQ(w.AmountsRecalculated, 0) << c.why;
+        EXPECT_FALSE(w.state().AmountsRecalculated) << c.why;
         EXPECT_TRUE(w.SSPanel5->Visible());
         w.Unload();
     }
@@ -367,7 +367,7 @@ TEST_F(CalculatorTest, AFailureAfterACalculationKeepsItsResultToSave) {
     desktop.dialogs.expectMessage("Amount Calculator Error");
     calculate(w, "999");  // 4 x 999/2 is 1998
     EXPECT_EQ(recipeTexts(w), calculated);
-    EXPECT_EQ(w.AmountsRecalculated, 9) << "the first result is still unsaved";
+    EXPECT_TRUE(w.state().AmountsRecalculated) << "the first result is still unsaved";
     runtime().userClick(*w.Command10);
     EXPECT_TRUE(w.Command6->Enabled());
 }
@@ -377,7 +377,7 @@ TEST_F(CalculatorTest, The999AmountLimitIsReachable) {
     runtime().userClick(*w.Command8);
     calculate(w, "999");
     EXPECT_EQ(w.Text1[0]->Text(), "999");
-    EXPECT_EQ(w.AmountText[0], "999");
+    EXPECT_EQ(w.state().AmountText[0], "999");
     EXPECT_EQ(w.Text4[0]->Text(), "cups");
 }
 
@@ -414,7 +414,7 @@ TEST_F(CalculatorTest, TheYieldUnitFollowsTheTypedYield) {
     runtime().userClick(*w.Command10);
     EXPECT_EQ(w.Combo4->Text(), "Piece") << "closing keeps the typed yield's unit";
     EXPECT_EQ(w.Text6->Text(), "1");
-    EXPECT_EQ(w.AmountsRecalculated, 0);
+    EXPECT_FALSE(w.state().AmountsRecalculated);
 }
 
 TEST_F(CalculatorTest, SavingARecalculatedRecipeStoresItInItsOwnRecord) {
@@ -428,7 +428,7 @@ TEST_F(CalculatorTest, SavingARecalculatedRecipeStoresItInItsOwnRecord) {
     EXPECT_EQ(stored.substr(1104, 10), "cup       ");
     EXPECT_EQ(stored.substr(2004, 5), "2    ");
     EXPECT_EQ(bytesOf("Recipe2.db1").size(), 2045u) << "no new record";
-    EXPECT_EQ(w.AmountsRecalculated, 0);
+    EXPECT_FALSE(w.state().AmountsRecalculated);
 }
 
 TEST_F(CalculatorTest, InModifyModeNothingReEnablesTheCommandsWhileThePanelIsOpen) {
@@ -440,11 +440,11 @@ TEST_F(CalculatorTest, InModifyModeNothingReEnablesTheCommandsWhileThePanelIsOpe
 
     type(w, "8");
     EXPECT_EQ(w.Combo4->Text(), "Pieces");
-    EXPECT_EQ(w.RecipeChanged, 0) << "typing the new yield is no edit of the recipe";
+    EXPECT_FALSE(w.state().RecipeChanged) << "typing the new yield is no edit of the recipe";
     EXPECT_EQ(RecipeCommandsEnabled(w), allOff) << "after typing the new yield";
     runtime().userFocused(*w.Text5[0]);
     runtime().userEdited(*w.Text5[0], "rye flour");
-    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_TRUE(w.state().RecipeChanged);
     EXPECT_EQ(RecipeCommandsEnabled(w), allOff) << "after an edit";
     runtime().userClick(*w.Command9);
     EXPECT_EQ(w.Text1[0]->Text(), "4");

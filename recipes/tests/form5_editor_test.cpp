@@ -41,7 +41,7 @@ TEST_F(RecipeEditorTest, ARecipeTypedInAnEmptyCookbookIsStoredByteForByte) {
     ASSERT_TRUE(w.Combo3->Visible()) << "the fraction list opens beside the amount";
     runtime().userChose(*w.Combo3, 10);  // "1 1/2"
     EXPECT_EQ(w.Text1[0]->Text(), "1.5");
-    EXPECT_EQ(w.AmountText[0], "1.5");
+    EXPECT_EQ(w.state().AmountText[0], "1.5");
     EXPECT_EQ(runtime().focusedControl(), w.Text4[0]);
     EXPECT_TRUE(w.Combo6->Visible()) << "more than one: the plural units";
     type(*w.Text4[0], "cup");
@@ -56,7 +56,7 @@ TEST_F(RecipeEditorTest, ARecipeTypedInAnEmptyCookbookIsStoredByteForByte) {
     EXPECT_EQ(bytes.substr(2004, 5), "4    ");
     EXPECT_EQ(bytes.substr(2040, 5), "Full1");
     EXPECT_EQ(bytesOf("Breanfil.db1"), IndexFileBytes({EntryText("Apple Crisp", 1)}));
-    EXPECT_EQ(w.RecipeChanged, 0);
+    EXPECT_FALSE(w.state().RecipeChanged);
     EXPECT_EQ(w.SSPanel4->Caption(), "Create Recipe") << "create mode goes on with an empty editor";
     EXPECT_EQ(w.Text1[0]->Text(), "");
 }
@@ -71,10 +71,10 @@ TEST_F(RecipeEditorTest, TheAmountBoxKeepsDigitsAndOnePointAndExplainsFractions)
     runtime().userEdited(*w.Text1[3], "1/");
     runtime().userEdited(*w.Text1[3], "12");
     EXPECT_EQ(w.Text1[3]->Text(), "12");
-    EXPECT_EQ(w.AmountText[3], "12");
+    EXPECT_EQ(w.state().AmountText[3], "12");
     runtime().userEdited(*w.Text1[3], "1.2.3");  // pasted
     EXPECT_EQ(w.Text1[3]->Text(), "1.23");
-    EXPECT_EQ(w.AmountText[3], "1.23") << "the amount saved is the one shown";
+    EXPECT_EQ(w.state().AmountText[3], "1.23") << "the amount saved is the one shown";
     EXPECT_EQ(desktop.dialogs.messageCount("Amount Input Instructions"), 1);
 }
 
@@ -211,7 +211,7 @@ TEST_F(RecipeEditorTest, OnlyAChangedTextMarksTheRecipeChanged) {
             runtime().userKeyDown(w, key, 0);
             runtime().userKeyUp(w, key, 0);
         }
-        EXPECT_EQ(w.RecipeChanged, 0) << box->name();
+        EXPECT_FALSE(w.state().RecipeChanged) << box->name();
     }
     EXPECT_FALSE(w.Command6->Enabled());
 
@@ -231,7 +231,7 @@ TEST_F(RecipeEditorTest, KeysInTheEmptiedEditorAfterASaveAskNothingOnTheWayOut) 
     ASSERT_EQ(w.Text8->Text(), "") << "create mode goes on with an empty editor";
     runtime().userKeyDown(w, ui::keys::Tab, 0);
     runtime().userKeyDown(w, 18, ui::shiftmask::Alt);
-    EXPECT_EQ(w.RecipeChanged, 0);
+    EXPECT_FALSE(w.state().RecipeChanged);
     runtime().userClick(*w.Command3);  // Exit
     EXPECT_EQ(app().loadedWindow<Form5>(), nullptr) << "no save question, no refusal of an empty name";
 }
@@ -248,7 +248,7 @@ TEST_F(RecipeEditorTest, ATypeChangeCancelledAtTheSaveQuestionIsForgotten) {
     desktop.dialogs.expectMessage("Recipe File", Cancel);
     chooseType(w, "Cookies");
     EXPECT_EQ(w.Combo1->Text(), "Breads");
-    EXPECT_EQ(w.PendingTypeChange, 0);
+    EXPECT_FALSE(w.state().PendingTypeChange);
 
     runtime().userClick(*w.Command6);  // the save the user chose instead
     EXPECT_EQ(dataRecord(1).substr(1304, 9), "rye flour");
@@ -267,7 +267,7 @@ TEST_F(RecipeEditorTest, ARefusedSaveKeepsTheTypedRecipe) {
     desktop.dialogs.expectMessage("Recipe Files");  // the focus goes to the (empty) recipe list
     w.mOCr_Click();                                 // Create, as a command that starts afresh runs it
     EXPECT_EQ(w.Text5[0]->Text(), "flour") << "Create after a refused save keeps the editor";
-    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_TRUE(w.state().RecipeChanged);
 }
 
 TEST_F(RecipeEditorTest, ASaveThatCannotBeWrittenKeepsTheEditorAndItsMark) {
@@ -283,7 +283,7 @@ TEST_F(RecipeEditorTest, ASaveThatCannotBeWrittenKeepsTheEditorAndItsMark) {
     EXPECT_EQ(desktop.dialogs.messages().back().icon, platform::MsgIcon::Exclamation);
     EXPECT_EQ(w.Text5[0]->Text(), "flour");
     EXPECT_EQ(w.Text8->Text(), "Rolls");
-    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_TRUE(w.state().RecipeChanged);
     EXPECT_EQ(bytesOf("Breanfil.db1"), "");
 }
 
@@ -304,7 +304,7 @@ TEST_F(RecipeEditorTest, ExitAfterAYesWhoseSaveFailedKeepsTheWindowAndTheEdits) 
     runtime().userClick(*w.Command3);
     EXPECT_NE(app().loadedWindow<Form5>(), nullptr) << "the window stays with the recipe";
     EXPECT_EQ(w.Text5[0]->Text(), "rye flour");
-    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_TRUE(w.state().RecipeChanged);
 }
 
 TEST_F(RecipeEditorTest, AnOlderCookbookIsConvertedOnScreenBeforeTheFirstRecipeCommand) {
@@ -315,11 +315,11 @@ TEST_F(RecipeEditorTest, AnOlderCookbookIsConvertedOnScreenBeforeTheFirstRecipeC
     writeFile("Recipe2.db1", old);
     writeFile("Dipsnfil.db1", IndexFileBytes({EntryText("Fondue", 2)}));
     Form5& w = open();
-    EXPECT_EQ(w.OldFormatPending, 9);
+    EXPECT_TRUE(w.state().OldFormatPending);
     EXPECT_EQ(bytesOf("Recipe2.db1"), old) << "nothing changes before a recipe command";
 
     view(w);  // View converts first
-    EXPECT_EQ(w.OldFormatPending, 0);
+    EXPECT_FALSE(w.state().OldFormatPending);
     EXPECT_FALSE(w.SSPanel11->Visible());
     EXPECT_EQ(w.ProgressBar1->Value(), 30000);
     EXPECT_EQ(bytesOf("Recipe2.db1").size(), 2u * 2045);
@@ -336,12 +336,12 @@ TEST_F(RecipeEditorTest, AFailedConversionLetsNothingWriteUntilATryAgainSucceeds
     writeFile("Dipsnfil.db1", IndexFileBytes({EntryText("Fondue", 1), EntryText("Custard", 2)}));
     std::filesystem::create_directories(folder / "Recipe3.db1" / "inside");  // in the converted file's way
     Form5& w = open();
-    ASSERT_EQ(w.OldFormatPending, 9);
+    ASSERT_TRUE(w.state().OldFormatPending);
 
     desktop.dialogs.expectMessage("Recipe File");
     runtime().userClick(*w.Command1);  // Create
     EXPECT_NE(desktop.dialogs.messages().back().text.find("could not be converted"), std::string::npos);
-    EXPECT_EQ(w.OldFormatPending, 9) << "the next command tries again";
+    EXPECT_TRUE(w.state().OldFormatPending) << "the next command tries again";
     EXPECT_TRUE(w.Command1->Enabled()) << "no create mode to type a recipe into";
     EXPECT_FALSE(w.SSPanel11->Visible());
 
@@ -357,7 +357,7 @@ TEST_F(RecipeEditorTest, AFailedConversionLetsNothingWriteUntilATryAgainSucceeds
 
     std::filesystem::remove_all(folder / "Recipe3.db1");
     view(w);  // converts this time
-    EXPECT_EQ(w.OldFormatPending, 0);
+    EXPECT_FALSE(w.state().OldFormatPending);
     EXPECT_EQ(bytesOf("Recipe2.db1").size(), 2u * 2045);
     chooseType(w, "Dips");
     runtime().userChose(*w.Combo2, 0);  // Custard

@@ -86,7 +86,7 @@ TEST_F(RecipePrintingTest, TheRecipeOnScreenGoesToTheTopOrBottomOfPageOne) {
     // Laid out, the picks stay the content: options render them, not the recipe on screen.
     runtime().userClick(*w.SSCommand5);
     EXPECT_FALSE(w.SSPanel13->Visible());
-    EXPECT_EQ(w.SelectedRecipesMode, 88);
+    EXPECT_TRUE(w.state().SelectedRecipesMode);
     for (ui::OptionButton* option : w.SSOption83) {
         EXPECT_FALSE(option->Enabled());
         EXPECT_FALSE(option->Value());

@@ -58,7 +58,7 @@ protected:
         view(w);
         chooseType(w, "Breads");
         choose(*w.Combo2, EntryText("Pumpkin Bread", 12));
-        EXPECT_EQ(w.CurrentRecordNumber, 12);
+        EXPECT_EQ(w.state().CurrentRecordNumber, 12);
         EXPECT_EQ(w.Text5[0]->Text(), "pumpkin");
         return w;
     }
@@ -82,9 +82,9 @@ protected:
         EXPECT_EQ(w.SSPanel4->Caption(), "View Recipe");
         EXPECT_EQ(w.Text15->Text(), "");
         EXPECT_EQ(w.Text16->Text(), "");
-        EXPECT_EQ(w.CurrentRecordNumber, 12);
+        EXPECT_EQ(w.state().CurrentRecordNumber, 12);
         EXPECT_EQ(w.Combo2->Text(), EntryText("Pumpkin Bread", 12));
-        EXPECT_EQ(w.SuppressNextPrompt, 99);
+        EXPECT_TRUE(w.state().SuppressNextPrompt);
         EXPECT_EQ(runtime().focusedControl(), w.Command3);
         for (ui::Control* c : std::initializer_list<ui::Control*>{w.Combo1, w.Combo2, w.Command1, w.Command3,
                                                                   w.Command4, w.Command5, w.Command7, w.Command8,
@@ -129,7 +129,7 @@ TEST_F(RenameTest, RenamingRewritesOnlyTheRecipesEntryAndLeavesTheRecordAlone) {
 
     // The same record under its new name.
     choose(*w.Combo2, EntryText("Zucchini Bread", 12));
-    EXPECT_EQ(w.CurrentRecordNumber, 12);
+    EXPECT_EQ(w.state().CurrentRecordNumber, 12);
     EXPECT_EQ(w.Text5[0]->Text(), "pumpkin");
     EXPECT_EQ(w.Text2->Text(), "Bake an hour.");
 }
@@ -144,7 +144,7 @@ TEST_F(RenameTest, ThePanelTakesOverTheWindowWhileItIsOpen) {
     EXPECT_FALSE(w.Command23->Enabled()) << "nothing typed yet";
     EXPECT_EQ(runtime().focusedControl(), w.Text16);
     EXPECT_EQ(w.Text16->BackColor(), ui::colors::Yellow);
-    EXPECT_EQ(w.SuppressNextPrompt, 99);
+    EXPECT_TRUE(w.state().SuppressNextPrompt);
     for (ui::Control* c : std::initializer_list<ui::Control*>{
              w.Combo1, w.Combo2, w.Command1, w.Command3, w.Command4, w.Command5, w.Command7, w.Command8, w.Command16,
              w.Text1[0], w.Text4[10], w.Text5[19], w.Text2, w.Text3, w.Text6, w.Text7, w.Combo4})
@@ -170,7 +170,7 @@ TEST_F(RenameTest, CancelAndEscCloseThePanelAndChangeNothing) {
         close(w);
         expectRecipeStillShown(w);
         EXPECT_EQ(w.Text5[0]->Text(), "pumpkin");
-        EXPECT_EQ(w.RecipeChanged, 0);
+        EXPECT_FALSE(w.state().RecipeChanged);
         EXPECT_NE(app().loadedWindow<Form5>(), nullptr) << "Esc closed the panel, not the window";
         expectFilesUntouched();
         chooseMenu(w, "mOe");
@@ -233,20 +233,20 @@ TEST_F(RenameTest, UnsavedEditsAreAskedAboutFirstAndKeptWhenTheRenameIsCancelled
         writeFile("Recipe2.db1", dataBytes);
         Form5& w = showPumpkinBread();
         w.Text5[0]->setText("squash");
-        w.RecipeChanged = 1;
+        w.state().RecipeChanged = true;
         desktop.dialogs.expectMessage("Recipe File", c.answer);
         chooseMenu(w, "mOChange");
         EXPECT_EQ(desktop.dialogs.messages().back().text, "Save Current Recipe before next action or exiting?");
-        EXPECT_EQ(w.SaveInPlaceOnYes, 0);
+        EXPECT_FALSE(w.state().SaveInPlaceOnYes);
         if (c.answer == Cancel) {
-            EXPECT_EQ(w.SaveAnswer, 0);
+            EXPECT_EQ(w.state().SaveAnswer, 0);
         }
         EXPECT_EQ(w.SSPanel10->Visible(), c.panelOpens);
         if (c.panelOpens) {
-            EXPECT_EQ(w.RecipeChanged, 0) << "not counted while the panel is open";
+            EXPECT_FALSE(w.state().RecipeChanged) << "not counted while the panel is open";
             runtime().userClick(*w.Command24);
         }
-        EXPECT_EQ(w.RecipeChanged, c.changedAfterCancel);
+        EXPECT_EQ(w.state().RecipeChanged, c.changedAfterCancel == 1);
         EXPECT_EQ(w.Text5[0]->Text(), "squash") << "the boxes keep the edits";
         EXPECT_EQ(basic::RTrim(RecipeStore(app().folder(), 1).ReadRecord(12).ingredients[0]), c.recordIngredient);
         EXPECT_EQ(bytesOf("Breanfil.db1"), indexBytes);
@@ -262,12 +262,12 @@ TEST_F(RenameTest, UnsavedEditsAreAskedAboutFirstAndKeptWhenTheRenameIsCancelled
 TEST_F(RenameTest, EditsAnsweredNoAreDroppedWhenTheNewNameIsSaved) {
     Form5& w = showPumpkinBread();
     w.Text5[0]->setText("squash");
-    w.RecipeChanged = 1;
+    w.state().RecipeChanged = true;
     desktop.dialogs.expectMessage("Recipe File", No);
     chooseMenu(w, "mOChange");
     runtime().userEdited(*w.Text16, "Zucchini Bread");
     runtime().userClick(*w.Command23);
-    EXPECT_EQ(w.RecipeChanged, 0);
+    EXPECT_FALSE(w.state().RecipeChanged);
     EXPECT_EQ(w.Text5[0]->Text(), "");
     EXPECT_EQ(bytesOf("Recipe2.db1"), dataBytes);
     runtime().userClick(*w.Command3);  // no question: nothing is left to save

@@ -70,7 +70,7 @@ TEST_F(RecipeSearchPanelTest, AResultChosenByKeysAfterASortOpensThatRecipe) {
     EXPECT_FALSE(w.SSPanel2->Visible());
     EXPECT_TRUE(w.Panel3D1->Visible());
     EXPECT_EQ(w.Combo1->Text(), "Breads");
-    EXPECT_EQ(w.CurrentRecordNumber, 4);
+    EXPECT_EQ(w.state().CurrentRecordNumber, 4);
     EXPECT_EQ(w.Text5[0]->Text(), "flour");
     EXPECT_EQ(w.SSPanel4->Caption(), "View Recipe");
     EXPECT_TRUE(w.mOCB->Enabled()) << "the cookbook menus are back";
@@ -97,9 +97,10 @@ TEST_F(RecipeSearchPanelTest, AHitWhoseNameStartsWithBlanksOpensAndSavesItsOwnRe
     ASSERT_NE(blanksRow, 0);
     runtime().userChoseCell(*w.Grid1, blanksRow, 1);
     runtime().userClick(*w.Command15);
-    EXPECT_EQ(w.CurrentRecordNumber, 12);
+    EXPECT_EQ(w.state().CurrentRecordNumber, 12);
     EXPECT_EQ(w.Text5[0]->Text(), "apples");
-    EXPECT_EQ(EntryRecordNumber(w.Combo2->List(w.CurrentListIndex)), 12) << "delete and rename act on this entry";
+    EXPECT_EQ(EntryRecordNumber(w.Combo2->List(w.state().CurrentListIndex)), 12)
+        << "delete and rename act on this entry";
 
     runtime().userClick(*w.Command5);  // Modify
     runtime().userFocused(*w.Text5[0]);
@@ -166,7 +167,7 @@ TEST_F(RecipeSearchPanelTest, EnterInTheIngredientPanelSearchesOrOpensTheChosenR
     EXPECT_FALSE(w.SSPanel8->Visible());
     EXPECT_TRUE(w.Panel3D1->Visible());
     EXPECT_EQ(w.Combo1->Text(), "Pastry and Pies");
-    EXPECT_EQ(w.CurrentRecordNumber, 1);
+    EXPECT_EQ(w.state().CurrentRecordNumber, 1);
     EXPECT_EQ(w.Text5[0]->Text(), "flour");
     EXPECT_EQ(w.SSPanel4->Caption(), "View Recipe");
 }
@@ -193,7 +194,7 @@ TEST_F(RecipeSearchPanelTest, SearchingATypeWithoutRecipesSaysSo) {
 
 TEST_F(RecipeSearchPanelTest, CancellingTheSaveQuestionKeepsTheCookbookMenusAsTheyWere) {
     Form5& w = open();
-    w.RecipeChanged = 1;
+    w.state().RecipeChanged = true;
     desktop.dialogs.expectMessage("Recipe File", Cancel);
     runtime().userClick(*w.Command16);
     EXPECT_FALSE(w.SSPanel6->Visible());

@@ -31,28 +31,28 @@ protected:
         ASSERT_TRUE(w.Command25->Enabled());
         runtime().userClick(*w.Command25);
         EXPECT_EQ(desktop.dialogs.messages().back().text, closing);
-        EXPECT_EQ(w.SpellCheckRunning, 0);
-        EXPECT_EQ(w.SpellFieldIndex, 0);
+        EXPECT_FALSE(w.state().SpellCheckRunning);
+        EXPECT_EQ(w.state().SpellFieldIndex, 0);
     }
     std::string line(Form5& w, int i) { return w.Text5[static_cast<std::size_t>(i)]->Text(); }
 };
 
 TEST_F(SpellCheckTest, ARecipeWithoutUnknownWordsChangesNothing) {
     Form5& w = recipe({{0, "flour"}, {4, "warm water"}}, "Mix and knead.");
-    w.RecipeChanged = 0;
+    w.state().RecipeChanged = false;
     check(w, NothingFound);
-    EXPECT_EQ(w.RecipeChanged, 0);
+    EXPECT_FALSE(w.state().RecipeChanged);
     EXPECT_EQ(w.StatusBar1->Panel(1).text, w.Caption());
 }
 
 TEST_F(SpellCheckTest, OneCorrectionMarksTheRecipeChangedAndEmptyLinesAreSkipped) {
     Form5& w = recipe({}, "Bake untill golden.");
     desktop.spellDialog.expect("untill", SpellAction::Change, "until", true);
-    w.RecipeChanged = 0;
+    w.state().RecipeChanged = false;
     w.Command6->setEnabled(false);
     check(w, Reached);
     EXPECT_EQ(w.Text2->Text(), "Bake until golden.");
-    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_TRUE(w.state().RecipeChanged);
     EXPECT_TRUE(w.Command6->Enabled());
     ASSERT_EQ(desktop.help.requests().size(), 1u);
     EXPECT_EQ(desktop.help.requests()[0].topic, 5050);
@@ -80,7 +80,7 @@ TEST_F(SpellCheckTest, ChangeAllOnALineCarriesEveryPairOnToTheLaterFieldsAsWhole
     EXPECT_EQ(line(w, 6), "tehn teh, the the") << "whole words between blanks only";
     EXPECT_EQ(line(w, 7), "I like it") << "the correction keeps its capital";
     EXPECT_EQ(w.Text2->Text(), "Add the tomato.");
-    EXPECT_EQ(w.ChangeAllPending, 0);
+    EXPECT_FALSE(w.state().ChangeAllPending);
 }
 
 TEST_F(SpellCheckTest, EveryChangeAllPairOfTheWindowsLifeIsCarriedOnInALaterPass) {

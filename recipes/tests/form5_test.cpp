@@ -97,7 +97,7 @@ TEST_F(RecipeWindowTest, AReloadFillsEveryListOnce) {
     EXPECT_EQ(w.Combo4->ListCount(), 8);
     EXPECT_EQ(w.Combo1->List(0), "Appetizers and beverages");
     EXPECT_EQ(w.Combo4->List(0), "Cake(s)");
-    EXPECT_EQ(w.RecipeTypeNames[22], "Vegetables");
+    EXPECT_EQ(w.state().RecipeTypeNames[22], "Vegetables");
 }
 
 TEST_F(RecipeWindowTest, ViewingATypeListsItsRecipesSortedAndShowsOneWithFractions) {
@@ -112,9 +112,9 @@ TEST_F(RecipeWindowTest, ViewingATypeListsItsRecipesSortedAndShowsOneWithFractio
     EXPECT_EQ(w.List1->ListCount(), 2);
 
     runtime().userChose(*w.Combo2, 0);
-    EXPECT_EQ(w.CurrentRecordNumber, 1);
+    EXPECT_EQ(w.state().CurrentRecordNumber, 1);
     EXPECT_EQ(w.Text1[0]->Text(), "1/3");
-    EXPECT_EQ(w.AmountText[0], ".34");
+    EXPECT_EQ(w.state().AmountText[0], ".34");
     EXPECT_EQ(w.Text1[1]->Text(), "1 1/2");
     EXPECT_EQ(w.Text4[1]->Text(), "cups");
     EXPECT_EQ(w.Text5[1]->Text(), "flour");
@@ -213,7 +213,7 @@ TEST_F(RecipeWindowTest, TopToolbarButtons) {
 
 TEST_F(RecipeWindowTest, UnsavedEditsAreAskedAboutOnEveryWayOut) {
     Form5& w = open();
-    w.RecipeChanged = 1;
+    w.state().RecipeChanged = true;
     desktop.dialogs.expectMessage("Recipe File", Cancel);
     EXPECT_FALSE(runtime().userClose(w)) << "the close box asks as Exit does";
     EXPECT_NE(app().loadedWindow<Form5>(), nullptr);
@@ -255,11 +255,11 @@ TEST_F(RecipeWindowTest, ExitAsksAboutAChangedColour) {
 
 TEST_F(RecipeWindowTest, ChangingTheCookbookAsksAboutUnsavedEditsFirst) {
     Form5& w = open();
-    w.RecipeChanged = 1;
+    w.state().RecipeChanged = true;
     desktop.dialogs.expectMessage("Recipe File", Cancel);
     runtime().userMenu(*w.mOCB1[1]);
     EXPECT_EQ(app().state<RecipeFileState>().CookbookNumber, 1);
-    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_TRUE(w.state().RecipeChanged);
     desktop.dialogs.expectMessage("Recipe File", No);
     runtime().userMenu(*w.mOCB1[1]);
     EXPECT_EQ(app().state<RecipeFileState>().CookbookNumber, 2);
@@ -268,12 +268,12 @@ TEST_F(RecipeWindowTest, ChangingTheCookbookAsksAboutUnsavedEditsFirst) {
 TEST_F(RecipeWindowTest, SavingTheTitlesAsksAboutUnsavedEditsFirst) {
     Form5& w = open();
     chooseMenu(w, "mOCBTle");
-    w.RecipeChanged = 1;
+    w.state().RecipeChanged = true;
     runtime().userEdited(*w.Text17[0], "Sunday dinners");
     desktop.dialogs.expectMessage("Recipe File", Cancel);
     runtime().userClick(*w.SSCommand4);
     EXPECT_TRUE(w.SSPanel12->Visible());
-    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_TRUE(w.state().RecipeChanged);
     EXPECT_EQ(record("GColor4.Fil", 40, 2), "") << "nothing written yet";
 }
 

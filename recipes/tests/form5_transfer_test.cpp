@@ -40,7 +40,7 @@ TEST_F(RecipeTransferTest, ExportWritesTheEditorAsItIsAndChangesNothing) {
     ASSERT_EQ(items.size(), 67u);
     EXPECT_EQ(items[2], "1.5");
     EXPECT_EQ(items[62], "Use 9` pan");
-    EXPECT_EQ(w.RecipeChanged, 1) << "the export leaves the changed mark as it was";
+    EXPECT_TRUE(w.state().RecipeChanged) << "the export leaves the changed mark as it was";
     EXPECT_EQ(w.Text2->Text(), "Use 9\" pan");
 }
 
@@ -53,7 +53,7 @@ TEST_F(RecipeTransferTest, ImportFillsTheEditorReadyToSave) {
     EXPECT_EQ(w.Combo1->Text(), "Appetizers and beverages");
     EXPECT_EQ(w.Text8->Text(), "Egg Nog");
     EXPECT_EQ(w.Text1[0]->Text(), "1 1/2");
-    EXPECT_EQ(w.AmountText[0], "1.5");
+    EXPECT_EQ(w.state().AmountText[0], "1.5");
     EXPECT_EQ(w.Text2->Text(), "Use 9\" pan") << "the grave accent comes back as a quote";
 }
 
@@ -66,7 +66,7 @@ TEST_F(RecipeTransferTest, AFileThatCannotBeReadOffersRetryAndNothingIsImported)
     EXPECT_EQ(desktop.dialogs.messages().back().buttons, platform::MsgButtons::RetryCancel);
     EXPECT_EQ(w.Text8->Text(), "");
 
-    recipe_search::TransferRecipe foreign;
+    recipes::RecipeDraft foreign;
     foreign.type = "../../Passwords";
     foreign.name = "Trouble";
     writeFile("foreign.rc1", recipe_search::EncodeTransferFile(foreign));
@@ -77,9 +77,10 @@ TEST_F(RecipeTransferTest, AFileThatCannotBeReadOffersRetryAndNothingIsImported)
 
 TEST_F(RecipeTransferTest, WhatComesInFitsTheBoxes) {
     Form5& w = open();
-    recipe_search::TransferRecipe r;
+    recipes::RecipeDraft r;
     r.type = "Breads";
-    r.name = std::string(60, 'n') + "\x01";
+    r.name.assign(60, 'n');
+    r.name += '\x01';
     r.amounts[0] = "1 1/2";  // a fraction written as text by another program
     r.units[0] = "cups-and-more-than-ten";
     r.ingredients[1] =
@@ -91,7 +92,7 @@ TEST_F(RecipeTransferTest, WhatComesInFitsTheBoxes) {
     writeFile("long.rc1", recipe_search::EncodeTransferFile(r));
     ASSERT_TRUE(w.ReadTransferFile(folder / "long.rc1"));
     EXPECT_EQ(w.Text8->Text(), std::string(40, 'n'));
-    EXPECT_EQ(w.AmountText[0], "112") << "amounts pass the amount filter";
+    EXPECT_EQ(w.state().AmountText[0], "112") << "amounts pass the amount filter";
     EXPECT_EQ(w.Text4[0]->Text(), "cups-and-m");
     EXPECT_EQ(w.Text5[1]->Text(),
               "cr\xE8me\tfra\xEE"
