@@ -13,7 +13,7 @@
 #include "platform/runtime.h"
 #include "platform/testing/scripted_desktop.h"
 #include "platform/testing/test_folder.h"
-#include "recipes/form5_controls.h"
+#include "recipes/recipe_window_controls.h"
 
 namespace recipes {
 namespace {

@@ -1,8 +1,8 @@
 // The recipe commands: Create, View, Save and Exit, the save question, and
 // the reset of the editor between them.
 #include "platform/basic/text.h"
-#include "recipes/form5.h"
 #include "recipes/old_cookbook_format.h"
+#include "recipes/recipe_window.h"
 #include "recipes/store_messages.h"
 #include "shell/hinfo1.h"
 

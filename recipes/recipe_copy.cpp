@@ -2,7 +2,7 @@
 // layout the user picks in the copy option dialog.
 #include "printing/copy_hand_over.h"
 #include "printing/copyfrm1.h"
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {

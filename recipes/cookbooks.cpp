@@ -3,7 +3,7 @@
 
 #include "platform/basic/numbers.h"
 #include "platform/basic/text.h"
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "shell/settings_files.h"
 
 namespace recipes {

@@ -8,8 +8,8 @@
 
 #include "platform/ui/design.h"
 #include "printing/preview_panel_design.h"
-#include "recipes/form5_controls.h"
 #include "recipes/recipe_index_entry.h"
+#include "recipes/recipe_window_controls.h"
 
 namespace recipes {
 

@@ -1,8 +1,8 @@
 // The spell check of the recipe in the editor: the ingredient lines, then
 // the directions, and the carrying on of Change All to the later fields.
 #include "platform/basic/text.h"
-#include "recipes/form5.h"
 #include "recipes/misspellings.h"
+#include "recipes/recipe_window.h"
 #include "shell/help_menu.h"
 
 namespace recipes {

@@ -4,8 +4,8 @@
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
 #include "recipes/amount_scaling.h"
-#include "recipes/form5.h"
 #include "recipes/fraction_snapping.h"
+#include "recipes/recipe_window.h"
 
 namespace recipes {
 

@@ -7,7 +7,7 @@
 #include "platform/ui/keys.h"
 #include "recipe_search/ingredient_search.h"
 #include "recipe_search/name_search.h"
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {

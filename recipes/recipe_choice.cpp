@@ -3,8 +3,8 @@
 
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
-#include "recipes/form5.h"
 #include "recipes/fraction_snapping.h"
+#include "recipes/recipe_window.h"
 
 namespace recipes {
 

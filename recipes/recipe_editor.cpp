@@ -3,7 +3,7 @@
 #include "platform/basic/numbers.h"
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "recipes/typed_text.h"
 
 namespace recipes {

@@ -1,5 +1,5 @@
 // The spell check of the recipe in the editor, with a scripted spell dialog.
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

@@ -3,7 +3,7 @@
 
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "shell/grid_colors.h"
 #include "shell/hinfo1.h"
 

@@ -1,5 +1,5 @@
 // The side toolbar, the panel colour, help and the Options popup.
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "shell/help_menu.h"
 
 namespace recipes {

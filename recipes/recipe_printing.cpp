@@ -8,8 +8,8 @@
 #include "printing/recipe_print_layout.h"
 #include "printing/selected_recipes_layout.h"
 #include "printing/worksheet_layout.h"
-#include "recipes/form5.h"
 #include "recipes/recipe_index_entry.h"
+#include "recipes/recipe_window.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {

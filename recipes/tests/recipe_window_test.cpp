@@ -1,4 +1,4 @@
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 
 #include "platform/ui/keys.h"
 #include "recipes/tests/cookbook_bytes.h"

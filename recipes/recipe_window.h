@@ -13,12 +13,12 @@
 #include "printing/recipe_copy_text.h"
 #include "recipe_search/ingredient_search.h"
 #include "recipe_search/transfer_file.h"
-#include "recipes/form5_controls.h"
 #include "recipes/recipe_availability.h"
 #include "recipes/recipe_file_state.h"
 #include "recipes/recipe_lists.h"
 #include "recipes/recipe_record.h"
 #include "recipes/recipe_store.h"
+#include "recipes/recipe_window_controls.h"
 #include "recipes/recipe_window_state.h"
 #include "recipes/store/recipe_draft.h"
 #include "shell/activity_window.h"
@@ -108,7 +108,7 @@ public:
     void mOMo_Click();
     void mODel_Click();
 
-    // --- renaming a recipe (form5_rename.cpp)
+    // --- renaming a recipe (rename_panel.cpp)
     void mOChange_Click();
     void Command23_Click();
     void Command24_Click();
@@ -128,7 +128,7 @@ public:
     void Text9_KeyUp(int& keyCode, int shift);
     void showModeTitle();  // "View Recipe", or "Modify Recipe" with the focus on the first amount
 
-    // --- searching (form5_search.cpp)
+    // --- searching (search_panel.cpp)
     void wireSearch();
     void mOsr_Click();
     void Command11_Click();
@@ -145,7 +145,7 @@ public:
     void ResetIngredientResultGrid();
     void ViewSearchHit(ui::Grid& grid, ui::Panel& panel);
 
-    // --- recipe transfer files (form5_transfer.cpp)
+    // --- recipe transfer files (recipe_transfer.cpp)
     void mOex_Click();
     void ExportRecipe();
     void mOIm_Click();
@@ -156,7 +156,7 @@ public:
     // user cancelled after a failed read, or the type is not one of ours).
     bool ReadTransferFile(const std::filesystem::path& path);
 
-    // --- printing (form5_printing.cpp)
+    // --- printing (recipe_printing.cpp)
     void wirePrinting();
     void LoadPrintSettings();
     void PlacePreviewButtons();
@@ -178,7 +178,7 @@ public:
     void LayoutWorksheet();
     printing::PrintPreviewPanel& preview() { return *preview_; }
 
-    // --- the recipe to the clipboard (form5_copy.cpp)
+    // --- the recipe to the clipboard (recipe_copy.cpp)
     void wireCopy();
     void mOCo1_Click();
     void mOCopy_Click();
@@ -193,7 +193,7 @@ public:
     // into that file as records of the current layout.
     bool OldFileConverted();
 
-    // --- spell check (form5_spelling.cpp)
+    // --- spell check (spell_check.cpp)
     void wireSpelling();
     void Command25_Click();
     void mOSpell_Click();

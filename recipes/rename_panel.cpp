@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/basic/text.h"
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "recipes/store_messages.h"
 #include "shell/hinfo1.h"
 

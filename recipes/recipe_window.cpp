@@ -1,4 +1,4 @@
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 
 #include "platform/basic/text.h"
 #include "shell/settings_files.h"

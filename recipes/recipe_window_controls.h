@@ -42,7 +42,7 @@ struct Form5Controls {
     ui::Panel* SSPanel4 = nullptr;   // the mode title: "Recipe Files", "View Recipe", "Create Recipe"...
     ui::ComboBox* Combo2 = nullptr;  // the recipe name list of the type; opens downwards while a name is chosen
     ui::TextBox* Text8 = nullptr;    // the new recipe's name, over the name list
-    // Captions of the main panel and of some side panels, by the indexes of form5_design.cpp
+    // Captions of the main panel and of some side panels, by the indexes of recipe_window_design.cpp
     std::array<ui::Label*, 26> Label1{};
 
     // The command buttons, in a row under the top

@@ -5,8 +5,8 @@
 #include "platform/basic/path_text.h"
 #include "platform/basic/text.h"
 #include "recipe_search/importfrm.h"
-#include "recipes/form5.h"
 #include "recipes/fraction_snapping.h"
+#include "recipes/recipe_window.h"
 #include "recipes/typed_text.h"
 #include "shell/hinfo1.h"
 
