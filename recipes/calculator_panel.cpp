@@ -4,6 +4,7 @@
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
 #include "recipes/amount_scaling.h"
+#include "recipes/calculator_panel.h"
 #include "recipes/fraction_snapping.h"
 #include "recipes/recipe_window.h"
 
@@ -29,84 +30,84 @@ void ShowCalculatorError(platform::Dialogs& dialogs) {
 
 }  // namespace
 
-void Form5::wireCalculator() {
-    mOCal->onClick = [this] { mOCal_Click(); };
-    Command8->onClick = [this] { Command8_Click(); };
-    Command9->onClick = [this] { Command9_Click(); };
-    Command10->onClick = [this] { Command10_Click(); };
-    Text9->onKeyDown = [this](int& key, int shift) { Text9_KeyDown(key, shift); };
-    Text9->onKeyPress = [this](int& key) { Text9_KeyPress(key); };
-    Text9->onKeyUp = [this](int& key, int shift) { Text9_KeyUp(key, shift); };
+void CalculatorPanel::wire() {
+    w_.mOCal->onClick = [this] { mOCal_Click(); };
+    w_.Command8->onClick = [this] { Command8_Click(); };
+    c_.Command9->onClick = [this] { Command9_Click(); };
+    c_.Command10->onClick = [this] { Command10_Click(); };
+    c_.Text9->onKeyDown = [this](int& key, int shift) { Text9_KeyDown(key, shift); };
+    c_.Text9->onKeyPress = [this](int& key) { Text9_KeyPress(key); };
+    c_.Text9->onKeyUp = [this](int& key, int shift) { Text9_KeyUp(key, shift); };
 }
 
-void Form5::Command8_Click() {
-    HideFractionList();
-    HideUnitLists();
+void CalculatorPanel::Command8_Click() {
+    w_.HideFractionList();
+    w_.HideUnitLists();
     mOCal_Click();
 }
 
-void Form5::mOCal_Click() {
-    setModeTitle("Calculate Amts.");
-    if (Text6->Text().empty()) {
-        app_.dialogs().MessageBox({"Calculate Serving Information",
-                                   "There is no current Serving Information\rto perform new calculations on!",
-                                   MsgIcon::Information, MsgButtons::OK, 1});
+void CalculatorPanel::mOCal_Click() {
+    w_.setModeTitle("Calculate Amts.");
+    if (w_.Text6->Text().empty()) {
+        w_.app_.dialogs().MessageBox({"Calculate Serving Information",
+                                      "There is no current Serving Information\rto perform new calculations on!",
+                                      MsgIcon::Information, MsgButtons::OK, 1});
         showModeTitle();
         return;
     }
-    Label20->setCaption(Text6->Text());
-    Label21->setCaption(Combo4->Text());
-    Label24->setCaption(Label21->Caption());
-    SSPanel5->setVisible(true);
+    c_.Label20->setCaption(w_.Text6->Text());
+    c_.Label21->setCaption(w_.Combo4->Text());
+    c_.Label24->setCaption(c_.Label21->Caption());
+    c_.SSPanel5->setVisible(true);
     // The commands that would replace or store the recipe wait until the panel closes.
     state_.calculatorOpen = true;
-    applyAvailability();
-    Text9->setText("");
-    Text9->SetFocus();
+    w_.applyAvailability();
+    c_.Text9->setText("");
+    c_.Text9->SetFocus();
 }
 
-void Form5::Text9_KeyDown(int& keyCode, int) {
+void CalculatorPanel::Text9_KeyDown(int& keyCode, int) {
     if (keyCode == ui::keys::Return) Command9_Click();
 }
 
-void Form5::Text9_KeyPress(int& keyAscii) {
+void CalculatorPanel::Text9_KeyPress(int& keyAscii) {
     if (keyAscii == ui::keys::Return) keyAscii = 0;
 }
 
-void Form5::Text9_KeyUp(int& keyCode, int) {
+void CalculatorPanel::Text9_KeyUp(int& keyCode, int) {
     if (keyCode == ui::keys::Return) return;
-    const std::string& typed = Text9->Text();
+    const std::string& typed = c_.Text9->Text();
     if (keyCode != ui::keys::Backspace) {
         if (typed.empty()) return;
         // Only the character just typed is looked at: a yield is digits and a point.
-        if (!IsYieldCharacter(typed.back())) Text9->setText(typed.substr(0, typed.size() - 1));
+        if (!IsYieldCharacter(typed.back())) c_.Text9->setText(typed.substr(0, typed.size() - 1));
     }
-    Label24->setCaption(YieldUnitFor(Label24->Caption(), YieldValue(Text9->Text())));
+    c_.Label24->setCaption(YieldUnitFor(c_.Label24->Caption(), YieldValue(c_.Text9->Text())));
     // The unit follows the yield being typed; only a calculation changes the recipe.
-    const WindowFills filling(*this);
-    Combo4->setText(Label24->Caption());
+    const Form5::WindowFills filling(w_);
+    w_.Combo4->setText(c_.Label24->Caption());
 }
 
-void Form5::Command9_Click() {
-    const double newYield = YieldValue(Text9->Text());
+void CalculatorPanel::Command9_Click() {
+    const double newYield = YieldValue(c_.Text9->Text());
     if (newYield < SmallestYield || newYield > LargestYield) {
-        app_.dialogs().MessageBox({"Yield Entry Error", "New Yield Amounts can only be between .5 and 999.",
-                                   MsgIcon::Information, MsgButtons::OK, 1});
-        Text9->setText("");
-        Text9->SetFocus();
+        w_.app_.dialogs().MessageBox({"Yield Entry Error", "New Yield Amounts can only be between .5 and 999.",
+                                      MsgIcon::Information, MsgButtons::OK, 1});
+        c_.Text9->setText("");
+        c_.Text9->SetFocus();
         return;
     }
     // Every line is worked out before any box changes, so a failure leaves the recipe as it was.
-    const std::optional<float> factor = ScaleFactor(YieldValue(Label20->Caption()), newYield);
+    const std::optional<float> factor = ScaleFactor(YieldValue(c_.Label20->Caption()), newYield);
     if (!factor) {
-        ShowCalculatorError(app_.dialogs());
+        ShowCalculatorError(w_.app_.dialogs());
         return;
     }
-    std::array<ScaledAmount, LineCount> scaled;
+    std::array<ScaledAmount, w_.LineCount> scaled;
     for (std::size_t i = 0; i < scaled.size(); ++i) {
         const std::optional<ScaledAmount> line = ScaleAmount(state_.AmountText[i], *factor);
         if (!line) {
-            ShowCalculatorError(app_.dialogs());
+            ShowCalculatorError(w_.app_.dialogs());
             return;
         }
         scaled[i] = *line;
@@ -114,36 +115,36 @@ void Form5::Command9_Click() {
 
     {
         // The calculator's own writing is no edit: it is marked as a recalculation below.
-        const WindowFills filling(*this);
-        Text6->setText(Text9->Text());
+        const Form5::WindowFills filling(w_);
+        w_.Text6->setText(c_.Text9->Text());
         for (std::size_t i = 0; i < scaled.size(); ++i) {
             const std::string& amount = scaled[i].text;
-            Text1[i]->setText(state_.modifying() ? amount : basic::RTrim(FractionSnapping(amount).text));
+            w_.Text1[i]->setText(state_.modifying() ? amount : basic::RTrim(FractionSnapping(amount).text));
             state_.AmountText[i] = amount;
-            if (auto unit = UnitFor(Text4[i]->Text(), scaled[i].scaled)) Text4[i]->setText(*unit);
+            if (auto unit = UnitFor(w_.Text4[i]->Text(), scaled[i].scaled)) w_.Text4[i]->setText(*unit);
         }
     }
     state_.AmountsRecalculated = true;
-    Label20->setCaption(Text6->Text());
+    c_.Label20->setCaption(w_.Text6->Text());
     // Save and the spelling check wait for the panel to close.
-    applyAvailability();
+    w_.applyAvailability();
 }
 
-void Form5::Command10_Click() {
-    EnableCookbookMenus();
-    SSPanel5->setVisible(false);
+void CalculatorPanel::Command10_Click() {
+    w_.EnableCookbookMenus();
+    c_.SSPanel5->setVisible(false);
     state_.calculatorOpen = false;
     // What the recipe's state offers comes back; a recalculation counts as an edit to save.
-    applyAvailability();
+    w_.applyAvailability();
     showModeTitle();
 }
 
-void Form5::showModeTitle() {
+void CalculatorPanel::showModeTitle() {
     if (state_.modifying()) {
-        setModeTitle("Modify Recipe");
-        focusAmountLine0();
+        w_.setModeTitle("Modify Recipe");
+        w_.focusAmountLine0();
     } else {
-        setModeTitle("View Recipe");
+        w_.setModeTitle("View Recipe");
     }
 }
 

@@ -57,37 +57,6 @@ void Form5::ResetAfterCookbookChange() {
     Command2->SetFocus();
 }
 
-void Form5::mOCBTle_Click() {
-    for (int n = 1; n <= CookbookCount; ++n)
-        Text17[static_cast<std::size_t>(n - 1)]->setText(
-            settings::ReadShownText(app_.folder(), settings::CookbookTitleRecord(n)).value_or(""));
-    app_.runtime().doEvents();
-    SSPanel12->setVisible(true);
-}
-
-void Form5::SSCommand3_Click() {
-    EnableCookbookMenus();
-    SSPanel12->setVisible(false);
-}
-
-void Form5::SSCommand4_Click() {
-    // The window loads afresh, which empties the editor: unsaved edits are asked about first.
-    state_.SaveAnswer = 0;
-    if (hasUnsavedEdits()) {
-        AskSaveRecipe();
-        if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) return;
-    }
-    EnableCookbookMenus();
-    for (int n = 1; n <= CookbookCount; ++n)
-        static_cast<void>(settings::WriteText(app_.folder(), settings::CookbookTitleRecord(n),
-                                              Text17[static_cast<std::size_t>(n - 1)]->Text()));
-    SSPanel12->setVisible(false);
-    app_.runtime().doEvents();
-    LoadActivity();
-    app_.runtime().doEvents();
-    StatusBar1->setPanelText(1, Caption());
-}
-
 void Form5::DisableCookbookMenus() {
     mOCB->setEnabled(false);
     mOCBTle->setEnabled(false);

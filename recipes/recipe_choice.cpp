@@ -193,7 +193,7 @@ void Form5::RecipeFunctionPrompt() {
         return;
     }
     if (SSPanel80->Visible()) return;
-    if (SSPanel5->Visible()) Command10_Click();
+    if (SSPanel5->Visible()) calculator_.Command10_Click();
     CloseSearchOptions();
     app_.dialogs().MessageBox({"Recipe File Function", "Please Select Command Button for action desired.",
                                MsgIcon::Information, MsgButtons::OK, 1});

@@ -1,7 +1,6 @@
 // The recipe commands: Create, View, Save and Exit, the save question, and
 // the reset of the editor between them.
 #include "platform/basic/text.h"
-#include "recipes/old_cookbook_format.h"
 #include "recipes/recipe_window.h"
 #include "recipes/store_messages.h"
 #include "shell/hinfo1.h"
@@ -253,82 +252,6 @@ void Form5::ResetRecipeEditor() {
     SSPanel5->setVisible(false);
 }
 
-// --- the store
-
-RecipeRecord Form5::ControlsToRecipeRecord() {
-    // The user sees the yield unit cut as the record keeps it.
-    if (Combo4->Text().size() > static_cast<std::size_t>(field::YieldUnitWidth)) {
-        const WindowFills filling(*this);
-        Combo4->setText(YieldUnitAsSaved(Combo4->Text()));
-    }
-    state_.RecipeBuffer = ToRecipeRecord(draft());
-    return state_.RecipeBuffer;
-}
-
-RecipeDraft Form5::draft() const {
-    RecipeDraft d;
-    d.type = Combo1->Text();
-    d.name = Combo2->Text();
-    d.amounts = state_.AmountText;
-    for (std::size_t i = 0; i < IngredientLineCount; ++i) {
-        d.shownAmounts[i] = Text1[i]->Text();
-        d.units[i] = Text4[i]->Text();
-        d.ingredients[i] = Text5[i]->Text();
-    }
-    d.directions = Text2->Text();
-    d.ovenTemperature = Text3->Text();
-    d.cookingTime = Text7->Text();
-    d.yield = Text6->Text();
-    d.yieldUnit = Combo4->Text();
-    d.modifyMode = state_.modifying();
-    return d;
-}
-
-void Form5::showDraft(const RecipeDraft& d) {
-    const WindowFills filling(*this);
-    state_.AmountText = d.amounts;
-    for (std::size_t i = 0; i < IngredientLineCount; ++i) {
-        Text1[i]->setText(d.shownAmounts[i]);
-        Text4[i]->setText(d.units[i]);
-        Text5[i]->setText(d.ingredients[i]);
-    }
-    Text2->setText(d.directions);
-    showDirectionsLength();
-    Text3->setText(d.ovenTemperature);
-    Text6->setText(d.yield);
-    Text7->setText(d.cookingTime);
-    Combo4->setText(d.yieldUnit);
-}
-
-bool Form5::PutCurrentRecipe() {
-    const StoreOutcome outcome = store().WriteInPlace(state_.CurrentRecordNumber, ControlsToRecipeRecord());
-    ReportStoreFailure(app_.dialogs(), outcome, "Save");
-    return outcome.ok();
-}
-
-bool Form5::SaveNewRecipe() {
-    if (Text8->Text().empty()) return true;  // nothing to save, as always
-    shell::BeginWait(app_);
-    const RecipeRecord record = ControlsToRecipeRecord();
-    if (basic::Len(Text8->Text()) > RecipeNameWidth) {
-        const WindowFills filling(*this);
-        Text8->setText(basic::Left(Text8->Text(), RecipeNameWidth));
-    }
-    const auto type = typeNumber();
-    StoreOutcome outcome;
-    if (type) outcome = store().SaveNew(*type, Text8->Text(), record);
-    else outcome = {StoreResult::IndexFileNotWritten, 0, {}, Combo1->Text()};
-    shell::EndWait(app_);
-    if (!outcome.ok()) {
-        ReportStoreFailure(app_.dialogs(), outcome, "Save");
-        return false;
-    }
-    state_.LastSavedRecordNumber = static_cast<int>(outcome.recordNumber);
-    List1->AddItem(outcome.entry);
-    state_.RecipeChanged = state_.AmountsRecalculated = false;
-    return true;
-}
-
 // --- pick lists and search options, which later commands fill in
 
 void Form5::HideFractionList() { Combo3->setVisible(false); }
@@ -350,50 +273,6 @@ void Form5::RestoreRecipeMenus() {
     mEdit->setEnabled(true);
     mOsr->setChecked(false);
     applyAvailability();
-}
-
-// --- the older cookbook format
-
-void Form5::DetectOldRecipeFile() {
-    state_.OldFormatPending = recipes::DetectOldRecipeFile(app_.folder(), file().CookbookNumber);
-}
-
-void Form5::ConvertOldRecipeFile() {
-    if (file().CookbookNumber >= 2) {
-        state_.OldFormatPending = false;
-        return;
-    }
-    Label11->setCaption("Recipe function has found an older recipe data base Converion to New Database is in Progress");
-    SSPanel11->setVisible(true);
-    app_.runtime().doEvents();
-    ConversionSteps steps;
-    steps.progress = [this](long k) {
-        ProgressBar1->setValue(static_cast<int>(k));
-        app_.runtime().doEvents();
-    };
-    steps.finishing = [this] {
-        Label11->setCaption("\rConversion Complete");
-        app_.runtime().doEvents();
-    };
-    const ConversionResult result = recipes::ConvertOldRecipeFile(app_.folder(), file().CookbookNumber, steps);
-    if (result == ConversionResult::Failed) {
-        SSPanel11->setVisible(false);
-        app_.dialogs().MessageBox(
-            {"Recipe File",
-             "The older recipe file \"Recipe2.db1\" could not be converted; it was left as it was. Its recipes "
-             "cannot be shown or saved until it is converted, which the next recipe command tries again.\r"
-             "Check that the disk has room and that the file and \"Recipe3.db1\" may be changed.",
-             MsgIcon::Exclamation, MsgButtons::OK, 1});
-        return;
-    }
-    shell::PauseTwoSeconds(app_);
-    state_.OldFormatPending = false;
-    SSPanel11->setVisible(false);
-}
-
-bool Form5::OldFileConverted() {
-    if (state_.OldFormatPending) ConvertOldRecipeFile();
-    return !state_.OldFormatPending;
 }
 
 // --- modes and availability

@@ -39,7 +39,7 @@ void Form5::wirePrinting() {
     preview_->render = [this] { drawPreview(); };
     preview_->onCancel = [this] { PreviewCancelled(); };
     preview_->onButton = [this](int index) {
-        if (index == C::SelectRecipesButton) SelectAdditionalRecipes();
+        if (index == C::SelectRecipesButton) picks_.SelectAdditionalRecipes();
         else if (index == C::PreviewPrintButton) preview_->Print();
     };
     mOP->onClick = [this] { mOP_Click(); };
@@ -47,14 +47,7 @@ void Form5::wirePrinting() {
     Command7->onClick = [this] { Command7_Click(); };
     for (int i = 0; i < 4; ++i) SSOption83[static_cast<std::size_t>(i)]->onClick = [this, i] { SSOption83_Click(i); };
     for (int i = 0; i < 2; ++i) SSOption80[static_cast<std::size_t>(i)]->onClick = [this, i] { SSOption80_Click(i); };
-    for (int slot = 0; slot < C::PickSlotCount; ++slot) {
-        const auto k = static_cast<std::size_t>(slot);
-        Combo8[k]->onChange = [this, slot] { Combo8_Change(slot); };
-        Combo8[k]->onClick = [this, slot] { Combo8_Click(slot); };
-        Combo9[k]->onClick = [this] { Combo9_Click(); };
-    }
-    SSCommand5->onClick = [this] { SSCommand5_Click(); };
-    SSCommand6->onClick = [this] { SSCommand6_Click(); };
+    picks_.wire();
 }
 
 void Form5::LoadPrintSettings() {
@@ -153,7 +146,7 @@ void Form5::drawPreview() {
     // The worksheet (its options are off meanwhile), else the picks once
     // laid out, else the recipe on screen.
     if (state_.worksheetPreview) LayoutWorksheet();
-    else if (state_.SelectedRecipesMode) LayoutSelectedRecipes();
+    else if (state_.SelectedRecipesMode) picks_.LayoutSelectedRecipes();
     else LayoutRecipe();
 }
 
@@ -169,77 +162,12 @@ void Form5::PreviewCancelled() {
     preview_->SSFrame80[printing::PrintOptionsFrame]->setEnabled(true);
 }
 
-// --- the recipes picked to print two to a page
-
-void Form5::SelectAdditionalRecipes() {
-    if (!state_.SelectedRecipesMode) {
-        const int slot = file().PrintOption < 4 ? 0 : 1;
-        const auto other = static_cast<std::size_t>(1 - slot);
-        Combo8[other]->setText("");
-        Combo9[other]->setText("");
-        const auto k = static_cast<std::size_t>(slot);
-        Combo8[k]->setText(Combo1->Text());
-        loadPickList(slot);
-        // A drop-down list takes only one of its entries: any other text
-        // leaves the slot without a recipe.
-        Combo9[k]->setText(Combo2->Text());
-    }
-    SSPanel13->setVisible(true);
-    SSPanel13->SetFocus();
-}
-
-void Form5::loadPickList(int slot) {
-    ui::ComboBox& list = *Combo9[static_cast<std::size_t>(slot)];
-    list.Clear();
-    // Only one of the 22 types names an index file of the cookbook.
-    if (const auto type = RecipeTypeNumber(Combo8[static_cast<std::size_t>(slot)]->Text()))
-        for (const IndexEntry& entry : store().ReadIndex(*type)) list.AddItem(entry.text);
-}
-
-void Form5::Combo8_Change(int slot) {
-    if (basic::Trim(Combo8[static_cast<std::size_t>(slot)]->Text()).empty())
-        Combo9[static_cast<std::size_t>(slot)]->Clear();
-}
-
-void Form5::Combo8_Click(int slot) {
-    loadPickList(slot);
-    Combo9[static_cast<std::size_t>(slot)]->SetFocus();
-}
-
-void Form5::Combo9_Click() {
-    if (SSPanel13->Visible()) SSCommand5->SetFocus();
-}
-
-void Form5::SSCommand5_Click() {
-    printing::PrintFontSettings& f = printFont();
-    f.PrintOptionsLoading = true;
-    for (ui::OptionButton* option : SSOption83) {
-        option->setEnabled(false);
-        option->setValue(false);
-    }
-    f.PrintOptionsLoading = false;
-    state_.SelectedRecipesMode = true;
-    RerenderPreview();
-    app_.runtime().doEvents();
-    SSPanel13->setVisible(false);
-}
-
-void Form5::SSCommand6_Click() { SSPanel13->setVisible(false); }
-
 // --- the layouts
 
 void Form5::LayoutRecipe() {
     const RecipeFileState& state = file();
     printing::LayoutRecipe(preview_->document(), printFont(), draft(), {state.PrintOption, state.AmountFormat},
                            printedOnDate());
-}
-
-void Form5::LayoutSelectedRecipes() {
-    printing::RecipePicks picks;
-    for (std::size_t slot = 0; slot < picks.size(); ++slot) picks[slot] = {Combo8[slot]->Text(), Combo9[slot]->Text()};
-    const auto lastLayout =
-        printing::LayoutSelectedRecipes(preview_->document(), printFont(), store(), picks, file().AmountFormat);
-    if (lastLayout) file().PrintOption = static_cast<std::int16_t>(*lastLayout);
 }
 
 void Form5::LayoutWorksheet() { printing::LayoutWorksheet(preview_->document(), printFont()); }

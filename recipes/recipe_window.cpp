@@ -71,15 +71,12 @@ void Form5::wireEvents() {
     mOC->onClick = [this] { mOC_Click(); };
     for (int n = 1; n <= CookbookCount; ++n)
         mOCB1[static_cast<std::size_t>(n - 1)]->onClick = [this, n] { mOCB1_Click(n); };
-    mOCBTle->onClick = [this] { mOCBTle_Click(); };
     mOCr->onClick = [this] { mOCr_Click(); };
     mOV->onClick = [this] { mOV_Click(); };
     mOSa->onClick = [this] { mOSa_Click(); };
     mOex->onClick = [this] { mOex_Click(); };
     mOIm->onClick = [this] { mOIm_Click(); };
     mOe->onClick = [this] { mOe_Click(); };
-    SSCommand3->onClick = [this] { SSCommand3_Click(); };
-    SSCommand4->onClick = [this] { SSCommand4_Click(); };
 
     Command1->onClick = [this] { Command1_Click(); };
     Command2->onClick = [this] { Command2_Click(); };
@@ -90,7 +87,7 @@ void Form5::wireEvents() {
     mOMo->onClick = [this] { mOMo_Click(); };
     mODel->onClick = [this] { mODel_Click(); };
     wireEditor();
-    wireSearch();
+    search_.wire();
 
     Combo1->onClick = [this] {
         if (!state_.showingType) Combo1_Click();
@@ -105,8 +102,9 @@ void Form5::wireEvents() {
     Combo2->onLostFocus = [this] { Combo2_LostFocus(); };
 
     Toolbar2->onButtonClick = [this](int button) { Toolbar2_ButtonClick(button); };
-    wireRename();
-    wireCalculator();
+    rename_.wire();
+    calculator_.wire();
+    titles_.wire();
     wireSpelling();
     wireCopy();
 }

@@ -48,9 +48,6 @@ public:
     // --- cookbooks and titles
     void LoadCookbookTitles();
     void mOCB1_Click(int index);
-    void mOCBTle_Click();
-    void SSCommand3_Click();
-    void SSCommand4_Click();
     void ResetAfterCookbookChange();
     void DisableCookbookMenus();
     void EnableCookbookMenus();
@@ -108,43 +105,6 @@ public:
     void mOMo_Click();
     void mODel_Click();
 
-    // --- renaming a recipe (rename_panel.cpp)
-    void mOChange_Click();
-    void Command23_Click();
-    void Command24_Click();
-    void Text16_Change();
-    void Text16_GotFocus();
-    void Text16_LostFocus();
-    void wireRename();
-
-    // --- the amount calculator
-    void wireCalculator();
-    void mOCal_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Text9_KeyDown(int& keyCode, int shift);
-    void Text9_KeyPress(int& keyAscii);
-    void Text9_KeyUp(int& keyCode, int shift);
-    void showModeTitle();  // "View Recipe", or "Modify Recipe" with the focus on the first amount
-
-    // --- searching (search_panel.cpp)
-    void wireSearch();
-    void mOsr_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void Command13_Click();
-    void Command14_Click();
-    void Command17_Click();
-    void Command18_Click();
-    void Command19_Click();
-    void Command21_Click();
-    void Command22_Click();
-    void IngredientPanel_Enter();  // Enter in "Search Recipes by Ingredient"
-    void ResetRecipeResultGrid();
-    void ResetIngredientResultGrid();
-    void ViewSearchHit(ui::Grid& grid, ui::Panel& panel);
-
     // --- recipe transfer files (recipe_transfer.cpp)
     void mOex_Click();
     void ExportRecipe();
@@ -165,16 +125,9 @@ public:
     void mOW_Click();
     void SSOption83_Click(int index);
     void SSOption80_Click(int index);
-    void SelectAdditionalRecipes();
-    void Combo8_Change(int slot);
-    void Combo8_Click(int slot);
-    void Combo9_Click();
-    void SSCommand5_Click();
-    void SSCommand6_Click();
     void RerenderPreview();
     void PreviewCancelled();
     void LayoutRecipe();
-    void LayoutSelectedRecipes();
     void LayoutWorksheet();
     printing::PrintPreviewPanel& preview() { return *preview_; }
 
@@ -237,22 +190,8 @@ private:
     void showDraft(const RecipeDraft& draft);
     void drawPreview();
     void placePreviewButtonTops();
-    void loadPickList(int slot);
     std::string printedOnDate();
     printing::PrintFontSettings& printFont();
-    void openSearchPanel(ui::Panel& panel);
-    void closeSearchPanel(ui::Panel& panel);
-    void searchBox_GotFocus(ui::TextBox& box);
-    void ingredientBox_Change(int box);
-    void setOptionsEnabled(bool on);
-    recipe_search::IngredientQuery compactIngredientBoxes();
-    // Tells why a search cannot start and puts the focus where to mend it.
-    void refuseSearch(const char* text, ui::Control& focus);
-    void runIngredientSearch(const std::function<std::vector<recipe_search::SearchHit>()>& search,
-                             const std::string& count, ui::CommandButton& button);
-    void showIngredientResults(const std::vector<recipe_search::SearchHit>& hits, const std::string& count);
-    void resetResultGrid(ui::Grid& grid, const char* typeHeading);
-    void showResults(ui::Grid& grid, const std::vector<recipe_search::SearchHit>& hits);
     std::vector<ui::TextBox*> allLineBoxes();
     // True while the user types in create or modify mode, not while the
     // window itself fills the boxes.
@@ -298,6 +237,17 @@ private:
 
     std::unique_ptr<printing::PrintPreviewPanel> preview_;
     RecipeWindowState state_;
+    // The side panels that are classes of their own, on the window's controls and state.
+    friend class CalculatorPanel;
+    friend class PicksPanel;
+    friend class RenamePanel;
+    friend class SearchPanel;
+    friend class TitlesPanel;
+    CalculatorPanel calculator_{*this, *this, state_};
+    PicksPanel picks_{*this, *this, state_};
+    RenamePanel rename_{*this, *this, state_};
+    SearchPanel search_{*this, *this, state_};
+    TitlesPanel titles_{*this, *this, state_};
 };
 
 // Makes the recipe window the start window's "Recipe File".

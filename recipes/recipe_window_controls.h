@@ -4,19 +4,24 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "printing/preview_panel_design.h"
+#include "recipes/calculator_panel.h"
+#include "recipes/picks_panel.h"
+#include "recipes/rename_panel.h"
+#include "recipes/search_panel.h"
+#include "recipes/titles_panel.h"
 
 namespace recipes {
 
 // The recipe window's controls and menus, by the names its documents use.
 // The window derives from this; BuildForm5 makes them as designed and
-// BindForm5 points the members at them.
-struct Form5Controls {
+// BindForm5 points the members at them. The panels that are classes of
+// their own declare their controls beside them.
+struct Form5Controls : CalculatorControls, PicksControls, RenameControls, SearchControls, TitlesControls {
     // Lines of the recipe: Text1, Text4 and Text5 hold line i at index i;
     // lines 0-9 form the left column, 10-19 the right one.
     static constexpr int LineCount = 20;
     static constexpr int LinesPerColumn = 10;
     static constexpr int CookbookCount = 8;
-    static constexpr int PickSlotCount = 10;
 
     // The buttons of the print preview, SSCommand80, by index.
     enum PreviewButton {
@@ -76,33 +81,10 @@ struct Form5Controls {
     ui::Panel* SSPanel3 = nullptr;
     ui::ListBox* List1 = nullptr;  // the type's recipe names, to look at only
 
-    // "Search Options", over the recipe
-    ui::Panel* SSPanel6 = nullptr;
-    ui::CommandButton* Command11 = nullptr;  // "Search by &Recipe"
-    ui::CommandButton* Command12 = nullptr;  // "Search by &Ingredient"
-    ui::CommandButton* Command18 = nullptr;  // "Ca&ncel"
+    // "Search Options" and the two search panels: SearchControls
 
-    // "Recipe Amount Calculator", over the directions
-    ui::Panel* SSPanel5 = nullptr;
-    ui::Label* Label20 = nullptr;            // the yield the amounts are scaled to now
-    ui::Label* Label21 = nullptr;            // that yield's unit
-    ui::TextBox* Text9 = nullptr;            // the new yield
-    ui::Label* Label24 = nullptr;            // the new yield's unit, singular or plural as the user types
-    ui::CommandButton* Command9 = nullptr;   // "Calculate New &Amounts"
-    ui::CommandButton* Command10 = nullptr;  // "&Close"
-
-    // "Recipe Name Change", over the recipe
-    ui::Panel* SSPanel10 = nullptr;
-    ui::TextBox* Text15 = nullptr;           // the current name, to read only
-    ui::TextBox* Text16 = nullptr;           // the new name
-    ui::CommandButton* Command23 = nullptr;  // "Save Changed Recipe Name"
-    ui::CommandButton* Command24 = nullptr;  // "Cancel"
-
-    // "Cookbook Titles", over the recipe
-    ui::Panel* SSPanel12 = nullptr;
-    std::array<ui::TextBox*, CookbookCount> Text17{};  // the title of cookbook i + 1
-    ui::CommandButton* SSCommand3 = nullptr;           // "&Close"
-    ui::CommandButton* SSCommand4 = nullptr;           // "&Save Changes and Close"
+    // "Recipe Amount Calculator", "Recipe Name Change" and "Cookbook Titles":
+    // CalculatorControls, RenameControls and TitlesControls
 
     // The notice while an older cookbook is converted
     ui::Panel* SSPanel11 = nullptr;
@@ -117,46 +99,7 @@ struct Form5Controls {
     ui::Frame* Frame2 = nullptr;                    // the amount print options, without a caption
     std::array<ui::OptionButton*, 2> SSOption80{};  // amounts as fractions, as decimals
 
-    // "Select Additional Recipes", over the print preview
-    ui::Panel* SSPanel13 = nullptr;
-    std::array<ui::ComboBox*, PickSlotCount> Combo8{};  // each slot's recipe type; even slots top, odd bottom
-    std::array<ui::ComboBox*, PickSlotCount> Combo9{};  // each slot's recipe
-    // "Page One Recipes:", "Top", "Bottom", four "Next Page Recipes:", then each slot's "Type:" and "Recipe:"
-    std::array<ui::Label*, 27> Label81{};
-    ui::CommandButton* SSCommand5 = nullptr;  // "&Print Preview"
-    ui::CommandButton* SSCommand6 = nullptr;  // "&Cancel"
-
-    // "Search Files by Recipe", in the main panel's place
-    ui::Panel* SSPanel2 = nullptr;
-    ui::TextBox* Text10 = nullptr;           // the search words
-    ui::CommandButton* Command14 = nullptr;  // "&Search"
-    ui::CommandButton* Command17 = nullptr;  // "View &All Recipes"
-    ui::CommandButton* Command15 = nullptr;  // "&View Selected Recipe"
-    ui::CommandButton* Command13 = nullptr;  // "&Close"
-    ui::Label* Label32 = nullptr;            // "Number of Recipe Matches Found: " and the count
-    ui::Grid* Grid1 = nullptr;               // the recipes found: type and name, a row each
-    ui::Panel* SSPanel7 = nullptr;           // "No Matching Recipes were found!"
-
-    // "Search Recipes by Ingredient", in the main panel's place
-    ui::Panel* SSPanel8 = nullptr;
-    ui::Label* Label4 = nullptr;    // "Enter Search Ingredient(s) -"
-    ui::TextBox* Text12 = nullptr;  // the first search word
-    ui::TextBox* Text13 = nullptr;  // the second search word
-    ui::TextBox* Text14 = nullptr;  // the third search word
-    ui::Label* Label8 = nullptr;    // "(Optional)", beside the second word
-    ui::Label* Label9 = nullptr;    // "(Optional)", beside the third word
-    ui::Frame* Frame1 = nullptr;    // "Multi-Ingredient Options"
-    std::array<ui::OptionButton*, 2>
-        SSOption1{};                 // in the frame: "Must contain All Ingredients", "At least One of the Ingredients"
-    ui::Label* Label3 = nullptr;     // "Select Type of Recipe - If Desired -"
-    ui::ComboBox* Combo7 = nullptr;  // the type to search
-    ui::CommandButton* Command19 = nullptr;  // "&Search By Type"
-    ui::CommandButton* Command22 = nullptr;  // "Search &All Recipes"
-    ui::CommandButton* Command20 = nullptr;  // "&View Selected Recipe"
-    ui::CommandButton* Command21 = nullptr;  // "&Close"
-    ui::Label* Label7 = nullptr;             // the count of matches
-    ui::Grid* Grid2 = nullptr;               // the recipes found: type and name, a row each
-    ui::Panel* SSPanel9 = nullptr;           // "No Matching Ingredients were found!"
+    // "Select Additional Recipes", over the print preview: PicksControls
 
     // Menus
     ui::Menu* mO = nullptr;                        // Options

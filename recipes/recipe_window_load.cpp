@@ -110,7 +110,7 @@ void Form5::Form_Activate() {
 void Form5::Form_KeyPress(int& keyAscii) {
     if (keyAscii == ui::keys::Return && SSPanel8->Visible()) {
         keyAscii = 0;
-        IngredientPanel_Enter();
+        search_.IngredientPanel_Enter();
         return;
     }
     if (keyAscii != ui::keys::Escape) return;

@@ -5,6 +5,7 @@
 
 #include "platform/basic/text.h"
 #include "recipes/recipe_window.h"
+#include "recipes/rename_panel.h"
 #include "recipes/store_messages.h"
 #include "shell/hinfo1.h"
 
@@ -32,20 +33,20 @@ void EnableUnderRenamePanel(Form5& w, bool enabled) {
 
 }  // namespace
 
-void Form5::wireRename() {
-    mOChange->onClick = [this] { mOChange_Click(); };
-    Command23->onClick = [this] { Command23_Click(); };
-    Command24->onClick = [this] { Command24_Click(); };
-    Text16->onChange = [this] { Text16_Change(); };
-    Text16->onGotFocus = [this] { Text16_GotFocus(); };
-    Text16->onLostFocus = [this] { Text16_LostFocus(); };
+void RenamePanel::wire() {
+    w_.mOChange->onClick = [this] { mOChange_Click(); };
+    c_.Command23->onClick = [this] { Command23_Click(); };
+    c_.Command24->onClick = [this] { Command24_Click(); };
+    c_.Text16->onChange = [this] { Text16_Change(); };
+    c_.Text16->onGotFocus = [this] { Text16_GotFocus(); };
+    c_.Text16->onLostFocus = [this] { Text16_LostFocus(); };
 }
 
-void Form5::mOChange_Click() {
+void RenamePanel::mOChange_Click() {
     state_.SaveAnswer = 0;
-    if (hasUnsavedEdits()) {
+    if (w_.hasUnsavedEdits()) {
         state_.SaveInPlaceOnYes = true;
-        AskSaveRecipe();
+        w_.AskSaveRecipe();
         state_.SaveInPlaceOnYes = false;
     }
     if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) {
@@ -58,79 +59,79 @@ void Form5::mOChange_Click() {
     state_.RenameHeldChanged = keptUnsaved && state_.RecipeChanged;
     state_.RenameHeldRecalculated = keptUnsaved && state_.AmountsRecalculated;
 
-    DisableCookbookMenus();
-    setModeTitle("Name Change");
+    w_.DisableCookbookMenus();
+    w_.setModeTitle("Name Change");
     state_.RecipeChanged = state_.AmountsRecalculated = false;
-    SSPanel10->setCaption(std::string("\r") + RenameTitle);
-    Text15->setText(basic::Left(Combo2->Text(), ShownNameLength));
-    Text16->setText("");
-    Command23->setEnabled(false);
-    SSPanel10->setVisible(true);
-    Text16->SetFocus();
-    EnableUnderRenamePanel(*this, false);
-    Toolbar2->setButtonEnabled(4, false);
+    c_.SSPanel10->setCaption(std::string("\r") + RenameTitle);
+    c_.Text15->setText(basic::Left(w_.Combo2->Text(), ShownNameLength));
+    c_.Text16->setText("");
+    c_.Command23->setEnabled(false);
+    c_.SSPanel10->setVisible(true);
+    c_.Text16->SetFocus();
+    EnableUnderRenamePanel(w_, false);
+    w_.Toolbar2->setButtonEnabled(4, false);
     state_.SuppressNextPrompt = true;
 }
 
-void Form5::Text16_Change() {
+void RenamePanel::Text16_Change() {
     // A double quote would end the name early in a recipe transfer file.
-    std::string name = Text16->Text();
+    std::string name = c_.Text16->Text();
     if (std::erase(name, '"') > 0) {
-        Text16->setText(name);  // its own Change enables the button
+        c_.Text16->setText(name);  // its own Change enables the button
         return;
     }
-    Command23->setEnabled(true);
+    c_.Command23->setEnabled(true);
 }
 
-void Form5::Text16_GotFocus() { Text16->setBackColor(ui::colors::Yellow); }
+void RenamePanel::Text16_GotFocus() { c_.Text16->setBackColor(ui::colors::Yellow); }
 
-void Form5::Text16_LostFocus() { Text16->setBackColor(Text11->BackColor()); }
+void RenamePanel::Text16_LostFocus() { c_.Text16->setBackColor(w_.Text11->BackColor()); }
 
-void Form5::Command23_Click() {
-    if (Text16->Text().empty()) {
-        app_.dialogs().MessageBox(
+void RenamePanel::Command23_Click() {
+    if (c_.Text16->Text().empty()) {
+        w_.app_.dialogs().MessageBox(
             {RenameTitle, "No Change Recipe Name has been entered!", MsgIcon::Information, MsgButtons::OK, 1});
-        Text16->SetFocus();
+        c_.Text16->SetFocus();
         return;
     }
-    shell::BeginWait(app_);
+    shell::BeginWait(w_.app_);
     // The store rebuilds the index from its file, whatever the list shows.
-    const auto type = typeNumber();
+    const auto type = w_.typeNumber();
     StoreOutcome outcome;
-    if (type) outcome = store().Rename(*type, state_.CurrentRecordNumber, Text16->Text());
-    else outcome = {StoreResult::IndexFileNotWritten, 0, {}, Combo1->Text()};
+    if (type) outcome = w_.store().Rename(*type, state_.CurrentRecordNumber, c_.Text16->Text());
+    else outcome = {StoreResult::IndexFileNotWritten, 0, {}, w_.Combo1->Text()};
     if (!outcome.ok()) {
         // Nothing was written: the panel stays, to try again or cancel.
-        shell::EndWait(app_);
-        ReportStoreFailure(app_.dialogs(), outcome, RenameTitle);
-        Text16->SetFocus();
+        shell::EndWait(w_.app_);
+        ReportStoreFailure(w_.app_.dialogs(), outcome, RenameTitle);
+        c_.Text16->SetFocus();
         return;
     }
-    EnableCookbookMenus();
-    ResetRecipeEditor();
-    List1->Clear();
-    setModeTitle("View Recipe");
-    shell::EndWait(app_);
+    w_.EnableCookbookMenus();
+    w_.ResetRecipeEditor();
+    w_.List1->Clear();
+    w_.setModeTitle("View Recipe");
+    shell::EndWait(w_.app_);
     // The editor was emptied: edits answered No are gone with it.
     state_.RenameHeldChanged = state_.RenameHeldRecalculated = false;
     Command24_Click();
-    Combo2->Clear();
-    Command2_Click();
+    w_.Combo2->Clear();
+    w_.Command2_Click();
 }
 
-void Form5::Command24_Click() {
-    EnableCookbookMenus();
-    Text15->setText("");
-    Text16->setText("");
-    SSPanel10->setVisible(false);
-    EnableUnderRenamePanel(*this, true);
-    setModeTitle("View Recipe");
+void RenamePanel::Command24_Click() {
+    w_.EnableCookbookMenus();
+    c_.Text15->setText("");
+    c_.Text16->setText("");
+    c_.SSPanel10->setVisible(false);
+    EnableUnderRenamePanel(w_, true);
+    w_.setModeTitle("View Recipe");
     state_.RecipeChanged = state_.RenameHeldChanged;
     state_.AmountsRecalculated = state_.RenameHeldRecalculated;
     state_.RenameHeldChanged = state_.RenameHeldRecalculated = false;
     // The commands, the copy button included, follow the state as it is now.
-    applyAvailability();
-    Command3->SetFocus();
+    w_.applyAvailability();
+    w_.Command3->SetFocus();
     state_.SuppressNextPrompt = true;
 }
 

@@ -8,6 +8,7 @@
 #include "recipe_search/ingredient_search.h"
 #include "recipe_search/name_search.h"
 #include "recipes/recipe_window.h"
+#include "recipes/search_panel.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {
@@ -29,50 +30,50 @@ void CentreIn(ui::Control& label, const ui::Control& panel) {
 
 }  // namespace
 
-void Form5::wireSearch() {
-    mOsr->onClick = [this] { mOsr_Click(); };
-    Command16->onClick = [this] { mOsr_Click(); };
-    Command11->onClick = [this] { Command11_Click(); };
-    Command12->onClick = [this] { Command12_Click(); };
-    Command18->onClick = [this] { Command18_Click(); };
-    Command13->onClick = [this] { Command13_Click(); };
-    Command14->onClick = [this] { Command14_Click(); };
-    Command17->onClick = [this] { Command17_Click(); };
-    Command15->onClick = [this] { ViewSearchHit(*Grid1, *SSPanel2); };
-    Command19->onClick = [this] { Command19_Click(); };
-    Command22->onClick = [this] { Command22_Click(); };
-    Command20->onClick = [this] {
-        if (!SSPanel9->Visible()) ViewSearchHit(*Grid2, *SSPanel8);
+void SearchPanel::wire() {
+    w_.mOsr->onClick = [this] { mOsr_Click(); };
+    w_.Command16->onClick = [this] { mOsr_Click(); };
+    c_.Command11->onClick = [this] { Command11_Click(); };
+    c_.Command12->onClick = [this] { Command12_Click(); };
+    c_.Command18->onClick = [this] { Command18_Click(); };
+    c_.Command13->onClick = [this] { Command13_Click(); };
+    c_.Command14->onClick = [this] { Command14_Click(); };
+    c_.Command17->onClick = [this] { Command17_Click(); };
+    c_.Command15->onClick = [this] { ViewSearchHit(*c_.Grid1, *c_.SSPanel2); };
+    c_.Command19->onClick = [this] { Command19_Click(); };
+    c_.Command22->onClick = [this] { Command22_Click(); };
+    c_.Command20->onClick = [this] {
+        if (!c_.SSPanel9->Visible()) ViewSearchHit(*c_.Grid2, *c_.SSPanel8);
     };
-    Command21->onClick = [this] { Command21_Click(); };
+    c_.Command21->onClick = [this] { Command21_Click(); };
 
-    Text10->onGotFocus = [this] { searchBox_GotFocus(*Text10); };
-    Text10->onLostFocus = [this] { Text10->setBackColor(Text11->BackColor()); };
-    Text10->onKeyPress = [](int& key) {
+    c_.Text10->onGotFocus = [this] { searchBox_GotFocus(*c_.Text10); };
+    c_.Text10->onLostFocus = [this] { c_.Text10->setBackColor(w_.Text11->BackColor()); };
+    c_.Text10->onKeyPress = [](int& key) {
         if (key == ui::keys::Return) key = 0;
     };
-    Text10->onKeyUp = [this](int& key, int) {
+    c_.Text10->onKeyUp = [this](int& key, int) {
         if (key == ui::keys::Return) Command14_Click();
     };
-    ui::TextBox* const words[] = {Text12, Text13, Text14};
+    ui::TextBox* const words[] = {c_.Text12, c_.Text13, c_.Text14};
     for (int i = 0; i < 3; ++i) {
         ui::TextBox* box = words[i];
         box->onGotFocus = [this, box] { searchBox_GotFocus(*box); };
-        box->onLostFocus = [this, box] { box->setBackColor(Text11->BackColor()); };
+        box->onLostFocus = [this, box] { box->setBackColor(w_.Text11->BackColor()); };
         box->onChange = [this, i] { ingredientBox_Change(i); };
         box->onKeyPress = [](int& key) {
             if (key == ui::keys::Return) key = 0;
         };
     }
     for (int i = 0; i < 2; ++i)
-        SSOption1[static_cast<std::size_t>(i)]->onClick = [this, i] { state_.MultiIngredientOption = i; };
-    Combo7->onDropDown = [this] {
-        SSPanel9->setVisible(false);
-        Grid2->setVisible(false);
+        c_.SSOption1[static_cast<std::size_t>(i)]->onClick = [this, i] { state_.MultiIngredientOption = i; };
+    c_.Combo7->onDropDown = [this] {
+        c_.SSPanel9->setVisible(false);
+        c_.Grid2->setVisible(false);
     };
-    for (ui::Grid* grid : {Grid1, Grid2}) {
-        ui::CommandButton* view = grid == Grid1 ? Command15 : Command20;
-        ui::CommandButton* close = grid == Grid1 ? Command13 : Command21;
+    for (ui::Grid* grid : {c_.Grid1, c_.Grid2}) {
+        ui::CommandButton* view = grid == c_.Grid1 ? c_.Command15 : c_.Command20;
+        ui::CommandButton* close = grid == c_.Grid1 ? c_.Command13 : c_.Command21;
         grid->onClick = [grid, view] {
             if (grid->Row() < 1) return;
             grid->setHighlight(false);
@@ -101,232 +102,234 @@ void Form5::wireSearch() {
 // Enter anywhere in the ingredient panel runs "Search By Type" again, but on
 // a result row the user chose it opens that row, as "View Selected Recipe"
 // does: searching again there would throw the choice away.
-void Form5::IngredientPanel_Enter() {
-    platform::Runtime& runtime = app_.runtime();
-    if (runtime.focusedControl() == Grid2 && Grid2->Row() >= 1 && Command20->effectivelyEnabled()) {
-        runtime.userClick(*Command20);
+void SearchPanel::IngredientPanel_Enter() {
+    platform::Runtime& runtime = w_.app_.runtime();
+    if (runtime.focusedControl() == c_.Grid2 && c_.Grid2->Row() >= 1 && c_.Command20->effectivelyEnabled()) {
+        runtime.userClick(*c_.Command20);
         return;
     }
-    if (!Command19->effectivelyEnabled()) return;
-    Command19->SetFocus();
-    runtime.userClick(*Command19);
+    if (!c_.Command19->effectivelyEnabled()) return;
+    c_.Command19->SetFocus();
+    runtime.userClick(*c_.Command19);
 }
 
 // --- the options
 
-void Form5::mOsr_Click() {
+void SearchPanel::mOsr_Click() {
     // Remembered, so that a Cancel of the save question leaves them as they were.
-    const bool cookbookMenus = mOCB->Enabled();
-    DisableCookbookMenus();
-    if (!OldFileConverted()) {
-        mOCB->setEnabled(cookbookMenus);
-        mOCBTle->setEnabled(cookbookMenus);
+    const bool cookbookMenus = w_.mOCB->Enabled();
+    w_.DisableCookbookMenus();
+    if (!w_.OldFileConverted()) {
+        w_.mOCB->setEnabled(cookbookMenus);
+        w_.mOCBTle->setEnabled(cookbookMenus);
         return;
     }
-    for (ui::Control* panel : {SSPanel6, SSPanel2, SSPanel8}) panel->setVisible(false);
-    HideFractionList();
-    HideUnitLists();
-    if (mOsr->Checked()) {
+    for (ui::Control* panel : {c_.SSPanel6, c_.SSPanel2, c_.SSPanel8}) panel->setVisible(false);
+    w_.HideFractionList();
+    w_.HideUnitLists();
+    if (w_.mOsr->Checked()) {
         Command13_Click();
         return;
     }
-    SSPanel6->setVisible(true);
-    mOsr->setChecked(true);
+    c_.SSPanel6->setVisible(true);
+    w_.mOsr->setChecked(true);
     state_.SaveAnswer = 0;
-    if (hasUnsavedEdits()) AskSaveRecipe();
+    if (w_.hasUnsavedEdits()) w_.AskSaveRecipe();
     if (state_.SaveAnswer == platform::answer::Yes) {
         ResetRecipeResultGrid();
         ResetIngredientResultGrid();
-        for (ui::Control* c : std::initializer_list<ui::Control*>{Grid1, Grid2, SSPanel7, SSPanel9})
+        for (ui::Control* c : std::initializer_list<ui::Control*>{c_.Grid1, c_.Grid2, c_.SSPanel7, c_.SSPanel9})
             c->setVisible(false);
     }
     if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) {
-        if (state_.editing()) focusAmountLine0();
-        mOCB->setEnabled(cookbookMenus);
-        mOCBTle->setEnabled(cookbookMenus);
+        if (state_.editing()) w_.focusAmountLine0();
+        w_.mOCB->setEnabled(cookbookMenus);
+        w_.mOCBTle->setEnabled(cookbookMenus);
         return;
     }
-    for (ui::Menu* item : {mOCr, mOV, mOCal, mOMo, mOP, mODel, mOSa, mO1, mO2, mO3, mO4, mO8}) item->setVisible(false);
-    mEdit->setEnabled(false);
-    Toolbar2->setButtonEnabled(4, false);
-    Toolbar2->setButtonEnabled(5, false);
-    SSPanel7->setBackColor(SSPanel2->BackColor());
-    SSPanel9->setBackColor(SSPanel2->BackColor());
-    Grid1->setColAlignment(0, ui::CellAlignment::Center);
-    Grid2->setColAlignment(0, ui::CellAlignment::Center);
-    Command15->setEnabled(false);
-    SSPanel6->setVisible(true);
-    mOsr->setChecked(true);
-    app_.runtime().doEvents();
-    if (Command18->Enabled()) Command18->SetFocus();
+    for (ui::Menu* item :
+         {w_.mOCr, w_.mOV, w_.mOCal, w_.mOMo, w_.mOP, w_.mODel, w_.mOSa, w_.mO1, w_.mO2, w_.mO3, w_.mO4, w_.mO8})
+        item->setVisible(false);
+    w_.mEdit->setEnabled(false);
+    w_.Toolbar2->setButtonEnabled(4, false);
+    w_.Toolbar2->setButtonEnabled(5, false);
+    c_.SSPanel7->setBackColor(c_.SSPanel2->BackColor());
+    c_.SSPanel9->setBackColor(c_.SSPanel2->BackColor());
+    c_.Grid1->setColAlignment(0, ui::CellAlignment::Center);
+    c_.Grid2->setColAlignment(0, ui::CellAlignment::Center);
+    c_.Command15->setEnabled(false);
+    c_.SSPanel6->setVisible(true);
+    w_.mOsr->setChecked(true);
+    w_.app_.runtime().doEvents();
+    if (c_.Command18->Enabled()) c_.Command18->SetFocus();
 }
 
-void Form5::openSearchPanel(ui::Panel& panel) {
-    panel.Move(Panel3D1->Left(), Panel3D1->Top(), panel.Width(), panel.Height());
-    Panel3D1->setVisible(false);
-    SSPanel6->setVisible(false);
+void SearchPanel::openSearchPanel(ui::Panel& panel) {
+    panel.Move(w_.Panel3D1->Left(), w_.Panel3D1->Top(), panel.Width(), panel.Height());
+    w_.Panel3D1->setVisible(false);
+    c_.SSPanel6->setVisible(false);
     panel.setVisible(true);
-    mOsr->setChecked(true);
+    w_.mOsr->setChecked(true);
 }
 
 // The panel opens ready for typing.
-void Form5::Command11_Click() {
-    openSearchPanel(*SSPanel2);
-    Text10->SetFocus();
+void SearchPanel::Command11_Click() {
+    openSearchPanel(*c_.SSPanel2);
+    c_.Text10->SetFocus();
 }
 
-void Form5::Command12_Click() {
-    openSearchPanel(*SSPanel8);
-    Text12->SetFocus();
+void SearchPanel::Command12_Click() {
+    openSearchPanel(*c_.SSPanel8);
+    c_.Text12->SetFocus();
 }
 
-void Form5::Command18_Click() {
-    EnableCookbookMenus();
-    RestoreRecipeMenus();
-    SSPanel6->setVisible(false);
+void SearchPanel::Command18_Click() {
+    w_.EnableCookbookMenus();
+    w_.RestoreRecipeMenus();
+    c_.SSPanel6->setVisible(false);
 }
 
-void Form5::closeSearchPanel(ui::Panel& panel) {
-    EnableCookbookMenus();
-    RestoreRecipeMenus();
+void SearchPanel::closeSearchPanel(ui::Panel& panel) {
+    w_.EnableCookbookMenus();
+    w_.RestoreRecipeMenus();
     panel.setVisible(false);
-    Panel3D1->setVisible(true);
+    w_.Panel3D1->setVisible(true);
 }
 
-void Form5::Command13_Click() { closeSearchPanel(*SSPanel2); }
-void Form5::Command21_Click() { closeSearchPanel(*SSPanel8); }
+void SearchPanel::Command13_Click() { closeSearchPanel(*c_.SSPanel2); }
+void SearchPanel::Command21_Click() { closeSearchPanel(*c_.SSPanel8); }
 
-void Form5::searchBox_GotFocus(ui::TextBox& box) {
+void SearchPanel::searchBox_GotFocus(ui::TextBox& box) {
     box.setBackColor(Highlight);
     if (box.Text() == " ") box.setText("");
-    HideFractionList();
-    HideUnitLists();
+    w_.HideFractionList();
+    w_.HideUnitLists();
 }
 
 // --- the name search
 
-void Form5::Command17_Click() {
+void SearchPanel::Command17_Click() {
     state_.ViewAllRequested = true;
-    Text10->setText("");
+    c_.Text10->setText("");
     state_.SearchPhrase = " ";
     Command14_Click();
 }
 
-void Form5::Command14_Click() {
-    if (!state_.ViewAllRequested && Text10->Text().empty()) return;
-    shell::BeginWait(app_);
-    mOChange->setEnabled(false);
-    SSPanel7->setVisible(false);
-    Grid1->setVisible(false);
+void SearchPanel::Command14_Click() {
+    if (!state_.ViewAllRequested && c_.Text10->Text().empty()) return;
+    shell::BeginWait(w_.app_);
+    w_.mOChange->setEnabled(false);
+    c_.SSPanel7->setVisible(false);
+    c_.Grid1->setVisible(false);
     ResetRecipeResultGrid();
-    Command15->setEnabled(false);
-    if (!state_.ViewAllRequested) state_.SearchPhrase = basic::UCase(Text10->Text());
+    c_.Command15->setEnabled(false);
+    if (!state_.ViewAllRequested) state_.SearchPhrase = basic::UCase(c_.Text10->Text());
     state_.ViewAllRequested = false;
-    const auto hits = recipe_search::SearchByName(store(), state_.SearchPhrase);
-    showResults(*Grid1, hits);
-    app_.runtime().doEvents();
+    const auto hits = recipe_search::SearchByName(w_.store(), state_.SearchPhrase);
+    showResults(*c_.Grid1, hits);
+    w_.app_.runtime().doEvents();
     if (hits.empty()) {
-        SSPanel7->setVisible(true);
-        Label32->setVisible(false);
+        c_.SSPanel7->setVisible(true);
+        c_.Label32->setVisible(false);
     } else {
-        Label32->setCaption("Number of Recipe Matches Found: " + std::to_string(hits.size()));
-        CentreIn(*Label32, *SSPanel2);
-        Label32->setVisible(true);
-        Grid1->setVisible(true);
+        c_.Label32->setCaption("Number of Recipe Matches Found: " + std::to_string(hits.size()));
+        CentreIn(*c_.Label32, *c_.SSPanel2);
+        c_.Label32->setVisible(true);
+        c_.Grid1->setVisible(true);
     }
-    Command14->SetFocus();
-    shell::EndWait(app_);
+    c_.Command14->SetFocus();
+    shell::EndWait(w_.app_);
 }
 
 // --- the ingredient search
 
-void Form5::ingredientBox_Change(int box) {
-    if (SSPanel9->Visible()) SSPanel9->setVisible(false);
-    const bool second = HasNonBlank(Text13->Text());
-    const bool third = HasNonBlank(Text14->Text());
+void SearchPanel::ingredientBox_Change(int box) {
+    if (c_.SSPanel9->Visible()) c_.SSPanel9->setVisible(false);
+    const bool second = HasNonBlank(c_.Text13->Text());
+    const bool third = HasNonBlank(c_.Text14->Text());
     if (box == 0) {
-        if (Text13->Text().empty() && Text14->Text().empty()) setOptionsEnabled(false);
+        if (c_.Text13->Text().empty() && c_.Text14->Text().empty()) setOptionsEnabled(false);
         return;
     }
-    if ((box == 1 && second) || (box == 2 && !Text14->Text().empty())) setOptionsEnabled(true);
+    if ((box == 1 && second) || (box == 2 && !c_.Text14->Text().empty())) setOptionsEnabled(true);
     if (!second && !third) setOptionsEnabled(false);
 }
 
-void Form5::setOptionsEnabled(bool on) {
-    Frame1->setEnabled(on);
-    for (ui::OptionButton* option : SSOption1) option->setEnabled(on);
+void SearchPanel::setOptionsEnabled(bool on) {
+    c_.Frame1->setEnabled(on);
+    for (ui::OptionButton* option : c_.SSOption1) option->setEnabled(on);
 }
 
-recipe_search::IngredientQuery Form5::compactIngredientBoxes() {
-    std::array<std::string, 3> boxes{Text12->Text(), Text13->Text(), Text14->Text()};
+recipe_search::IngredientQuery SearchPanel::compactIngredientBoxes() {
+    std::array<std::string, 3> boxes{c_.Text12->Text(), c_.Text13->Text(), c_.Text14->Text()};
     recipe_search::CompactBoxes(boxes);
-    Text12->setText(boxes[0]);
-    Text13->setText(boxes[1]);
-    Text14->setText(boxes[2]);
+    c_.Text12->setText(boxes[0]);
+    c_.Text13->setText(boxes[1]);
+    c_.Text14->setText(boxes[2]);
     recipe_search::IngredientQuery query{boxes, recipe_search::IngredientMode::FirstWordOnly};
-    if (Frame1->Enabled())
+    if (c_.Frame1->Enabled())
         query.mode = state_.MultiIngredientOption == 0 ? recipe_search::IngredientMode::AllWords
                                                        : recipe_search::IngredientMode::AnyWord;
     return query;
 }
 
-void Form5::refuseSearch(const char* text, ui::Control& focus) {
-    app_.dialogs().MessageBox({"Search", text, MsgIcon::Question, MsgButtons::OK, 1});
+void SearchPanel::refuseSearch(const char* text, ui::Control& focus) {
+    w_.app_.dialogs().MessageBox({"Search", text, MsgIcon::Question, MsgButtons::OK, 1});
     focus.SetFocus();
 }
 
-void Form5::Command19_Click() {
-    Command20->setEnabled(false);
+void SearchPanel::Command19_Click() {
+    c_.Command20->setEnabled(false);
     const recipe_search::IngredientQuery query = compactIngredientBoxes();
-    if (Combo7->Text().empty()) return refuseSearch("Please Select Type of Recipe to Search", *Combo7);
+    if (c_.Combo7->Text().empty()) return refuseSearch("Please Select Type of Recipe to Search", *c_.Combo7);
     // Only one of the 22 types names a file of the cookbook.
-    const auto type = RecipeTypeNumber(Combo7->Text());
-    if (!type) return refuseSearch("Please choose the Type of Recipe from the list.", *Combo7);
-    if (Text12->Text().empty()) return refuseSearch(NoIngredientText, *Text12);
+    const auto type = RecipeTypeNumber(c_.Combo7->Text());
+    if (!type) return refuseSearch("Please choose the Type of Recipe from the list.", *c_.Combo7);
+    if (c_.Text12->Text().empty()) return refuseSearch(NoIngredientText, *c_.Text12);
     // A type without a single recipe is said so, as choosing it in the type box does.
-    if (store().ReadIndex(*type).empty()) return ShowNoRecipesFound(Combo7->Text());
-    runIngredientSearch([&] { return recipe_search::SearchTypeByIngredient(store(), *type, query); },
-                        "By Type - Number of Ingredient Matches Found: ", *Command19);
+    if (w_.store().ReadIndex(*type).empty()) return w_.ShowNoRecipesFound(c_.Combo7->Text());
+    runIngredientSearch([&] { return recipe_search::SearchTypeByIngredient(w_.store(), *type, query); },
+                        "By Type - Number of Ingredient Matches Found: ", *c_.Command19);
 }
 
-void Form5::Command22_Click() {
+void SearchPanel::Command22_Click() {
     const recipe_search::IngredientQuery query = compactIngredientBoxes();
-    if (Text12->Text().empty()) return refuseSearch(NoIngredientText, *Text12);
-    Command20->setEnabled(false);
-    runIngredientSearch([&] { return recipe_search::SearchAllByIngredient(store(), query); },
-                        "All Recipes - Number of Ingredient Matches Found: ", *Command22);
+    if (c_.Text12->Text().empty()) return refuseSearch(NoIngredientText, *c_.Text12);
+    c_.Command20->setEnabled(false);
+    runIngredientSearch([&] { return recipe_search::SearchAllByIngredient(w_.store(), query); },
+                        "All Recipes - Number of Ingredient Matches Found: ", *c_.Command22);
 }
 
-void Form5::runIngredientSearch(const std::function<std::vector<recipe_search::SearchHit>()>& search,
-                                const std::string& count, ui::CommandButton& button) {
-    shell::BeginWait(app_);
-    SSPanel9->setVisible(false);
-    Grid2->setVisible(false);
+void SearchPanel::runIngredientSearch(const std::function<std::vector<recipe_search::SearchHit>()>& search,
+                                      const std::string& count, ui::CommandButton& button) {
+    shell::BeginWait(w_.app_);
+    c_.SSPanel9->setVisible(false);
+    c_.Grid2->setVisible(false);
     ResetIngredientResultGrid();
     showIngredientResults(search(), count);
     button.SetFocus();
-    shell::EndWait(app_);
+    shell::EndWait(w_.app_);
 }
 
-void Form5::showIngredientResults(const std::vector<recipe_search::SearchHit>& hits, const std::string& count) {
-    showResults(*Grid2, hits);
-    app_.runtime().doEvents();
+void SearchPanel::showIngredientResults(const std::vector<recipe_search::SearchHit>& hits, const std::string& count) {
+    showResults(*c_.Grid2, hits);
+    w_.app_.runtime().doEvents();
     if (hits.empty()) {
-        SSPanel9->setVisible(true);
-        Label7->setVisible(false);
-        Command20->setEnabled(false);
+        c_.SSPanel9->setVisible(true);
+        c_.Label7->setVisible(false);
+        c_.Command20->setEnabled(false);
         return;
     }
-    Label7->setCaption(count + std::to_string(hits.size()));
-    CentreIn(*Label7, *SSPanel8);
-    Label7->setVisible(true);
-    Grid2->setVisible(true);
-    SSPanel9->setVisible(false);
+    c_.Label7->setCaption(count + std::to_string(hits.size()));
+    CentreIn(*c_.Label7, *c_.SSPanel8);
+    c_.Label7->setVisible(true);
+    c_.Grid2->setVisible(true);
+    c_.SSPanel9->setVisible(false);
 }
 
 // --- the result grids
 
-void Form5::resetResultGrid(ui::Grid& grid, const char* typeHeading) {
+void SearchPanel::resetResultGrid(ui::Grid& grid, const char* typeHeading) {
     grid.setRows(2);
     grid.setCols(2);
     grid.setTextMatrix(0, 0, typeHeading);
@@ -339,10 +342,10 @@ void Form5::resetResultGrid(ui::Grid& grid, const char* typeHeading) {
     grid.setRow(1);
 }
 
-void Form5::ResetRecipeResultGrid() { resetResultGrid(*Grid1, "Type Recipe"); }
-void Form5::ResetIngredientResultGrid() { resetResultGrid(*Grid2, "Recipe Type"); }
+void SearchPanel::ResetRecipeResultGrid() { resetResultGrid(*c_.Grid1, "Type Recipe"); }
+void SearchPanel::ResetIngredientResultGrid() { resetResultGrid(*c_.Grid2, "Recipe Type"); }
 
-void Form5::showResults(ui::Grid& grid, const std::vector<recipe_search::SearchHit>& hits) {
+void SearchPanel::showResults(ui::Grid& grid, const std::vector<recipe_search::SearchHit>& hits) {
     for (std::size_t i = 0; i < hits.size(); ++i) {
         const std::string type(RecipeTypeName(hits[i].type));
         if (i == 0) {
@@ -355,27 +358,27 @@ void Form5::showResults(ui::Grid& grid, const std::vector<recipe_search::SearchH
     }
 }
 
-void Form5::ViewSearchHit(ui::Grid& grid, ui::Panel& panel) {
+void SearchPanel::ViewSearchHit(ui::Grid& grid, ui::Panel& panel) {
     // The row the user chose in this grid, by mouse or keys, also after a
     // sort; the header row opens nothing.
     const int row = grid.Row();
     if (row < 1 || row >= grid.Rows() || grid.RowData(row) < 1) return;
-    EnableCookbookMenus();
-    RestoreRecipeMenus();
+    w_.EnableCookbookMenus();
+    w_.RestoreRecipeMenus();
     state_.ChosenResultRow = row;
-    showType(basic::RTrim(grid.TextMatrix(row, 0)));
+    w_.showType(basic::RTrim(grid.TextMatrix(row, 0)));
     const std::string entry = grid.TextMatrix(row, 1);
     state_.CurrentRecordNumber = static_cast<int>(grid.RowData(row));
     state_.SearchHitEntry = basic::Trim(entry);
     panel.setVisible(false);
-    Panel3D1->setVisible(true);
+    w_.Panel3D1->setVisible(true);
     state_.endModify();
     state_.RecipeChanged = state_.AmountsRecalculated = false;
-    mOV_Click();
+    w_.mOV_Click();
     state_.SearchHitPending = true;
-    Combo2_Click();
-    collapseRecipeList();
-    Combo2->setText(entry);
+    w_.Combo2_Click();
+    w_.collapseRecipeList();
+    w_.Combo2->setText(entry);
     state_.ChosenRecipeEntry = entry;
 }
 
