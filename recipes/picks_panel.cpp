@@ -59,7 +59,7 @@ void PicksPanel::Combo9_Click() {
 }
 
 void PicksPanel::SSCommand5_Click() {
-    printing::PrintFontSettings& f = w_.printFont();
+    printing::PrintFontSettings& f = w_.preview_.printFont();
     f.PrintOptionsLoading = true;
     for (ui::OptionButton* option : w_.SSOption83) {
         option->setEnabled(false);
@@ -67,7 +67,7 @@ void PicksPanel::SSCommand5_Click() {
     }
     f.PrintOptionsLoading = false;
     state_.SelectedRecipesMode = true;
-    w_.RerenderPreview();
+    w_.preview_.RerenderPreview();
     w_.app_.runtime().doEvents();
     c_.SSPanel13->setVisible(false);
 }
@@ -78,8 +78,8 @@ void PicksPanel::LayoutSelectedRecipes() {
     printing::RecipePicks picks;
     for (std::size_t slot = 0; slot < picks.size(); ++slot)
         picks[slot] = {c_.Combo8[slot]->Text(), c_.Combo9[slot]->Text()};
-    const auto lastLayout = printing::LayoutSelectedRecipes(w_.preview_->document(), w_.printFont(), w_.store(), picks,
-                                                            w_.file().AmountFormat);
+    const auto lastLayout = printing::LayoutSelectedRecipes(w_.preview().document(), w_.preview_.printFont(),
+                                                            w_.store(), picks, w_.file().AmountFormat);
     if (lastLayout) w_.file().PrintOption = static_cast<std::int16_t>(*lastLayout);
 }
 

@@ -55,7 +55,7 @@ Form5::Form5(shell::Application& app) : shell::ActivityWindow(app, "Form5") {
         .help = *mH,
     });
     wireEvents();
-    wirePrinting();
+    preview_.wire();
 }
 
 void Form5::design() {

@@ -117,19 +117,7 @@ public:
     bool ReadTransferFile(const std::filesystem::path& path);
 
     // --- printing (recipe_printing.cpp)
-    void wirePrinting();
-    void LoadPrintSettings();
-    void PlacePreviewButtons();
-    void mOP_Click();
-    void Command7_Click();
-    void mOW_Click();
-    void SSOption83_Click(int index);
-    void SSOption80_Click(int index);
-    void RerenderPreview();
-    void PreviewCancelled();
-    void LayoutRecipe();
-    void LayoutWorksheet();
-    printing::PrintPreviewPanel& preview() { return *preview_; }
+    printing::PrintPreviewPanel& preview() { return preview_.preview(); }
 
     // --- the recipe to the clipboard (recipe_copy.cpp)
     void wireCopy();
@@ -188,10 +176,6 @@ private:
     RecipeDraft draft() const;
     // Fills the editor's boxes (not the type and the name) from a draft.
     void showDraft(const RecipeDraft& draft);
-    void drawPreview();
-    void placePreviewButtonTops();
-    std::string printedOnDate();
-    printing::PrintFontSettings& printFont();
     std::vector<ui::TextBox*> allLineBoxes();
     // True while the user types in create or modify mode, not while the
     // window itself fills the boxes.
@@ -235,16 +219,17 @@ private:
     RecipeFileState& file() { return app_.state<RecipeFileState>(); }
     std::string windowCaption() const;
 
-    std::unique_ptr<printing::PrintPreviewPanel> preview_;
     RecipeWindowState state_;
     // The side panels that are classes of their own, on the window's controls and state.
     friend class CalculatorPanel;
     friend class PicksPanel;
+    friend class PreviewPanel;
     friend class RenamePanel;
     friend class SearchPanel;
     friend class TitlesPanel;
     CalculatorPanel calculator_{*this, *this, state_};
     PicksPanel picks_{*this, *this, state_};
+    PreviewPanel preview_{*this, *this, state_};
     RenamePanel rename_{*this, *this, state_};
     SearchPanel search_{*this, *this, state_};
     TitlesPanel titles_{*this, *this, state_};

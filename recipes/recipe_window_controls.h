@@ -6,6 +6,7 @@
 #include "printing/preview_panel_design.h"
 #include "recipes/calculator_panel.h"
 #include "recipes/picks_panel.h"
+#include "recipes/preview_panel.h"
 #include "recipes/rename_panel.h"
 #include "recipes/search_panel.h"
 #include "recipes/titles_panel.h"
@@ -16,22 +17,18 @@ namespace recipes {
 // The window derives from this; BuildForm5 makes them as designed and
 // BindForm5 points the members at them. The panels that are classes of
 // their own declare their controls beside them.
-struct Form5Controls : CalculatorControls, PicksControls, RenameControls, SearchControls, TitlesControls {
+struct Form5Controls : CalculatorControls,
+                       PicksControls,
+                       PreviewControls,
+                       RenameControls,
+                       SearchControls,
+                       TitlesControls {
     // Lines of the recipe: Text1, Text4 and Text5 hold line i at index i;
     // lines 0-9 form the left column, 10-19 the right one.
     static constexpr int LineCount = 20;
     static constexpr int LinesPerColumn = 10;
     static constexpr int CookbookCount = 8;
 
-    // The buttons of the print preview, SSCommand80, by index.
-    enum PreviewButton {
-        PrinterFontButton = 0,
-        PageSetupButton = 1,
-        PreviewCancelButton = 2,
-        CopyPageButton = 3,
-        SelectRecipesButton = 4,
-        PreviewPrintButton = 5,
-    };
     // The window and its bars
     ui::Image* Image1 = nullptr;          // the background picture behind everything
     ui::TextBox* Text11 = nullptr;        // never shown: holds the window colour, the editor boxes' usual background
@@ -91,13 +88,7 @@ struct Form5Controls : CalculatorControls, PicksControls, RenameControls, Search
     ui::Label* Label11 = nullptr;             // "Recipe function has found an older recipe data base..."
     ui::ProgressBar* ProgressBar1 = nullptr;  // the records converted, of 30000
 
-    // The print preview, over the main panel
-    ui::Panel* SSPanel80 = nullptr;
-    std::array<ui::CommandButton*, 6> SSCommand80{};  // its buttons, indexed by PreviewButton
-    // (the panel's common controls are the preview panel's own members)
-    std::array<ui::OptionButton*, 4> SSOption83{};  // the layouts: full page two columns, one column, top, bottom half
-    ui::Frame* Frame2 = nullptr;                    // the amount print options, without a caption
-    std::array<ui::OptionButton*, 2> SSOption80{};  // amounts as fractions, as decimals
+    // The print preview, over the main panel: PreviewControls
 
     // "Select Additional Recipes", over the print preview: PicksControls
 

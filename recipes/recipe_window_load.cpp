@@ -41,7 +41,7 @@ void Form5::Form_Load() {
     // A change a kill interrupted is finished or undone before anything is read.
     static_cast<void>(store().Recover());
     DetectOldRecipeFile();
-    LoadPrintSettings();
+    preview_.LoadPrintSettings();
     ResetRecipeEditor();
     applyAvailability();
 }
@@ -99,11 +99,11 @@ void Form5::placeControls() {
 void Form5::Form_Resize() {
     if (!Visible()) return;
     placeControls();
-    placePreviewButtonTops();
+    preview_.placePreviewButtonTops();
 }
 
 void Form5::Form_Activate() {
-    PlacePreviewButtons();
+    preview_.PlacePreviewButtons();
     Panel3D1->setVisible(true);
 }
 
@@ -116,8 +116,8 @@ void Form5::Form_KeyPress(int& keyAscii) {
     if (keyAscii != ui::keys::Escape) return;
     keyAscii = 0;
     // An enlarged preview first returns to its normal size.
-    if (!SSPanel13->Visible() && SSPanel80->Visible() && preview_->enlarged()) {
-        app_.runtime().userClick(*preview_->SSCommand1);
+    if (!SSPanel13->Visible() && SSPanel80->Visible() && preview().enlarged()) {
+        app_.runtime().userClick(*preview().SSCommand1);
         return;
     }
     // The first open panel closes as its own Close or Cancel button closes it.
