@@ -53,7 +53,7 @@ void Form5::Combo1_Click() {
             List1->AddItem(entry.text);
         }
     }
-    if (!SSPanel5->Visible() && !state_.creating()) ResetRecipeEditor();
+    if (!state_.calculatorOpen && !state_.creating()) ResetRecipeEditor();
     Combo2->SetFocus();
     state_.SaveAnswer = 0;
     state_.ChosenRecipeEntry.clear();
@@ -193,7 +193,7 @@ void Form5::RecipeFunctionPrompt() {
         return;
     }
     if (SSPanel80->Visible()) return;
-    if (SSPanel5->Visible()) calculator_.Command10_Click();
+    if (state_.calculatorOpen) calculator_.Command10_Click();
     CloseSearchOptions();
     app_.dialogs().MessageBox({"Recipe File Function", "Please Select Command Button for action desired.",
                                MsgIcon::Information, MsgButtons::OK, 1});
