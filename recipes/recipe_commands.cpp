@@ -271,6 +271,7 @@ void Form5::RestoreRecipeMenus() {
     for (ui::Menu* item : {mOCr, mOV, mOCal, mOMo, mOP, mODel, mOSa, mO1, mO2, mO3, mO4, mO8, mOCo1})
         item->setVisible(true);
     mEdit->setEnabled(true);
+    state_.searchOpen = false;
     mOsr->setChecked(false);
     applyAvailability();
 }

@@ -66,6 +66,7 @@ struct RecipeWindowState {
     bool worksheetPreview = false;        // the print preview shows the blank worksheet
 
     // --- the searches
+    bool searchOpen = false;        // the search options or a search panel is open: Options > Search is checked
     std::string SearchPhrase;       // the name search's text, upper-cased; " " lists every recipe
     bool ViewAllRequested = false;  // "View All Recipes" started the next search
     int MultiIngredientOption = 0;  // the option chosen: 0 all the words, 1 at least one of them

@@ -127,11 +127,12 @@ void SearchPanel::mOsr_Click() {
     for (ui::Control* panel : {c_.SSPanel6, c_.SSPanel2, c_.SSPanel8}) panel->setVisible(false);
     w_.HideFractionList();
     w_.HideUnitLists();
-    if (w_.mOsr->Checked()) {
+    if (state_.searchOpen) {
         Command13_Click();
         return;
     }
     c_.SSPanel6->setVisible(true);
+    state_.searchOpen = true;
     w_.mOsr->setChecked(true);
     state_.SaveAnswer = 0;
     if (w_.hasUnsavedEdits()) w_.AskSaveRecipe();
@@ -159,6 +160,7 @@ void SearchPanel::mOsr_Click() {
     c_.Grid2->setColAlignment(0, ui::CellAlignment::Center);
     c_.Command15->setEnabled(false);
     c_.SSPanel6->setVisible(true);
+    state_.searchOpen = true;
     w_.mOsr->setChecked(true);
     w_.app_.runtime().doEvents();
     if (c_.Command18->Enabled()) c_.Command18->SetFocus();
@@ -169,6 +171,7 @@ void SearchPanel::openSearchPanel(ui::Panel& panel) {
     w_.Panel3D1->setVisible(false);
     c_.SSPanel6->setVisible(false);
     panel.setVisible(true);
+    state_.searchOpen = true;
     w_.mOsr->setChecked(true);
 }
 

@@ -1,30 +1,14 @@
 // The recipe window's print commands and options around the preview panel.
 #include "platform/ui/keys.h"
 #include "recipes/tests/cookbook_bytes.h"
-#include "recipes/tests/recipe_window_fixture.h"
+#include "recipes/tests/preview_fixture.h"
 
 namespace recipes {
 namespace {
 
 using testing::EntryText;
-using testing::IndexFileBytes;
-using testing::RecordBytes;
+using testing::RecipePrintingTest;
 using C = Form5Controls;
-
-class RecipePrintingTest : public testing::RecipeWindowFixture {
-protected:
-    // Egg Nog on view, ready to print.
-    Form5& showEggNog() {
-        writeFile("Recipe2.db1", std::string(RecordBytes().line(1, "1.5", "cups", "milk")) +
-                                     std::string(RecordBytes().line(1, "2", "", "eggs")));
-        writeFile("Appenfil.db1", IndexFileBytes({EntryText("Egg Nog", 1), EntryText("Punch", 2)}));
-        Form5& w = open();
-        runtime().userClick(*w.Command2);
-        choose(*w.Combo2, EntryText("Egg Nog", 1));
-        return w;
-    }
-    printing::PrintFontSettings& font() { return app().state<printing::PrintFontSettings>(); }
-};
 
 TEST_F(RecipePrintingTest, PrintOpensThePanelOnTheFullPageLayoutKeepingTheAmountStyle) {
     Form5& w = showEggNog();
@@ -54,45 +38,6 @@ TEST_F(RecipePrintingTest, PrintOpensThePanelOnTheFullPageLayoutKeepingTheAmount
     EXPECT_EQ(app().state<RecipeFileState>().PrintOption, 1);
     EXPECT_TRUE(w.SSOption80[1]->Value()) << "the amount style stays";
     EXPECT_EQ(app().state<RecipeFileState>().AmountFormat, 1);
-}
-
-TEST_F(RecipePrintingTest, TheRecipeOnScreenGoesToTheTopOrBottomOfPageOne) {
-    Form5& w = showEggNog();
-    runtime().userClick(*w.Command7);
-    runtime().userClick(*w.SSOption83[3]);  // bottom half
-    runtime().userClick(*w.SSCommand80[C::SelectRecipesButton]);
-    ASSERT_TRUE(w.SSPanel13->Visible());
-    EXPECT_EQ(w.Combo8[1]->Text(), "Appetizers and beverages");
-    EXPECT_EQ(w.Combo9[1]->Text(), EntryText("Egg Nog", 1));
-    EXPECT_EQ(w.Combo9[1]->ListCount(), 2);
-    EXPECT_EQ(w.Combo9[0]->Text(), "");
-    runtime().userClick(*w.SSCommand6);
-
-    runtime().userClick(*w.SSOption83[2]);  // top half
-    runtime().userClick(*w.SSCommand80[C::SelectRecipesButton]);
-    EXPECT_EQ(w.Combo9[0]->Text(), EntryText("Egg Nog", 1));
-    EXPECT_EQ(w.Combo8[1]->Text(), "") << "the other slot of page one is emptied";
-    EXPECT_EQ(w.Combo9[1]->ListCount(), 0);
-
-    // A blank type empties its slot's list at once; a typed type changes nothing.
-    runtime().userFocused(*w.Combo8[2]);
-    runtime().userEdited(*w.Combo8[2], "Breads");
-    EXPECT_EQ(w.Combo9[2]->ListCount(), 0);
-    choose(*w.Combo8[2], "Appetizers and beverages");
-    EXPECT_EQ(w.Combo9[2]->ListCount(), 2);
-    runtime().userEdited(*w.Combo8[2], "  ");
-    EXPECT_EQ(w.Combo9[2]->ListCount(), 0);
-
-    // Laid out, the picks stay the content: options render them, not the recipe on screen.
-    runtime().userClick(*w.SSCommand5);
-    EXPECT_FALSE(w.SSPanel13->Visible());
-    EXPECT_TRUE(w.state().SelectedRecipesMode);
-    for (ui::OptionButton* option : w.SSOption83) {
-        EXPECT_FALSE(option->Enabled());
-        EXPECT_FALSE(option->Value());
-    }
-    runtime().userClick(*w.SSCommand80[C::SelectRecipesButton]);
-    EXPECT_EQ(w.Combo9[0]->Text(), EntryText("Egg Nog", 1)) << "the picks are shown again unchanged";
 }
 
 // The texts of a page of the preview's document.
