@@ -10,7 +10,8 @@ namespace recipes {
 
 // What the recipe window knows between events, apart from what its boxes
 // show. The window and its panels keep it here, never in their controls'
-// captions or enabled states; tests read it.
+// captions or enabled states; tests read it. A variable the window's
+// documents name keeps its name there (RecipeChanged, SaveInPlaceOnYes).
 struct RecipeWindowState {
     // The command the user chose last: Create, View (a recipe of the list, or
     // none yet), or Modify, which works on the recipe viewed.
