@@ -10,7 +10,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/runtime.h"
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "shell/application.h"
 
 int main(int argc, char* argv[]) {

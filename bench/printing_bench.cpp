@@ -39,14 +39,14 @@ printing::PrintFontSettings Font() {
     return f;
 }
 
-printing::RecipeOnScreen FullRecipe() {
-    printing::RecipeOnScreen r;
+recipes::RecipeDraft FullRecipe() {
+    recipes::RecipeDraft r;
     r.type = "Breads";
-    r.nameEntry = "Country Loaf";
-    r.nameEntry.resize(51, ' ');
-    r.nameEntry += "1";
-    for (std::size_t i = 0; i < r.amounts.size(); ++i) {
-        r.amounts[i] = "1 1/2";
+    r.name = "Country Loaf";
+    r.name.resize(51, ' ');
+    r.name += "1";
+    for (std::size_t i = 0; i < r.shownAmounts.size(); ++i) {
+        r.shownAmounts[i] = "1 1/2";
         r.units[i] = "cups";
         r.ingredients[i] = "unbleached all-purpose flour " + std::to_string(i);
     }

@@ -178,7 +178,7 @@ void OldFormat() {
 
 void TransferFiles() {
     const auto apple = AppleCrisp();
-    recipe_search::TransferRecipe recipe;
+    recipes::RecipeDraft recipe;
     recipe.type = "Desserts";
     recipe.name = "Apple Crisp";
     recipe.amounts = apple.amounts;

@@ -14,15 +14,15 @@ constexpr std::string_view AmountColumn = "Amount  ";
 constexpr std::string_view UnitColumn = "Type         ";
 constexpr int LeftColumnRows = recipes::IngredientLineCount / 2;
 
-bool PairIsEmpty(const RecipeOnScreen& r, std::size_t left, std::size_t right) {
+bool PairIsEmpty(const recipes::RecipeDraft& r, std::size_t left, std::size_t right) {
     for (const std::size_t i : {left, right})
-        if (!r.amounts[i].empty() || !r.units[i].empty() || !r.ingredients[i].empty()) return false;
+        if (!r.shownAmounts[i].empty() || !r.units[i].empty() || !r.ingredients[i].empty()) return false;
     return true;
 }
 
 // Lines 1-10 take the left column (or come first in one column), each
 // followed by line 11-20 after a tab (or on the next line).
-std::string IngredientTable(const RecipeOnScreen& r, bool twoColumns, const TextMeasure& m) {
+std::string IngredientTable(const recipes::RecipeDraft& r, bool twoColumns, const TextMeasure& m) {
     // Only the left column's ingredients widen it.
     std::string widest = "Ingredient  ";
     for (std::size_t i = 0; i < LeftColumnRows; ++i) {
@@ -39,19 +39,19 @@ std::string IngredientTable(const RecipeOnScreen& r, bool twoColumns, const Text
         const std::size_t j = i + LeftColumnRows;
         if (PairIsEmpty(r, i, j)) continue;
         const std::string left =
-            m.Fill(basic::RTrim(r.amounts[i]), amountWidth) + m.Fill(basic::RTrim(r.units[i]), unitWidth);
+            m.Fill(basic::RTrim(r.shownAmounts[i]), amountWidth) + m.Fill(basic::RTrim(r.units[i]), unitWidth);
         text += m.Fill(left + r.ingredients[i], m.Width(left + widest));
         text += twoColumns ? "\t" : CrLf;
-        text += m.Fill(r.amounts[j], amountWidth) + m.Fill(r.units[j], unitWidth) + r.ingredients[j] + CrLf;
+        text += m.Fill(r.shownAmounts[j], amountWidth) + m.Fill(r.units[j], unitWidth) + r.ingredients[j] + CrLf;
     }
     return text;
 }
 
 }  // namespace
 
-std::string RecipeCopyText(const RecipeOnScreen& r, std::int16_t layout, const TextMeasure& measure) {
+std::string RecipeCopyText(const recipes::RecipeDraft& r, std::int16_t layout, const TextMeasure& measure) {
     std::string text = "Type: " + basic::RTrim(r.type) + CrLf;
-    text += "Recipe: " + basic::RTrim(basic::Left(r.nameEntry, 45)) + CrLf;
+    text += "Recipe: " + basic::RTrim(basic::Left(r.name, 45)) + CrLf;
     text += "Ingredients:" + CrLf;
     text += IngredientTable(r, layout != CopyHandOver::OneColumn, measure);
     text += CrLf;

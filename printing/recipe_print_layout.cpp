@@ -19,20 +19,20 @@ constexpr std::pair<std::string_view, std::string_view> kFractionDecimalTable[] 
 
 int KnownLayout(int code) { return code >= FullPageTwoColumns && code <= BottomHalfOfPage ? code : FullPageTwoColumns; }
 
-PrintedRecipe FromScreen(const RecipeOnScreen& screen, int amountFormat) {
+PrintedRecipe FromScreen(const recipes::RecipeDraft& screen, int amountFormat) {
     PrintedRecipe printed;
     printed.type = basic::Trim(screen.type);
-    printed.name = PrintedRecipeName(screen.nameEntry);
+    printed.name = PrintedRecipeName(screen.name);
     // A box counts as filled even when it holds only blanks.
     if (!screen.yield.empty()) printed.yieldLine = "Recipe Yields: " + screen.yield + " " + screen.yieldUnit;
     if (!screen.cookingTime.empty()) printed.cookingTimeLine = "Cooking Time: " + screen.cookingTime;
     if (!screen.ovenTemperature.empty()) printed.ovenTemperatureLine = OvenTemperatureLine(screen.ovenTemperature);
     for (std::size_t i = 0; i < printed.rows.size(); ++i) {
         PrintedIngredient& row = printed.rows[i];
-        row.amount = PrintedAmount(screen.amounts[i], screen.modifyMode, amountFormat);
+        row.amount = PrintedAmount(screen.shownAmounts[i], screen.modifyMode, amountFormat);
         row.unit = screen.units[i];
         row.ingredient = screen.ingredients[i];
-        row.empty = IsEmptyIngredient(screen.amounts[i], screen.units[i], screen.ingredients[i]);
+        row.empty = IsEmptyIngredient(screen.shownAmounts[i], screen.units[i], screen.ingredients[i]);
     }
     printed.directions = screen.directions;
     return printed;
@@ -65,7 +65,7 @@ std::string PrintedAmount(std::string_view boxText, bool modifyMode, int amountF
     return basic::Trim(boxText);
 }
 
-void LayoutRecipe(ui::PrintDocument& doc, const PrintFontSettings& font, const RecipeOnScreen& recipe,
+void LayoutRecipe(ui::PrintDocument& doc, const PrintFontSettings& font, const recipes::RecipeDraft& recipe,
                   const RecipePrintOptions& options, std::string_view printedOnDate) {
     const int layout = KnownLayout(options.PrintOption);
     StartPrintout(doc, font);

@@ -4,8 +4,8 @@
 
 #include "platform/ui/print_document.h"
 #include "printing/print_font.h"
-#include "printing/recipe_on_screen.h"
 #include "printing/recipe_page.h"
+#include "recipes/store/recipe_draft.h"
 
 // The printout of the recipe on screen: a full page with the ingredients in
 // two columns or one, or the top or bottom half of a page.
@@ -33,7 +33,7 @@ std::string PrintedAmount(std::string_view boxText, bool modifyMode, int amountF
 // Lays the recipe on screen out as a new document, replacing what doc held.
 // The record number at the end of the name entry never prints. The date is
 // the day of printing as mm-dd-yyyy, printed in the full page's footer.
-void LayoutRecipe(ui::PrintDocument& doc, const PrintFontSettings& font, const RecipeOnScreen& recipe,
+void LayoutRecipe(ui::PrintDocument& doc, const PrintFontSettings& font, const recipes::RecipeDraft& recipe,
                   const RecipePrintOptions& options, std::string_view printedOnDate);
 
 }  // namespace printing

@@ -29,7 +29,7 @@ bool SafeInFileName(char c) {
 
 }  // namespace
 
-std::string EncodeTransferFile(const TransferRecipe& r) {
+std::string EncodeTransferFile(const recipes::RecipeDraft& r) {
     std::string bytes = Item(r.type) + Item(r.name);
     for (std::size_t line = 0; line < r.amounts.size(); ++line)
         bytes += Item(r.amounts[line]) + Item(r.units[line]) + Item(r.ingredients[line]);
@@ -51,12 +51,12 @@ std::vector<std::string> TransferItems(std::string_view bytes) {
     return items;
 }
 
-std::optional<TransferRecipe> DecodeTransferFile(std::string_view bytes) {
+std::optional<recipes::RecipeDraft> DecodeTransferFile(std::string_view bytes) {
     const std::vector<std::string> items = TransferItems(bytes);
     const bool older = items.size() < 60;
     const std::size_t needed = older ? OldTransferItemCount : TransferItemCount;
     if (items.size() < needed) return std::nullopt;
-    TransferRecipe r;
+    recipes::RecipeDraft r;
     std::size_t next = 0;
     r.type = items[next++];
     r.name = items[next++];

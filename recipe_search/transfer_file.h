@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_draft.h"
 
 // A single recipe as a ".rc1" transfer file: its items, one after another,
 // each a double quote, the text, a double quote and CR LF. The current layout
@@ -21,26 +21,11 @@ inline constexpr int OldTransferItemCount = 49;
 // A transfer file is a few kilobytes; anything far larger is no recipe.
 inline constexpr std::uintmax_t MaxTransferFileBytes = 1 << 20;
 
-struct TransferRecipe {
-    std::string type;
-    std::string name;
-    std::array<std::string, recipes::IngredientLineCount> amounts;  // decimal texts
-    std::array<std::string, recipes::IngredientLineCount> units;
-    std::array<std::string, recipes::IngredientLineCount> ingredients;
-    std::string directions;
-    std::string ovenTemperature;
-    std::string cookingTime;
-    std::string yield;
-    std::string yieldUnit;
-
-    bool operator==(const TransferRecipe&) const = default;
-};
-
 // The file's bytes in the current layout. An item cannot hold a double
 // quote, which would end it early: every double quote is written as a grave
 // accent, in the directions (where reading turns it back) and in the other
 // items alike.
-std::string EncodeTransferFile(const TransferRecipe& recipe);
+std::string EncodeTransferFile(const recipes::RecipeDraft& recipe);
 
 // Every item of a file, in order: what lies between each opening and closing
 // double quote, line breaks included. Bytes outside items are skipped.
@@ -50,7 +35,7 @@ std::vector<std::string> TransferItems(std::string_view bytes);
 // lines fill the editor's lines 0-6 and 10-16. nullopt when the file has
 // fewer items than its layout needs. Grave accents in the directions turn
 // back into double quotes.
-std::optional<TransferRecipe> DecodeTransferFile(std::string_view bytes);
+std::optional<recipes::RecipeDraft> DecodeTransferFile(std::string_view bytes);
 
 // The name an export proposes: up to 8 characters of the title's first 15,
 // blanks left out, then ".rc1". Characters no volume takes in a file name

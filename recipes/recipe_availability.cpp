@@ -2,7 +2,7 @@
 
 namespace recipes {
 
-RecipeCommands Availability(const RecipeWindowState& s) {
+RecipeCommands Availability(const AvailabilityInputs& s) {
     const bool creating = s.mode == RecipeMode::Create;
     const bool viewing = s.mode == RecipeMode::View;
     const bool modifying = s.mode == RecipeMode::Modify;

@@ -6,7 +6,7 @@ namespace recipes {
 
 enum class RecipeMode { NoCommand, Create, View, Modify };
 
-struct RecipeWindowState {
+struct AvailabilityInputs {
     RecipeMode mode = RecipeMode::NoCommand;
     // A recipe of the cookbook is shown (chosen from the list and not reset).
     bool recipeShown = false;
@@ -43,6 +43,6 @@ struct RecipeCommands {
     bool operator==(const RecipeCommands&) const = default;
 };
 
-RecipeCommands Availability(const RecipeWindowState& state);
+RecipeCommands Availability(const AvailabilityInputs& state);
 
 }  // namespace recipes

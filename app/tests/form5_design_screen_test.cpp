@@ -19,7 +19,7 @@
 #include "platform/qt/qt_window_system.h"
 #include "platform/runtime.h"
 #include "platform/testing/test_folder.h"
-#include "recipes/form5_controls.h"
+#include "recipes/recipe_window_controls.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "recipes/tests/cookbook_bytes.h"
 #include "shell/application.h"
 #include "shell/settings_files.h"
@@ -302,7 +302,7 @@ TEST_F(RecipeWindowOnScreen, AnIngredientResultChosenByKeyboardOpensOnEnter) {
     QTest::keyClick(results, Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_FALSE(recipe->SSPanel8->Visible());
-    EXPECT_EQ(recipe->CurrentRecordNumber, 1);
+    EXPECT_EQ(recipe->state().CurrentRecordNumber, 1);
     EXPECT_EQ(recipe->Text1[0]->Text(), "1 1/2");
 }
 

@@ -11,7 +11,7 @@
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
 #include "recipe_search/importfrm.h"
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "shell/application.h"
 #include "shell/startfrm.h"
 

@@ -29,11 +29,11 @@ bool EveryLineEndsInCrLf(const std::string& text) {
     return true;
 }
 
-RecipeOnScreen Recipe() {
-    RecipeOnScreen r;
+recipes::RecipeDraft Recipe() {
+    recipes::RecipeDraft r;
     r.type = "Soups  ";
-    r.nameEntry = Pad("Onion Soup", 52) + "17";
-    r.amounts[0] = "2";
+    r.name = Pad("Onion Soup", 52) + "17";
+    r.shownAmounts[0] = "2";
     r.units[0] = "cups";
     r.ingredients[0] = "onions";
     r.directions = "Simmer.";
@@ -42,7 +42,7 @@ RecipeOnScreen Recipe() {
 
 class RecipeCopyTextTest : public ::testing::Test {
 protected:
-    std::string text(const RecipeOnScreen& r, std::int16_t layout = TwoColumns) {
+    std::string text(const recipes::RecipeDraft& r, std::int16_t layout = TwoColumns) {
         return RecipeCopyText(r, layout, PrinterMeasure(printer));
     }
     platform::testing::FakePrinter printer;
@@ -59,8 +59,8 @@ TEST_F(RecipeCopyTextTest, MeasuresInThePrintersCurrentFont) {
 
 TEST_F(RecipeCopyTextTest, WithoutAPrinterNothingIsLinedUp) {
     printer.present = false;
-    RecipeOnScreen r = Recipe();
-    r.amounts[10] = "1";
+    recipes::RecipeDraft r = Recipe();
+    r.shownAmounts[10] = "1";
     r.ingredients[10] = "bay leaf";
     EXPECT_EQ(text(r),
               "Type: Soups\r\n"
@@ -73,7 +73,7 @@ TEST_F(RecipeCopyTextTest, WithoutAPrinterNothingIsLinedUp) {
 }
 
 TEST_F(RecipeCopyTextTest, OnlyTheFirstTenLinesWidenTheLeftColumn) {
-    RecipeOnScreen r = Recipe();
+    recipes::RecipeDraft r = Recipe();
     r.ingredients[10] = "a very long ingredient on line eleven";
     r.ingredients[3] = "carrots";  // narrower than "Ingredient  "
     const std::string copied = text(r);
@@ -98,7 +98,7 @@ TEST_F(RecipeCopyTextTest, CookingAndServingInformationOnlyWhenFilledIn) {
          "\r\nServing Information:\r\nYields: 6 Bowls\r\n"},
     };
     for (const Case& c : cases) {
-        RecipeOnScreen r = Recipe();
+        recipes::RecipeDraft r = Recipe();
         r.ovenTemperature = c.oven;
         r.cookingTime = c.time;
         r.yield = c.yield;
@@ -112,7 +112,7 @@ TEST_F(RecipeCopyTextTest, CookingAndServingInformationOnlyWhenFilledIn) {
 }
 
 TEST_F(RecipeCopyTextTest, TheDegreeSignIsOneWindows1252Byte) {
-    RecipeOnScreen r = Recipe();
+    recipes::RecipeDraft r = Recipe();
     r.ovenTemperature = "375";
     const std::string copied = text(r);
     const std::string line = "Oven Temperature: 375" + std::string(1, static_cast<char>(176)) + "\r\n";
@@ -120,15 +120,15 @@ TEST_F(RecipeCopyTextTest, TheDegreeSignIsOneWindows1252Byte) {
 }
 
 TEST_F(RecipeCopyTextTest, TheNameIsTheEntrysFirst45CharactersTrimmed) {
-    RecipeOnScreen r = Recipe();
+    recipes::RecipeDraft r = Recipe();
     const std::string longName(41, 'N');
-    r.nameEntry = Pad(longName, 52) + "123";
+    r.name = Pad(longName, 52) + "123";
     const std::string head = "Type: Soups\r\nRecipe: " + longName + "\r\nIngredients:";
     EXPECT_EQ(text(r).substr(0, head.size()), head);
 }
 
 TEST_F(RecipeCopyTextTest, DirectionsKeepTheirOwnLineBreaks) {
-    RecipeOnScreen r = Recipe();
+    recipes::RecipeDraft r = Recipe();
     r.directions = "Chop.\r\nFry.  ";
     EXPECT_NE(text(r, OneColumn).find("Directions:\r\nChop.\r\nFry.  \r\n"), std::string::npos);
 }

@@ -13,12 +13,12 @@ class RecipeLayoutTest : public testing::PrintLayoutTest {
 protected:
     RecipeLayoutTest() {
         recipe.type = "Desserts";
-        recipe.nameEntry = "Apple Crisp" + std::string(41, ' ') + "591";
+        recipe.name = "Apple Crisp" + std::string(41, ' ') + "591";
         recipe.yieldUnit = "Serving(s)";
     }
     void Row(int n, std::string amount, std::string unit, std::string ingredient) {
         const auto i = static_cast<std::size_t>(n - 1);
-        recipe.amounts[i] = std::move(amount);
+        recipe.shownAmounts[i] = std::move(amount);
         recipe.units[i] = std::move(unit);
         recipe.ingredients[i] = std::move(ingredient);
     }
@@ -29,7 +29,7 @@ protected:
     // page, a blank line.
     double TableTop(int code) const { return Find("Ingredients:").y + kLine * (IsFullPageLayout(code) ? 2 : 1); }
 
-    RecipeOnScreen recipe;
+    recipes::RecipeDraft recipe;
 };
 
 TEST(AmountTextTest, ByEditorStateAndAmountFormat) {

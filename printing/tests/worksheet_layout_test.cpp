@@ -56,7 +56,7 @@ TEST_F(WorksheetTest, PrintsWithoutUnderlineAndLeavesNoneForTheNextLayout) {
     // The recipe printout that follows has the print font's own underline,
     // on or off, and none of the worksheet's indent.
     font.PrintFontSize = 12;
-    RecipeOnScreen recipe;
+    recipes::RecipeDraft recipe;
     recipe.directions = "Bake.";
     for (bool underline : {false, true}) {
         font.PrintFontUnderline = underline;

@@ -5,8 +5,8 @@
 namespace recipe_search {
 namespace {
 
-TransferRecipe Crisp() {
-    TransferRecipe r;
+recipes::RecipeDraft Crisp() {
+    recipes::RecipeDraft r;
     r.type = "Desserts";
     r.name = "Apple Crisp";
     r.amounts[0] = "1.5";
@@ -35,7 +35,7 @@ TEST(TransferFileTest, SixtySevenQuotedItemsWithoutAQuoteInside) {
 }
 
 TEST(TransferFileTest, ReadingGivesTheRecipeBackWithTheDirectionsQuotes) {
-    TransferRecipe expected = Crisp();
+    recipes::RecipeDraft expected = Crisp();
     expected.ingredients[19] = "Grandma's `secret` spice";  // only the directions turn accents back
     const auto read = DecodeTransferFile(EncodeTransferFile(Crisp()));
     ASSERT_TRUE(read);
@@ -113,7 +113,9 @@ TEST(TransferFileTest, TheDefaultNameStaysInTheChosenFolder) {
         {"../../etc/passwd", "....etcp.rc1"},
         {"C:\\Temp\\x", "CTempx.rc1"},
         {"Pie\x01\t*?<>|\"", "Pie.rc1"},
-        {"Cr\xE8me br\xFBl\xE9" "e", "Cr\xE8mebr\xFB.rc1"},  // Windows-1252 letters stay
+        {"Cr\xE8me br\xFBl\xE9"
+         "e",
+         "Cr\xE8mebr\xFB.rc1"},  // Windows-1252 letters stay
     };
     for (const auto& c : cases) EXPECT_EQ(DefaultTransferFileName(c.title), c.name) << c.title;
 }

@@ -196,7 +196,7 @@ TEST(CrashTest, EveryStoreOperationLeavesTheOldStateOrTheNewAtEveryStopPoint) {
 // The export writes into a folder of the user's: a kill leaves the old file
 // or the new one, and of ours at most a temporary file named as ours.
 TEST(CrashTest, ExportLeavesTheOldFileOrTheNewAtEveryStopPoint) {
-    recipe_search::TransferRecipe recipe;
+    recipes::RecipeDraft recipe;
     recipe.type = std::string(RecipeTypeName(1));
     recipe.name = "Crash Cake";
     recipe.directions = "Bake.";

@@ -37,7 +37,7 @@ RecipeCommands Enabled(const char* initials) {
 TEST(RecipeAvailabilityTest, EachStateOffersItsCommands) {
     const struct {
         const char* state;
-        RecipeWindowState in;
+        AvailabilityInputs in;
         const char* enabled;
     } cases[] = {
         {"just loaded", {}, "CV"},

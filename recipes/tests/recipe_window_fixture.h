@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "recipes/form5.h"
+#include "recipes/recipe_window.h"
 #include "shell/tests/program_fixture.h"
 
 namespace recipes::testing {

@@ -88,7 +88,7 @@ TEST_F(TransferDialogTest, ExportProposesANameAndWritesToTheChosenDrive) {
     const auto items = recipe_search::TransferItems(bytes);
     ASSERT_EQ(items.size(), 67u);
     EXPECT_EQ(items[62], "Use 9` pan");
-    EXPECT_EQ(w.RecipeChanged, 0);
+    EXPECT_FALSE(w.state().RecipeChanged);
     EXPECT_EQ(app().state<recipe_search::TransferHandOver>().TransferMode, 0);
 
     // The next showing opens on the program's drive again, and the stick
@@ -167,7 +167,7 @@ TEST_F(TransferDialogTest, ExportRefusesWithoutAChosenRecipeAndADriveThatIsNotRe
 TEST_F(TransferDialogTest, ImportPreviewsTheFileAndFillsTheEditorReadyToSave) {
     writeFile("Appenfil.db1", IndexFileBytes({EntryText("Punch", 1)}));
     writeFile("Recipe2.db1", std::string(RecordBytes().line(1, "1", "cup", "juice")));
-    recipe_search::TransferRecipe r;
+    recipes::RecipeDraft r;
     r.type = "Appetizers and beverages";
     r.name = "Egg Nog";
     r.amounts[0] = ".5";
@@ -203,9 +203,9 @@ TEST_F(TransferDialogTest, ImportPreviewsTheFileAndFillsTheEditorReadyToSave) {
     EXPECT_EQ(w.Combo1->Text(), "Appetizers and beverages");
     EXPECT_EQ(w.Text8->Text(), "Egg Nog");
     EXPECT_EQ(w.Text1[0]->Text(), "1/2");
-    EXPECT_EQ(w.AmountText[0], ".5");
+    EXPECT_EQ(w.state().AmountText[0], ".5");
     EXPECT_EQ(w.Text2->Text(), "Use 9\" pan");
-    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_TRUE(w.state().RecipeChanged);
     EXPECT_EQ(w.Combo2->items(), std::vector<std::string>{EntryText("Punch", 1)});
     EXPECT_EQ(w.Combo2->Text(), "") << "no entry chosen";
     EXPECT_TRUE(w.Command6->Enabled());
@@ -238,7 +238,7 @@ TEST_F(TransferDialogTest, AnOlderFileFillsTheFirstSevenRowsOfEachColumn) {
         const bool filled = line <= 6 || (line >= 10 && line <= 16);
         const int k = line <= 6 ? line : line - 3;
         EXPECT_EQ(w.Text5[line]->Text(), filled ? "item " + std::to_string(k) : "") << line;
-        EXPECT_EQ(w.AmountText[static_cast<std::size_t>(line)], filled ? std::to_string(k + 1) : "") << line;
+        EXPECT_EQ(w.state().AmountText[static_cast<std::size_t>(line)], filled ? std::to_string(k + 1) : "") << line;
     }
     EXPECT_EQ(w.Combo4->Text(), "Rolls");
 }
@@ -283,7 +283,7 @@ TEST_F(TransferDialogTest, CancelInTheSaveQuestionOpensNoDialog) {
     desktop.dialogs.expectMessage("Recipe File", platform::answer::Cancel);
     runtime().userMenu(*w.mOIm);  // a dialog would fail the test: none is scripted
     EXPECT_EQ(w.Text5[0]->Text(), "flour");
-    EXPECT_EQ(w.RecipeChanged, 1);
+    EXPECT_TRUE(w.state().RecipeChanged);
 }
 
 }  // namespace

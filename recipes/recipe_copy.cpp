@@ -1,0 +1,52 @@
+// The recipe on screen to the clipboard as text, its ingredients in the
+// layout the user picks in the copy option dialog.
+#include "printing/copy_hand_over.h"
+#include "printing/copyfrm1.h"
+#include "recipes/recipe_window.h"
+#include "shell/hinfo1.h"
+
+namespace recipes {
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+void Form5::wireCopy() {
+    mOCo1->onClick = [this] { mOCo1_Click(); };
+    mOCopy->onClick = [this] { mOCopy_Click(); };
+}
+
+void Form5::mOCopy_Click() { mOCo1_Click(); }
+
+void Form5::mOCo1_Click() {
+    StatusBar1->setPanelText(1, "Copy Option");
+    HideFractionList();
+    HideUnitLists();
+    shell::BeginWait(app_);
+    app_.window<printing::Copyfrm1>().ShowModal();
+    if (Combo2->Text().empty()) {
+        shell::EndWait(app_);
+        app_.dialogs().MessageBox({"Copy Recipe to Windows Clipboard",
+                                   "Please, first select Recipe to Copy to Clipboard!", MsgIcon::Information,
+                                   MsgButtons::OK, 1});
+        return;
+    }
+    app_.runtime().doEvents();
+    const platform::Services& services = app_.runtime().services();
+    const std::string text = printing::RecipeCopyText(
+        draft(), app_.state<printing::CopyHandOver>().IngredientCopyLayout, printing::PrinterMeasure(services.printer));
+    const bool copied = services.clipboard.SetText(text);
+    shell::EndWait(app_);
+    if (copied) {
+        app_.dialogs().MessageBox({"Copy Option", "Recipe has been copied to the Windows Clipboard.",
+                                   MsgIcon::Information, MsgButtons::OK, 1});
+    } else {
+        // Another program may hold the clipboard open: the user can try again.
+        app_.dialogs().MessageBox({"Copy Option",
+                                   "The recipe could not be copied: the Windows Clipboard is in use or "
+                                   "unavailable.\rPlease, try again.",
+                                   MsgIcon::Critical, MsgButtons::OK, 1});
+    }
+    StatusBar1->setPanelText(1, Caption());
+}
+
+}  // namespace recipes
