@@ -16,7 +16,7 @@
 #include "platform/ui/units.h"
 #include "printing/recipe_print_layout.h"
 #include "printing/selected_recipes_layout.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 
 namespace {
 

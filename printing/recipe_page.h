@@ -6,7 +6,7 @@
 
 #include "platform/ui/print_document.h"
 #include "printing/print_font.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_record.h"
 
 // What the recipe printouts share: the start and end of the document and
 // the page scheme of one recipe, whichever source its texts come from.

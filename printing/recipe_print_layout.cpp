@@ -4,7 +4,7 @@
 
 #include "platform/basic/numbers.h"
 #include "platform/basic/text.h"
-#include "recipes/fraction_snapping.h"
+#include "recipes/store/fraction_snapping.h"
 
 namespace printing {
 

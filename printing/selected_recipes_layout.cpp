@@ -2,8 +2,8 @@
 
 #include "platform/basic/text.h"
 #include "printing/recipe_page.h"
-#include "recipes/fraction_snapping.h"
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/fraction_snapping.h"
+#include "recipes/store/recipe_index_entry.h"
 
 namespace printing {
 

@@ -5,7 +5,7 @@
 
 #include "platform/ui/print_document.h"
 #include "printing/print_font.h"
-#include "recipes/cookbook_reader.h"
+#include "recipes/store/cookbook_reader.h"
 
 // Up to ten recipes of a cookbook, two to a page: the picks of the recipe
 // window's Select Additional Recipes panel.

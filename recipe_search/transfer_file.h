@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_record.h"
 
 // A single recipe as a ".rc1" transfer file: its items, one after another,
 // each a double quote, the text, a double quote and CR LF. The current layout

@@ -5,7 +5,7 @@
 #include "platform/ui/keys.h"
 #include "recipes/amount_scaling.h"
 #include "recipes/form5.h"
-#include "recipes/fraction_snapping.h"
+#include "recipes/store/fraction_snapping.h"
 
 namespace recipes {
 

@@ -2,8 +2,8 @@
 // the reset of the editor between them.
 #include "platform/basic/text.h"
 #include "recipes/form5.h"
-#include "recipes/old_cookbook_format.h"
-#include "recipes/store_messages.h"
+#include "recipes/store/old_cookbook_format.h"
+#include "recipes/store/store_messages.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {

@@ -9,7 +9,7 @@
 #include "platform/ui/design.h"
 #include "printing/preview_panel_design.h"
 #include "recipes/form5_controls.h"
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/recipe_index_entry.h"
 
 namespace recipes {
 

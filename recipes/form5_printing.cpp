@@ -9,7 +9,7 @@
 #include "printing/selected_recipes_layout.h"
 #include "printing/worksheet_layout.h"
 #include "recipes/form5.h"
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/recipe_index_entry.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {

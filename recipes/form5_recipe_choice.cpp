@@ -4,7 +4,7 @@
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
 #include "recipes/form5.h"
-#include "recipes/fraction_snapping.h"
+#include "recipes/store/fraction_snapping.h"
 
 namespace recipes {
 

@@ -5,7 +5,7 @@
 
 #include "platform/basic/text.h"
 #include "recipes/form5.h"
-#include "recipes/store_messages.h"
+#include "recipes/store/store_messages.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {

@@ -6,7 +6,7 @@
 #include "platform/basic/text.h"
 #include "recipe_search/importfrm.h"
 #include "recipes/form5.h"
-#include "recipes/fraction_snapping.h"
+#include "recipes/store/fraction_snapping.h"
 #include "recipes/typed_text.h"
 #include "shell/hinfo1.h"
 

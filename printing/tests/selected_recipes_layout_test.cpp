@@ -7,7 +7,7 @@
 #include "platform/testing/test_folder.h"
 #include "printing/recipe_page.h"
 #include "printing/tests/print_layout_fixture.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 
 namespace printing {
 namespace {

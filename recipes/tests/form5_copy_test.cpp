@@ -3,7 +3,7 @@
 // character of the printer's font is as wide as any other.
 #include "printing/copy_hand_over.h"
 #include "printing/copyfrm1.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

@@ -4,7 +4,7 @@
 #include "platform/ui/keys.h"
 #include "recipe_search/importfrm.h"
 #include "recipe_search/transfer_file.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

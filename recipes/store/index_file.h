@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/recipe_index_entry.h"
 
 // The records of a type's index file, raw: 60 bytes each, a record string of
 // one entry. Kept raw so that a rewrite puts back every record it does not

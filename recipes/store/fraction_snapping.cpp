@@ -1,4 +1,4 @@
-#include "recipes/fraction_snapping.h"
+#include "recipes/store/fraction_snapping.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "recipes/recipe_lists.h"
+#include "recipes/store/recipe_lists.h"
 
 #include "platform/basic/text.h"
 

@@ -1,11 +1,11 @@
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/recipe_index_entry.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "platform/basic/numbers.h"
 #include "platform/basic/text.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_record.h"
 
 namespace recipes {
 

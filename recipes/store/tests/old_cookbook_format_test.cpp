@@ -1,4 +1,4 @@
-#include "recipes/old_cookbook_format.h"
+#include "recipes/store/old_cookbook_format.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "platform/testing/test_folder.h"
-#include "recipes/recipe_store.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/recipe_store.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 
 namespace recipes {
 namespace {

@@ -1,4 +1,4 @@
-#include "recipes/cookbook_reader.h"
+#include "recipes/store/cookbook_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,8 @@
 #include "platform/basic/file_commands.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/records.h"
-#include "recipes/index_file.h"
-#include "recipes/recipe_lists.h"
+#include "recipes/store/index_file.h"
+#include "recipes/store/recipe_lists.h"
 
 namespace recipes {
 

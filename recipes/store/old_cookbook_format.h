@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/basic/program_folder.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_record.h"
 
 // The older data file of cookbook 1: records of 1545 bytes with 14
 // ingredient lines, 800 characters of directions and the marker "Full".

@@ -1,4 +1,4 @@
-#include "recipes/recipe_store.h"
+#include "recipes/store/recipe_store.h"
 
 #include <algorithm>
 #include <optional>
@@ -7,10 +7,10 @@
 #include "platform/basic/atomic_write.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/text.h"
-#include "recipes/index_file.h"
-#include "recipes/old_cookbook_format.h"
-#include "recipes/recipe_lists.h"
-#include "recipes/record_journal.h"
+#include "recipes/store/index_file.h"
+#include "recipes/store/old_cookbook_format.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/record_journal.h"
 
 namespace recipes {
 

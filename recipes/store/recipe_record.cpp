@@ -1,4 +1,4 @@
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_record.h"
 
 #include <algorithm>
 

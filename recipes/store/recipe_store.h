@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "recipes/cookbook_reader.h"
+#include "recipes/store/cookbook_reader.h"
 
 namespace recipes {
 

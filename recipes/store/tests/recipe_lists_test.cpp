@@ -1,11 +1,11 @@
-#include "recipes/recipe_lists.h"
+#include "recipes/store/recipe_lists.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "recipes/cookbook_reader.h"
-#include "recipes/fraction_snapping.h"
+#include "recipes/store/cookbook_reader.h"
+#include "recipes/store/fraction_snapping.h"
 
 namespace recipes {
 namespace {

@@ -1,4 +1,4 @@
-#include "recipes/store_messages.h"
+#include "recipes/store/store_messages.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "platform/services/dialogs.h"
-#include "recipes/recipe_store.h"
+#include "recipes/store/recipe_store.h"
 
 namespace recipes {
 

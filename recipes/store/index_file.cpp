@@ -1,4 +1,4 @@
-#include "recipes/index_file.h"
+#include "recipes/store/index_file.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 #include "platform/basic/file_commands.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/records.h"
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/recipe_index_entry.h"
 
 namespace recipes::index_file {
 

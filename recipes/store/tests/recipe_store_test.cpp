@@ -1,12 +1,12 @@
-#include "recipes/recipe_store.h"
+#include "recipes/store/recipe_store.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/testing/scripted_dialogs.h"
 #include "platform/testing/test_folder.h"
-#include "recipes/store_messages.h"
-#include "recipes/tests/cookbook_bytes.h"
-#include "recipes/tests/file_size_limit.h"
+#include "recipes/store/store_messages.h"
+#include "recipes/store/tests/cookbook_bytes.h"
+#include "recipes/store/tests/file_size_limit.h"
 
 namespace recipes {
 namespace {

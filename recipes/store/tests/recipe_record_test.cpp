@@ -1,8 +1,8 @@
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_record.h"
 
 #include <gtest/gtest.h>
 
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 
 namespace recipes {
 namespace {

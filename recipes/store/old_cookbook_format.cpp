@@ -1,4 +1,4 @@
-#include "recipes/old_cookbook_format.h"
+#include "recipes/store/old_cookbook_format.h"
 
 #include <algorithm>
 #include <optional>
@@ -8,7 +8,7 @@
 #include "platform/basic/durable_step.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/text.h"
-#include "recipes/cookbook_reader.h"
+#include "recipes/store/cookbook_reader.h"
 
 namespace recipes {
 

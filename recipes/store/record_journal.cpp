@@ -1,11 +1,11 @@
-#include "recipes/record_journal.h"
+#include "recipes/store/record_journal.h"
 
 #include <cstdint>
 #include <cstdio>
 
 #include "platform/basic/atomic_write.h"
 #include "platform/basic/file_commands.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_record.h"
 
 namespace recipes {
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/testing/test_folder.h"
-#include "recipes/recipe_store.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/recipe_store.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 
 namespace recipes {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/basic/program_folder.h"
-#include "recipes/recipe_index_entry.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_index_entry.h"
+#include "recipes/store/recipe_record.h"
 
 namespace recipes {
 
