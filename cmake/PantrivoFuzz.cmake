@@ -19,7 +19,4 @@ include(cmake/PantrivoLayers.cmake)
 include(cmake/PantrivoPrecompile.cmake)
 add_subdirectory(platform)
 add_subdirectory(recipes/store)
-add_subdirectory(recipe_search)
-# The transfer dialog is no reader; it is built only when asked for.
-set_target_properties(pantrivo_transfer_dialog PROPERTIES EXCLUDE_FROM_ALL ON)
 add_subdirectory(fuzz)

@@ -12,7 +12,7 @@
 
 #include "fuzz/scratch_folder.h"
 #include "platform/basic/records.h"
-#include "recipe_search/transfer_file.h"
+#include "recipe_search/transfer/transfer_file.h"
 #include "recipes/store/index_file.h"
 #include "recipes/store/old_cookbook_format.h"
 #include "recipes/store/recipe_index_entry.h"

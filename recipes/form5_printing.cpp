@@ -5,10 +5,10 @@
 #include <cstdio>
 
 #include "platform/basic/text.h"
-#include "printing/recipe_print_layout.h"
-#include "printing/selected_recipes_layout.h"
-#include "printing/worksheet_layout.h"
 #include "recipes/form5.h"
+#include "recipes/printing/recipe_print_layout.h"
+#include "recipes/printing/selected_recipes_layout.h"
+#include "recipes/printing/worksheet_layout.h"
 #include "recipes/store/recipe_index_entry.h"
 #include "shell/hinfo1.h"
 

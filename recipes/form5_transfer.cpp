@@ -4,7 +4,7 @@
 #include "platform/basic/file_commands.h"
 #include "platform/basic/path_text.h"
 #include "platform/basic/text.h"
-#include "recipe_search/importfrm.h"
+#include "recipe_search/transfer/importfrm.h"
 #include "recipes/form5.h"
 #include "recipes/store/fraction_snapping.h"
 #include "recipes/typed_text.h"

@@ -18,7 +18,7 @@
 #include "platform/basic/atomic_write.h"
 #include "platform/basic/durable_step.h"
 #include "platform/testing/test_folder.h"
-#include "recipe_search/transfer_file.h"
+#include "recipe_search/transfer/transfer_file.h"
 #include "recipes/store/old_cookbook_format.h"
 #include "recipes/store/recipe_lists.h"
 #include "recipes/store/recipe_store.h"

@@ -1,6 +1,6 @@
 // A recipe of the recipe window to a transfer file and back.
 #include "platform/basic/file_commands.h"
-#include "recipe_search/transfer_file.h"
+#include "recipe_search/transfer/transfer_file.h"
 #include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/store/tests/file_size_limit.h"
 #include "recipes/tests/recipe_window_fixture.h"

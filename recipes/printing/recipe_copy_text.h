@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "printing/recipe_on_screen.h"
 #include "printing/text_measure.h"
+#include "recipes/printing/recipe_on_screen.h"
 
 namespace printing {
 

@@ -1,12 +1,12 @@
-#include "printing/selected_recipes_layout.h"
+#include "recipes/printing/selected_recipes_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "platform/testing/test_folder.h"
-#include "printing/recipe_page.h"
 #include "printing/tests/print_layout_fixture.h"
+#include "recipes/printing/recipe_page.h"
 #include "recipes/store/tests/cookbook_bytes.h"
 
 namespace printing {

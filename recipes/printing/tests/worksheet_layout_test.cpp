@@ -1,9 +1,9 @@
-#include "printing/worksheet_layout.h"
+#include "recipes/printing/worksheet_layout.h"
 
 #include <gtest/gtest.h>
 
-#include "printing/recipe_print_layout.h"
 #include "printing/tests/print_layout_fixture.h"
+#include "recipes/printing/recipe_print_layout.h"
 
 namespace printing {
 namespace {

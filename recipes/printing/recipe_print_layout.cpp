@@ -1,4 +1,4 @@
-#include "printing/recipe_print_layout.h"
+#include "recipes/printing/recipe_print_layout.h"
 
 #include <utility>
 

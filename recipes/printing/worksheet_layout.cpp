@@ -1,8 +1,8 @@
-#include "printing/worksheet_layout.h"
+#include "recipes/printing/worksheet_layout.h"
 
 #include <string>
 
-#include "printing/recipe_page.h"
+#include "recipes/printing/recipe_page.h"
 
 namespace printing {
 

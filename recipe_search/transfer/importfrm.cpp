@@ -1,11 +1,11 @@
-#include "recipe_search/importfrm.h"
+#include "recipe_search/transfer/importfrm.h"
 
 #include <cmath>
 
 #include "platform/basic/file_commands.h"
 #include "platform/basic/path_text.h"
 #include "platform/basic/text.h"
-#include "recipe_search/transfer_file.h"
+#include "recipe_search/transfer/transfer_file.h"
 #include "shell/application.h"
 #include "shell/dialog_frame.h"
 #include "shell/help_menu.h"

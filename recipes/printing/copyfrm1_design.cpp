@@ -1,6 +1,6 @@
 // The ingredient copy option dialog's controls, as designed.
 #include "platform/ui/design.h"
-#include "printing/copyfrm1.h"
+#include "recipes/printing/copyfrm1.h"
 
 namespace printing {
 

@@ -1,12 +1,12 @@
 // The recipe's clipboard text, measured with the fixed-metric printer:
 // every character of a 10-point font is 100 twips wide, so a column's width
 // in characters is its width in the font.
-#include "printing/recipe_copy_text.h"
+#include "recipes/printing/recipe_copy_text.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/testing/fake_printer.h"
-#include "printing/copy_hand_over.h"
+#include "recipes/printing/copy_hand_over.h"
 
 namespace printing {
 namespace {

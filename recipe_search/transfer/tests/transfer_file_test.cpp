@@ -1,4 +1,4 @@
-#include "recipe_search/transfer_file.h"
+#include "recipe_search/transfer/transfer_file.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +113,9 @@ TEST(TransferFileTest, TheDefaultNameStaysInTheChosenFolder) {
         {"../../etc/passwd", "....etcp.rc1"},
         {"C:\\Temp\\x", "CTempx.rc1"},
         {"Pie\x01\t*?<>|\"", "Pie.rc1"},
-        {"Cr\xE8me br\xFBl\xE9" "e", "Cr\xE8mebr\xFB.rc1"},  // Windows-1252 letters stay
+        {"Cr\xE8me br\xFBl\xE9"
+         "e",
+         "Cr\xE8mebr\xFB.rc1"},  // Windows-1252 letters stay
     };
     for (const auto& c : cases) EXPECT_EQ(DefaultTransferFileName(c.title), c.name) << c.title;
 }

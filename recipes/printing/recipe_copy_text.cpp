@@ -1,8 +1,8 @@
-#include "printing/recipe_copy_text.h"
+#include "recipes/printing/recipe_copy_text.h"
 
 #include "platform/basic/text.h"
-#include "printing/copy_hand_over.h"
-#include "printing/recipe_page.h"
+#include "recipes/printing/copy_hand_over.h"
+#include "recipes/printing/recipe_page.h"
 
 namespace printing {
 

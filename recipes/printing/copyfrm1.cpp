@@ -1,6 +1,6 @@
-#include "printing/copyfrm1.h"
+#include "recipes/printing/copyfrm1.h"
 
-#include "printing/copy_hand_over.h"
+#include "recipes/printing/copy_hand_over.h"
 #include "shell/application.h"
 #include "shell/dialog_frame.h"
 #include "shell/help_menu.h"

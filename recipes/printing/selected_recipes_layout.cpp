@@ -1,7 +1,7 @@
-#include "printing/selected_recipes_layout.h"
+#include "recipes/printing/selected_recipes_layout.h"
 
 #include "platform/basic/text.h"
-#include "printing/recipe_page.h"
+#include "recipes/printing/recipe_page.h"
 #include "recipes/store/fraction_snapping.h"
 #include "recipes/store/recipe_index_entry.h"
 

@@ -1,4 +1,4 @@
-#include "recipe_search/transfer_file.h"
+#include "recipe_search/transfer/transfer_file.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The transfer dialog's controls, as designed.
 #include "platform/ui/design.h"
-#include "recipe_search/importfrm.h"
+#include "recipe_search/transfer/importfrm.h"
 
 namespace recipe_search {
 

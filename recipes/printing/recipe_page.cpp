@@ -1,4 +1,4 @@
-#include "printing/recipe_page.h"
+#include "recipes/printing/recipe_page.h"
 
 #include <vector>
 

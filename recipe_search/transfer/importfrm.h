@@ -3,7 +3,7 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
-#include "recipe_search/transfer_hand_over.h"
+#include "recipe_search/transfer/transfer_hand_over.h"
 
 namespace shell {
 class Application;

@@ -1,8 +1,8 @@
 // The ingredient copy option dialog as the user meets it: where it stands,
 // which option it opens on, and what it hands back.
-#include "printing/copyfrm1.h"
+#include "recipes/printing/copyfrm1.h"
 
-#include "printing/copy_hand_over.h"
+#include "recipes/printing/copy_hand_over.h"
 #include "shell/hinfo1.h"
 #include "shell/tests/program_fixture.h"
 

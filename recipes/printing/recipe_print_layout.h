@@ -4,8 +4,8 @@
 
 #include "platform/ui/print_document.h"
 #include "printing/print_font.h"
-#include "printing/recipe_on_screen.h"
-#include "printing/recipe_page.h"
+#include "recipes/printing/recipe_on_screen.h"
+#include "recipes/printing/recipe_page.h"
 
 // The printout of the recipe on screen: a full page with the ingredients in
 // two columns or one, or the top or bottom half of a page.
