@@ -16,6 +16,7 @@ set(PANTRIVO_BUILD_TESTS OFF)
 set(PANTRIVO_BUILD_BENCH OFF)
 
 include(cmake/PantrivoLayers.cmake)
+include(cmake/PantrivoLibraries.cmake)
 include(cmake/PantrivoPrecompile.cmake)
 add_subdirectory(platform)
 add_subdirectory(recipes/store)
