@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "platform/testing/test_folder.h"
-#include "recipes/recipe_lists.h"
-#include "recipes/recipe_record.h"
-#include "recipes/recipe_store.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/recipe_record.h"
+#include "recipes/store/recipe_store.h"
 
 namespace bench {
 

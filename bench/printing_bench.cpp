@@ -14,9 +14,9 @@
 #include "platform/qt/qt_printer.h"
 #include "platform/testing/test_folder.h"
 #include "platform/ui/units.h"
-#include "printing/recipe_print_layout.h"
-#include "printing/selected_recipes_layout.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/printing/recipe_print_layout.h"
+#include "recipes/printing/selected_recipes_layout.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 
 namespace {
 

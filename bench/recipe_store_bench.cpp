@@ -14,10 +14,10 @@
 #include "bench/large_cookbook.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/testing/test_folder.h"
-#include "recipes/fraction_snapping.h"
-#include "recipes/recipe_lists.h"
-#include "recipes/recipe_record.h"
-#include "recipes/recipe_store.h"
+#include "recipes/store/fraction_snapping.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/recipe_record.h"
+#include "recipes/store/recipe_store.h"
 
 namespace {
 

@@ -16,10 +16,8 @@ set(PANTRIVO_BUILD_TESTS OFF)
 set(PANTRIVO_BUILD_BENCH OFF)
 
 include(cmake/PantrivoLayers.cmake)
+include(cmake/PantrivoLibraries.cmake)
 include(cmake/PantrivoPrecompile.cmake)
 add_subdirectory(platform)
-add_subdirectory(recipes)
-add_subdirectory(recipe_search)
-# The windows of these folders are no readers; they are built only when asked for.
-set_target_properties(pantrivo_recipes pantrivo_transfer_dialog PROPERTIES EXCLUDE_FROM_ALL ON)
+add_subdirectory(recipes/store)
 add_subdirectory(fuzz)

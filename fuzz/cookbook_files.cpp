@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "recipes/index_file.h"
-#include "recipes/recipe_index_entry.h"
-#include "recipes/recipe_lists.h"
+#include "recipes/store/index_file.h"
+#include "recipes/store/recipe_index_entry.h"
+#include "recipes/store/recipe_lists.h"
 
 namespace fuzz {
 

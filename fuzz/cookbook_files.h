@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "fuzz/scratch_folder.h"
-#include "recipes/cookbook_reader.h"
+#include "recipes/store/cookbook_reader.h"
 
 // What the cookbook targets check a cookbook's files against, read straight
 // from the files rather than through the store that wrote them.

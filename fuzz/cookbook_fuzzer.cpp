@@ -15,11 +15,11 @@
 
 #include "fuzz/cookbook_files.h"
 #include "fuzz/scratch_folder.h"
-#include "recipes/index_file.h"
-#include "recipes/old_cookbook_format.h"
-#include "recipes/recipe_lists.h"
-#include "recipes/recipe_store.h"
-#include "recipes/record_journal.h"
+#include "recipes/store/index_file.h"
+#include "recipes/store/old_cookbook_format.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/recipe_store.h"
+#include "recipes/store/record_journal.h"
 
 namespace {
 

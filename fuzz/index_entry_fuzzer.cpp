@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "fuzz/scratch_folder.h"
-#include "recipes/index_file.h"
-#include "recipes/recipe_index_entry.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/index_file.h"
+#include "recipes/store/recipe_index_entry.h"
+#include "recipes/store/recipe_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<recipes::IndexEntry> entries;

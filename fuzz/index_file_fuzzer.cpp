@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "fuzz/scratch_folder.h"
-#include "recipes/index_file.h"
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/index_file.h"
+#include "recipes/store/recipe_index_entry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const fuzz::ScratchFolder folder;

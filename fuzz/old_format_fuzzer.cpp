@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fuzz/scratch_folder.h"
-#include "recipes/cookbook_reader.h"
-#include "recipes/old_cookbook_format.h"
+#include "recipes/store/cookbook_reader.h"
+#include "recipes/store/old_cookbook_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto parts = fuzz::SplitInput(fuzz::AsText(data, size), fuzz::FileSeparator, 2);

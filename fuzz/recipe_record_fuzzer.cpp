@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "fuzz/scratch_folder.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto bytes = fuzz::AsText(data, size);

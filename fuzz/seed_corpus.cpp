@@ -12,12 +12,12 @@
 
 #include "fuzz/scratch_folder.h"
 #include "platform/basic/records.h"
-#include "recipe_search/transfer_file.h"
-#include "recipes/index_file.h"
-#include "recipes/old_cookbook_format.h"
-#include "recipes/recipe_index_entry.h"
-#include "recipes/recipe_record.h"
-#include "recipes/record_journal.h"
+#include "recipe_search/transfer/transfer_file.h"
+#include "recipes/store/index_file.h"
+#include "recipes/store/old_cookbook_format.h"
+#include "recipes/store/recipe_index_entry.h"
+#include "recipes/store/recipe_record.h"
+#include "recipes/store/record_journal.h"
 
 namespace {
 

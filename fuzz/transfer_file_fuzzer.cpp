@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz/scratch_folder.h"
-#include "recipe_search/transfer_file.h"
+#include "recipe_search/transfer/transfer_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto bytes = fuzz::AsText(data, size);

@@ -5,8 +5,8 @@
 
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/text.h"
-#include "recipes/recipe_lists.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/recipe_record.h"
 
 namespace recipe_search {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "recipe_search/search_hit.h"
-#include "recipes/cookbook_reader.h"
+#include "recipes/store/cookbook_reader.h"
 
 namespace recipe_search {
 

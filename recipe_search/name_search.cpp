@@ -1,7 +1,7 @@
 #include "recipe_search/name_search.h"
 
 #include "platform/basic/text.h"
-#include "recipes/recipe_lists.h"
+#include "recipes/store/recipe_lists.h"
 
 namespace recipe_search {
 

@@ -6,9 +6,9 @@
 
 #include "platform/basic/numbers.h"
 #include "platform/basic/text.h"
-#include "recipes/fraction_snapping.h"
-#include "recipes/recipe_lists.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/fraction_snapping.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/recipe_record.h"
 
 namespace recipes {
 

@@ -5,7 +5,7 @@
 #include "platform/ui/keys.h"
 #include "recipes/amount_scaling.h"
 #include "recipes/calculator_panel.h"
-#include "recipes/fraction_snapping.h"
+#include "recipes/store/fraction_snapping.h"
 #include "recipes/recipe_window.h"
 
 namespace recipes {

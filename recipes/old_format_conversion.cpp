@@ -1,6 +1,6 @@
 // A cookbook 1 still in the older format is converted before a recipe
 // command reads or writes it, with the conversion notice over the recipe.
-#include "recipes/old_cookbook_format.h"
+#include "recipes/store/old_cookbook_format.h"
 #include "recipes/recipe_window.h"
 #include "shell/hinfo1.h"
 

@@ -2,8 +2,8 @@
 #include "recipes/picks_panel.h"
 
 #include "platform/basic/text.h"
-#include "printing/selected_recipes_layout.h"
-#include "recipes/recipe_index_entry.h"
+#include "recipes/printing/selected_recipes_layout.h"
+#include "recipes/store/recipe_index_entry.h"
 #include "recipes/recipe_window.h"
 
 namespace recipes {

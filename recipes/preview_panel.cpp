@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "platform/basic/text.h"
-#include "printing/recipe_print_layout.h"
-#include "printing/worksheet_layout.h"
+#include "recipes/printing/recipe_print_layout.h"
+#include "recipes/printing/worksheet_layout.h"
 #include "recipes/preview_panel.h"
 #include "recipes/recipe_window.h"
 #include "shell/hinfo1.h"

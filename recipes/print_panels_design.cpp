@@ -1,5 +1,5 @@
 // The rows of the print preview's panel and of the recipe picks over it.
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/recipe_index_entry.h"
 #include "recipes/recipe_window_rows.h"
 
 namespace recipes::rows {

@@ -3,7 +3,7 @@
 
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
-#include "recipes/fraction_snapping.h"
+#include "recipes/store/fraction_snapping.h"
 #include "recipes/recipe_window.h"
 
 namespace recipes {

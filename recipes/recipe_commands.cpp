@@ -2,7 +2,7 @@
 // the reset of the editor between them.
 #include "platform/basic/text.h"
 #include "recipes/recipe_window.h"
-#include "recipes/store_messages.h"
+#include "recipes/store/store_messages.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {

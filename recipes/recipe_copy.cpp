@@ -1,7 +1,7 @@
 // The recipe on screen to the clipboard as text, its ingredients in the
 // layout the user picks in the copy option dialog.
-#include "printing/copy_hand_over.h"
-#include "printing/copyfrm1.h"
+#include "recipes/printing/copy_hand_over.h"
+#include "recipes/printing/copyfrm1.h"
 #include "recipes/recipe_window.h"
 #include "shell/hinfo1.h"
 

@@ -2,7 +2,7 @@
 // and saved by the store as a new record or in place of the shown one.
 #include "platform/basic/text.h"
 #include "recipes/recipe_window.h"
-#include "recipes/store_messages.h"
+#include "recipes/store/store_messages.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {

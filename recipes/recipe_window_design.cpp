@@ -2,7 +2,7 @@
 // display; in full screen display the window scales them.
 #include <iterator>
 
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/recipe_index_entry.h"
 #include "recipes/recipe_window_rows.h"
 
 namespace recipes {

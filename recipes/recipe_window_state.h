@@ -3,8 +3,8 @@
 #include <string>
 
 #include "recipes/recipe_availability.h"
-#include "recipes/recipe_lists.h"
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/recipe_record.h"
 
 namespace recipes {
 

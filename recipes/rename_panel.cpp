@@ -6,7 +6,7 @@
 #include "platform/basic/text.h"
 #include "recipes/recipe_window.h"
 #include "recipes/rename_panel.h"
-#include "recipes/store_messages.h"
+#include "recipes/store/store_messages.h"
 #include "shell/hinfo1.h"
 
 namespace recipes {

@@ -1,5 +1,5 @@
 // The rows of the two search panels, which take the main panel's place.
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/recipe_index_entry.h"
 #include "recipes/recipe_window_rows.h"
 
 namespace recipes::rows {

@@ -1,7 +1,7 @@
 // The rows of the panels that open over the recipe: the current names, the
 // search options, the amount calculator, the rename panel, the cookbook
 // titles and the conversion notice.
-#include "recipes/recipe_index_entry.h"
+#include "recipes/store/recipe_index_entry.h"
 #include "recipes/recipe_window_rows.h"
 
 namespace recipes::rows {

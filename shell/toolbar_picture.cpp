@@ -4,7 +4,7 @@
 
 #include "platform/program_location.h"
 #include "shell/application.h"
-#include "shell/top_toolbar_buttons.h"
+#include "shell/toolbar_table/top_toolbar_buttons.h"
 
 namespace shell {
 

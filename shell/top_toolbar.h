@@ -5,7 +5,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/toolbar.h"
-#include "shell/top_toolbar_buttons.h"
+#include "shell/toolbar_table/top_toolbar_buttons.h"
 
 namespace shell {
 

@@ -10,8 +10,8 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
-#include "printing/copy_hand_over.h"
-#include "printing/copyfrm1.h"
+#include "recipes/printing/copy_hand_over.h"
+#include "recipes/printing/copyfrm1.h"
 #include "shell/application.h"
 #include "shell/startfrm.h"
 

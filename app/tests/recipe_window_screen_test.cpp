@@ -22,7 +22,7 @@
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
 #include "recipes/recipe_window.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "shell/application.h"
 #include "shell/settings_files.h"
 #include "shell/startfrm.h"

@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "shell/top_toolbar_buttons.h"
+#include "shell/toolbar_table/top_toolbar_buttons.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
-#include "recipe_search/importfrm.h"
+#include "recipe_search/transfer/importfrm.h"
 #include "recipes/recipe_window.h"
 #include "shell/application.h"
 #include "shell/startfrm.h"

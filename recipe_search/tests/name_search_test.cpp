@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/testing/test_folder.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 
 namespace recipe_search {
 namespace {

@@ -1,7 +1,7 @@
 #include "recipes/store/recipe_draft.h"
 
 #include "platform/basic/text.h"
-#include "recipes/fraction_snapping.h"
+#include "recipes/store/fraction_snapping.h"
 
 namespace recipes {
 

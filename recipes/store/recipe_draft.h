@@ -2,7 +2,7 @@
 #include <array>
 #include <string>
 
-#include "recipes/recipe_record.h"
+#include "recipes/store/recipe_record.h"
 
 namespace recipes {
 

@@ -11,7 +11,7 @@
 #include "platform/ui/keys.h"
 #include "recipes/amount_scaling.h"
 #include "recipes/recipe_window.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "shell/tests/program_fixture.h"
 
 namespace recipes {

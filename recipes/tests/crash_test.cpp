@@ -18,11 +18,11 @@
 #include "platform/basic/atomic_write.h"
 #include "platform/basic/durable_step.h"
 #include "platform/testing/test_folder.h"
-#include "recipe_search/transfer_file.h"
-#include "recipes/old_cookbook_format.h"
-#include "recipes/recipe_lists.h"
-#include "recipes/recipe_store.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipe_search/transfer/transfer_file.h"
+#include "recipes/store/old_cookbook_format.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/recipe_store.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 
 namespace recipes {
 namespace {

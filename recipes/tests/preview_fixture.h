@@ -2,7 +2,7 @@
 #include <string>
 
 #include "printing/print_font.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes::testing {

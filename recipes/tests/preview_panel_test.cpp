@@ -1,6 +1,6 @@
 // The recipe window's print commands and options around the preview panel.
 #include "platform/ui/keys.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/preview_fixture.h"
 
 namespace recipes {

@@ -1,9 +1,9 @@
 // The recipe on screen copied to the clipboard from the recipe window,
 // through the copy option dialog, with the fixed-metric printer: every
 // character of the printer's font is as wide as any other.
-#include "printing/copy_hand_over.h"
-#include "printing/copyfrm1.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/printing/copy_hand_over.h"
+#include "recipes/printing/copyfrm1.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

@@ -1,8 +1,8 @@
 // Typing a recipe into the recipe window's editor and storing it.
 #include "platform/ui/keys.h"
 #include "recipes/recipe_window.h"
-#include "recipes/tests/cookbook_bytes.h"
-#include "recipes/tests/file_size_limit.h"
+#include "recipes/store/tests/cookbook_bytes.h"
+#include "recipes/store/tests/file_size_limit.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

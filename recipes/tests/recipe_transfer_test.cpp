@@ -1,8 +1,8 @@
 // A recipe of the recipe window to a transfer file and back.
 #include "platform/basic/file_commands.h"
-#include "recipe_search/transfer_file.h"
-#include "recipes/tests/cookbook_bytes.h"
-#include "recipes/tests/file_size_limit.h"
+#include "recipe_search/transfer/transfer_file.h"
+#include "recipes/store/tests/cookbook_bytes.h"
+#include "recipes/store/tests/file_size_limit.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

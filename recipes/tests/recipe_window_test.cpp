@@ -1,7 +1,7 @@
 #include "recipes/recipe_window.h"
 
 #include "platform/ui/keys.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

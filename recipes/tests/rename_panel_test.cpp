@@ -8,8 +8,8 @@
 
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
-#include "recipes/tests/cookbook_bytes.h"
-#include "recipes/tests/file_size_limit.h"
+#include "recipes/store/tests/cookbook_bytes.h"
+#include "recipes/store/tests/file_size_limit.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

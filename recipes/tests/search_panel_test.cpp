@@ -1,6 +1,6 @@
 // The recipe window's searches: the panels, the result grids and opening a result.
 #include "platform/ui/keys.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

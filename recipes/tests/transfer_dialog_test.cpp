@@ -2,9 +2,9 @@
 // them: the drive, folder and file lists, the replace question, the preview.
 #include "platform/basic/file_commands.h"
 #include "platform/ui/keys.h"
-#include "recipe_search/importfrm.h"
-#include "recipe_search/transfer_file.h"
-#include "recipes/tests/cookbook_bytes.h"
+#include "recipe_search/transfer/importfrm.h"
+#include "recipe_search/transfer/transfer_file.h"
+#include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {

@@ -2,7 +2,7 @@
 
 #include "platform/program_location.h"
 #include "shell/tests/program_fixture.h"
-#include "shell/top_toolbar_buttons.h"
+#include "shell/toolbar_table/top_toolbar_buttons.h"
 
 namespace shell::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/top_toolbar_buttons.h"
+#include "shell/toolbar_table/top_toolbar_buttons.h"
 
 #include <gtest/gtest.h>
 

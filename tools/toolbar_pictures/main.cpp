@@ -7,7 +7,7 @@
 #include "contact_sheet.h"
 #include "picture_catalogue.h"
 #include "save_image.h"
-#include "shell/top_toolbar_buttons.h"
+#include "shell/toolbar_table/top_toolbar_buttons.h"
 
 #include <QDir>
 #include <QFileInfo>

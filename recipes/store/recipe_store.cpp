@@ -1,0 +1,256 @@
+#include "recipes/store/recipe_store.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "platform/basic/atomic_write.h"
+#include "platform/basic/random_access_file.h"
+#include "platform/basic/text.h"
+#include "recipes/store/index_file.h"
+#include "recipes/store/old_cookbook_format.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/record_journal.h"
+
+namespace recipes {
+
+namespace {
+
+// Records read at once by the free-record search: about 1 MB.
+constexpr long kScanBlockRecords = 512;
+
+StoreOutcome Failed(StoreResult result, const std::filesystem::path& file) {
+    StoreOutcome outcome;
+    outcome.result = result;
+    outcome.fileName = file.filename().string();
+    return outcome;
+}
+
+bool ValidRecordNumber(long n) { return n >= 1 && n <= MaxRecipeRecords; }
+
+bool Names(const std::string& record, long n) {
+    const auto text = index_file::EntryText(record);
+    return text && EntryRecordNumber(*text) == n;
+}
+
+bool StillOlderFormat(const CookbookReader& cookbook) {
+    return DetectOldRecipeFile(cookbook.folder(), cookbook.cookbook());
+}
+
+// The order the recipe lists show, which a renamed index is written in:
+// alphabetical without regard to case; equal texts keep their order, and
+// records that cannot be read follow, kept as they were.
+void SortAsListed(std::vector<std::string>& records) {
+    std::stable_sort(records.begin(), records.end(), [](const std::string& a, const std::string& b) {
+        const auto x = index_file::EntryText(a);
+        const auto y = index_file::EntryText(b);
+        if (!x || !y) return x.has_value() && !y.has_value();
+        return basic::LessNoCase(*x, *y);
+    });
+}
+
+// An empty entry carries nothing; leaving it out keeps it from standing in
+// front of the others.
+void DropEmptyEntries(std::vector<std::string>& records) {
+    std::erase_if(records, [](const std::string& record) {
+        const auto text = index_file::EntryText(record);
+        return text && text->empty();
+    });
+}
+
+// The type's index records, or why they cannot be had.
+StoreOutcome ReadTypeIndex(int type, const std::filesystem::path& path, std::vector<std::string>& records) {
+    if (RecipeTypeName(type).empty()) return Failed(StoreResult::IndexFileNotWritten, path);
+    if (index_file::TooLarge(path)) return Failed(StoreResult::IndexFileTooLarge, path);
+    auto read = index_file::ReadRecords(path);
+    if (!read) return Failed(StoreResult::IndexFileNotWritten, path);
+    records = std::move(*read);
+    return {};
+}
+
+// The record back as the journal had it before, and the journal gone; a
+// journal that stays is finished at the next opening.
+void Undo(basic::RandomAccessFile& file, const RecordJournal& journal, const std::filesystem::path& journalPath) {
+    if (file.Put(journal.record, journal.before) && file.Flush())
+        static_cast<void>(basic::RemoveSyncedFile(journalPath));
+}
+
+}  // namespace
+
+std::filesystem::path RecipeStore::JournalPath() const { return JournalPathFor(DataFilePath()); }
+
+bool RecipeStore::CollectNamed(std::vector<bool>& named, std::filesystem::path& unreadable) const {
+    named.assign(static_cast<std::size_t>(MaxRecipeRecords) + 1, false);
+    for (int type = 1; type <= RecipeTypeCount; ++type) {
+        const auto path = IndexFilePath(type);
+        const auto records = index_file::ReadExistingRecords(path);
+        if (!records) {
+            unreadable = path;
+            return false;
+        }
+        for (const auto& record : *records) {
+            const auto text = index_file::EntryText(record);
+            const auto number = text ? EntryRecordNumber(*text) : std::nullopt;
+            if (number && ValidRecordNumber(*number)) named[static_cast<std::size_t>(*number)] = true;
+        }
+    }
+    return true;
+}
+
+long RecipeStore::FindFreeRecord() const {
+    std::vector<bool> named;
+    std::filesystem::path ignored;
+    static_cast<void>(CollectNamed(named, ignored));  // what could be read still counts
+    return FindFreeRecord(named);
+}
+
+long RecipeStore::FindFreeRecord(const std::vector<bool>& named) const {
+    auto free = [&](long k) { return k >= static_cast<long>(named.size()) || !named[static_cast<std::size_t>(k)]; };
+    const auto file = basic::RandomAccessFile::Open(DataFilePath(), RecipeRecordLength);
+    const long inFile = file ? std::min(file->RecordCount(), MaxRecipeRecords) : 0;
+    std::string block;
+    for (long first = 1; first <= inFile; first += kScanBlockRecords) {
+        const long count = std::min(kScanBlockRecords, inFile - first + 1);
+        file->GetBlockInto(first, count, block);
+        for (long i = 0; i < count; ++i) {
+            const auto marker = std::string_view(block).substr(
+                static_cast<std::size_t>(i * RecipeRecordLength + field::MarkerAt), field::MarkerWidth);
+            if (!IsInUseMarker(marker) && free(first + i)) return first + i;
+        }
+    }
+    // Past the end of the file every record is free but for those an entry
+    // already names, which a new recipe must never take.
+    for (long k = inFile + 1; k <= MaxRecipeRecords; ++k)
+        if (free(k)) return k;
+    return MaxRecipeRecords + 1;
+}
+
+StoreOutcome RecipeStore::WriteInPlace(long n, const RecipeRecord& record) {
+    if (StillOlderFormat(*this)) return Failed(StoreResult::OlderFormat, DataFilePath());
+    if (!FinishInterruptedChange()) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    auto file = basic::RandomAccessFile::Open(DataFilePath(), RecipeRecordLength);
+    if (!ValidRecordNumber(n) || !file) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    RecipeRecord inUse = record;
+    inUse.marker = InUseMarker;
+    const RecordJournal journal{RecordJournal::Change::WriteInPlace, 0, n, file->Get(n), EncodeRecipeRecord(inUse)};
+    if (!WriteRecordJournal(JournalPath(), journal)) {
+        static_cast<void>(basic::RemoveSyncedFile(JournalPath()));
+        return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    }
+    if (!file->Put(n, journal.after) || !file->Flush()) {
+        Undo(*file, journal, JournalPath());
+        return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    }
+    static_cast<void>(basic::RemoveSyncedFile(JournalPath()));  // done; one left over is rolled back harmlessly
+    StoreOutcome outcome;
+    outcome.recordNumber = n;
+    return outcome;
+}
+
+StoreOutcome RecipeStore::SaveNew(int type, std::string_view name, const RecipeRecord& record) {
+    if (name.empty()) return Failed(StoreResult::NoName, {});
+    if (StillOlderFormat(*this)) return Failed(StoreResult::OlderFormat, DataFilePath());
+    if (!FinishInterruptedChange()) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    const auto indexPath = IndexFilePath(type);
+    std::vector<std::string> entries;
+    if (auto failed = ReadTypeIndex(type, indexPath, entries); !failed.ok()) return failed;
+    std::vector<bool> named;
+    std::filesystem::path unreadable;
+    if (!CollectNamed(named, unreadable))
+        return Failed(
+            index_file::TooLarge(unreadable) ? StoreResult::IndexFileTooLarge : StoreResult::IndexFileNotWritten,
+            unreadable);
+
+    DropEmptyEntries(entries);
+    const long k = FindFreeRecord(named);
+    if (k > MaxRecipeRecords || static_cast<long>(entries.size()) >= index_file::MaxRecords)
+        return Failed(StoreResult::CookbookFull, DataFilePath());
+
+    const std::string entry = MakeIndexEntry(name, k);
+    const auto entryRecord = index_file::RecordOf(entry);
+    auto file = basic::RandomAccessFile::Open(DataFilePath(), RecipeRecordLength);
+    if (!file || !entryRecord) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+
+    RecipeRecord inUse = record;
+    inUse.marker = InUseMarker;
+    const RecordJournal journal{RecordJournal::Change::SaveNew, type, k, file->Get(k), EncodeRecipeRecord(inUse)};
+    if (!WriteRecordJournal(JournalPath(), journal)) {
+        static_cast<void>(basic::RemoveSyncedFile(JournalPath()));
+        return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    }
+    // The record is in use, and on the disk, before any entry points at it.
+    if (!file->Put(k, journal.after) || !file->Flush()) {
+        Undo(*file, journal, JournalPath());
+        return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    }
+    entries.push_back(*entryRecord);
+    if (!index_file::Rewrite(indexPath, entries)) {
+        // Free again, so the record is not lost to every later save.
+        Undo(*file, journal, JournalPath());
+        return Failed(StoreResult::IndexFileNotWritten, indexPath);
+    }
+    static_cast<void>(basic::RemoveSyncedFile(JournalPath()));  // done; the entry keeps the record if it stays
+    StoreOutcome outcome;
+    outcome.recordNumber = k;
+    outcome.entry = entry;
+    return outcome;
+}
+
+StoreOutcome RecipeStore::Delete(int type, long n) {
+    if (StillOlderFormat(*this)) return Failed(StoreResult::OlderFormat, DataFilePath());
+    if (!FinishInterruptedChange()) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    const auto indexPath = IndexFilePath(type);
+    std::vector<std::string> entries;
+    if (auto failed = ReadTypeIndex(type, indexPath, entries); !failed.ok()) return failed;
+    auto file = basic::RandomAccessFile::Open(DataFilePath(), RecipeRecordLength);
+    if (!ValidRecordNumber(n) || !file) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+
+    const RecordJournal journal{RecordJournal::Change::Delete, type, n, file->Get(n),
+                                EncodeRecipeRecord(DeletedRecipeRecord())};
+    if (!WriteRecordJournal(JournalPath(), journal)) {
+        static_cast<void>(basic::RemoveSyncedFile(JournalPath()));
+        return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    }
+    // No entry names the record by the time it is blanked.
+    std::erase_if(entries, [n](const std::string& record) { return Names(record, n); });
+    DropEmptyEntries(entries);
+    if (!index_file::Rewrite(indexPath, entries)) {
+        static_cast<void>(basic::RemoveSyncedFile(JournalPath()));  // the record was not touched
+        return Failed(StoreResult::IndexFileNotWritten, indexPath);
+    }
+    // A record that another type's entry also names keeps its recipe for it.
+    std::vector<bool> named;
+    std::filesystem::path unreadable;
+    const bool stillNamed = !CollectNamed(named, unreadable) || named[static_cast<std::size_t>(n)];
+    // When the blanking fails the journal stays, and the next opening blanks it.
+    if (stillNamed || (file->Put(n, journal.after) && file->Flush()))
+        static_cast<void>(basic::RemoveSyncedFile(JournalPath()));
+    StoreOutcome outcome;
+    outcome.recordNumber = n;
+    return outcome;
+}
+
+StoreOutcome RecipeStore::Rename(int type, long n, std::string_view newName) {
+    if (!FinishInterruptedChange()) return Failed(StoreResult::DataFileNotWritten, DataFilePath());
+    const auto indexPath = IndexFilePath(type);
+    std::vector<std::string> entries;
+    if (auto failed = ReadTypeIndex(type, indexPath, entries); !failed.ok()) return failed;
+    if (!ValidRecordNumber(n)) return Failed(StoreResult::IndexFileNotWritten, indexPath);
+
+    const std::string entry = MakeIndexEntry(newName, n);
+    const auto entryRecord = index_file::RecordOf(entry);
+    if (!entryRecord) return Failed(StoreResult::IndexFileNotWritten, indexPath);
+    const auto position = std::find_if(entries.begin(), entries.end(), [n](const auto& r) { return Names(r, n); });
+    if (position != entries.end()) *position = *entryRecord;
+    else entries.push_back(*entryRecord);
+    DropEmptyEntries(entries);
+    SortAsListed(entries);
+    if (!index_file::Rewrite(indexPath, entries)) return Failed(StoreResult::IndexFileNotWritten, indexPath);
+
+    StoreOutcome outcome;
+    outcome.recordNumber = n;
+    outcome.entry = entry;
+    return outcome;
+}
+
+}  // namespace recipes
