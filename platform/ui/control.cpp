@@ -80,4 +80,10 @@ void Control::raise(std::string_view event, const std::function<void()>& handler
     if (handler) form_.host().raise({&form_, this, nullptr, event}, handler);
 }
 
+bool Control::focusByUser() {
+    if (!usable()) return false;
+    form_.host().userFocused(*this);
+    return usable();
+}
+
 }  // namespace ui

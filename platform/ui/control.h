@@ -130,6 +130,12 @@ protected:
     virtual void adjustSize(int& /*width*/, int& /*height*/) const {}
     // Runs one of the control's event handlers through the form's host.
     void raise(std::string_view event, const std::function<void()>& handler);
+    // Shown and usable: the user can reach it.
+    bool usable() const { return effectivelyVisible() && effectivelyEnabled(); }
+    // A press or choice by the user gives the control the focus first, whose
+    // handler may disable or hide it and so cancel the press. False when the
+    // control is not usable, before or after.
+    bool focusByUser();
 
 private:
     Form& form_;

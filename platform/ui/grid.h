@@ -118,6 +118,25 @@ public:
 
     static constexpr int DefaultColWidth = 960;
 
+    // --- what the user does (front end or test driver); outside the body
+    // cells, or on a grid that is hidden or disabled, nothing happens.
+    // A press on a body cell: focus first, as a click; then the current cell
+    // moves there, and MouseDown, SelectCell and Click follow, the row
+    // already the new one.
+    void userChoseCell(int row, int col);
+    // Space or Enter on a cell, the keyboard's press: SelectCell and Click.
+    void userChoseCellByKey(int row, int col);
+    void userDoubleClickedCell(int row, int col);
+    // The arrow keys moved the current cell: the row reached is the chosen
+    // one, so Click follows as after a press (no MouseDown: no button went down).
+    void userMovedCell(int row, int col);
+    // A column header was clicked: BeforeSort, the body rows sorted by that
+    // column (ascending; descending when it was the last sorted ascending), AfterSort.
+    void userSortedColumn(int col);
+    // The tip shown while the user drags the scroll box with row at the top;
+    // "" when the grid gives none.
+    std::string scrollTipFor(int row);
+
 private:
     struct Column {
         int width = DefaultColWidth;
@@ -126,6 +145,12 @@ private:
         int shownLength = 0;
     };
     bool validCell(int row, int col) const { return row >= 0 && row < Rows() && col >= 0 && col < Cols(); }
+    bool bodyCell(int row, int col) const { return row >= FixedRows() && validCell(row, col); }
+    // Makes a cell the current one for the user's input.
+    void moveTo(int row, int col) {
+        setRow(row);
+        setCol(col);
+    }
     // A column's setting, or the default for a column outside the grid.
     template <class T>
     T setting(int col, T Column::*field) const;

@@ -219,33 +219,30 @@ public:
         view.setModel(cells_);
         watchMouseOf(*view.viewport());
         view.onPressed = [this](const QModelIndex& at) {
-            report([&](Runtime& input) { input.userChoseCell(grid_, at.row() + 1, at.column()); }, [this] { show(); });
+            report([&] { grid_.userChoseCell(at.row() + 1, at.column()); }, [this] { show(); });
         };
         view.onMoved = [this](const QModelIndex& at) {
-            report([&](Runtime& input) { input.userMovedCell(grid_, at.row() + 1, at.column()); }, [this] { show(); });
+            report([&] { grid_.userMovedCell(at.row() + 1, at.column()); }, [this] { show(); });
         };
         view.onSpace = [this](const QModelIndex& at) {
-            report([&](Runtime& input) { input.userChoseCellByKey(grid_, at.row() + 1, at.column()); },
-                   [this] { show(); });
+            report([&] { grid_.userChoseCellByKey(at.row() + 1, at.column()); }, [this] { show(); });
         };
         // Enter opens the current row as a double click does, which chooses it first.
         view.onEnter = [this](const QModelIndex& at) {
             report(
-                [&](Runtime& input) {
-                    input.userChoseCellByKey(grid_, at.row() + 1, at.column());
-                    input.userDoubleClickedCell(grid_, at.row() + 1, at.column());
+                [&] {
+                    grid_.userChoseCellByKey(at.row() + 1, at.column());
+                    grid_.userDoubleClickedCell(at.row() + 1, at.column());
                 },
                 [this] { show(); });
         };
         connect(&view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
-            report([&](Runtime& input) { input.userDoubleClickedCell(grid_, at.row() + 1, at.column()); },
-                   [this] { show(); });
+            report([&] { grid_.userDoubleClickedCell(at.row() + 1, at.column()); }, [this] { show(); });
         });
         QHeaderView& header = *view.horizontalHeader();
         header.setSortIndicatorShown(true);
-        connect(&header, &QHeaderView::sectionClicked, this, [this](int col) {
-            report([&](Runtime& input) { input.userSortedColumn(grid_, col); }, [this] { show(); });
-        });
+        connect(&header, &QHeaderView::sectionClicked, this,
+                [this](int col) { report([&] { grid_.userSortedColumn(col); }, [this] { show(); }); });
         QScrollBar& bar = *view.verticalScrollBar();
         connect(&bar, &QAbstractSlider::sliderMoved, this, [this](int top) { showScrollTip(top); });
         connect(&bar, &QAbstractSlider::sliderReleased, this, [] { QToolTip::hideText(); });
@@ -323,9 +320,8 @@ private:
 
     // Beside the scroll box, which is at top (the first body row shown, counted from 0).
     void showScrollTip(int top) {
-        Runtime* input = runtime();
-        if (!input) return;
-        const QString tip = ToQt(input->scrollTipFor(grid_, top + grid_.FixedRows()));
+        if (!runtime()) return;
+        const QString tip = ToQt(grid_.scrollTipFor(top + grid_.FixedRows()));
         QScrollBar& bar = *table().verticalScrollBar();
         if (tip.isEmpty()) {
             QToolTip::hideText();
