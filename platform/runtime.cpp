@@ -262,6 +262,7 @@ bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
     }
     if (shift != 0) return false;
     target = focusIn(form);
+    if (target && target->takesKey(keyCode)) return false;
     auto press = [&](auto isWanted) {
         for (const auto& c : form.controls()) {
             auto* button = dynamic_cast<ui::CommandButton*>(c.get());
