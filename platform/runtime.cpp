@@ -262,6 +262,7 @@ bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
     }
     if (shift != 0) return false;
     target = focusIn(form);
+    if (target && target->takesKey(keyCode)) return false;
     auto press = [&](auto isWanted) {
         for (const auto& c : form.controls()) {
             auto* button = dynamic_cast<ui::CommandButton*>(c.get());
@@ -280,7 +281,7 @@ bool Runtime::userKeyDown(Form& form, int keyCode, int shift) {
         }
         // In a folder list Enter opens the marked folder, as a double click does.
         if (auto* folders = dynamic_cast<ui::DirListBox*>(target)) {
-            userOpenedFolder(*folders, folders->ListIndex());
+            folders->userOpenedFolder(folders->ListIndex());
             return true;
         }
         return press([](const ui::CommandButton& b) { return b.Default(); });
@@ -317,47 +318,6 @@ void Runtime::userMouseUp(Form& form, Control* control, int button, int shift, d
     if (form.onMouseUp) raise(FormEvent(form, "MouseUp"), [&] { form.onMouseUp(button, shift, x, y); });
 }
 
-void Runtime::userEdited(ui::TextBox& box, const std::string& text) {
-    if (!box.effectivelyEnabled() || box.Locked()) return;
-    box.setText(text);
-}
-
-void Runtime::userEdited(ui::ComboBox& box, const std::string& text) {
-    if (!box.effectivelyEnabled() || box.Style() == ui::ComboStyle::DropDownList) return;
-    box.setText(text);
-}
-
-namespace {
-
-// A choice by mouse or keyboard: the control takes the focus first, whose
-// handler may disable or hide it and so cancel the choice.
-template <class Box>
-void Choose(Runtime& runtime, Box& box, int index) {
-    if (!box.effectivelyVisible() || !box.effectivelyEnabled()) return;
-    runtime.userFocused(box);
-    if (!box.effectivelyVisible() || !box.effectivelyEnabled()) return;
-    box.setListIndex(index);
-}
-
-}  // namespace
-
-void Runtime::userChose(ui::ComboBox& box, int index) { Choose(*this, box, index); }
-
-void Runtime::userChose(ui::ListBox& box, int index) { Choose(*this, box, index); }
-
-void Runtime::userChose(ui::DriveListBox& box, int index) { Choose(*this, box, index); }
-
-void Runtime::userChose(ui::FileListBox& box, int index) { Choose(*this, box, index); }
-
-void Runtime::userChose(ui::DirListBox& box, int index) { Choose(*this, box, index); }
-
-void Runtime::userOpenedFolder(ui::DirListBox& box, int index) {
-    if (index < 0 || index >= box.ListCount() || !box.effectivelyVisible() || !box.effectivelyEnabled()) return;
-    userFocused(box);
-    if (!box.effectivelyVisible() || !box.effectivelyEnabled()) return;
-    if (!box.setPath(box.List(index))) raise(ControlEvent(box, "PathFailed"), box.onPathFailed);
-}
-
 std::vector<ui::Volume> Runtime::volumes() {
     std::vector<ui::Volume> found = services_.volumes.List(folder_.dir());
     for (ui::Volume& volume : found)
@@ -369,105 +329,12 @@ void Runtime::setCurrentFolder(const std::filesystem::path& root, const std::fil
     currentFolders_[root] = folder;
 }
 
-void Runtime::userDroppedDown(ui::ComboBox& box) {
-    if (!box.effectivelyVisible() || !box.effectivelyEnabled()) return;
-    raise(ControlEvent(box, "DropDown"), box.onDropDown);
-}
-
-void Runtime::userPressed(ui::Toolbar& bar, int button) {
-    if (bar.effectivelyVisible()) bar.press(button);
-}
-
-void Runtime::userClickedPanel(ui::StatusBar& bar, int panel) {
-    if (bar.effectivelyVisible()) bar.click(panel);
-}
-
-namespace {
-bool Usable(const Control& control) { return control.effectivelyVisible() && control.effectivelyEnabled(); }
-bool IsBodyCell(const ui::Grid& grid, int row, int col) {
-    return row >= grid.FixedRows() && row < grid.Rows() && col >= 0 && col < grid.Cols();
-}
-}  // namespace
-
-void Runtime::userChoseCell(ui::Grid& grid, int row, int col) {
-    if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
-    userFocused(grid);
-    // A focus handler may have disabled or hidden the grid: no press then.
-    if (!Usable(grid)) return;
-    grid.setRow(row);
-    grid.setCol(col);
-    // Where in the cell the press was is not known here.
-    if (grid.onMouseDown)
-        raise(ControlEvent(grid, "MouseDown"), [&] { grid.onMouseDown(ui::mouse::Left, 0, 0.0, 0.0); });
-    if (!Usable(grid)) return;
-    if (grid.onSelectCell) raise(ControlEvent(grid, "SelectCell"), [&] { grid.onSelectCell(row, col); });
-    if (!Usable(grid)) return;
-    raise(ControlEvent(grid, "Click"), grid.onClick);
-}
-
-void Runtime::userChoseCellByKey(ui::Grid& grid, int row, int col) {
-    if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
-    grid.setRow(row);
-    grid.setCol(col);
-    if (grid.onSelectCell) raise(ControlEvent(grid, "SelectCell"), [&] { grid.onSelectCell(row, col); });
-    if (!Usable(grid)) return;
-    raise(ControlEvent(grid, "Click"), grid.onClick);
-}
-
-void Runtime::userDoubleClickedCell(ui::Grid& grid, int row, int col) {
-    if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
-    grid.setRow(row);
-    grid.setCol(col);
-    raise(ControlEvent(grid, "DblClick"), grid.onDblClick);
-}
-
-void Runtime::userMovedCell(ui::Grid& grid, int row, int col) {
-    if (!Usable(grid) || !IsBodyCell(grid, row, col)) return;
-    grid.setRow(row);
-    grid.setCol(col);
-    raise(ControlEvent(grid, "Click"), grid.onClick);
-}
-
-void Runtime::userSortedColumn(ui::Grid& grid, int col) {
-    if (!Usable(grid) || col < 0 || col >= grid.Cols()) return;
-    const bool ascending = !(grid.SortedCol() == col && grid.SortedAscending());
-    if (grid.onBeforeSort) raise(ControlEvent(grid, "BeforeSort"), [&] { grid.onBeforeSort(col); });
-    grid.Sort(col, ascending);
-    if (grid.onAfterSort) raise(ControlEvent(grid, "AfterSort"), [&] { grid.onAfterSort(col); });
-}
-
-std::string Runtime::scrollTipFor(ui::Grid& grid, int row) {
-    std::string tip;
-    if (grid.onScrollTip) raise(ControlEvent(grid, "ScrollTip"), [&] { tip = grid.onScrollTip(row); });
-    return tip;
-}
-
 basic::CalendarDate Runtime::today() {
     // Whole days since 1970, counted down for times before it.
     constexpr long long msPerDay = 24LL * 60 * 60 * 1000;
     const long long ms = services_.clock.Now().count();
     const long long days = ms >= 0 ? ms / msPerDay : -((-ms + msPerDay - 1) / msPerDay);
     return basic::CalendarDate::FromSerial(static_cast<long>(days));
-}
-
-bool Runtime::userMovedDate(ui::MonthView& view, const basic::CalendarDate& date) {
-    if (!Usable(view) || !date.valid()) return false;
-    const basic::CalendarDate before = view.Value();
-    if (date == before) return true;
-    view.setValue(date);
-    bool cancel = false;
-    if (view.onSelChange) raise(ControlEvent(view, "SelChange"), [&] { view.onSelChange(date, date, cancel); });
-    if (!cancel) return true;
-    view.setValue(before);
-    return false;
-}
-
-void Runtime::userClickedDate(ui::MonthView& view, const basic::CalendarDate& date) {
-    if (!Usable(view) || !date.valid()) return;
-    userFocused(view);
-    // A focus handler may have hidden the calendar: no click then.
-    if (!Usable(view) || !userMovedDate(view, date)) return;
-    if (view.onDateClick) raise(ControlEvent(view, "DateClick"), [&] { view.onDateClick(date); });
 }
 
 bool Runtime::userClose(Form& form) { return unload(form, ui::UnloadMode::CloseBox); }

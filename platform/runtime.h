@@ -10,25 +10,14 @@
 #include "platform/ui/form_host.h"
 #include "platform/window_system.h"
 
-namespace ui {
-class ComboBox;
-class DirListBox;
-class DriveListBox;
-class FileListBox;
-class Grid;
-class ListBox;
-class MonthView;
-class StatusBar;
-class TextBox;
-class Toolbar;
-}  // namespace ui
-
 namespace platform {
 
 // The running program's side of the desktop: which forms are loaded, which
 // one is active, where the focus is, and how user input becomes events.
 // Every event handler runs through raise(), which contains its failures.
-// Front ends and test drivers report input through the user* functions.
+// Front ends and test drivers report input that any control takes through
+// the user* functions here; what only one kind takes (a list's choice, a
+// grid's cell) goes to the control itself (ui::ListBox::userChose).
 class Runtime final : public ui::FormHost {
 public:
     Runtime(Services services, WindowSystem& windows, basic::ProgramFolder folder);
@@ -75,7 +64,7 @@ public:
     // A window of the program became the active one.
     void userActivated(ui::Form& form);
     // The focus moved to a control by the user's hand.
-    void userFocused(ui::Control& control);
+    void userFocused(ui::Control& control) override;
     // A mouse click: focus first (a focus handler may disable the control
     // and so cancel the click), then the click.
     void userClick(ui::Control& control);
@@ -89,49 +78,6 @@ public:
     int userKeyPress(ui::Form& form, int keyAscii);
     void userKeyUp(ui::Form& form, int keyCode, int shift);
     void userMouseUp(ui::Form& form, ui::Control* control, int button, int shift, double x, double y);
-    // The text of a box as the user left it by typing, pasting or cutting.
-    void userEdited(ui::TextBox& box, const std::string& text);
-    // The user typed, pasted or cut in a combo box's text line.
-    void userEdited(ui::ComboBox& box, const std::string& text);
-    // The user chose an entry of a list or combo box (focus first, as a click).
-    void userChose(ui::ComboBox& box, int index);
-    void userChose(ui::ListBox& box, int index);
-    void userChose(ui::DriveListBox& box, int index);
-    void userChose(ui::FileListBox& box, int index);
-    // Marks a folder of a folder list (focus first, as a click).
-    void userChose(ui::DirListBox& box, int index);
-    // The user opened a folder of a folder list (a double click): it becomes
-    // the path, or PathFailed is raised when it cannot be read.
-    void userOpenedFolder(ui::DirListBox& box, int index);
-    // A combo box's list dropped down.
-    void userDroppedDown(ui::ComboBox& box);
-    // A toolbar button (numbered from 1) or a status bar panel was clicked.
-    void userPressed(ui::Toolbar& bar, int button);
-    void userClickedPanel(ui::StatusBar& bar, int panel);
-    // A press on a body cell of a grid: focus first, as a click; then the
-    // current cell moves there, and MouseDown, SelectCell and Click follow,
-    // the row already the new one.
-    void userChoseCell(ui::Grid& grid, int row, int col);
-    // Space or Enter on a grid's cell, the keyboard's press: SelectCell and Click.
-    void userChoseCellByKey(ui::Grid& grid, int row, int col);
-    void userDoubleClickedCell(ui::Grid& grid, int row, int col);
-    // The arrow keys moved the current cell: the row reached is the chosen
-    // one, so Click follows as after a press (no MouseDown: no button went down).
-    void userMovedCell(ui::Grid& grid, int row, int col);
-    // A column header was clicked: BeforeSort, the body rows sorted by that
-    // column (ascending; descending when it was the last sorted ascending), AfterSort.
-    void userSortedColumn(ui::Grid& grid, int col);
-    // The tip shown while the user drags the scroll box with row at the top;
-    // "" when the grid gives none.
-    std::string scrollTipFor(ui::Grid& grid, int row);
-    // A click on a day of a month calendar (or Enter or Space on one): focus
-    // first, as a click; then the day is chosen as by userMovedDate, and
-    // DateClick follows unless SelChange cancelled the move.
-    void userClickedDate(ui::MonthView& view, const basic::CalendarDate& date);
-    // The keys or the month buttons moved a calendar's chosen day: the Value
-    // becomes the day and SelChange is raised; a cancel puts the old day back.
-    // False when the day was refused.
-    bool userMovedDate(ui::MonthView& view, const basic::CalendarDate& date);
     // The close box: returns false when the window refused to close.
     bool userClose(ui::Form& form);
     // The user resized, moved, maximised, minimised or restored a window

@@ -110,7 +110,7 @@ TEST_P(RecipeWindowInEachDisplayMode, OpensOverTheStartWindowAndShowsARecipe) {
     runtime.userMenu(*recipe->mOV);
     QApplication::processEvents();
     ASSERT_EQ(recipe->Combo2->ListCount(), 1);
-    runtime.userChose(*recipe->Combo2, 0);
+    recipe->Combo2->userChose(0);
     QApplication::processEvents();
     EXPECT_EQ(recipe->Text1[0]->Text(), "1 1/2");
     EXPECT_EQ(recipe->Text1[1]->Text(), "1/3");
@@ -170,7 +170,7 @@ TEST_P(RecipeWindowInEachDisplayMode, ThePickListsButtonsShowBesideTheirBoxesAnd
                                                (smaller ? "-smaller.png" : ".png")));
         list->hidePopup();
         // An entry chosen: "1 1/2" takes the plural units; a unit, the ingredient.
-        runtime.userChose(line.list == std::string("Combo3") ? *recipe->Combo3 : *recipe->Combo6, line.entry);
+        (line.list == std::string("Combo3") ? *recipe->Combo3 : *recipe->Combo6).userChose(line.entry);
         QApplication::processEvents();
     }
 }
@@ -249,7 +249,7 @@ TEST_F(RecipeWindowOnScreen, NamesShowWithoutTheirRecordNumbersAndAResultOpensBy
     ASSERT_NE(recipe, nullptr);
     QWidget* window = windows.windowOf(*recipe);
     runtime.userMenu(*recipe->mOV);
-    runtime.userChose(*recipe->Combo2, 0);
+    recipe->Combo2->userChose(0);
     QApplication::processEvents();
     auto* nameLine = window->findChild<QWidget*>("Combo2")->findChild<QLineEdit*>();
     ASSERT_NE(nameLine, nullptr);
@@ -310,13 +310,13 @@ TEST_F(RecipeWindowOnScreen, ThePrintPreviewShowsTheRecipeAndPrintsItToPdf) {
     recipes::Form5* recipe = openOnBreads();
     ASSERT_NE(recipe, nullptr);
     runtime.userMenu(*recipe->mOV);
-    runtime.userChose(*recipe->Combo2, 0);
+    recipe->Combo2->userChose(0);
     // Directions long enough for a second page in the one-column layout.
     runtime.userClick(*recipe->Command5);  // Modify
     runtime.userFocused(*recipe->Text2);
     std::string directions;
     for (int i = 0; i < 60; ++i) directions += "Knead the dough.\r\n";
-    runtime.userEdited(*recipe->Text2, directions.substr(0, 1000));
+    recipe->Text2->userEdited(directions.substr(0, 1000));
     runtime.userClick(*recipe->Command7);  // Print
     runtime.userClick(*recipe->SSOption83[1]);
     QApplication::processEvents();

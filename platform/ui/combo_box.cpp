@@ -57,4 +57,17 @@ void ComboBox::setText(const std::string& v) {
     raise("Change", onChange);
 }
 
+void ComboBox::userEdited(const std::string& text) {
+    if (!effectivelyEnabled() || Style() == ComboStyle::DropDownList) return;
+    setText(text);
+}
+
+void ComboBox::userChose(int index) {
+    if (focusByUser()) setListIndex(index);
+}
+
+void ComboBox::userDroppedDown() {
+    if (usable()) raise("DropDown", onDropDown);
+}
+
 }  // namespace ui

@@ -71,6 +71,14 @@ public:
     std::function<void()> onChange;
     std::function<void()> onDropDown;
 
+    // --- what the user does (front end or test driver)
+    // Typing, pasting or cutting in the text line (a drop-down list has none).
+    void userEdited(const std::string& text);
+    // An entry chosen (focus first, as a click).
+    void userChose(int index);
+    // The list dropped down.
+    void userDroppedDown();
+
 private:
     ComboStyle style_ = ComboStyle::DropDownCombo;
     bool sorted_ = false;

@@ -76,8 +76,14 @@ void Control::SetFocus() { form_.host().setFocus(*this); }
 
 void Control::changed(Property what) { form_.notifyControl(*this, what); }
 
-void Control::raise(std::string_view event, const std::function<void()>& handler) {
-    if (handler) form_.host().raise({&form_, this, nullptr, event}, handler);
+bool Control::raise(std::string_view event, const std::function<void()>& handler) {
+    return !handler || form_.host().raise({&form_, this, nullptr, event}, handler);
+}
+
+bool Control::focusByUser() {
+    if (!usable()) return false;
+    form_.host().userFocused(*this);
+    return usable();
 }
 
 }  // namespace ui

@@ -109,6 +109,10 @@ public:
     // The edge a bar lying on the form itself keeps to; the form gives it
     // its place there (Form::dockBars).
     virtual Align docking() const { return Align::None; }
+    // Whether the control takes Enter or Esc (keys::Return, keys::Escape)
+    // itself now (a grid editing a cell), so that it presses no default or
+    // cancel button.
+    virtual bool takesKey(int /*keyCode*/) const { return false; }
     // Gives the control the focus, as a program does; refused when it can't take it.
     void SetFocus();
 
@@ -129,7 +133,14 @@ protected:
     // A control that decides its own size (an AutoSize label) adjusts the size asked for.
     virtual void adjustSize(int& /*width*/, int& /*height*/) const {}
     // Runs one of the control's event handlers through the form's host.
-    void raise(std::string_view event, const std::function<void()>& handler);
+    // False when the handler failed.
+    bool raise(std::string_view event, const std::function<void()>& handler);
+    // Shown and usable: the user can reach it.
+    bool usable() const { return effectivelyVisible() && effectivelyEnabled(); }
+    // A press or choice by the user gives the control the focus first, whose
+    // handler may disable or hide it and so cancel the press. False when the
+    // control is not usable, before or after.
+    bool focusByUser();
 
 private:
     Form& form_;

@@ -73,4 +73,9 @@ void DirListBox::setListIndex(int at) {
     raise("Click", onClick);
 }
 
+void DirListBox::userOpenedFolder(int index) {
+    if (!valid(index) || !focusByUser()) return;
+    if (!setPath(List(index))) raise("PathFailed", onPathFailed);
+}
+
 }  // namespace ui

@@ -46,6 +46,15 @@ public:
     // The user opened a folder that cannot be read; the path stayed.
     std::function<void()> onPathFailed;
 
+    // --- what the user does (front end or test driver)
+    // Marks a folder (focus first, as a click).
+    void userChose(int index) {
+        if (focusByUser()) setListIndex(index);
+    }
+    // Opens a folder (a double click, or Enter on the marked one): it becomes
+    // the path, or PathFailed is raised when it cannot be read.
+    void userOpenedFolder(int index);
+
 private:
     struct Entry {
         std::string path;

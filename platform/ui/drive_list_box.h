@@ -47,6 +47,11 @@ public:
 
     std::function<void()> onChange;
 
+    // The user chose an entry (focus first, as a click).
+    void userChose(int index) {
+        if (focusByUser()) setListIndex(index);
+    }
+
 private:
     bool valid(int at) const { return at >= 0 && at < ListCount(); }
 

@@ -39,6 +39,11 @@ public:
     // The chosen entry's name, "" for none.
     const std::string& FileName() const { return List(listIndex_); }
 
+    // The user chose an entry (focus first, as a click).
+    void userChose(int index) {
+        if (focusByUser()) setListIndex(index);
+    }
+
 private:
     bool read(const std::string& path, bool keepChoice);
 

@@ -30,6 +30,9 @@ public:
     virtual Control* focusedControl() const = 0;
     virtual void setFocus(Control& control) = 0;
     virtual void setFocus(Form& form) = 0;
+    // The user's hand moved the focus to the control (the screen shows it
+    // there already): LostFocus and GotFocus, as their handlers allow.
+    virtual void userFocused(Control& control) = 0;
 
     virtual void show(Form& form) = 0;
     virtual void showModal(Form& form) = 0;

@@ -37,6 +37,7 @@ void Grid::setRows(int rows) {
     cells_.resize(static_cast<std::size_t>(rows), std::vector<std::string>(columns_.size()));
     rowData_.resize(static_cast<std::size_t>(rows), 0);
     looks_.resize(static_cast<std::size_t>(rows));
+    if (editing_ && editing_->row >= rows) editing_.reset();
     changed(Property::Items);
     if (row_ >= rows) {
         row_ = rows - 1;
@@ -52,6 +53,7 @@ void Grid::setCols(int cols) {
         if (!row.empty()) row.resize(static_cast<std::size_t>(cols));
     columns_.resize(static_cast<std::size_t>(cols));
     if (sortedCol_ >= cols) sortedCol_ = -1;
+    if (editing_ && editing_->col >= cols) editing_.reset();
     changed(Property::Items);
     if (col_ >= cols) {
         col_ = cols - 1;
@@ -86,6 +88,7 @@ void Grid::RemoveRow(int row) {
     cells_.erase(cells_.begin() + at);
     rowData_.erase(rowData_.begin() + at);
     looks_.erase(looks_.begin() + at);
+    if (editing_ && editing_->row >= row) editing_.reset();
     changed(Property::Items);
     if (row_ > row || row_ >= Rows()) {
         row_ = std::min(row_ > row ? row_ - 1 : row_, Rows() - 1);
@@ -187,6 +190,11 @@ int Grid::ColShownLength(int col) const { return setting(col, &Column::shownLeng
 void Grid::setColShownLength(int col, int length) { set(col, &Column::shownLength, std::max(length, 0)); }
 CellAlignment Grid::HeaderAlignment(int col) const { return setting(col, &Column::headerAlignment); }
 void Grid::setHeaderAlignment(int col, CellAlignment a) { set(col, &Column::headerAlignment, a); }
+bool Grid::ColEditable(int col) const { return col >= 0 && col < Cols() && setting(col, &Column::editable); }
+void Grid::setColEditable(int col, bool on) {
+    if (!on && editing_ && editing_->col == col) editing_.reset();
+    set(col, &Column::editable, on);
+}
 
 void Grid::Sort(int col, bool ascending) {
     if (col < 0 || col >= Cols()) return;
@@ -220,6 +228,7 @@ void Grid::Sort(int col, bool ascending) {
     looks_ = std::move(sortedLooks);
     sortedCol_ = col;
     sortedAscending_ = ascending;
+    editing_.reset();
     changed(Property::Items);
     if (current != row_) {
         row_ = current;

@@ -13,11 +13,20 @@ enum class CellAlignment { Left, Center, Right };
 // What shows selected: the whole current row, or the current cell alone.
 enum class GridSelection { Row, Cell };
 
+// One cell of a grid, by row and column.
+struct GridCell {
+    int row = 0;
+    int col = 0;
+    bool operator==(const GridCell&) const = default;
+};
+
 // A table of text cells whose row 0 is a fixed header; the body rows below
 // it scroll. Rows and columns are counted from 0. Made for lists of tens of
 // thousands of rows: a front end reads the cells where they are and is told
 // only that the content changed (Property::Items), the current cell moved
-// (Selection) or the columns' look changed (Style).
+// (Selection) or the columns' look changed (Style). An editable grid lets the
+// user edit its body cells in place (a shopping list); a new grid is a list
+// to read.
 class Grid : public Control {
 public:
     Grid(Form& f, std::string name, int index, Control* container);
@@ -118,14 +127,77 @@ public:
 
     static constexpr int DefaultColWidth = 960;
 
+    // --- editing in place
+    bool Editable() const { return editable_; }
+    void setEditable(bool on);
+    // Whether the user may edit the column's cells while the grid is
+    // editable (all may at first); a column the program fills keeps them.
+    bool ColEditable(int col) const;
+    void setColEditable(int col, bool on);
+    // Whether the user may edit that body cell now.
+    bool CellEditable(int row, int col) const;
+    // The editable cell after (or before) row, col in reading order, where
+    // Tab (Shift+Tab) goes on to; nullopt past the last (before the first).
+    std::optional<GridCell> NextEditableCell(int row, int col, bool backwards = false) const;
+    // The cell the user is editing; nullopt when none. Rows or columns that
+    // take it away, sorting, or the cell made uneditable end the editing.
+    const std::optional<GridCell>& EditingCell() const { return editing_; }
+
+    // The user is about to edit a cell, the current one already; cancel keeps it from editing.
+    std::function<void(int row, int col, bool& cancel)> onBeforeEdit;
+    // The user finished editing a cell with text (not raised when it is the
+    // text the cell has). The program may change the text, or cancel to
+    // refuse it: the cell keeps its own, and the editing goes on so that the
+    // user can mend the text or give up (Esc).
+    std::function<void(int row, int col, std::string& text, bool& cancel)> onEditCell;
+
+    // --- what the user does (front end or test driver); outside the body
+    // cells, or on a grid that is hidden or disabled, nothing happens.
+    // A press on a body cell: focus first, as a click; then the current cell
+    // moves there, and MouseDown, SelectCell and Click follow, the row
+    // already the new one.
+    void userChoseCell(int row, int col);
+    // Space or Enter on a cell, the keyboard's press: SelectCell and Click.
+    void userChoseCellByKey(int row, int col);
+    void userDoubleClickedCell(int row, int col);
+    // The arrow keys moved the current cell: the row reached is the chosen
+    // one, so Click follows as after a press (no MouseDown: no button went down).
+    void userMovedCell(int row, int col);
+    // A column header was clicked: BeforeSort, the body rows sorted by that
+    // column (ascending; descending when it was the last sorted ascending), AfterSort.
+    void userSortedColumn(int col);
+    // The tip shown while the user drags the scroll box with row at the top;
+    // "" when the grid gives none.
+    std::string scrollTipFor(int row);
+    // Starts editing a cell (F2, Enter, a typed character, a double click):
+    // focus first, as a press; the cell becomes the current one, then
+    // BeforeEdit. False when the cell cannot be edited or the start was refused.
+    bool userBeganEdit(int row, int col);
+    // The editor's text kept (Enter, Tab, leaving the cell): EditCell, then
+    // the text goes into the cell and the editing ends. False when nothing
+    // was being edited or the text was refused.
+    bool userEditedCell(const std::string& text);
+    // Esc: the editing ends and the cell keeps its text.
+    void userCancelledEdit() { editing_.reset(); }
+    // While a cell is edited, Enter and Esc are the editor's; on an editable
+    // current cell Enter starts editing it.
+    bool takesKey(int keyCode) const override;
+
 private:
     struct Column {
         int width = DefaultColWidth;
         CellAlignment alignment = CellAlignment::Left;
         CellAlignment headerAlignment = CellAlignment::Left;
         int shownLength = 0;
+        bool editable = true;
     };
     bool validCell(int row, int col) const { return row >= 0 && row < Rows() && col >= 0 && col < Cols(); }
+    bool bodyCell(int row, int col) const { return row >= FixedRows() && validCell(row, col); }
+    // Makes a cell the current one for the user's input.
+    void moveTo(int row, int col) {
+        setRow(row);
+        setCol(col);
+    }
     // A column's setting, or the default for a column outside the grid.
     template <class T>
     T setting(int col, T Column::*field) const;
@@ -153,6 +225,8 @@ private:
     int headerHeight_ = 0;
     int sortedCol_ = -1;
     bool sortedAscending_ = true;
+    bool editable_ = false;
+    std::optional<GridCell> editing_;
 };
 
 }  // namespace ui

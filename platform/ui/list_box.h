@@ -42,6 +42,11 @@ public:
     // The chosen entry's text, "" for none.
     const std::string& Text() const { return items_.at(items_.chosen()); }
 
+    // The user chose an entry (focus first, as a click).
+    void userChose(int index) {
+        if (focusByUser()) setListIndex(index);
+    }
+
 private:
     bool sorted_ = false;
     int shownLength_ = 0;

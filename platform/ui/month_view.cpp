@@ -51,4 +51,23 @@ void MonthView::adjustSize(int& width, int& /*height*/) const {
 
 void MonthView::refit() { Move(Left(), Top(), Width(), Height()); }
 
+bool MonthView::userMovedDate(const basic::CalendarDate& date) {
+    if (!usable() || !date.valid()) return false;
+    const basic::CalendarDate before = value_;
+    if (date == before) return true;
+    setValue(date);
+    bool cancel = false;
+    if (onSelChange) raise("SelChange", [&] { onSelChange(date, date, cancel); });
+    if (!cancel) return true;
+    setValue(before);
+    return false;
+}
+
+void MonthView::userClickedDate(const basic::CalendarDate& date) {
+    if (!date.valid() || !focusByUser()) return;
+    // A focus handler may have hidden the calendar: no click then.
+    if (!userMovedDate(date)) return;
+    if (onDateClick) raise("DateClick", [&] { onDateClick(date); });
+}
+
 }  // namespace ui

@@ -46,6 +46,16 @@ public:
     // setting cancel puts the old one back.
     std::function<void(const basic::CalendarDate& start, const basic::CalendarDate& end, bool& cancel)> onSelChange;
 
+    // --- what the user does (front end or test driver)
+    // A click on a day (or Enter or Space on one): focus first, as a click;
+    // then the day is chosen as by userMovedDate, and DateClick follows
+    // unless SelChange cancelled the move.
+    void userClickedDate(const basic::CalendarDate& date);
+    // The keys or the month buttons moved the chosen day: the Value becomes
+    // the day and SelChange is raised; a cancel puts the old day back. False
+    // when the day was refused.
+    bool userMovedDate(const basic::CalendarDate& date);
+
 protected:
     void adjustSize(int& width, int& height) const override;
 

@@ -25,8 +25,8 @@ void StatusBar::setPanelVisible(int number, bool visible) {
     changed(Property::Items);
 }
 
-void StatusBar::click(int number) {
-    if (number < 1 || number > PanelCount() || !Panel(number).visible) return;
+void StatusBar::userClickedPanel(int number) {
+    if (!effectivelyVisible() || number < 1 || number > PanelCount() || !Panel(number).visible) return;
     raise("PanelClick", [this, number] {
         if (onPanelClick) onPanelClick(number);
     });

@@ -3,10 +3,6 @@
 
 #include "platform/ui/control.h"
 
-namespace platform {
-class Runtime;
-}
-
 namespace ui {
 
 struct StatusPanel {
@@ -32,10 +28,10 @@ public:
 
     std::function<void(int number)> onPanelClick;
 
-private:
-    friend class platform::Runtime;
-    void click(int number);
+    // The user clicked a panel of a bar that shows.
+    void userClickedPanel(int number);
 
+private:
     std::vector<StatusPanel> panels_;
 };
 

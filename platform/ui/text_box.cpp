@@ -32,4 +32,9 @@ void TextBox::keepSelectionInText() {
     selLength_ = std::clamp(selLength_, 0, size - selStart_);
 }
 
+void TextBox::userEdited(const std::string& text) {
+    if (!effectivelyEnabled() || Locked()) return;
+    setText(text);
+}
+
 }  // namespace ui

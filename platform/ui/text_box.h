@@ -44,6 +44,11 @@ public:
 
     std::function<void()> onChange;
 
+    // --- what the user does (front end or test driver)
+    // The text as the user left it by typing, pasting or cutting; a disabled
+    // or locked box keeps its own.
+    void userEdited(const std::string& text);
+
 private:
     void keepSelectionInText();
 

@@ -38,9 +38,11 @@ void Toolbar::setButtonVisible(int number, bool visible) {
     changed(Property::Items);
 }
 
-void Toolbar::press(int number) {
+void Toolbar::userPressed(int number) {
     const ToolbarButton& button = Button(number);
-    if (number < 1 || number > ButtonCount() || !button.enabled || !button.visible || !effectivelyEnabled()) return;
+    if (!effectivelyVisible() || number < 1 || number > ButtonCount() || !button.enabled || !button.visible ||
+        !effectivelyEnabled())
+        return;
     raise("ButtonClick", [this, number] {
         if (onButtonClick) onButtonClick(number);
     });

@@ -4,10 +4,6 @@
 
 #include "platform/ui/control.h"
 
-namespace platform {
-class Runtime;
-}
-
 namespace ui {
 
 struct ToolbarButton {
@@ -42,10 +38,10 @@ public:
     // A button was pressed: its number. Disabled buttons cannot be pressed.
     std::function<void(int number)> onButtonClick;
 
-private:
-    friend class platform::Runtime;
-    void press(int number);
+    // The user pressed a button of a bar that shows.
+    void userPressed(int number);
 
+private:
     Align align_ = Align::Top;
     std::vector<ToolbarButton> buttons_;
 };

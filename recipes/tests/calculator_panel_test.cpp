@@ -151,9 +151,8 @@ protected:
         desktop.dialogs.expectMessage("Recipe Files");  // View starts on the first type, which has no recipes
         runtime().userClick(*w.Command2);
         const auto& types = w.Combo1->items();
-        runtime().userChose(*w.Combo1,
-                            static_cast<int>(std::find(types.begin(), types.end(), "Breads") - types.begin()));
-        runtime().userChose(*w.Combo2, 0);
+        w.Combo1->userChose(static_cast<int>(std::find(types.begin(), types.end(), "Breads") - types.begin()));
+        w.Combo2->userChose(0);
         return w;
     }
 
@@ -162,13 +161,13 @@ protected:
         for (const char c : keys) {
             const int code = c == '.' ? 190 : std::toupper(static_cast<unsigned char>(c));
             runtime().userKeyDown(w, code, 0);
-            if (runtime().userKeyPress(w, c) != 0) runtime().userEdited(*w.Text9, w.Text9->Text() + c);
+            if (runtime().userKeyPress(w, c) != 0) w.Text9->userEdited(w.Text9->Text() + c);
             runtime().userKeyUp(w, code, 0);
         }
     }
 
     void calculate(Form5& w, const std::string& newYield) {
-        runtime().userEdited(*w.Text9, "");
+        w.Text9->userEdited("");
         type(w, newYield);
         runtime().userClick(*w.Command9);
     }
@@ -316,7 +315,7 @@ TEST_F(CalculatorTest, NewYieldsOutsideHalfTo999AreRefusedAndChangeNothing) {
     }
     // The bounds themselves are taken; Enter in the box calculates too.
     for (const char* accepted : {".5", "999"}) {
-        runtime().userEdited(*w.Text9, "");
+        w.Text9->userEdited("");
         type(w, accepted);
         EXPECT_FALSE(runtime().userKeyDown(w, ui::keys::Return, 0));
         EXPECT_EQ(runtime().userKeyPress(w, ui::keys::Return), 0) << "the Enter character is dropped";
@@ -405,7 +404,7 @@ TEST_F(CalculatorTest, TheYieldUnitFollowsTheTypedYield) {
         type(w, refused);
         EXPECT_EQ(w.Text9->Text(), "12") << refused;
     }
-    runtime().userEdited(*w.Text9, "x");
+    w.Text9->userEdited("x");
     runtime().userKeyUp(w, 'X', 0);
     EXPECT_EQ(w.Text9->Text(), "");
     runtime().userKeyUp(w, ui::keys::Backspace, 0);  // emptied by Backspace: a yield of 0
@@ -443,7 +442,7 @@ TEST_F(CalculatorTest, InModifyModeNothingReEnablesTheCommandsWhileThePanelIsOpe
     EXPECT_FALSE(w.state().RecipeChanged) << "typing the new yield is no edit of the recipe";
     EXPECT_EQ(RecipeCommandsEnabled(w), allOff) << "after typing the new yield";
     runtime().userFocused(*w.Text5[0]);
-    runtime().userEdited(*w.Text5[0], "rye flour");
+    w.Text5[0]->userEdited("rye flour");
     EXPECT_TRUE(w.state().RecipeChanged);
     EXPECT_EQ(RecipeCommandsEnabled(w), allOff) << "after an edit";
     runtime().userClick(*w.Command9);

@@ -30,11 +30,11 @@ TEST_F(RecipePrintingTest, TheRecipeOnScreenGoesToTheTopOrBottomOfPageOne) {
 
     // A blank type empties its slot's list at once; a typed type changes nothing.
     runtime().userFocused(*w.Combo8[2]);
-    runtime().userEdited(*w.Combo8[2], "Breads");
+    w.Combo8[2]->userEdited("Breads");
     EXPECT_EQ(w.Combo9[2]->ListCount(), 0);
     choose(*w.Combo8[2], "Appetizers and beverages");
     EXPECT_EQ(w.Combo9[2]->ListCount(), 2);
-    runtime().userEdited(*w.Combo8[2], "  ");
+    w.Combo8[2]->userEdited("  ");
     EXPECT_EQ(w.Combo9[2]->ListCount(), 0);
 
     // Laid out, the picks stay the content: options render them, not the recipe on screen.

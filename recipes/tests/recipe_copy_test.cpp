@@ -34,7 +34,7 @@ protected:
         writeFile("Appenfil.db1", IndexFileBytes({EntryText("Cheese Puffs", 1)}));
         Form5& w = open();
         runtime().userClick(*w.Command2);
-        runtime().userChose(*w.Combo2, 0);
+        w.Combo2->userChose(0);
         return w;
     }
     // What the user does in the copy option dialog: choose a layout, then OK.
@@ -85,7 +85,7 @@ TEST_F(RecipeCopyTest, AFiveIngredientRecipeInEitherLayout) {
     // The side toolbar's Copy runs the same copy.
     chooseInDialog(printing::CopyHandOver::OneColumn);
     desktop.dialogs.expectMessage("Copy Option");
-    runtime().userPressed(*w.Toolbar2, 4);
+    w.Toolbar2->userPressed(4);
     EXPECT_EQ(desktop.clipboard.text, oneColumn);
     EXPECT_FALSE(desktop.display.busy());
 }

@@ -26,7 +26,7 @@ protected:
     }
     void type(ui::TextBox& box, const std::string& text) {
         runtime().userFocused(box);
-        runtime().userEdited(box, text);
+        box.userEdited(text);
     }
     void enter(Form5& w) { runtime().userKeyDown(w, ui::keys::Return, 0); }
     std::string dataRecord(int k) { return record("Recipe2.db1", 2045, k); }
@@ -39,7 +39,7 @@ TEST_F(RecipeEditorTest, ARecipeTypedInAnEmptyCookbookIsStoredByteForByte) {
     enter(w);
     EXPECT_EQ(runtime().focusedControl(), w.Text1[0]);
     ASSERT_TRUE(w.Combo3->Visible()) << "the fraction list opens beside the amount";
-    runtime().userChose(*w.Combo3, 10);  // "1 1/2"
+    w.Combo3->userChose(10);  // "1 1/2"
     EXPECT_EQ(w.Text1[0]->Text(), "1.5");
     EXPECT_EQ(w.state().AmountText[0], "1.5");
     EXPECT_EQ(runtime().focusedControl(), w.Text4[0]);
@@ -66,13 +66,13 @@ TEST_F(RecipeEditorTest, TheAmountBoxKeepsDigitsAndOnePointAndExplainsFractions)
     createBread(w);
     type(*w.Text8, "Rolls");
     runtime().userFocused(*w.Text1[3]);
-    runtime().userEdited(*w.Text1[3], "1");
+    w.Text1[3]->userEdited("1");
     desktop.dialogs.expectMessage("Amount Input Instructions");
-    runtime().userEdited(*w.Text1[3], "1/");
-    runtime().userEdited(*w.Text1[3], "12");
+    w.Text1[3]->userEdited("1/");
+    w.Text1[3]->userEdited("12");
     EXPECT_EQ(w.Text1[3]->Text(), "12");
     EXPECT_EQ(w.state().AmountText[3], "12");
-    runtime().userEdited(*w.Text1[3], "1.2.3");  // pasted
+    w.Text1[3]->userEdited("1.2.3");  // pasted
     EXPECT_EQ(w.Text1[3]->Text(), "1.23");
     EXPECT_EQ(w.state().AmountText[3], "1.23") << "the amount saved is the one shown";
     EXPECT_EQ(desktop.dialogs.messageCount("Amount Input Instructions"), 1);
@@ -170,7 +170,7 @@ TEST_F(RecipeEditorTest, ModifyWritesInPlaceAndDeleteAsksWithNoFirst) {
     Form5& w = open();
     view(w);
     chooseType(w, "Breads");
-    runtime().userChose(*w.Combo2, 0);  // Rolls
+    w.Combo2->userChose(0);  // Rolls
     runtime().userClick(*w.Command5);
     EXPECT_EQ(w.SSPanel4->Caption(), "Modify Recipe");
     EXPECT_EQ(w.Text1[0]->Text(), ".34") << "decimals replace the fractions";
@@ -182,8 +182,8 @@ TEST_F(RecipeEditorTest, ModifyWritesInPlaceAndDeleteAsksWithNoFirst) {
     EXPECT_EQ(bytesOf("Breanfil.db1"), index);
     EXPECT_EQ(w.SSPanel4->Caption(), "View Recipe");
 
-    runtime().userChose(*w.Combo2, 1);  // Rye
-    w.Combo2->Clear();                  // the list out of step with the file, as the View button leaves it
+    w.Combo2->userChose(1);  // Rye
+    w.Combo2->Clear();       // the list out of step with the file, as the View button leaves it
     desktop.dialogs.expectMessage("Delete Recipe", No);
     runtime().userClick(*w.Command4);
     EXPECT_EQ(desktop.dialogs.messages().back().defaultButton, 2);
@@ -201,7 +201,7 @@ TEST_F(RecipeEditorTest, OnlyAChangedTextMarksTheRecipeChanged) {
     Form5& w = open();
     view(w);
     chooseType(w, "Breads");
-    runtime().userChose(*w.Combo2, 0);
+    w.Combo2->userChose(0);
     runtime().userClick(*w.Command5);  // Modify
     constexpr int Alt = 18;
     for (ui::Control* box : std::initializer_list<ui::Control*>{w.Text1[0], w.Text4[0], w.Text5[0], w.Text2, w.Text3,
@@ -242,7 +242,7 @@ TEST_F(RecipeEditorTest, ATypeChangeCancelledAtTheSaveQuestionIsForgotten) {
     Form5& w = open();
     view(w);
     chooseType(w, "Breads");
-    runtime().userChose(*w.Combo2, 0);
+    w.Combo2->userChose(0);
     runtime().userClick(*w.Command5);
     type(*w.Text5[0], "rye flour");
     desktop.dialogs.expectMessage("Recipe File", Cancel);
@@ -261,7 +261,7 @@ TEST_F(RecipeEditorTest, ARefusedSaveKeepsTheTypedRecipe) {
     createBread(w);
     type(*w.Text8, "Rolls");
     type(*w.Text5[0], "flour");
-    runtime().userEdited(*w.Text8, "");  // the name taken away again
+    w.Text8->userEdited("");  // the name taken away again
     desktop.dialogs.expectMessage("Recipe File", Yes);
     desktop.dialogs.expectMessage("Save");          // "Please enter Recipe Name in order to save!"
     desktop.dialogs.expectMessage("Recipe Files");  // the focus goes to the (empty) recipe list
@@ -293,7 +293,7 @@ TEST_F(RecipeEditorTest, ExitAfterAYesWhoseSaveFailedKeepsTheWindowAndTheEdits) 
     Form5& w = open();
     view(w);
     chooseType(w, "Breads");
-    runtime().userChose(*w.Combo2, 0);
+    w.Combo2->userChose(0);
     runtime().userClick(*w.Command5);
     type(*w.Text5[0], "rye flour");
     // The data file gone from under the window: nothing can be written.
@@ -324,7 +324,7 @@ TEST_F(RecipeEditorTest, AnOlderCookbookIsConvertedOnScreenBeforeTheFirstRecipeC
     EXPECT_EQ(w.ProgressBar1->Value(), 30000);
     EXPECT_EQ(bytesOf("Recipe2.db1").size(), 2u * 2045);
     chooseType(w, "Dips");
-    runtime().userChose(*w.Combo2, 0);
+    w.Combo2->userChose(0);
     EXPECT_EQ(w.Text1[10]->Text(), "2") << "old line 8 is line 11 now";
     EXPECT_EQ(w.Text5[10]->Text(), "milk");
 }
@@ -360,7 +360,7 @@ TEST_F(RecipeEditorTest, AFailedConversionLetsNothingWriteUntilATryAgainSucceeds
     EXPECT_FALSE(w.state().OldFormatPending);
     EXPECT_EQ(bytesOf("Recipe2.db1").size(), 2u * 2045);
     chooseType(w, "Dips");
-    runtime().userChose(*w.Combo2, 0);  // Custard
+    w.Combo2->userChose(0);  // Custard
     EXPECT_EQ(w.Text5[0]->Text(), "egg");
 }
 

@@ -20,10 +20,10 @@ protected:
         writeFile("Appenfil.db1", IndexFileBytes({EntryText("Egg Nog", 1)}));
         Form5& w = open();
         runtime().userClick(*w.Command2);  // View: Appetizers and beverages has a recipe
-        runtime().userChose(*w.Combo2, 0);
+        w.Combo2->userChose(0);
         runtime().userClick(*w.Command5);  // Modify
         runtime().userFocused(*w.Text2);
-        runtime().userEdited(*w.Text2, "Use 9\" pan");
+        w.Text2->userEdited("Use 9\" pan");
         return w;
     }
     std::filesystem::path file() const { return folder / "usb" / "EggNog.rc1"; }

@@ -35,7 +35,7 @@ protected:
         for (int i = 0; i < box.ListCount() && at < 0; ++i)
             if (box.List(i) == text) at = i;
         ASSERT_GE(at, 0) << text;
-        runtime().userChose(box, at);
+        box.userChose(at);
     }
     void chooseType(Form5& w, const std::string& type) { choose(*w.Combo1, type); }
 };

@@ -111,7 +111,7 @@ TEST_F(RecipeWindowTest, ViewingATypeListsItsRecipesSortedAndShowsOneWithFractio
     EXPECT_EQ(w.Combo2->List(1), EntryText("Rye", 2));
     EXPECT_EQ(w.List1->ListCount(), 2);
 
-    runtime().userChose(*w.Combo2, 0);
+    w.Combo2->userChose(0);
     EXPECT_EQ(w.state().CurrentRecordNumber, 1);
     EXPECT_EQ(w.Text1[0]->Text(), "1/3");
     EXPECT_EQ(w.state().AmountText[0], ".34");
@@ -145,7 +145,7 @@ TEST_F(RecipeWindowTest, ArrowKeysStepThroughTheTypesPastOnesWithoutRecipes) {
     // Down, as the box steps to the next entry between the key's press and its release.
     auto down = [&] {
         runtime().userKeyDown(w, ui::keys::Down, 0);
-        runtime().userChose(*w.Combo1, w.Combo1->ListIndex() + 1);
+        w.Combo1->userChose(w.Combo1->ListIndex() + 1);
         runtime().userKeyUp(w, ui::keys::Down, 0);
     };
     desktop.dialogs.expectMessage("Recipe Files");
@@ -179,7 +179,7 @@ TEST_F(RecipeWindowTest, ADamagedRecordShowsNoGarbage) {
     Form5& w = open();
     view(w);
     chooseType(w, "Breads");
-    runtime().userChose(*w.Combo2, 0);
+    w.Combo2->userChose(0);
     for (auto* box : w.Text1) EXPECT_EQ(box->Text(), "");
     EXPECT_EQ(w.Text2->Text(), "");
     EXPECT_EQ(w.Combo4->Text(), "");
@@ -201,13 +201,13 @@ TEST_F(RecipeWindowTest, F1OpensTheTopicOfWhatIsShown) {
 
 TEST_F(RecipeWindowTest, TopToolbarButtons) {
     Form5& w = open();
-    runtime().userPressed(*w.Toolbar1, 47);
+    w.Toolbar1->userPressed(47);
     ASSERT_EQ(desktop.shell.calls().size(), 1u);
     EXPECT_EQ(w.StatusBar1->Panel(1).text, w.Caption());
-    runtime().userPressed(*w.Toolbar1, 48);
+    w.Toolbar1->userPressed(48);
     ASSERT_EQ(desktop.help.requests().size(), 1u);
     EXPECT_EQ(desktop.help.requests()[0].topic, 3030);
-    runtime().userPressed(*w.Toolbar1, 28);  // the recipe file's own button closes it like Exit
+    w.Toolbar1->userPressed(28);  // the recipe file's own button closes it like Exit
     EXPECT_EQ(app().loadedWindow<Form5>(), nullptr);
 }
 
@@ -270,7 +270,7 @@ TEST_F(RecipeWindowTest, ThePopupOffersCopyOnlyWhileItIsOpen) {
     Form5& w = open();
     view(w);
     chooseType(w, "Breads");
-    runtime().userChose(*w.Combo2, 1);
+    w.Combo2->userChose(1);
     runtime().userMouseUp(w, w.Panel3D1, 2, 0, 5, 5);
     EXPECT_FALSE(w.mOCopy->Visible());
     EXPECT_FALSE(w.Toolbar2->Button(4).enabled);

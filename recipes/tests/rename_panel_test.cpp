@@ -103,7 +103,7 @@ protected:
 TEST_F(RenameTest, RenamingRewritesOnlyTheRecipesEntryAndLeavesTheRecordAlone) {
     Form5& w = showPumpkinBread();
     openRenamePanel(w);
-    runtime().userEdited(*w.Text16, "Zucchini Bread");
+    w.Text16->userEdited("Zucchini Bread");
     runtime().userClick(*w.Command23);
 
     ASSERT_EQ(EntryText("Zucchini Bread", 12), "Zucchini Bread" + std::string(38, ' ') + "12");
@@ -166,7 +166,7 @@ TEST_F(RenameTest, CancelAndEscCloseThePanelAndChangeNothing) {
         SCOPED_TRACE(way);
         Form5& w = showPumpkinBread();
         openRenamePanel(w);
-        runtime().userEdited(*w.Text16, "Zucchini Bread");
+        w.Text16->userEdited("Zucchini Bread");
         close(w);
         expectRecipeStillShown(w);
         EXPECT_EQ(w.Text5[0]->Text(), "pumpkin");
@@ -189,13 +189,13 @@ TEST_F(RenameTest, TheNewNameBoxDropsEveryDoubleQuote) {
     Form5& w = showPumpkinBread();
     openRenamePanel(w);
     for (const auto& [typed, kept] : cases) {
-        runtime().userEdited(*w.Text16, "x");
+        w.Text16->userEdited("x");
         w.Command23->setEnabled(false);
-        runtime().userEdited(*w.Text16, typed);
+        w.Text16->userEdited(typed);
         EXPECT_EQ(w.Text16->Text(), kept) << typed;
         EXPECT_TRUE(w.Command23->Enabled()) << typed;
     }
-    runtime().userEdited(*w.Text16, "Mom's \"Famous\" Bread");
+    w.Text16->userEdited("Mom's \"Famous\" Bread");
     runtime().userClick(*w.Command23);
     EXPECT_EQ(bytesOf("Breanfil.db1"), renamedIndexWith(EntryText("Mom's Famous Bread", 12)));
 }
@@ -203,8 +203,8 @@ TEST_F(RenameTest, TheNewNameBoxDropsEveryDoubleQuote) {
 TEST_F(RenameTest, AnEmptyNameIsRefusedAndANameOfBlanksAccepted) {
     Form5& w = showPumpkinBread();
     openRenamePanel(w);
-    runtime().userEdited(*w.Text16, "Z");
-    runtime().userEdited(*w.Text16, "");
+    w.Text16->userEdited("Z");
+    w.Text16->userEdited("");
     EXPECT_TRUE(w.Command23->Enabled()) << "emptying the box is a change too";
     desktop.dialogs.expectMessage("Recipe Name Change");
     runtime().userClick(*w.Command23);
@@ -214,7 +214,7 @@ TEST_F(RenameTest, AnEmptyNameIsRefusedAndANameOfBlanksAccepted) {
     EXPECT_EQ(runtime().focusedControl(), w.Text16);
     expectFilesUntouched();
 
-    runtime().userEdited(*w.Text16, "   ");
+    w.Text16->userEdited("   ");
     runtime().userClick(*w.Command23);
     EXPECT_FALSE(w.SSPanel10->Visible());
     EXPECT_EQ(bytesOf("Breanfil.db1"), renamedIndexWith(std::string(52, ' ') + "12"));
@@ -265,7 +265,7 @@ TEST_F(RenameTest, EditsAnsweredNoAreDroppedWhenTheNewNameIsSaved) {
     w.state().RecipeChanged = true;
     desktop.dialogs.expectMessage("Recipe File", No);
     chooseMenu(w, "mOChange");
-    runtime().userEdited(*w.Text16, "Zucchini Bread");
+    w.Text16->userEdited("Zucchini Bread");
     runtime().userClick(*w.Command23);
     EXPECT_FALSE(w.state().RecipeChanged);
     EXPECT_EQ(w.Text5[0]->Text(), "");
@@ -311,7 +311,7 @@ TEST_F(RenameTest, ARenameThatCannotBeWrittenSaysSoAndChangesNothing) {
         writeFile("Breanfil.db1", indexBytes);
         Form5& w = showPumpkinBread();
         openRenamePanel(w);
-        runtime().userEdited(*w.Text16, "Zucchini Bread");
+        w.Text16->userEdited("Zucchini Bread");
         const auto files = filesInFolder();
         desktop.dialogs.expectMessage("Recipe Name Change");
         rename(w);

@@ -40,16 +40,16 @@ protected:
 TEST_F(RecipeSearchPanelTest, TheNameSearchListsWhatItFoundAndCountsIt) {
     Form5& w = open();
     openNameSearch(w);
-    runtime().userEdited(*w.Text10, " pie");
+    w.Text10->userEdited(" pie");
     runtime().userClick(*w.Command14);
     EXPECT_EQ(rows(*w.Grid1),
               (std::vector<std::string>{"Appetizers and beverages|Pierogi", "Pastry and Pies|Apple Pie"}));
     EXPECT_EQ(w.Label32->Caption(), "Number of Recipe Matches Found: 2");
     EXPECT_TRUE(w.Grid1->Visible());
-    runtime().userEdited(*w.Text10, "pie");
+    w.Text10->userEdited("pie");
     runtime().userClick(*w.Command14);
     EXPECT_EQ(rows(*w.Grid1).size(), 3u);
-    runtime().userEdited(*w.Text10, "1");
+    w.Text10->userEdited("1");
     runtime().userClick(*w.Command14);
     EXPECT_TRUE(w.SSPanel7->Visible()) << "a digit never matches a record number";
     runtime().userClick(*w.Command17);
@@ -62,9 +62,9 @@ TEST_F(RecipeSearchPanelTest, AResultChosenByKeysAfterASortOpensThatRecipe) {
     Form5& w = open();
     openNameSearch(w);
     runtime().userClick(*w.Command17);
-    runtime().userSortedColumn(*w.Grid1, 1);  // by name: Apple Pie, Pierogi, Scones, Shepherdspie
-    runtime().userChoseCell(*w.Grid1, 1, 1);
-    runtime().userMovedCell(*w.Grid1, 3, 1);
+    w.Grid1->userSortedColumn(1);  // by name: Apple Pie, Pierogi, Scones, Shepherdspie
+    w.Grid1->userChoseCell(1, 1);
+    w.Grid1->userMovedCell(3, 1);
     EXPECT_TRUE(w.Command15->Enabled());
     runtime().userClick(*w.Command15);
     EXPECT_FALSE(w.SSPanel2->Visible());
@@ -87,15 +87,15 @@ TEST_F(RecipeSearchPanelTest, AHitWhoseNameStartsWithBlanksOpensAndSavesItsOwnRe
     const std::string potatoes = record("Recipe2.db1", 2045, 2);
     Form5& w = open();
     openNameSearch(w);
-    runtime().userEdited(*w.Text10, "apple");
+    w.Text10->userEdited("apple");
     runtime().userClick(*w.Command14);
     ASSERT_EQ(w.Grid1->Rows(), 3);
-    runtime().userSortedColumn(*w.Grid1, 1);
+    w.Grid1->userSortedColumn(1);
     int blanksRow = 0;
     for (int row = 1; row < w.Grid1->Rows(); ++row)
         if (w.Grid1->TextMatrix(row, 1).size() == 52) blanksRow = row;  // the entry that lost its two blanks
     ASSERT_NE(blanksRow, 0);
-    runtime().userChoseCell(*w.Grid1, blanksRow, 1);
+    w.Grid1->userChoseCell(blanksRow, 1);
     runtime().userClick(*w.Command15);
     EXPECT_EQ(w.state().CurrentRecordNumber, 12);
     EXPECT_EQ(w.Text5[0]->Text(), "apples");
@@ -104,7 +104,7 @@ TEST_F(RecipeSearchPanelTest, AHitWhoseNameStartsWithBlanksOpensAndSavesItsOwnRe
 
     runtime().userClick(*w.Command5);  // Modify
     runtime().userFocused(*w.Text5[0]);
-    runtime().userEdited(*w.Text5[0], "green apples");
+    w.Text5[0]->userEdited("green apples");
     runtime().userClick(*w.Command6);  // Save
     EXPECT_EQ(record("Recipe2.db1", 2045, 12), std::string(RecordBytes().line(1, "3", "", "green apples")));
     EXPECT_EQ(record("Recipe2.db1", 2045, 2), potatoes) << "no other recipe is written over";
@@ -114,9 +114,9 @@ TEST_F(RecipeSearchPanelTest, TheIngredientSearchCombinesItsWords) {
     Form5& w = open();
     runtime().userClick(*w.Command16);
     runtime().userClick(*w.Command12);
-    runtime().userEdited(*w.Text12, "");
-    runtime().userEdited(*w.Text13, "flour");
-    runtime().userEdited(*w.Text14, "egg");
+    w.Text12->userEdited("");
+    w.Text13->userEdited("flour");
+    w.Text14->userEdited("egg");
     EXPECT_TRUE(w.Frame1->Enabled());
     runtime().userClick(*w.Command22);
     EXPECT_EQ(w.Text12->Text(), "flour") << "the words move up, none lost";
@@ -148,7 +148,7 @@ TEST_F(RecipeSearchPanelTest, EnterInTheIngredientPanelSearchesOrOpensTheChosenR
     runtime().userClick(*w.Command16);
     runtime().userClick(*w.Command12);
     runtime().userFocused(*w.Text12);
-    runtime().userEdited(*w.Text12, "flour");
+    w.Text12->userEdited("flour");
     w.Combo7->setText("Breads");
     enter();
     EXPECT_EQ(w.Text12->Text(), "flour") << "Enter is not typed";
@@ -162,7 +162,7 @@ TEST_F(RecipeSearchPanelTest, EnterInTheIngredientPanelSearchesOrOpensTheChosenR
     EXPECT_EQ(rows(*w.Grid2), std::vector<std::string>{"Pastry and Pies|Apple Pie"});
 
     runtime().userFocused(*w.Grid2);
-    runtime().userMovedCell(*w.Grid2, 1, 1);
+    w.Grid2->userMovedCell(1, 1);
     enter();
     EXPECT_FALSE(w.SSPanel8->Visible());
     EXPECT_TRUE(w.Panel3D1->Visible());
@@ -178,7 +178,7 @@ TEST_F(RecipeSearchPanelTest, SearchingATypeWithoutRecipesSaysSo) {
     Form5& w = open();
     runtime().userClick(*w.Command16);
     runtime().userClick(*w.Command12);
-    runtime().userEdited(*w.Text12, "flour");
+    w.Text12->userEdited("flour");
     for (const char* type : {"Cookies", "Dips"}) {  // an empty index and none at all
         w.Combo7->setText(type);
         desktop.dialogs.expectMessage("Recipe Files");

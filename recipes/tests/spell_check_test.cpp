@@ -20,7 +20,7 @@ protected:
         desktop.dialogs.expectMessage("Recipe Files");
         chooseType(w, "Breads");
         runtime().userFocused(*w.Text8);
-        runtime().userEdited(*w.Text8, "Test Bread");
+        w.Text8->userEdited("Test Bread");
         for (const auto& [line, text] : lines) w.Text5[static_cast<std::size_t>(line)]->setText(text);
         w.Text2->setText(directions);
         return w;

@@ -13,7 +13,7 @@ TEST_F(TitlesPanelTest, SavingTheTitlesAsksAboutUnsavedEditsFirst) {
     Form5& w = open();
     chooseMenu(w, "mOCBTle");
     w.state().RecipeChanged = true;
-    runtime().userEdited(*w.Text17[0], "Sunday dinners");
+    w.Text17[0]->userEdited("Sunday dinners");
     desktop.dialogs.expectMessage("Recipe File", Cancel);
     runtime().userClick(*w.SSCommand4);
     EXPECT_TRUE(w.SSPanel12->Visible());
@@ -25,7 +25,7 @@ TEST_F(TitlesPanelTest, TheTitlesPanelSavesTheTitles) {
     Form5& w = open();
     chooseMenu(w, "mOCBTle");
     EXPECT_TRUE(w.SSPanel12->Visible());
-    runtime().userEdited(*w.Text17[1], "Holiday");
+    w.Text17[1]->userEdited("Holiday");
     runtime().userClick(*w.SSCommand4);
     EXPECT_FALSE(w.SSPanel12->Visible());
     EXPECT_EQ(record("GColor4.Fil", 40, 3), textRecord("Holiday", 40));

@@ -30,7 +30,7 @@ protected:
     }
     void openFolder(Importfrm& d, const fs::path& path) {
         for (int i = 0; i < d.Dir1->ListCount(); ++i)
-            if (d.Dir1->List(i) == path.string()) runtime().userOpenedFolder(*d.Dir1, i);
+            if (d.Dir1->List(i) == path.string()) d.Dir1->userOpenedFolder(i);
     }
 
     // A recipe shown in view mode, chosen from its type's list.
@@ -39,7 +39,7 @@ protected:
         writeFile("Appenfil.db1", IndexFileBytes({EntryText(name, 1)}));
         Form5& w = open();
         runtime().userClick(*w.Command2);
-        runtime().userChose(*w.Combo2, 0);
+        w.Combo2->userChose(0);
         return w;
     }
     // Create mode, where Import is offered, on a cookbook with one recipe.
@@ -54,7 +54,7 @@ protected:
     }
     void type(ui::TextBox& box, const std::string& text) {
         runtime().userFocused(box);
-        runtime().userEdited(box, text);
+        box.userEdited(text);
     }
 
     basic::testing::TestFolder drives;  // where the other volumes lie
@@ -147,7 +147,7 @@ TEST_F(TransferDialogTest, ExportRefusesWithoutAChosenRecipeAndADriveThatIsNotRe
     EXPECT_EQ(desktop.dialogs.messages().back().text, "Please, first select Recipe to Export to Disk!");
 
     desktop.volumes.addDrive("EMPTY", stick / "not-there");
-    runtime().userChose(*w.Combo2, 0);
+    w.Combo2->userChose(0);
     inDialog([&](Importfrm& d) {
         desktop.dialogs.expectMessage("Device/Drive Error");
         choose(*d.Drive1, "EMPTY");
@@ -265,7 +265,7 @@ TEST_F(TransferDialogTest, ImportDialogRules) {
         EXPECT_FALSE(d.Command1->Enabled());
 
         runtime().userFocused(*d.Combo4);
-        runtime().userEdited(*d.Combo4, "*.*");
+        d.Combo4->userEdited("*.*");
         EXPECT_EQ(d.Combo4->Text(), "*.rc1");
 
         runtime().userDoubleClick(*d.File1);  // no file chosen: cancelled

@@ -30,7 +30,7 @@ protected:
     int helps = 0;
     TopToolbar toolbar{app(), window, *window.bar, *window.status, [this] { ++exits; }, [this] { ++helps; }};
 
-    void press(int button) { runtime().userPressed(*window.bar, button); }
+    void press(int button) { window.bar->userPressed(button); }
 };
 
 TEST_F(TopToolbarTest, ActivityButtonsRunTheExitPathAndTheOthersTheirOwnCommand) {

@@ -29,9 +29,7 @@ public:
         ChoiceList& entries = list();
         watchMouseOf(*entries.viewport());
         // A disabled box, or a focus handler that disabled it, keeps the old choice.
-        entries.onChosen = [this](int row) {
-            report([&](Runtime& input) { input.userChose(box_, row); }, [this] { applySelection(); });
-        };
+        entries.onChosen = [this](int row) { report([&] { box_.userChose(row); }, [this] { applySelection(); }); };
         connect(&entries, &QListWidget::itemDoubleClicked, this, [this] {
             if (Runtime* input = this->runtime()) input->userDoubleClick(box_);
         });

@@ -194,20 +194,19 @@ private:
     }
 
     void userEdited(const QString& text) {
-        report([&](Runtime& input) { input.userEdited(box_, FromQt(text)); }, [this] { applyText(); });
+        report([&] { box_.userEdited(FromQt(text)); }, [this] { applyText(); });
     }
 
     void userChose(int index) {
-        report([&](Runtime& input) { input.userChose(box_, index); }, [this] { applySelection(); });
+        report([&] { box_.userChose(index); }, [this] { applySelection(); });
     }
 
     // Whether the list may still open: the handler may have disabled, hidden
     // or unloaded the box.
     bool userDroppedDown() {
-        Runtime* input = runtime();
-        if (!input) return false;
+        if (!runtime()) return false;
         QPointer<ComboBoxView> self(this);
-        input->userDroppedDown(box_);
+        box_.userDroppedDown();
         return self && runtime() && box_.effectivelyEnabled() && box_.effectivelyVisible();
     }
 

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <type_traits>
 
 #include "platform/ui/control.h"
 #include "platform/ui/property.h"
@@ -55,15 +56,17 @@ protected:
     Runtime* runtime() const { return runtime_; }
     // Whether the caption's access key is one the menu bar takes.
     bool accessKeyTaken() const;
-    // Hands one of the user's inputs to the runtime (input(runtime)), unless
-    // the form is gone; then shows again what the model made of it (reshow()),
+    // Hands one of the user's inputs to the runtime (input(runtime)) or to the
+    // control (input()), unless the form is gone; then shows again what the
+    // model made of it (reshow()),
     // as it may refuse the input or keep something else, unless a handler
     // unloaded the form meanwhile.
     template <class Input, class Reshow>
     void report(Input input, Reshow reshow) {
         if (!runtime_) return;
         QPointer<ControlView> self(this);
-        input(*runtime_);
+        if constexpr (std::is_invocable_v<Input, Runtime&>) input(*runtime_);
+        else input();
         if (self && runtime_) reshow();
     }
 

@@ -21,12 +21,10 @@ public:
         : ControlView(runtime, box, *new ChoiceList(&parent)), box_(box) {
         ChoiceList& entries = list();
         watchMouseOf(*entries.viewport());
-        entries.onChosen = [this](int row) {
-            report([&](Runtime& input) { input.userChose(box_, row); }, [this] { applySelection(); });
-        };
+        entries.onChosen = [this](int row) { report([&] { box_.userChose(row); }, [this] { applySelection(); }); };
         connect(&entries, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
             const int row = list().row(item);
-            report([&](Runtime& input) { input.userOpenedFolder(box_, row); }, [] {});
+            report([&] { box_.userOpenedFolder(row); }, [] {});
         });
     }
 

@@ -19,9 +19,8 @@ public:
     DriveListBoxView(Runtime& runtime, ui::DriveListBox& box, QWidget& parent)
         : ControlView(runtime, box, *new QComboBox(&parent)), box_(box) {
         KeepNameOfDropDown(combo());
-        connect(&combo(), &QComboBox::activated, this, [this](int index) {
-            report([&](Runtime& input) { input.userChose(box_, index); }, [this] { applySelection(); });
-        });
+        connect(&combo(), &QComboBox::activated, this,
+                [this](int index) { report([&] { box_.userChose(index); }, [this] { applySelection(); }); });
     }
 
 private:

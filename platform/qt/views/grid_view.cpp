@@ -2,8 +2,9 @@
 // table's header. The model only says that something changed; the view
 // catches up once the program gives the event loop a turn, so that filling
 // tens of thousands of rows one at a time stays quick. Presses, double
-// clicks, arrow keys, Space and Enter and header clicks go to the runtime,
-// and a tip beside the scroll bar tells where a drag of its box has got to.
+// clicks, arrow keys, Space and Enter and header clicks go to the grid, a
+// tip beside the scroll bar tells where a drag of its box has got to, and an
+// editable grid's cells are edited in place (grid_cell_editor.h).
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,6 +24,7 @@
 #include "platform/qt/qt_style.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/views/control_view.h"
+#include "platform/qt/views/grid_cell_editor.h"
 #include "platform/runtime.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/list_items.h"
@@ -78,7 +80,9 @@ public:
     }
 
     Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+        if (!index.isValid()) return Qt::NoItemFlags;
+        const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        return grid_.CellEditable(index.row() + 1, index.column()) ? flags | Qt::ItemIsEditable : flags;
     }
 
     // Announces the rows that came or went since the last time (a column
@@ -152,6 +156,11 @@ public:
     std::function<void(const QModelIndex&)> onSpace;
     // Enter on the current cell, which the form's own keys let through.
     std::function<void(const QModelIndex&)> onEnter;
+    // A key on the current cell that may start editing it; true when it was taken for that.
+    std::function<bool(const QModelIndex&, const QKeyEvent&)> onEditKey;
+
+    // Tab past the last editable cell: on to the next control, as Tab goes.
+    void tabOut(bool backwards) { focusNextPrevChild(!backwards); }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override {
@@ -173,6 +182,10 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* event) override {
+        if (currentIndex().isValid() && onEditKey && onEditKey(currentIndex(), *event)) {
+            event->accept();
+            return;
+        }
         const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
         const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
         if ((enter || event->key() == Qt::Key_Space) && plain) {
@@ -217,35 +230,50 @@ public:
         GridTable& view = table();
         cells_ = new GridCells(grid, &view);
         view.setModel(cells_);
+        editor_ = new GridCellEditor(grid, view, [this](const std::function<void()>& input) {
+            bool alive = false;
+            report(input, [&] {
+                alive = true;
+                show();
+            });
+            return alive;
+        });
+        view.setItemDelegate(editor_);
+        editor_->onTabOut = [this](bool backwards) { table().tabOut(backwards); };
+        view.onEditKey = [this](const QModelIndex& at, const QKeyEvent& key) { return editKey(at, key); };
         watchMouseOf(*view.viewport());
         view.onPressed = [this](const QModelIndex& at) {
-            report([&](Runtime& input) { input.userChoseCell(grid_, at.row() + 1, at.column()); }, [this] { show(); });
+            report([&] { grid_.userChoseCell(at.row() + 1, at.column()); }, [this] { show(); });
         };
         view.onMoved = [this](const QModelIndex& at) {
-            report([&](Runtime& input) { input.userMovedCell(grid_, at.row() + 1, at.column()); }, [this] { show(); });
+            report([&] { grid_.userMovedCell(at.row() + 1, at.column()); }, [this] { show(); });
         };
         view.onSpace = [this](const QModelIndex& at) {
-            report([&](Runtime& input) { input.userChoseCellByKey(grid_, at.row() + 1, at.column()); },
-                   [this] { show(); });
+            report([&] { grid_.userChoseCellByKey(at.row() + 1, at.column()); }, [this] { show(); });
         };
         // Enter opens the current row as a double click does, which chooses it first.
         view.onEnter = [this](const QModelIndex& at) {
             report(
-                [&](Runtime& input) {
-                    input.userChoseCellByKey(grid_, at.row() + 1, at.column());
-                    input.userDoubleClickedCell(grid_, at.row() + 1, at.column());
+                [&] {
+                    grid_.userChoseCellByKey(at.row() + 1, at.column());
+                    grid_.userDoubleClickedCell(at.row() + 1, at.column());
                 },
                 [this] { show(); });
         };
+        // A double click on an editable cell goes on to edit it.
         connect(&view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
-            report([&](Runtime& input) { input.userDoubleClickedCell(grid_, at.row() + 1, at.column()); },
-                   [this] { show(); });
+            bool alive = false;
+            report([&] { grid_.userDoubleClickedCell(at.row() + 1, at.column()); },
+                   [&] {
+                       alive = true;
+                       show();
+                   });
+            if (alive && grid_.CellEditable(at.row() + 1, at.column())) editor_->begin(at);
         });
         QHeaderView& header = *view.horizontalHeader();
         header.setSortIndicatorShown(true);
-        connect(&header, &QHeaderView::sectionClicked, this, [this](int col) {
-            report([&](Runtime& input) { input.userSortedColumn(grid_, col); }, [this] { show(); });
-        });
+        connect(&header, &QHeaderView::sectionClicked, this,
+                [this](int col) { report([&] { grid_.userSortedColumn(col); }, [this] { show(); }); });
         QScrollBar& bar = *view.verticalScrollBar();
         connect(&bar, &QAbstractSlider::sliderMoved, this, [this](int top) { showScrollTip(top); });
         connect(&bar, &QAbstractSlider::sliderReleased, this, [] { QToolTip::hideText(); });
@@ -253,6 +281,24 @@ public:
 
 private:
     GridTable& table() const { return static_cast<GridTable&>(widget()); }
+
+    // F2 or Enter on an editable cell opens its editor; so does a typed
+    // character, which the editor starts with. Space stays the keyboard's press.
+    bool editKey(const QModelIndex& at, const QKeyEvent& key) {
+        if (!grid_.CellEditable(at.row() + 1, at.column())) return false;
+        const auto modifiers = key.modifiers() & ~Qt::KeypadModifier;
+        const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+        if (modifiers == Qt::NoModifier && (enter || key.key() == Qt::Key_F2)) {
+            editor_->begin(at);
+            return true;
+        }
+        const QString text = key.text();
+        if ((modifiers & ~Qt::ShiftModifier) != Qt::NoModifier || text.size() != 1 || !text[0].isPrint() ||
+            text[0].isSpace())
+            return false;
+        editor_->begin(at, text);
+        return true;
+    }
 
     void applyItems() override { showSoon(); }
     void applySelection() override { showSoon(); }
@@ -319,13 +365,13 @@ private:
         if (current.isValid() && (grid_.Row() != shownRow_ || grid_.Col() != shownCol_)) view.scrollTo(current);
         shownRow_ = grid_.Row();
         shownCol_ = grid_.Col();
+        editor_->catchUp();
     }
 
     // Beside the scroll box, which is at top (the first body row shown, counted from 0).
     void showScrollTip(int top) {
-        Runtime* input = runtime();
-        if (!input) return;
-        const QString tip = ToQt(input->scrollTipFor(grid_, top + grid_.FixedRows()));
+        if (!runtime()) return;
+        const QString tip = ToQt(grid_.scrollTipFor(top + grid_.FixedRows()));
         QScrollBar& bar = *table().verticalScrollBar();
         if (tip.isEmpty()) {
             QToolTip::hideText();
@@ -339,6 +385,7 @@ private:
 
     ui::Grid& grid_;
     GridCells* cells_ = nullptr;
+    GridCellEditor* editor_ = nullptr;
     bool showPending_ = false;
     int shownRow_ = -1;
     int shownCol_ = -1;

@@ -81,7 +81,7 @@ protected:
         if (!plain || (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter && key.key() != Qt::Key_Space))
             return false;
         const basic::CalendarDate date = model_.Value();
-        report([&](Runtime& input) { input.userClickedDate(model_, date); }, [this] { show(); });
+        report([&] { model_.userClickedDate(date); }, [this] { show(); });
         return true;
     }
 
@@ -103,15 +103,14 @@ private:
 
     void moved(QDate date) {
         const basic::CalendarDate day = FromQDate(date);
-        report([&](Runtime& input) { refused_ = input.userMovedDate(model_, day) ? QDate() : date; },
-               [this] { show(); });
+        report([&] { refused_ = model_.userMovedDate(day) ? QDate() : date; }, [this] { show(); });
     }
 
     void clicked(QDate date) {
         // A move SelChange cancelled is not clicked after all.
         if (date == std::exchange(refused_, QDate())) return;
         const basic::CalendarDate day = FromQDate(date);
-        report([&](Runtime& input) { input.userClickedDate(model_, day); }, [this] { show(); });
+        report([&] { model_.userClickedDate(day); }, [this] { show(); });
     }
 
     // The months, the chosen day, the week numbers, the first weekday and

@@ -75,7 +75,7 @@ private:
         // A click is a release of the left button over the panel it went down on.
         const int number = static_cast<int>(found - panels_.begin()) + 1;
         if (release.button() == Qt::LeftButton && (*found)->rect().contains(release.position().toPoint()))
-            if (Runtime* input = runtime()) input->userClickedPanel(bar_, number);
+            if (runtime()) bar_.userClickedPanel(number);
         return false;
     }
 

@@ -148,7 +148,7 @@ private:
         const QString typed = shownText();
         const int typedCaret = caret();
         // The model may refuse the text or keep another (a character it cannot hold).
-        report([this](Runtime& input) { input.userEdited(box_, ModelTextOf(shownText(), box_.MultiLine())); },
+        report([this] { box_.userEdited(ModelTextOf(shownText(), box_.MultiLine())); },
                [this, typed, typedCaret] { showKeptText(typed, typedCaret); });
     }
 

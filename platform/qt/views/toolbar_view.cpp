@@ -55,7 +55,7 @@ private:
         button->setFocusPolicy(Qt::NoFocus);
         button->setObjectName(QStringLiteral("%1:%2").arg(widget().objectName()).arg(number));
         connect(button, &QToolButton::clicked, this, [this, number] {
-            if (Runtime* input = runtime()) input->userPressed(bar_, number);
+            if (runtime()) bar_.userPressed(number);
         });
         row().insertWidget(number - 1, button);
         buttons_.push_back({button, {}});

@@ -54,7 +54,7 @@ TEST_F(BarsTest, OnlyAVisibleEnabledButtonOfAUsableToolbarCanBePressed) {
         Log pressed;
         bar.onButtonClick = [&](int number) { pressed.push_back(bar.Button(number).key); };
         c.prepare(bar);
-        rt.userPressed(bar, c.pressed);
+        bar.userPressed(c.pressed);
         EXPECT_EQ(pressed, c.counts ? Log{bar.Button(c.pressed).key} : Log{}) << c.what;
     }
 }
@@ -70,10 +70,10 @@ TEST_F(BarsTest, AFailingButtonHandlerIsReportedAndTheToolbarStillWorks) {
         pressed.push_back(bar.Button(number).key);
     };
     desk.desktop.dialogs.expectFailure("Sample.tbrMain_ButtonClick");
-    rt.userPressed(bar, 1);
+    bar.userPressed(1);
     ASSERT_EQ(desk.desktop.dialogs.failures().size(), 1u);
     EXPECT_EQ(desk.desktop.dialogs.failures()[0].reason, "no printer");
-    rt.userPressed(bar, 2);
+    bar.userPressed(2);
     EXPECT_EQ(pressed, Log{"copy"});
 }
 
@@ -85,17 +85,17 @@ TEST_F(BarsTest, AStatusPanelClickNamesTheVisiblePanel) {
     form.Show();
     std::vector<int> clicked;
     bar.onPanelClick = [&](int number) { clicked.push_back(number); };
-    for (const int number : {2, 3, 0, 4, 1}) rt.userClickedPanel(bar, number);
+    for (const int number : {2, 3, 0, 4, 1}) bar.userClickedPanel(number);
     bar.setPanelVisible(3, true);
-    rt.userClickedPanel(bar, 3);
+    bar.userClickedPanel(3);
     bar.setVisible(false);
-    rt.userClickedPanel(bar, 1);
+    bar.userClickedPanel(1);
     EXPECT_EQ(clicked, (std::vector<int>{2, 1, 3}));
 
     bar.setVisible(true);
     bar.onPanelClick = [](int) { throw std::logic_error("bad panel"); };
     desk.desktop.dialogs.expectFailure("Sample.sbStatus_PanelClick");
-    rt.userClickedPanel(bar, 1);
+    bar.userClickedPanel(1);
     EXPECT_EQ(desk.desktop.dialogs.failures().size(), 1u);
 }
 

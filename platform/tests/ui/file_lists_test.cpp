@@ -64,7 +64,7 @@ TEST_F(FileListsTest, FileListChoiceRaisesClickAndSurvivesRefreshButNotAnotherFo
     files.onDblClick = [&] { log.push_back("DblClick " + files.FileName()); };
     ASSERT_TRUE(files.setPath(Text(a)));
 
-    desk.runtime.userChose(files, 1);
+    files.userChose(1);
     desk.runtime.userDoubleClick(files);
     EXPECT_EQ(log, (Names{"Click two.rc1", "DblClick two.rc1"}));
 
@@ -147,17 +147,17 @@ TEST_F(FileListsTest, OpeningAFolderMakesItThePathOrReportsThatItCannotBeRead) {
     log.clear();
 
     const int inner = dirs.ListCount() - 1;
-    desk.runtime.userOpenedFolder(dirs, inner);
+    dirs.userOpenedFolder(inner);
     EXPECT_EQ(dirs.Path(), Text(top / "inner"));
     // The folder above, listed before the current one, leads back up.
     fs::remove_all(top / "inner");
-    desk.runtime.userOpenedFolder(dirs, dirs.ListIndex() - 1);
+    dirs.userOpenedFolder(dirs.ListIndex() - 1);
     EXPECT_EQ(dirs.Path(), Text(top));
 
     fs::create_directory(top / "gone");
     ASSERT_TRUE(dirs.Refresh());
     fs::remove(top / "gone");
-    desk.runtime.userOpenedFolder(dirs, dirs.ListCount() - 1);
+    dirs.userOpenedFolder(dirs.ListCount() - 1);
     EXPECT_EQ(log, (Names{"Change " + Text(top / "inner"), "Change " + Text(top), "PathFailed " + Text(top)}));
 }
 
@@ -167,7 +167,7 @@ TEST_F(FileListsTest, EnterInAFolderListOpensTheMarkedFolderNotTheDefaultButton)
     DirListBox& dirs = form.add<DirListBox>("Dir1");
     dirs.onChange = [&] { log.push_back("Change " + dirs.Path()); };
     ASSERT_TRUE(dirs.setPath(Text(top)));
-    desk.runtime.userChose(dirs, dirs.ListCount() - 1);
+    dirs.userChose(dirs.ListCount() - 1);
     log.clear();
 
     EXPECT_TRUE(desk.runtime.userKeyDown(form, keys::Return, 0));
@@ -196,7 +196,7 @@ TEST_F(FileListsTest, DrivesComeFromTheVolumesWithTheProgramFolderFirst) {
     EXPECT_TRUE(drives.setDrive("STICK"));  // no change, no event
     EXPECT_FALSE(drives.setDrive("Z:"));
     EXPECT_EQ(drives.Drive(), "STICK");
-    desk.runtime.userChose(drives, 0);
+    drives.userChose(0);
     EXPECT_EQ(log, (Names{"Change STICK", "Change C:"}));
     EXPECT_EQ(drives.DriveOf(stick / "deeper"), 1);
     EXPECT_EQ(drives.DriveOf(desk.folder.path()), 0);

@@ -206,14 +206,14 @@ TEST_F(FormEventsTest, ATextBoxRaisesChangeForEveryNewTextButNotWhenLocked) {
     form.Show();
     std::vector<std::string> changes;
     box.onChange = [&] { changes.push_back(box.Text()); };
-    rt.userEdited(box, "1 1/2");
-    rt.userEdited(box, "1 1/2");  // the same text again: no change
+    box.userEdited("1 1/2");
+    box.userEdited("1 1/2");  // the same text again: no change
     box.setText("2");
     box.setLocked(true);
-    rt.userEdited(box, "3");
+    box.userEdited("3");
     box.setLocked(false);
     box.setEnabled(false);
-    rt.userEdited(box, "4");
+    box.userEdited("4");
     EXPECT_EQ(changes, (Log{"1 1/2", "2"}));
     EXPECT_EQ(box.Text(), "2");
     EXPECT_TRUE(box.canHoldFocus());

@@ -174,20 +174,20 @@ TEST_F(GridTest, RowDataTravelsWithItsRowThroughSortsAndResizes) {
 
 TEST_F(GridTest, APressOnACellFocusesMovesThereThenRaisesMouseDownAndClick) {
     fill({{"rye", "top"}, {"oats", "low"}});
-    rt.userChoseCell(grid, 2, 1);
+    grid.userChoseCell(2, 1);
     EXPECT_EQ(form.log, (Log{"OK.LostFocus", "GotFocus @0,0", "MouseDown 1 @2,1", "Click @2,1"}));
     EXPECT_EQ(rt.focusedControl(), &grid);
 
     // A row reached with the arrow keys is chosen as a pressed one is, without a button going down.
     form.log.clear();
-    rt.userMovedCell(grid, 1, 1);
+    grid.userMovedCell(1, 1);
     EXPECT_EQ(grid.Row(), 1);
-    rt.userDoubleClickedCell(grid, 2, 0);
+    grid.userDoubleClickedCell(2, 0);
     // The header and places outside are no cells a user presses.
-    rt.userChoseCell(grid, 0, 0);
-    rt.userChoseCell(grid, 3, 0);
-    rt.userMovedCell(grid, 1, 2);
-    rt.userMovedCell(grid, 0, 0);
+    grid.userChoseCell(0, 0);
+    grid.userChoseCell(3, 0);
+    grid.userMovedCell(1, 2);
+    grid.userMovedCell(0, 0);
     EXPECT_EQ(form.log, (Log{"Click @1,1", "DblClick @2,0"}));
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(grid.Col(), 0);
@@ -198,22 +198,22 @@ TEST_F(GridTest, SelectCellFollowsAPressOrTheKeyboardsPressButNeverAMoveOrThePro
     grid.onSelectCell = [this](int row, int col) {
         log("SelectCell " + std::to_string(row) + "," + std::to_string(col));
     };
-    rt.userChoseCell(grid, 2, 1);
+    grid.userChoseCell(2, 1);
     EXPECT_EQ(form.log,
               (Log{"OK.LostFocus", "GotFocus @0,0", "MouseDown 1 @2,1", "SelectCell 2,1 @2,1", "Click @2,1"}));
 
     form.log.clear();
-    rt.userMovedCell(grid, 1, 0);  // an arrow key
-    grid.setRow(2);                // the program
+    grid.userMovedCell(1, 0);  // an arrow key
+    grid.setRow(2);            // the program
     grid.setCol(1);
-    rt.userChoseCellByKey(grid, 1, 1);  // Space or Enter
-    rt.userChoseCellByKey(grid, 0, 1);  // the header is no cell to pick
+    grid.userChoseCellByKey(1, 1);  // Space or Enter
+    grid.userChoseCellByKey(0, 1);  // the header is no cell to pick
     EXPECT_EQ(form.log, (Log{"Click @1,0", "SelectCell 1,1 @1,1", "Click @1,1"}));
 
     // A handler that hides the grid (the entry box takes over) ends the press there.
     form.log.clear();
     grid.onSelectCell = [this](int, int) { grid.setVisible(false); };
-    rt.userChoseCell(grid, 2, 0);
+    grid.userChoseCell(2, 0);
     EXPECT_EQ(form.log, (Log{"MouseDown 1 @2,0", "OK.GotFocus"}));
 }
 
@@ -263,9 +263,9 @@ TEST_F(GridTest, CellColoursAreTheCellsOwnMoveWhenSortedAndGoWithTheirRows) {
 TEST_F(GridTest, AFocusHandlerThatDisablesTheGridCancelsThePress) {
     fill({{"rye", "top"}, {"oats", "low"}});
     grid.onGotFocus = [this] { grid.setEnabled(false); };
-    rt.userChoseCell(grid, 2, 0);
-    rt.userSortedColumn(grid, 0);
-    rt.userMovedCell(grid, 2, 0);
+    grid.userChoseCell(2, 0);
+    grid.userSortedColumn(0);
+    grid.userMovedCell(2, 0);
     EXPECT_EQ(grid.Row(), 0);
     EXPECT_EQ(form.log, Log{"OK.LostFocus"});
     EXPECT_EQ(column(0), (Log{"rye", "oats"}));
@@ -277,15 +277,15 @@ TEST_F(GridTest, AHeaderClickSortsBetweenBeforeAndAfterSortAndASecondTurnsTheOrd
         form.log.push_back("BeforeSort " + std::to_string(col) + " " + column(0)[0]);
     };
     grid.onAfterSort = [this](int col) { form.log.push_back("AfterSort " + std::to_string(col) + " " + column(0)[0]); };
-    rt.userSortedColumn(grid, 0);
+    grid.userSortedColumn(0);
     EXPECT_EQ(column(0), (Log{"barley", "Oats", "rye"}));
-    rt.userSortedColumn(grid, 0);
+    grid.userSortedColumn(0);
     EXPECT_EQ(column(0), (Log{"rye", "Oats", "barley"}));
-    rt.userSortedColumn(grid, 0);
+    grid.userSortedColumn(0);
     EXPECT_EQ(column(0), (Log{"barley", "Oats", "rye"})) << "a third click turns it back";
-    rt.userSortedColumn(grid, 1);
+    grid.userSortedColumn(1);
     EXPECT_EQ(column(1), (Log{"low", "mid", "top"})) << "another column starts ascending";
-    rt.userSortedColumn(grid, 2);  // no such column
+    grid.userSortedColumn(2);  // no such column
     EXPECT_EQ(form.log, (Log{"BeforeSort 0 rye", "AfterSort 0 barley", "BeforeSort 0 barley", "AfterSort 0 rye",
                              "BeforeSort 0 rye", "AfterSort 0 barley", "BeforeSort 1 barley", "AfterSort 1 Oats"}));
 }
@@ -301,10 +301,10 @@ TEST_F(GridTest, FailingHandlersAreReportedAndTheGridGoesOn) {
     desk.desktop.dialogs.expectFailure("Sample.grdFoods_MouseDown");
     desk.desktop.dialogs.expectFailure("Sample.grdFoods_BeforeSort");
     desk.desktop.dialogs.expectFailure("Sample.grdFoods_ScrollTip");
-    rt.userChoseCell(grid, 2, 0);
-    rt.userSortedColumn(grid, 0);
-    EXPECT_EQ(rt.scrollTipFor(grid, 1), "Row 1");
-    EXPECT_EQ(rt.scrollTipFor(grid, 2), "");
+    grid.userChoseCell(2, 0);
+    grid.userSortedColumn(0);
+    EXPECT_EQ(grid.scrollTipFor(1), "Row 1");
+    EXPECT_EQ(grid.scrollTipFor(2), "");
     ASSERT_EQ(desk.desktop.dialogs.failures().size(), 3u);
     EXPECT_EQ(desk.desktop.dialogs.failures()[0].reason, "no mouse");
     EXPECT_EQ(form.log, (Log{"OK.LostFocus", "GotFocus @0,0", "Click @2,0", "AfterSort 0 @1,0"}))
@@ -312,7 +312,7 @@ TEST_F(GridTest, FailingHandlersAreReportedAndTheGridGoesOn) {
     EXPECT_EQ(column(0), (Log{"oats", "rye"}));
 
     grid.onScrollTip = nullptr;
-    EXPECT_EQ(rt.scrollTipFor(grid, 1), "");
+    EXPECT_EQ(grid.scrollTipFor(1), "");
 }
 
 TEST_F(GridTest, ColumnsKeepTheirWidthsAndAlignmentsAndThoseOutsideReadTheDefault) {

@@ -129,8 +129,8 @@ TEST_F(ListControlsTest, ChoosingAComboEntryShowsItsTextWithChangeOnlyWhereTheTe
         combo.setListIndex(-1);
         form.ok->SetFocus();
         form.log.clear();
-        rt.userChose(combo, 1);
-        rt.userChose(combo, 1);  // the same entry again is still a choice
+        combo.userChose(1);
+        combo.userChose(1);  // the same entry again is still a choice
         EXPECT_EQ(combo.Text(), "oats");
         EXPECT_EQ(form.log, c.events) << static_cast<int>(c.style);
     }
@@ -138,14 +138,14 @@ TEST_F(ListControlsTest, ChoosingAComboEntryShowsItsTextWithChangeOnlyWhereTheTe
 
 TEST_F(ListControlsTest, TypingInAComboLeavesTheChosenEntryUnlessItReadsTheSame) {
     fill({"rye", "oats"});
-    rt.userChose(combo, 0);
+    combo.userChose(0);
     form.log.clear();
-    rt.userEdited(combo, "rye");  // no change at all
+    combo.userEdited("rye");  // no change at all
     EXPECT_EQ(combo.ListIndex(), 0);
-    rt.userEdited(combo, "ryes");
+    combo.userEdited("ryes");
     EXPECT_EQ(combo.ListIndex(), -1);
     EXPECT_EQ(combo.Text(), "ryes");
-    rt.userEdited(combo, "oats");
+    combo.userEdited("oats");
     EXPECT_EQ(combo.ListIndex(), -1) << "typing an entry's text does not choose it";
     EXPECT_EQ(form.log, (Log{"cbo.Change ryes", "cbo.Change oats"}));
 }
@@ -153,7 +153,7 @@ TEST_F(ListControlsTest, TypingInAComboLeavesTheChosenEntryUnlessItReadsTheSame)
 TEST_F(ListControlsTest, ADropDownListTakesOnlyItsOwnEntriesAsText) {
     combo.setStyle(ComboStyle::DropDownList);
     fill({"rye", "oats"});
-    rt.userEdited(combo, "wheat");
+    combo.userEdited("wheat");
     EXPECT_EQ(combo.Text(), "");
     combo.setText("OATS");  // an entry's text in any case chooses it
     EXPECT_EQ(combo.ListIndex(), 1);
@@ -190,8 +190,8 @@ TEST_F(ListControlsTest, AShownLengthLeavesTheEntriesAndTheTextWhole) {
     combo.setShownLength(52);
     list.AddItem(entry);
     combo.AddItem(entry);
-    rt.userChose(list, 0);
-    rt.userChose(combo, 0);
+    list.userChose(0);
+    combo.userChose(0);
     EXPECT_EQ(list.Text(), entry);
     EXPECT_EQ(list.List(0), entry);
     EXPECT_EQ(combo.Text(), entry);
@@ -201,8 +201,8 @@ TEST_F(ListControlsTest, AShownLengthLeavesTheEntriesAndTheTextWhole) {
 
 TEST_F(ListControlsTest, AListBoxChoiceRaisesClickAndItsTextIsTheEntrys) {
     fill({"rye", "oats"});
-    rt.userChose(list, 1);
-    rt.userChose(list, 1);
+    list.userChose(1);
+    list.userChose(1);
     EXPECT_EQ(list.Text(), "oats");
     list.setListIndex(5);
     EXPECT_EQ(list.ListIndex(), -1) << "outside the list: none chosen";
@@ -213,18 +213,18 @@ TEST_F(ListControlsTest, AListBoxChoiceRaisesClickAndItsTextIsTheEntrys) {
 TEST_F(ListControlsTest, ChoicesAndDropDownsNeedAnEnabledVisibleBoxThatKeepsTheFocus) {
     fill({"rye", "oats"});
     list.setEnabled(false);
-    rt.userChose(list, 1);
+    list.userChose(1);
     // A focus handler that disables the box cancels the choice, as it does a click.
     combo.onGotFocus = [&] { combo.setEnabled(false); };
-    rt.userChose(combo, 1);
-    rt.userDroppedDown(combo);
+    combo.userChose(1);
+    combo.userDroppedDown();
     EXPECT_EQ(list.ListIndex(), -1);
     EXPECT_EQ(combo.ListIndex(), -1);
     EXPECT_EQ(form.log, Log{});
 
     combo.setEnabled(true);
-    rt.userDroppedDown(combo);
-    rt.userEdited(combo, "bran");
+    combo.userDroppedDown();
+    combo.userEdited("bran");
     EXPECT_EQ(form.log, (Log{"cbo.DropDown", "cbo.Change bran"}));
 }
 
@@ -232,11 +232,11 @@ TEST_F(ListControlsTest, AFailingChoiceHandlerIsReportedAndTheBoxStillWorks) {
     fill({"rye", "oats"});
     combo.onClick = [] { throw std::runtime_error("no such food"); };
     desk.desktop.dialogs.expectFailure("Sample.cboFoods_Click");
-    rt.userChose(combo, 0);
+    combo.userChose(0);
     EXPECT_EQ(combo.ListIndex(), 0) << "the choice stands";
     ASSERT_EQ(desk.desktop.dialogs.failures().size(), 1u);
     EXPECT_EQ(desk.desktop.dialogs.failures()[0].reason, "no such food");
-    rt.userChose(list, 1);
+    list.userChose(1);
     EXPECT_EQ(form.log.back(), "lst.Click 1");
 }
 

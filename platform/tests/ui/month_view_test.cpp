@@ -81,35 +81,35 @@ TEST_F(MonthViewTest, TheWidthFollowsTheMonthsAndWeekNumbersShownSoAWindowCanCen
 }
 
 TEST_F(MonthViewTest, AClickFocusesChoosesTheDayThenRaisesDateClick) {
-    rt.userClickedDate(*calendar, {2004, 4, 20});
+    calendar->userClickedDate({2004, 4, 20});
     EXPECT_EQ(form.log, (Log{"OK.LostFocus", "GotFocus", "SelChange 4/20/2004-4/20/2004 value 4/20/2004",
                              "DateClick 4/20/2004"}));
     // A click on the day already chosen moves nothing.
     form.log.clear();
-    rt.userClickedDate(*calendar, {2004, 4, 20});
+    calendar->userClickedDate({2004, 4, 20});
     EXPECT_EQ(form.log, (Log{"DateClick 4/20/2004"}));
     // The keys move the day without a click.
     form.log.clear();
-    EXPECT_TRUE(rt.userMovedDate(*calendar, {2004, 4, 21}));
+    EXPECT_TRUE(calendar->userMovedDate({2004, 4, 21}));
     EXPECT_EQ(form.log, (Log{"SelChange 4/21/2004-4/21/2004 value 4/21/2004"}));
 }
 
 TEST_F(MonthViewTest, ACancelledSelChangeKeepsTheOldDayAndNoClickFollows) {
     calendar->onSelChange = [](const CalendarDate&, const CalendarDate&, bool& cancel) { cancel = true; };
-    rt.userClickedDate(*calendar, {2004, 4, 20});
-    EXPECT_FALSE(rt.userMovedDate(*calendar, {2004, 4, 22}));
+    calendar->userClickedDate({2004, 4, 20});
+    EXPECT_FALSE(calendar->userMovedDate({2004, 4, 22}));
     EXPECT_EQ(calendar->Value(), (CalendarDate{2004, 4, 12}));
     EXPECT_EQ(form.log, (Log{"OK.LostFocus", "GotFocus"}));
 }
 
 TEST_F(MonthViewTest, AHiddenOrDisabledCalendarTakesNoClicks) {
     calendar->setEnabled(false);
-    rt.userClickedDate(*calendar, {2004, 4, 20});
+    calendar->userClickedDate({2004, 4, 20});
     calendar->setEnabled(true);
     calendar->setVisible(false);
-    EXPECT_FALSE(rt.userMovedDate(*calendar, {2004, 4, 20}));
+    EXPECT_FALSE(calendar->userMovedDate({2004, 4, 20}));
     calendar->setVisible(true);
-    rt.userClickedDate(*calendar, {2004, 13, 1});
+    calendar->userClickedDate({2004, 13, 1});
     EXPECT_TRUE(form.log.empty());
     EXPECT_EQ(calendar->Value(), (CalendarDate{2004, 4, 12}));
 }
