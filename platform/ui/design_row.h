@@ -27,7 +27,7 @@ enum Flags : unsigned {
     Transparent = 1u << 4,    // a label without a background of its own
     AutoSize = 1u << 5,       // a label as large as its caption
     WordWrap = 1u << 6,
-    Checked = 1u << 7,    // a menu item's check mark
+    Checked = 1u << 7,    // a menu item's check mark; the option button chosen at first
     MultiLine = 1u << 8,  // a text box of several lines
     Locked = 1u << 9,     // a text box whose text can be read and selected, not changed
     Sorted = 1u << 10,    // a combo or list box that keeps its entries in alphabetical order
