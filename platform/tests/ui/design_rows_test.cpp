@@ -22,6 +22,7 @@ struct PantryControls {
     ComboBox* Kinds = nullptr;
     std::array<CommandButton*, 3> Go{};
     Toolbar* Tools = nullptr;
+    std::array<OptionButton*, 2> Size{};
     Menu* mF = nullptr;
     std::array<Menu*, 2> mFB{};  // items 1 and 2
 };
@@ -38,6 +39,7 @@ public:
     }
     void Amount_LostFocus() { log.push_back("Amount.LostFocus"); }
     void Kinds_Click() { log.push_back("Kinds.Click"); }
+    void Size_Click(int index) { log.push_back("Size(" + std::to_string(index) + ").Click"); }
     void mFB_Click(int index) { log.push_back("mFB(" + std::to_string(index) + ").Click"); }
 
     std::vector<std::string> log;
@@ -55,6 +57,9 @@ const Row<Pantry> PantryRows[] = {
     {UI_MEMBER(Pantry, Go), {.index = 2, .caption = "&Stop", .flags = CancelButton}, {.click = &Pantry::Go_Click}},
     {UI_MEMBER(Pantry, Go), {.index = 0, .parent = "Shelf", .caption = "&Go", .flags = DefaultButton},
      {.click = &Pantry::Go_Click}},
+    {UI_MEMBER(Pantry, Size), {.index = 0, .parent = "Shelf", .caption = "&Small"}, {.click = &Pantry::Size_Click}},
+    {UI_MEMBER(Pantry, Size), {.index = 1, .parent = "Shelf", .caption = "&Large", .flags = Checked},
+     {.click = &Pantry::Size_Click}},
     ControlRow{.kind = ControlKind::Label, .name = "Unbound", .caption = "no member holds me"},
 };
 const MenuItem<Pantry> PantryMenus[] = {
@@ -132,6 +137,12 @@ TEST_F(DesignRowsTest, EachKindTakesItsOwnSettingsFromTheRow) {
     EXPECT_FALSE(pantry.Go[0]->Cancel());
     EXPECT_TRUE(pantry.Go[2]->Cancel());
     EXPECT_EQ(pantry.Tools->align(), Align::Left);
+    EXPECT_FALSE(pantry.Size[0]->Value());
+    EXPECT_TRUE(pantry.Size[1]->Value());
+    EXPECT_TRUE(pantry.log.empty()) << "the option chosen in the design is chosen before its handler listens";
+    pantry.Size[0]->setValue(true);
+    EXPECT_FALSE(pantry.Size[1]->Value());
+    EXPECT_EQ(pantry.log, std::vector<std::string>{"Size(0).Click"});
 }
 
 TEST_F(DesignRowsTest, RowsBuiltByAnotherTableBindByName) {
