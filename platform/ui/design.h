@@ -24,8 +24,10 @@
 //   0 says so: UI_MEMBER(Form5, mOCB1).from(1).
 // - A row may name its handlers, as member functions of the same class:
 //   {.click = &Startfrm::mOPF_Click}. A control array's handlers take the
-//   index first: void SSCommand1_Click(int index). The form's own events
-//   and anything that does not fit these shapes are wired in code.
+//   index first: void SSCommand1_Click(int index). Handlers are bound after
+//   the row's settings, so a setting made in the design (a Checked option)
+//   runs none. The form's own events and anything that does not fit these
+//   shapes are wired in code.
 // - Fonts and colours come from ui::design::style (LabelFont, BoxFont,
 //   Navy ...); a window spells out only those that are its alone, saying why.
 // - Each control kind applies its own settings from the row
