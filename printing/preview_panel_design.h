@@ -6,6 +6,9 @@
 
 namespace printing {
 
+class PrintPreviewPanel;
+using PreviewPanelRow = ui::design::Row<PrintPreviewPanel>;
+
 // What differs between the windows that carry the print preview panel: where
 // its controls lie (twips; inner controls relative to the panel, options
 // and the orientation display relative to their frames) and a few rules.
@@ -47,6 +50,10 @@ enum PreviewDisplay { FontNameDisplay = 0, FontSizeDisplay = 1, OrientationDispl
 // Options" frame), then the top rows: the preview over everything it covers
 // when enlarged, the Enlarge and Auto Size buttons over the preview; panels
 // that open over the preview come after. Tab stops are taken from tab onwards.
+// Each row names the panel's member it fills and its handlers; the panel
+// binds them once the window is built (PrintPreviewPanel's constructor).
+std::vector<PreviewPanelRow> PreviewPanelRows(const PreviewPanelDesign& design, int& tab);
+std::vector<PreviewPanelRow> PreviewPanelTopRows(const PreviewPanelDesign& design, int& tab);
 void AddPreviewPanelRows(std::vector<ui::design::ControlRow>& rows, const PreviewPanelDesign& design, int& tab);
 void AddPreviewPanelTopRows(std::vector<ui::design::ControlRow>& rows, const PreviewPanelDesign& design, int& tab);
 

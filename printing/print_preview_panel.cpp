@@ -23,27 +23,10 @@ bool IsScreenFont(const std::string& name) { return name == "MS Sans Serif" || n
 PrintPreviewPanel::PrintPreviewPanel(shell::Application& app, ui::Form& window, const PreviewPanelDesign& design,
                                      shell::settings::RecordRef guideLineRecord)
     : app_(app), window_(window), design_(design), guideLineRecord_(guideLineRecord) {
-    using ui::design::Bind;
-    Bind(window, SSPanel80, "SSPanel80");
-    Bind(window, VSPrinter1, "VSPrinter1");
-    for (int i = 0; i < static_cast<int>(SSCommand80.size()); ++i)
-        if (design.buttonCaptions[static_cast<std::size_t>(i)])
-            Bind(window, SSCommand80[static_cast<std::size_t>(i)], "SSCommand80", i);
-    Bind(window, SSCommand1, "SSCommand1");
-    Bind(window, SSCommand2, "SSCommand2");
-    Bind(window, SSFrame80, "SSFrame80");
-    Bind(window, SSOption81, "SSOption81");
-    Bind(window, SSOption82, "SSOption82");
-    Bind(window, Panel3D80, "Panel3D80");
-    Bind(window, Frame3, "Frame3");
-    Bind(window, Panel3d82, "Panel3d82");
-
-    for (int i = 0; i < static_cast<int>(SSCommand80.size()); ++i)
-        if (ui::CommandButton* button = SSCommand80[static_cast<std::size_t>(i)])
-            button->onClick = [this, i] { SSCommand80_Click(i); };
-    SSCommand1->onClick = [this] { SSCommand1_Click(); };
-    SSCommand2->onClick = [this] { SSCommand2_Click(); };
-    for (int i = 0; i < 2; ++i) SSOption82[static_cast<std::size_t>(i)]->onClick = [this, i] { SSOption82_Click(i); };
+    // The window built the panel's rows among its own; the same rows bind them here.
+    int tab = 0;
+    ui::design::BindBuilt(window, *this, PreviewPanelRows(design, tab));
+    ui::design::BindBuilt(window, *this, PreviewPanelTopRows(design, tab));
     PreviewWidth = VSPrinter1->Width();
     PreviewLeft = VSPrinter1->Left();
 }

@@ -32,10 +32,6 @@ About1::About1(Application& app) : ui::Form(app.runtime(), "About1"), app_(app) 
 
     onLoad = [this] { Form_Load(); };
     onActivate = [this] { Form_Activate(); };
-    Command1->onClick = [this] { Command1_Click(); };
-    Command1->onKeyDown = [this](int& key, int shift) { Command1_KeyDown(key, shift); };
-    Label5->onClick = [this] { Label5_Click(); };
-    mOOK->onClick = [this] { mOOK_Click(); };
     PopUpOnRightButton({Command1, Label1}, PopUpMenu(*this, *mO));
 }
 

@@ -45,24 +45,6 @@ void Startfrm::wireEvents() {
     onLoad = [this] { Form_Load(); };
     onActivate = [this] { Form_Activate(); };
     onResize = [this] { Form_Resize(); };
-    mO->onClick = [this] { mO_Click(); };
-    mOP->onClick = [this] { mOP_Click(); };
-    mOBC->onClick = [this] { mOBC_Click(); };
-    mOPF->onClick = [this] { mOPF_Click(); };
-    mOPS->onClick = [this] { mOPS_Click(); };
-    mON->onClick = [this] { mON_Click(); };
-    mOe->onClick = [this] { mOe_Click(); };
-    mRF->onClick = [this] { mRF_Click(); };
-    mRFG->onClick = [this] { mRFG_Click(); };
-    mRC->onClick = [this] { mRC_Click(); };
-    mRMenu->onClick = [this] { mRMenu_Click(); };
-    mRS->onClick = [this] { mRS_Click(); };
-    mREmerg->onClick = [this] { mREmerg_Click(); };
-    mHCont->onClick = [this] { mHCont_Click(); };
-    mHI->onClick = [this] { mHI_Click(); };
-    mHA->onClick = [this] { mHA_Click(); };
-    mHWeb->onClick = [this] { mHWeb_Click(); };
-    for (int i = 0; i < 9; ++i) SSCommand1[i]->onClick = [this, i] { SSCommand1_Click(i); };
 
     const PopUp options = PopUpMenu(*this, *mO);
     PopUpOnRightButton(*this, options);

@@ -5,45 +5,47 @@
 
 namespace shell {
 
-using ui::ControlKind;
 using namespace ui::design;
 
 namespace {
 
+using R = Row<Startfrm>;
+using M = MenuItem<Startfrm>;
+
+// The start window's own: its title and version stand large on the panel.
 constexpr ui::OleColor TitleBlue = ui::Rgb(0, 0, 160);
 const ui::Font TitleFont{"Arial", 30, true};
 const ui::Font VersionFont{"Arial", 14, true};
-const ui::Font ButtonFont{"Arial", 9, true};
 
 // The panel's buttons: three columns of three, 1800 by 885 twips each.
 constexpr int Column1 = 500, Column2 = 2800, Column3 = 5100;
 constexpr int Row1 = 1553, Row2 = 2723, Row3 = 3878;
 constexpr int ButtonWidth = 1800, ButtonHeight = 885;
 
-ControlRow PanelButton(Startfrm::Button index, int left, int top, const char* caption) {
-    return {.kind = ControlKind::CommandButton,
-            .name = "SSCommand1",
-            .index = index,
-            .parent = "Panel3D7",
-            .rect = {left, top, ButtonWidth, ButtonHeight},
-            .caption = caption,
-            .font = ButtonFont,
-            .tabIndex = index + 1};
+R PanelButton(Startfrm::Button index, int left, int top, const char* caption) {
+    return {UI_MEMBER(Startfrm, SSCommand1),
+            {.index = index,
+             .parent = "Panel3D7",
+             .rect = {left, top, ButtonWidth, ButtonHeight},
+             .caption = caption,
+             .font = style::TextFont,
+             .tabIndex = index + 1},
+            {.click = &Startfrm::SSCommand1_Click}};
 }
 
 }  // namespace
 
 void Startfrm::design() {
     // clang-format off
-    static const ControlRow controls[] = {
-        {.kind = ControlKind::Label, .name = "Label1", .backColor = ui::colors::ButtonFace, .flags = Hidden},
+    static const R controls[] = {
+        {UI_MEMBER(Startfrm, Label1), {.backColor = ui::colors::ButtonFace, .flags = Hidden}},
         // Shown once centred, at activation.
-        {.kind = ControlKind::Panel, .name = "Panel3D7", .rect = {2300, 1540, 7400, 5160}, .flags = Hidden},
-        {.kind = ControlKind::Image, .name = "Image2", .parent = "Panel3D7", .rect = {500, 240, 1050, 1050}},
-        {.kind = ControlKind::Label, .name = "Label3", .parent = "Panel3D7", .rect = {1800, 200, 5100, 780},
-         .caption = ProductName, .font = TitleFont, .foreColor = TitleBlue, .flags = Transparent},
-        {.kind = ControlKind::Label, .name = "Label2", .parent = "Panel3D7", .rect = {1830, 960, 5000, 420},
-         .caption = ProductVersion, .font = VersionFont, .foreColor = TitleBlue, .flags = Transparent},
+        {UI_MEMBER(Startfrm, Panel3D7), {.rect = {2300, 1540, 7400, 5160}, .flags = Hidden}},
+        {UI_MEMBER(Startfrm, Image2), {.parent = "Panel3D7", .rect = {500, 240, 1050, 1050}}},
+        {UI_MEMBER(Startfrm, Label3), {.parent = "Panel3D7", .rect = {1800, 200, 5100, 780},
+         .caption = ProductName, .font = TitleFont, .foreColor = TitleBlue, .flags = Transparent}},
+        {UI_MEMBER(Startfrm, Label2), {.parent = "Panel3D7", .rect = {1830, 960, 5000, 420},
+         .caption = ProductVersion, .font = VersionFont, .foreColor = TitleBlue, .flags = Transparent}},
         PanelButton(RecipeFileButton, Column1, Row1, "&Recipe File"),
         PanelButton(FoodGuideButton, Column2, Row1, "&Food Guide"),
         PanelButton(MeasurementGuideButton, Column3, Row1, "Food &Meas. Guide"),
@@ -53,67 +55,40 @@ void Startfrm::design() {
         PanelButton(HelpButton, Column1, Row3, "&Help"),
         PanelButton(ExitButton, Column3, Row3, "E&xit"),
         PanelButton(EmergencyStorageButton, Column3, Row2, "&Emergency Storage"),
-        {.kind = ControlKind::CommandButton, .name = "Command1", .rect = {-100, -104, 90, 90}, .tabIndex = 0},
+        {UI_MEMBER(Startfrm, Command1), {.rect = {-100, -104, 90, 90}, .tabIndex = 0}},
+    };
+    static const M menus[] = {
+        {UI_MEMBER(Startfrm, mO), {.caption = "&Options"}, &Startfrm::mO_Click},
+        {UI_MEMBER(Startfrm, mOBC), {.parent = "mO", .caption = "&Background Color"}, &Startfrm::mOBC_Click},
+        {UI_MEMBER(Startfrm, mOP), {.parent = "mO", .caption = "&Program Display"}, &Startfrm::mOP_Click},
+        {UI_MEMBER(Startfrm, mOPF), {.parent = "mOP", .caption = "&Full Screen Display"}, &Startfrm::mOPF_Click},
+        {UI_MEMBER(Startfrm, mOPS), {.parent = "mOP", .caption = "&Smaller Screen Display"}, &Startfrm::mOPS_Click},
+        MenuRow{.parent = "mO", .caption = "-"},
+        {UI_MEMBER(Startfrm, mON), {.parent = "mO", .caption = "&Family Name"}, &Startfrm::mON_Click},
+        MenuRow{.parent = "mO", .caption = "-"},
+        {UI_MEMBER(Startfrm, mOe), {.parent = "mO", .caption = "E&xit"}, &Startfrm::mOe_Click},
+        {UI_MEMBER(Startfrm, mR), {.caption = "&Recipe Files"}},
+        {UI_MEMBER(Startfrm, mRF), {.parent = "mR", .caption = "&Recipe File"}, &Startfrm::mRF_Click},
+        MenuRow{.parent = "mR", .caption = "-"},
+        {UI_MEMBER(Startfrm, mRFG), {.parent = "mR", .caption = "&Food Guide"}, &Startfrm::mRFG_Click},
+        MenuRow{.parent = "mR", .caption = "-"},
+        {UI_MEMBER(Startfrm, mRC), {.parent = "mR", .caption = "Food &Measurement Guide"}, &Startfrm::mRC_Click},
+        MenuRow{.parent = "mR", .caption = "-"},
+        {UI_MEMBER(Startfrm, mRMenu), {.parent = "mR", .caption = "Menu &Planner"}, &Startfrm::mRMenu_Click},
+        MenuRow{.parent = "mR", .caption = "-"},
+        {UI_MEMBER(Startfrm, mRS), {.parent = "mR", .caption = "&Shopping List Maker"}, &Startfrm::mRS_Click},
+        MenuRow{.parent = "mR", .caption = "-"},
+        {UI_MEMBER(Startfrm, mREmerg), {.parent = "mR", .caption = "&Emergency Storage"}, &Startfrm::mREmerg_Click},
+        {UI_MEMBER(Startfrm, mH), {.caption = "&Help"}},
+        {UI_MEMBER(Startfrm, mHCont), {.parent = "mH", .caption = "&Help Contents"}, &Startfrm::mHCont_Click},
+        {UI_MEMBER(Startfrm, mHI), {.parent = "mH", .caption = "&Program Overview"}, &Startfrm::mHI_Click},
+        MenuRow{.parent = "mH", .caption = "-"},
+        {UI_MEMBER(Startfrm, mHA), {.parent = "mH", .caption = "&About Pantrivo"}, &Startfrm::mHA_Click},
+        MenuRow{.parent = "mH", .caption = "-"},
+        {UI_MEMBER(Startfrm, mHWeb), {.parent = "mH", .caption = MakerWebSiteMenuCaption}, &Startfrm::mHWeb_Click},
     };
     // clang-format on
-    static const MenuRow menus[] = {
-        {"mO", nullptr, "&Options"},
-        {"mOBC", "mO", "&Background Color"},
-        {"mOP", "mO", "&Program Display"},
-        {"mOPF", "mOP", "&Full Screen Display"},
-        {"mOPS", "mOP", "&Smaller Screen Display"},
-        {"", "mO", "-"},
-        {"mON", "mO", "&Family Name"},
-        {"", "mO", "-"},
-        {"mOe", "mO", "E&xit"},
-        {"mR", nullptr, "&Recipe Files"},
-        {"mRF", "mR", "&Recipe File"},
-        {"", "mR", "-"},
-        {"mRFG", "mR", "&Food Guide"},
-        {"", "mR", "-"},
-        {"mRC", "mR", "Food &Measurement Guide"},
-        {"", "mR", "-"},
-        {"mRMenu", "mR", "Menu &Planner"},
-        {"", "mR", "-"},
-        {"mRS", "mR", "&Shopping List Maker"},
-        {"", "mR", "-"},
-        {"mREmerg", "mR", "&Emergency Storage"},
-        {"mH", nullptr, "&Help"},
-        {"mHCont", "mH", "&Help Contents"},
-        {"mHI", "mH", "&Program Overview"},
-        {"", "mH", "-"},
-        {"mHA", "mH", "&About Pantrivo"},
-        {"", "mH", "-"},
-        {"mHWeb", "mH", MakerWebSiteMenuCaption},
-    };
-    Build(*this, controls, menus);
-
-    Bind(*this, Label1, "Label1");
-    Bind(*this, Panel3D7, "Panel3D7");
-    Bind(*this, Image2, "Image2");
-    Bind(*this, Label3, "Label3");
-    Bind(*this, Label2, "Label2");
-    Bind(*this, SSCommand1, "SSCommand1");
-    Bind(*this, Command1, "Command1");
-    Bind(*this, mO, "mO");
-    Bind(*this, mOBC, "mOBC");
-    Bind(*this, mOP, "mOP");
-    Bind(*this, mOPF, "mOPF");
-    Bind(*this, mOPS, "mOPS");
-    Bind(*this, mON, "mON");
-    Bind(*this, mOe, "mOe");
-    Bind(*this, mR, "mR");
-    Bind(*this, mRF, "mRF");
-    Bind(*this, mRFG, "mRFG");
-    Bind(*this, mRC, "mRC");
-    Bind(*this, mRMenu, "mRMenu");
-    Bind(*this, mRS, "mRS");
-    Bind(*this, mREmerg, "mREmerg");
-    Bind(*this, mH, "mH");
-    Bind(*this, mHCont, "mHCont");
-    Bind(*this, mHI, "mHI");
-    Bind(*this, mHA, "mHA");
-    Bind(*this, mHWeb, "mHWeb");
+    Build(*this, *this, controls, menus);
 }
 
 }  // namespace shell

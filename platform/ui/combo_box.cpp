@@ -1,6 +1,16 @@
 #include "platform/ui/combo_box.h"
 
+#include "platform/ui/design_row.h"
+
 namespace ui {
+
+void ComboBox::applyDesign(const design::ControlRow& row) {
+    Control::applyDesign(row);
+    setStyle(row.comboStyle);
+    setSorted(row.flags & design::Sorted);
+    setMaxLength(row.maxLength);
+    setShownLength(row.shownLength);
+}
 
 void ComboBox::AddItem(std::string item, int at) {
     items_.add(std::move(item), at, sorted_);

@@ -18,6 +18,8 @@ public:
     }
 
     bool canHoldFocus() const override { return true; }
+    // The style, Sorted, the length limit and the shown length.
+    void applyDesign(const design::ControlRow& row) override;
 
     ComboStyle Style() const { return style_; }
     void setStyle(ComboStyle v) {

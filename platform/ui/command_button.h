@@ -9,6 +9,7 @@ public:
         : Control(f, ControlKind::CommandButton, std::move(name), index, container) {}
 
     bool canHoldFocus() const override { return true; }
+    void applyDesign(const design::ControlRow& row) override;
     // Enter presses the default button, Esc the cancel button.
     bool Default() const { return default_; }
     void setDefault(bool v) {

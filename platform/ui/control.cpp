@@ -1,5 +1,6 @@
 #include "platform/ui/control.h"
 
+#include "platform/ui/design_row.h"
 #include "platform/ui/form.h"
 
 namespace ui {
@@ -7,6 +8,18 @@ namespace ui {
 Control::Control(Form& form, ControlKind kind, std::string name, int index, Control* container)
     : form_(form), kind_(kind), name_(std::move(name)), index_(index), container_(container) {
     if (container_) container_->children_.push_back(this);
+}
+
+void Control::applyDesign(const design::ControlRow& row) {
+    Move(row.rect.left, row.rect.top, row.rect.width, row.rect.height);
+    setCaption(row.caption);
+    if (row.font) setFont(*row.font);
+    if (row.foreColor) setForeColor(*row.foreColor);
+    if (row.backColor) setBackColor(*row.backColor);
+    setTabIndex(row.tabIndex);
+    if (*row.accessibleName) setAccessibleName(row.accessibleName);
+    if (row.flags & design::Hidden) setVisible(false);
+    if (row.flags & design::Disabled) setEnabled(false);
 }
 
 void Control::Move(int left, int top, int width, int height) {

@@ -10,6 +10,10 @@
 
 namespace ui {
 
+namespace design {
+struct ControlRow;
+}
+
 enum class ControlKind {
     Label,
     CommandButton,
@@ -115,6 +119,11 @@ public:
     virtual bool takesKey(int /*keyCode*/) const { return false; }
     // Gives the control the focus, as a program does; refused when it can't take it.
     void SetFocus();
+
+    // Takes what a window's design row says: place, caption, font, colours,
+    // tab order, screen reader name, hidden and disabled. A kind with settings
+    // of its own overrides this, calling it for the common ones.
+    virtual void applyDesign(const design::ControlRow& row);
 
     std::function<void()> onClick;
     std::function<void()> onDblClick;

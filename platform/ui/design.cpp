@@ -51,62 +51,37 @@ Maker MakerFor(ControlKind kind) {
     return nullptr;
 }
 
-void ApplyFlags(Control& control, unsigned flags) {
-    if (flags & Hidden) control.setVisible(false);
-    if (flags & Disabled) control.setEnabled(false);
-    if (auto* button = dynamic_cast<CommandButton*>(&control)) {
-        button->setDefault(flags & DefaultButton);
-        button->setCancel(flags & CancelButton);
-    }
-    if (auto* label = dynamic_cast<Label*>(&control)) {
-        label->setTransparent(flags & Transparent);
-        label->setWordWrap(flags & WordWrap);
-        label->setAutoSize(flags & AutoSize);  // last: it sizes by caption and font
-    }
+}  // namespace
+
+namespace detail {
+
+void Refuse(const Form& form, const ControlRow& row, const std::string& why) {
+    throw std::logic_error(form.name() + "." + row.name + ": " + why);
 }
 
-void ApplyKindSettings(Control& control, const ControlRow& row) {
-    if (auto* box = dynamic_cast<TextBox*>(&control)) {
-        box->setMultiLine(row.flags & MultiLine);
-        box->setLocked(row.flags & Locked);
-        box->setMaxLength(row.maxLength);
-    }
-    if (auto* combo = dynamic_cast<ComboBox*>(&control)) {
-        combo->setStyle(row.comboStyle);
-        combo->setSorted(row.flags & Sorted);
-        combo->setMaxLength(row.maxLength);
-        combo->setShownLength(row.shownLength);
-    }
-    if (auto* list = dynamic_cast<ListBox*>(&control)) {
-        list->setSorted(row.flags & Sorted);
-        list->setShownLength(row.shownLength);
-    }
+Control& Built(const Form& form, const ControlRow& row) {
+    Control* control = form.findControl(row.name, row.index);
+    if (!control) Refuse(form, row, "not built");
+    if (control->kind() != row.kind) Refuse(form, row, "built as another kind of control");
+    return *control;
 }
 
-void AddControl(Form& form, const ControlRow& row) {
+}  // namespace detail
+
+Control& Add(Form& form, const ControlRow& row) {
     const Maker make = MakerFor(row.kind);
-    if (!make) throw std::logic_error(form.name() + "." + row.name + ": no such kind of control");
+    if (!make) detail::Refuse(form, row, "no such kind of control");
     Control* container = nullptr;
     if (row.parent) {
         container = form.findControl(row.parent, row.parentIndex);
-        if (!container)
-            throw std::logic_error(form.name() + "." + row.name + ": container " + row.parent + " not built yet");
+        if (!container) detail::Refuse(form, row, std::string("container ") + row.parent + " not built yet");
     }
     Control& control = make(form, row.name, row.index, container);
-    // Before its place: a docked bar takes the place of its edge.
-    if (auto* bar = dynamic_cast<Toolbar*>(&control); bar && row.align) bar->setAlign(*row.align);
-    control.Move(row.rect.left, row.rect.top, row.rect.width, row.rect.height);
-    control.setCaption(row.caption);
-    if (row.font) control.setFont(*row.font);
-    if (row.foreColor) control.setForeColor(*row.foreColor);
-    if (row.backColor) control.setBackColor(*row.backColor);
-    control.setTabIndex(row.tabIndex);
-    if (*row.accessibleName) control.setAccessibleName(row.accessibleName);
-    ApplyKindSettings(control, row);
-    ApplyFlags(control, row.flags);
+    control.applyDesign(row);
+    return control;
 }
 
-void AddMenu(Form& form, const MenuRow& row) {
+Menu& Add(Form& form, const MenuRow& row) {
     Menu* menu = nullptr;
     if (!row.parent) {
         menu = &form.addMenu(row.name, row.caption, row.index);
@@ -118,13 +93,12 @@ void AddMenu(Form& form, const MenuRow& row) {
     if (row.flags & Hidden) menu->setVisible(false);
     if (row.flags & Disabled) menu->setEnabled(false);
     if (row.flags & Checked) menu->setChecked(true);
+    return *menu;
 }
 
-}  // namespace
-
 void Build(Form& form, std::span<const ControlRow> controls, std::span<const MenuRow> menus) {
-    for (const ControlRow& row : controls) AddControl(form, row);
-    for (const MenuRow& row : menus) AddMenu(form, row);
+    for (const ControlRow& row : controls) Add(form, row);
+    for (const MenuRow& row : menus) Add(form, row);
 }
 
 }  // namespace ui::design

@@ -1,9 +1,17 @@
 #include "platform/ui/label.h"
 
 #include "platform/ui/caption.h"
+#include "platform/ui/design_row.h"
 #include "platform/ui/form.h"
 
 namespace ui {
+
+void Label::applyDesign(const design::ControlRow& row) {
+    Control::applyDesign(row);
+    setTransparent(row.flags & design::Transparent);
+    setWordWrap(row.flags & design::WordWrap);
+    setAutoSize(row.flags & design::AutoSize);  // last: it sizes by caption and font
+}
 
 void Label::setAutoSize(bool v) {
     autoSize_ = v;

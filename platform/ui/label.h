@@ -10,6 +10,9 @@ public:
     Label(Form& f, std::string name, int index, Control* container)
         : Control(f, ControlKind::Label, std::move(name), index, container) {}
 
+    // Transparent, WordWrap and AutoSize, the last once caption and font are set.
+    void applyDesign(const design::ControlRow& row) override;
+
     // An AutoSize label is always as large as its caption in its font,
     // whatever size it is given; "&" marks an access key and takes no room.
     bool AutoSize() const { return autoSize_; }

@@ -1,6 +1,14 @@
 #include "platform/ui/list_box.h"
 
+#include "platform/ui/design_row.h"
+
 namespace ui {
+
+void ListBox::applyDesign(const design::ControlRow& row) {
+    Control::applyDesign(row);
+    setSorted(row.flags & design::Sorted);
+    setShownLength(row.shownLength);
+}
 
 void ListBox::AddItem(std::string item, int at) {
     items_.add(std::move(item), at, sorted_);

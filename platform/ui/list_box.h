@@ -14,6 +14,8 @@ public:
     }
 
     bool canHoldFocus() const override { return true; }
+    // Sorted and the shown length.
+    void applyDesign(const design::ControlRow& row) override;
 
     bool Sorted() const { return sorted_; }
     void setSorted(bool v) {

@@ -2,9 +2,15 @@
 
 #include <algorithm>
 
+#include "platform/ui/design_row.h"
 #include "platform/ui/form.h"
 
 namespace ui {
+
+void OptionButton::applyDesign(const design::ControlRow& row) {
+    Control::applyDesign(row);
+    if (row.flags & design::Checked) setValue(true);
+}
 
 std::vector<OptionButton*> OptionButton::Group() const {
     std::vector<OptionButton*> group;

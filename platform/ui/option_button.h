@@ -13,6 +13,8 @@ public:
         : Control(f, ControlKind::OptionButton, std::move(name), index, container) {}
 
     bool canHoldFocus() const override { return true; }
+    // Checked: the option chosen as the window is laid out, before any handler listens.
+    void applyDesign(const design::ControlRow& row) override;
 
     bool Value() const { return value_; }
     // Choosing it clears the other options of its container and raises Click,

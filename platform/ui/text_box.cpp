@@ -2,7 +2,16 @@
 
 #include <algorithm>
 
+#include "platform/ui/design_row.h"
+
 namespace ui {
+
+void TextBox::applyDesign(const design::ControlRow& row) {
+    Control::applyDesign(row);
+    setMultiLine(row.flags & design::MultiLine);
+    setLocked(row.flags & design::Locked);
+    setMaxLength(row.maxLength);
+}
 
 void TextBox::setText(const std::string& v) {
     if (v == text_) return;

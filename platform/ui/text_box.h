@@ -13,6 +13,8 @@ public:
     }
 
     bool canHoldFocus() const override { return true; }
+    // MultiLine, Locked and the length limit.
+    void applyDesign(const design::ControlRow& row) override;
 
     const std::string& Text() const { return text_; }
     // Raises Change when the text differs.

@@ -1,11 +1,18 @@
 #include "platform/ui/toolbar.h"
 
+#include "platform/ui/design_row.h"
+
 namespace ui {
 
 namespace {
 bool IsColumn(Align align) { return align == Align::Left || align == Align::Right; }
 bool IsRow(Align align) { return align == Align::Top || align == Align::Bottom; }
 }  // namespace
+
+void Toolbar::applyDesign(const design::ControlRow& row) {
+    if (row.align) setAlign(*row.align);
+    Control::applyDesign(row);
+}
 
 void Toolbar::setAlign(Align v) {
     const Align was = align_;

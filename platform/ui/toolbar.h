@@ -24,6 +24,8 @@ public:
     // A bar turned from a row to a column (or back) keeps its thickness.
     void setAlign(Align v);
     Align docking() const override { return align_; }
+    // The edge the row names, taken before the place: a docked bar takes its edge's.
+    void applyDesign(const design::ControlRow& row) override;
 
     // Returns the new button's number.
     int addButton(ToolbarButton button);

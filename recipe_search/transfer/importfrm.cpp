@@ -39,21 +39,12 @@ Importfrm::Importfrm(shell::Application& app) : ui::Form(app.runtime(), "Importf
     onLoad = [this] { Form_Load(); };
     onActivate = [this] { Form_Activate(); };
     onUnload = [this](bool&) { Form_Unload(); };
-    Command1->onClick = [this] { Command1_Click(); };
-    Command2->onClick = [this] { Command2_Click(); };
-    Drive1->onChange = [this] { Drive1_Change(); };
-    Dir1->onChange = [this] { Dir1_Change(); };
     // A folder opened by the user that cannot be read: as a folder the file
     // list cannot show.
     Dir1->onPathFailed = [this] {
         ShowDeviceUnavailable();
         backToProgramDrive();
     };
-    File1->onClick = [this] { File1_Click(); };
-    File1->onDblClick = [this] { File1_DblClick(); };
-    Combo4->onChange = [this] { Combo4_Change(); };
-    Combo4->onClick = [this] { Combo4_Change(); };
-    Text2->onChange = [this] { Text2_Change(); };
     for (ui::TextBox* box : {Text1, Text2, Text3}) box->onGotFocus = [this, box] { displayBox_GotFocus(*box); };
 }
 

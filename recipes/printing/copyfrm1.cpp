@@ -14,14 +14,9 @@ Copyfrm1::Copyfrm1(shell::Application& app) : ui::Form(app.runtime(), "Copyfrm1"
     setHelpContextID(shell::topics::RecipeFile);
 
     design();
-    // Two columns is chosen as the dialog is laid out, before any handler listens.
-    SSOption1[TwoColumns]->setValue(true);
 
     onLoad = [this] { Form_Load(); };
     onActivate = [this] { Form_Activate(); };
-    for (int i : {TwoColumns, OneColumn})
-        SSOption1[static_cast<std::size_t>(i)]->onClick = [this, i] { SSOption1_Click(i); };
-    SSCommand1->onClick = [this] { SSCommand1_Click(); };
 }
 
 void Copyfrm1::Form_Load() {
