@@ -19,21 +19,50 @@ std::filesystem::path Parent() {
     return std::filesystem::temp_directory_path();
 }
 
+// The process's folder, removed with all it holds at exit.
+class ProcessFolder {
+public:
+    ProcessFolder() {
+        std::string pattern = (Parent() / "pantrivo-fuzz-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
+        dir_ = pattern;
+    }
+    ~ProcessFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+    ProcessFolder(const ProcessFolder&) = delete;
+    ProcessFolder& operator=(const ProcessFolder&) = delete;
+
+    const std::filesystem::path& dir() const { return dir_; }
+
+private:
+    std::filesystem::path dir_;
+};
+
+// Removes all the folder holds; a run that left anything would make the next
+// one depend on it, so what cannot be removed stops the fuzzer.
+void Empty(const std::filesystem::path& dir) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end; it.increment(error))
+        std::filesystem::remove_all(it->path(), error);
+    if (!error && std::filesystem::is_empty(dir, error) && !error) return;
+    std::fprintf(stderr, "cannot empty the scratch folder %s\n", dir.c_str());
+    std::abort();
+}
+
 }  // namespace
 
 ScratchFolder::ScratchFolder() {
-    std::string pattern = (Parent() / "pantrivo-fuzz-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-        std::perror("mkdtemp");
-        std::abort();
-    }
-    dir_ = pattern;
+    static const ProcessFolder folder;
+    dir_ = folder.dir();
+    Empty(dir_);
 }
 
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-}
+ScratchFolder::~ScratchFolder() { Empty(dir_); }
 
 void ScratchFolder::Write(std::string_view name, std::string_view bytes) const {
     std::ofstream out(dir_ / basic::PathFromText(name), std::ios::binary | std::ios::trunc);

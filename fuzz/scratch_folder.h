@@ -11,9 +11,10 @@
 // the input cut into parts.
 namespace fuzz {
 
-// A fresh empty folder for one input, removed with all it holds afterwards.
-// It lies in memory (/dev/shm) where the machine has that, so the readers'
-// flushes cost nothing.
+// An empty folder for one input, emptied again afterwards. Every input of a
+// process gets the same folder, made once and removed when the process ends:
+// making and removing one per input cost more than many a reader's run. It
+// lies in memory (/dev/shm) where the machine has that.
 class ScratchFolder {
 public:
     ScratchFolder();

@@ -3,8 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
+#include "platform/basic/disk_sync.h"
 #include "platform/basic/durable_step.h"
 #include "platform/basic/replacement_file.h"
 
@@ -26,7 +28,7 @@ bool WriteSyncedFile(const std::filesystem::path& path, std::string_view bytes) 
         done += static_cast<std::size_t>(n);
     }
     if (done > 0) durable_step::Done();
-    bool synced = done == bytes.size() && ::fsync(fd) == 0;
+    bool synced = done == bytes.size() && disk_sync::File(fd);
     if (synced) durable_step::Done();
     if (::close(fd) != 0) synced = false;
     if (synced) SyncFolderOf(path);
@@ -44,7 +46,7 @@ void SyncFolderOf(const std::filesystem::path& file) {
     const auto folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
-    if (::fsync(fd) == 0) durable_step::Done();  // best effort: what was done in it stays done
+    if (disk_sync::File(fd)) durable_step::Done();  // best effort: what was done in it stays done
     ::close(fd);
 }
 
@@ -53,12 +55,21 @@ std::string TemporaryNamePrefix(const std::filesystem::path& target) {
 }
 
 void RemoveLeftoverTemporaries(const std::filesystem::path& target) {
-    const std::string prefix = TemporaryNamePrefix(target);
-    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    RemoveLeftoverTemporaries(std::vector<std::filesystem::path>{target});
+}
+
+void RemoveLeftoverTemporaries(const std::vector<std::filesystem::path>& targets) {
+    if (targets.empty()) return;
+    std::vector<std::string> prefixes;
+    for (const auto& target : targets) prefixes.push_back(TemporaryNamePrefix(target));
+    const auto& first = targets.front();
+    const auto folder = first.parent_path().empty() ? std::filesystem::path(".") : first.parent_path();
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (name.starts_with(prefix) && ::unlink(it->path().c_str()) == 0) durable_step::Done();
+        const bool ours = std::any_of(prefixes.begin(), prefixes.end(),
+                                      [&](const std::string& prefix) { return name.starts_with(prefix); });
+        if (ours && ::unlink(it->path().c_str()) == 0) durable_step::Done();
     }
 }
 

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace basic {
 
@@ -30,5 +31,8 @@ std::string TemporaryNamePrefix(const std::filesystem::path& target);
 // Removes temporary files that an interrupted rewrite of target left beside
 // it. Only for folders no other running copy of the program writes to.
 void RemoveLeftoverTemporaries(const std::filesystem::path& target);
+
+// The same for several targets of one folder, read once.
+void RemoveLeftoverTemporaries(const std::vector<std::filesystem::path>& targets);
 
 }  // namespace basic

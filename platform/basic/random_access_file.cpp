@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <limits>
 
+#include "platform/basic/disk_sync.h"
 #include "platform/basic/durable_step.h"
 
 namespace basic {
@@ -81,7 +82,7 @@ void RandomAccessFile::GetBlockInto(long first, long count, std::string& buffer)
 }
 
 bool RandomAccessFile::Flush() {
-    if (fd_ < 0 || ::fsync(fd_) != 0) return false;
+    if (fd_ < 0 || !disk_sync::File(fd_)) return false;
     durable_step::Done();
     return true;
 }
@@ -89,9 +90,7 @@ bool RandomAccessFile::Flush() {
 bool RandomAccessFile::FlushRecord(long record) {
     const auto offset = OffsetOf(record);
     if (!offset || fd_ < 0) return false;
-    if (::sync_file_range(fd_, static_cast<off_t>(*offset), recordLength_,
-                          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER) != 0)
-        return false;
+    if (!disk_sync::Range(fd_, *offset, recordLength_)) return false;
     durable_step::Done();
     return true;
 }

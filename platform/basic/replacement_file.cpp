@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/basic/atomic_write.h"
+#include "platform/basic/disk_sync.h"
 #include "platform/basic/durable_step.h"
 
 namespace basic {
@@ -118,7 +119,7 @@ bool ReplacementFile::Flush() {
 
 bool ReplacementFile::Commit() {
     if (fd_ < 0) return false;
-    const bool written = Flush() && ::fsync(fd_) == 0;
+    const bool written = Flush() && disk_sync::File(fd_);
     if (written) durable_step::Done();
     bool placed = written && PutInPlace();
     if (::close(fd_) != 0) placed = false;

@@ -135,15 +135,22 @@ ConversionResult ConvertOldRecipeFile(const basic::ProgramFolder& folder, int co
     auto newFile = basic::RandomAccessFile::Open(newPath, RecipeRecordLength);
     if (!newFile) return ConversionResult::Failed;
 
+    // Records past the end of the old file are free: only those it holds are read.
+    const long held = std::min(oldFile->RecordCount(), MaxRecipeRecords);
+    std::string block;
     for (long first = 1; first <= MaxRecipeRecords; first += kBlockRecords) {
         const long count = std::min(kBlockRecords, MaxRecipeRecords - first + 1);
-        const std::string block = oldFile->GetBlock(first, count);
+        const long read = std::clamp(held - first + 1, 0L, count);
+        oldFile->GetBlockInto(first, read, block);
         for (long i = 0; i < count; ++i) {
             const long k = first + i;
-            const std::string_view oldRecord(block.data() + i * OldRecipeRecordLength, OldRecipeRecordLength);
             // Free and deleted records are not written: the gaps read as free.
-            if (IsOldRecipeToConvert(oldRecord) && !newFile->Put(k, EncodeRecipeRecord(ConvertOldRecord(oldRecord))))
-                return ConversionResult::Failed;
+            if (i < read) {
+                const std::string_view oldRecord(block.data() + i * OldRecipeRecordLength, OldRecipeRecordLength);
+                if (IsOldRecipeToConvert(oldRecord) &&
+                    !newFile->Put(k, EncodeRecipeRecord(ConvertOldRecord(oldRecord))))
+                    return ConversionResult::Failed;
+            }
             if (steps.progress) steps.progress(k);
         }
     }

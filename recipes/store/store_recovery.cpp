@@ -1,4 +1,7 @@
 // Opening a cookbook after the program was killed in the middle of a change.
+#include <filesystem>
+#include <vector>
+
 #include "platform/basic/atomic_write.h"
 #include "platform/basic/random_access_file.h"
 #include "recipes/store/index_file.h"
@@ -40,8 +43,9 @@ bool RecipeStore::FinishInterruptedChange() {
 bool RecipeStore::Recover() {
     const bool finished = FinishInterruptedChange();
     // Only this copy of the program writes here, so no rewrite is under way.
-    basic::RemoveLeftoverTemporaries(DataFilePath());
-    for (int type = 1; type <= RecipeTypeCount; ++type) basic::RemoveLeftoverTemporaries(IndexFilePath(type));
+    std::vector<std::filesystem::path> files{DataFilePath()};
+    for (int type = 1; type <= RecipeTypeCount; ++type) files.push_back(IndexFilePath(type));
+    basic::RemoveLeftoverTemporaries(files);
     if (cookbook() == 1) RemoveInterruptedConversion(folder());
     return finished;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/basic/random_access_file.h"
 #include "platform/testing/test_folder.h"
 
@@ -44,6 +46,15 @@ TEST_F(ProgramFolderTest, ExactSpellingWinsOverOthers) {
     WriteBytes(folder / "LIST.TXT", "upper");
     EXPECT_EQ(program.Resolve("LIST.TXT"), folder / "LIST.TXT");
     EXPECT_EQ(program.Resolve("list.txt"), folder / "list.txt");
+}
+
+TEST_F(ProgramFolderTest, AmongOtherSpellingsTheFirstByNameWins) {
+    WriteBytes(folder / "list.txt", "lower");
+    WriteBytes(folder / "List.txt", "capital");
+    WriteBytes(folder / "LIST.TXT", "upper");
+    for (int i = 0; i < 3; ++i) WriteBytes(folder / ("other" + std::to_string(i)), "x");
+    EXPECT_EQ(program.Resolve("List.TXT"), folder / "LIST.TXT");
+    EXPECT_EQ(program.Resolve("missing.txt"), folder / "missing.txt");
 }
 
 TEST_F(ProgramFolderTest, AccentedNamesAreUtf8OnDisk) {
