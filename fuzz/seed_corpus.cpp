@@ -1,5 +1,5 @@
 // Writes the fuzz targets' seed corpus: a few small files of each format,
-// written by the program's own encoders, sound ones and damaged ones.
+// made by the same code that writes the real files, sound ones and damaged ones.
 // Usage: pantrivo_fuzz_seeds <folder>; each target's seeds go to <folder>/<target>/.
 #include <cstdint>
 #include <cstdio>
