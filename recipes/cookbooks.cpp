@@ -3,6 +3,7 @@
 
 #include "platform/basic/numbers.h"
 #include "platform/basic/text.h"
+#include "recipes/recipe_settings.h"
 #include "recipes/recipe_window.h"
 #include "shell/settings_files.h"
 
@@ -13,10 +14,10 @@ namespace settings = shell::settings;
 void Form5::LoadCookbookTitles() {
     const auto& folder = app_.folder();
     // The number as the record keeps it, " 3"; anything outside 1-8 is the nearest cookbook.
-    const double stored = basic::Val(settings::ReadText(folder, settings::CurrentCookbookRecord).value_or(""));
+    const double stored = basic::Val(settings::ReadText(folder, CurrentCookbookRecord).value_or(""));
     file().CookbookNumber = static_cast<std::int16_t>(std::clamp(stored, 1.0, 8.0));
     for (int n = 1; n <= CookbookCount; ++n) {
-        const std::string title = settings::ReadShownText(folder, settings::CookbookTitleRecord(n)).value_or("");
+        const std::string title = settings::ReadShownText(folder, CookbookTitleRecord(n)).value_or("");
         state_.CookbookTitle[static_cast<std::size_t>(n - 1)] = basic::Trim(title);
         mOCB1[static_cast<std::size_t>(n - 1)]->setCaption("Cookbook #" + std::to_string(n) + " - " + title);
         mOCB1[static_cast<std::size_t>(n - 1)]->setChecked(n == file().CookbookNumber);
@@ -33,7 +34,7 @@ void Form5::mOCB1_Click(int index) {
         if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) return;
     }
     ResetRecipeEditor();
-    static_cast<void>(settings::WriteText(app_.folder(), settings::CurrentCookbookRecord, basic::Str(index)));
+    static_cast<void>(settings::WriteText(app_.folder(), CurrentCookbookRecord, basic::Str(index)));
     file().CookbookNumber = static_cast<std::int16_t>(index);
     ResetAfterCookbookChange();
 }

@@ -8,6 +8,7 @@
 #include "recipes/printing/recipe_print_layout.h"
 #include "recipes/printing/worksheet_layout.h"
 #include "recipes/preview_panel.h"
+#include "recipes/recipe_settings.h"
 #include "recipes/recipe_window.h"
 #include "shell/hinfo1.h"
 
@@ -34,7 +35,7 @@ std::string PreviewPanel::printedOnDate() {
 
 void PreviewPanel::wire() {
     preview_ = std::make_unique<printing::PrintPreviewPanel>(w_.app_, w_, RecipePreviewDesign,
-                                                             shell::settings::RecipeGuideLinesRecord);
+                                                             RecipeGuideLinesRecord);
     preview_->render = [this] { drawPreview(); };
     preview_->onCancel = [this] { PreviewCancelled(); };
     preview_->onButton = [this](int index) {

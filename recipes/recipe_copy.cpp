@@ -1,5 +1,6 @@
 // The recipe on screen to the clipboard as text, its ingredients in the
 // layout the user picks in the copy option dialog.
+#include "recipes/recipe_help.h"
 #include "recipes/printing/copy_hand_over.h"
 #include "recipes/printing/copyfrm1.h"
 #include "recipes/recipe_window.h"
@@ -22,7 +23,10 @@ void Form5::mOCo1_Click() {
     HideFractionList();
     HideUnitLists();
     shell::BeginWait(app_);
-    app_.window<printing::Copyfrm1>().ShowModal();
+    // The dialog opens the recipe window's help topic on F1.
+    auto& dialog = app_.window<printing::Copyfrm1>();
+    dialog.setHelpContextID(help::RecipeFile);
+    dialog.ShowModal();
     if (Combo2->Text().empty()) {
         shell::EndWait(app_);
         app_.dialogs().MessageBox({"Copy Recipe to Windows Clipboard",

@@ -5,6 +5,7 @@
 #include "platform/basic/path_text.h"
 #include "platform/basic/text.h"
 #include "recipe_search/transfer/importfrm.h"
+#include "recipes/recipe_help.h"
 #include "recipes/store/fraction_snapping.h"
 #include "recipes/recipe_window.h"
 #include "recipes/typed_text.h"
@@ -35,7 +36,10 @@ void Form5::ExportRecipe() {
     hand.TransferMode = TransferHandOver::Export;
     hand.TransferType = Combo1->Text();
     hand.TransferTitle = Combo2->Text();
-    app_.window<recipe_search::Importfrm>().ShowModal();
+    // The dialog opens the recipe window's help topic on F1.
+    auto& dialog = app_.window<recipe_search::Importfrm>();
+    dialog.setHelpContextID(help::RecipeFile);
+    dialog.ShowModal();
     if (hand.TransferMode == TransferHandOver::Cancelled) {
         shell::EndWait(app_);
         return;
@@ -62,7 +66,10 @@ void Form5::mOIm_Click() {
     shell::BeginWait(app_);
     TransferHandOver& hand = app_.state<TransferHandOver>();
     hand.TransferMode = TransferHandOver::Import;
-    app_.window<recipe_search::Importfrm>().ShowModal();
+    // The dialog opens the recipe window's help topic on F1.
+    auto& dialog = app_.window<recipe_search::Importfrm>();
+    dialog.setHelpContextID(help::RecipeFile);
+    dialog.ShowModal();
     if (hand.TransferMode == TransferHandOver::Cancelled) {
         SSPanel3->setVisible(true);
         shell::EndWait(app_);

@@ -1,3 +1,5 @@
+#include "recipes/recipe_help.h"
+#include "recipes/recipe_settings.h"
 #include "recipes/recipe_window.h"
 
 #include "platform/basic/text.h"
@@ -43,7 +45,7 @@ Form5::Form5(shell::Application& app) : shell::ActivityWindow(app, "Form5") {
                         {"Print Worksheet", pictures::Worksheet},
                         {"Help", pictures::Help},
                         {"Exit", pictures::Exit}},
-        .colors = {shell::settings::RecipePanelColorRecord, LightGrey, "Save changes made to Panel Color?",
+        .colors = {RecipePanelColorRecord, LightGrey, "Save changes made to Panel Color?",
                    [this] {
                        return std::vector<ui::OleColor>{Label25->ForeColor(), Navy, ui::colors::PureBlue, Maroon,
                                                         ui::colors::PureRed};
@@ -114,6 +116,8 @@ std::optional<int> Form5::typeNumber() const { return RecipeTypeNumber(Combo1->T
 RecipeStore Form5::store() { return RecipeStore(app_.folder(), file().CookbookNumber); }
 
 void RegisterRecipeFile(shell::Application& app) {
+    app.claimSettingsRecords(RecipeSettingsRecords);
+    app.claimHelpTopics(help::Topics);
     app.registerActivity(shell::Activity::RecipeFile, {[&app] { app.window<Form5>().Show(); },
                                                        [&app] { return app.loadedWindow<Form5>() != nullptr; },
                                                        [&app] {

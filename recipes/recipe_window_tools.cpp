@@ -1,4 +1,5 @@
 // The side toolbar, the panel colour, help and the Options popup.
+#include "recipes/recipe_help.h"
 #include "recipes/recipe_window.h"
 #include "shell/help_menu.h"
 
@@ -32,9 +33,9 @@ void Form5::mOC_Click() {
 
 int Form5::helpTopic() const {
     if (SSPanel80->Visible()) return shell::topics::PrintPreview;
-    if (SSPanel2->Visible()) return shell::topics::RecipeSearchByName;
-    if (SSPanel8->Visible()) return shell::topics::RecipeSearchByIngredient;
-    return shell::topics::RecipeFile;
+    if (SSPanel2->Visible()) return help::RecipeSearchByName;
+    if (SSPanel8->Visible()) return help::RecipeSearchByIngredient;
+    return help::RecipeFile;
 }
 
 // Copy is offered only while the menu pops up at the pointer.

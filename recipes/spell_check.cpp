@@ -2,6 +2,7 @@
 // the directions, and the carrying on of Change All to the later fields.
 #include "platform/basic/text.h"
 #include "recipes/misspellings.h"
+#include "recipes/recipe_help.h"
 #include "recipes/recipe_window.h"
 #include "shell/help_menu.h"
 
@@ -161,7 +162,7 @@ void Form5::VSSpell1_CheckEnded(int cancel) {
     VSSpell1->ClearChangeCount();
 }
 
-void Form5::VSSpell1_Help() { shell::ShowHelpTopic(app_, shell::topics::SpellCheck); }
+void Form5::VSSpell1_Help() { shell::ShowHelpTopic(app_, help::SpellCheck); }
 
 void Form5::CarryReplacementsOn() {
     app_.runtime().doEvents();

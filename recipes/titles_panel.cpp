@@ -1,4 +1,5 @@
 // The cookbook titles panel: the eight titles as stored, saved at once.
+#include "recipes/recipe_settings.h"
 #include "recipes/titles_panel.h"
 
 #include "platform/basic/text.h"
@@ -18,7 +19,7 @@ void TitlesPanel::wire() {
 void TitlesPanel::mOCBTle_Click() {
     for (int n = 1; n <= TitlesControls::TitleCount; ++n)
         c_.Text17[static_cast<std::size_t>(n - 1)]->setText(
-            settings::ReadShownText(w_.app_.folder(), settings::CookbookTitleRecord(n)).value_or(""));
+            settings::ReadShownText(w_.app_.folder(), CookbookTitleRecord(n)).value_or(""));
     w_.app_.runtime().doEvents();
     c_.SSPanel12->setVisible(true);
 }
@@ -37,7 +38,7 @@ void TitlesPanel::SSCommand4_Click() {
     }
     w_.EnableCookbookMenus();
     for (int n = 1; n <= TitlesControls::TitleCount; ++n)
-        static_cast<void>(settings::WriteText(w_.app_.folder(), settings::CookbookTitleRecord(n),
+        static_cast<void>(settings::WriteText(w_.app_.folder(), CookbookTitleRecord(n),
                                               c_.Text17[static_cast<std::size_t>(n - 1)]->Text()));
     c_.SSPanel12->setVisible(false);
     w_.app_.runtime().doEvents();

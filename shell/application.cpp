@@ -1,13 +1,26 @@
 #include "shell/application.h"
 
 #include "shell/help_menu.h"
+#include "shell/settings_records_to_come.h"
 #include "shell/startfrm.h"
 
 namespace shell {
 
-Application::Application(platform::Runtime& runtime) : runtime_(runtime) {}
+Application::Application(platform::Runtime& runtime) : runtime_(runtime) {
+    claimSettingsRecords(settings::ShellRecords);
+    claimSettingsRecords(settings::RecordsOfWindowsToCome);
+    claimHelpTopics(ShellTopics);
+}
 
 Application::~Application() = default;
+
+void Application::claimSettingsRecords(std::span<const settings::RecordMapEntry> records) {
+    for (const auto& [ref, setting] : records) settingsRecords.claim(settings::KeyOf(ref), setting);
+}
+
+void Application::claimHelpTopics(std::span<const HelpTopicEntry> topics) {
+    for (const auto& [number, title] : topics) helpTopics.claim(number, title);
+}
 
 void Application::registerActivity(Activity activity, ActivityRegistration registration) {
     activities_[activity] = std::move(registration);

@@ -1,12 +1,16 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <span>
 #include <typeindex>
 #include <unordered_map>
 
 #include "platform/runtime.h"
 #include "shell/activity.h"
+#include "shell/claims.h"
+#include "shell/help_menu.h"
 #include "shell/module_state.h"
+#include "shell/settings_files.h"
 
 namespace shell {
 
@@ -56,6 +60,13 @@ public:
         if (!slot) slot = std::make_shared<State>();
         return *static_cast<State*>(slot.get());
     }
+
+    // The settings records and help topics the subsystems claimed: the
+    // shell's own from the start, each subsystem's when it registers.
+    Claims<settings::RecordKey> settingsRecords;
+    Claims<int> helpTopics;
+    void claimSettingsRecords(std::span<const settings::RecordMapEntry> records);
+    void claimHelpTopics(std::span<const HelpTopicEntry> topics);
 
     // A subsystem makes its activity reachable from the start window.
     void registerActivity(Activity activity, ActivityRegistration registration);

@@ -7,22 +7,23 @@ class Application;
 // The program's help file, beside the program.
 inline constexpr const char* HelpFileName = "Pantrivo.hlp";
 
-// The help topics the windows open.
+// A help topic a window opens, with its title in the help file.
+struct HelpTopicEntry {
+    int number;
+    const char* title;
+};
+
+// The start window's topics and those of what every window shares. Each
+// subsystem declares and claims its own at start-up.
 namespace topics {
 inline constexpr int ProgramOverview = 1000;
 inline constexpr int PrintPreview = 1014;
-inline constexpr int FoodStorage = 3024;
-inline constexpr int RecipeFile = 3030;
-inline constexpr int RecipeSearchByName = 3031;
-inline constexpr int FoodGuide = 3032;
-inline constexpr int MeasurementConversions = 3033;
-inline constexpr int MenuPlanner = 3034;
-inline constexpr int ShoppingList = 3035;
-inline constexpr int QuickSelect = 3036;
-inline constexpr int RecipeSelect = 3037;
-inline constexpr int RecipeSearchByIngredient = 3050;
-inline constexpr int SpellCheck = 5050;
 }  // namespace topics
+
+inline constexpr HelpTopicEntry ShellTopics[] = {
+    {topics::ProgramOverview, "Program Overview"},
+    {topics::PrintPreview, "Print Preview"},
+};
 
 // Opens the help viewer at a topic, or at the help file's contents. The
 // viewer runs beside the program and reports a missing file or topic itself.

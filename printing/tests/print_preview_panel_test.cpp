@@ -33,6 +33,9 @@ const PreviewPanelDesign Design{
     .rangeCaption = "All Entries with Data Will Print",
 };
 
+// Where the window keeps its print guide lines setting.
+constexpr shell::settings::RecordRef GuideLinesRecord{shell::settings::GColor3, 38};
+
 class Window : public ui::Form {
 public:
     Window(shell::Application& app, const PreviewPanelDesign& design) : ui::Form(app.runtime(), "Window") {
@@ -42,7 +45,7 @@ public:
         AddPreviewPanelRows(rows, design, tab);
         AddPreviewPanelTopRows(rows, design, tab);
         ui::design::Build(*this, rows);
-        panel = std::make_unique<PrintPreviewPanel>(app, *this, design, shell::settings::RecipeGuideLinesRecord);
+        panel = std::make_unique<PrintPreviewPanel>(app, *this, design, GuideLinesRecord);
         panel->render = [this] {
             ++renders;
             ui::PrintDocument& doc = panel->document();
@@ -158,18 +161,18 @@ TEST_F(PreviewPanelTest, AutoSizeKeepsTheLargestWholeSizeThatFitsAndAlwaysEnds) 
 }
 
 TEST_F(PreviewPanelTest, GuideLinesAreWrittenWhenPickedNotWhenLoaded) {
-    ASSERT_TRUE(shell::settings::WriteText(app().folder(), shell::settings::RecipeGuideLinesRecord, "1"));
+    ASSERT_TRUE(shell::settings::WriteText(app().folder(), GuideLinesRecord, "1"));
     panel.LoadGuideLineOption();
     EXPECT_TRUE(panel.SSOption82[1]->Value());
     EXPECT_TRUE(panel.VSPrinter1->GuideLines());
-    ASSERT_TRUE(shell::settings::WriteText(app().folder(), shell::settings::RecipeGuideLinesRecord, "7"));
+    ASSERT_TRUE(shell::settings::WriteText(app().folder(), GuideLinesRecord, "7"));
     panel.LoadGuideLineOption();
     EXPECT_TRUE(panel.SSOption82[0]->Value()) << "anything but 0 or 1 selects 0";
-    EXPECT_EQ(shell::settings::ReadText(app().folder(), shell::settings::RecipeGuideLinesRecord), "7")
+    EXPECT_EQ(shell::settings::ReadText(app().folder(), GuideLinesRecord), "7")
         << "loading writes nothing";
 
     runtime().userClick(*panel.SSOption82[1]);
-    EXPECT_EQ(shell::settings::ReadText(app().folder(), shell::settings::RecipeGuideLinesRecord), "1");
+    EXPECT_EQ(shell::settings::ReadText(app().folder(), GuideLinesRecord), "1");
     EXPECT_EQ(window.renders, 0) << "guide lines need no new layout";
 }
 

@@ -8,7 +8,6 @@
 #include "recipe_search/transfer/transfer_file.h"
 #include "shell/application.h"
 #include "shell/dialog_frame.h"
-#include "shell/help_menu.h"
 #include "shell/hinfo1.h"
 #include "shell/startfrm.h"
 
@@ -32,7 +31,6 @@ constexpr int DesignHeight = 4545;
 Importfrm::Importfrm(shell::Application& app) : ui::Form(app.runtime(), "Importfrm"), app_(app) {
     setCaption("Import Recipe");
     shell::SetUpDialogFrame(*this, DesignWidth, DesignHeight);
-    setHelpContextID(shell::topics::RecipeFile);
 
     design();
 

@@ -3,7 +3,6 @@
 #include "recipes/printing/copy_hand_over.h"
 #include "shell/application.h"
 #include "shell/dialog_frame.h"
-#include "shell/help_menu.h"
 #include "shell/hinfo1.h"
 
 namespace printing {
@@ -11,7 +10,6 @@ namespace printing {
 Copyfrm1::Copyfrm1(shell::Application& app) : ui::Form(app.runtime(), "Copyfrm1"), app_(app) {
     setCaption("Recipe Ingredients Copy Option");
     shell::SetUpDialogFrame(*this, InsideWidth, InsideHeight);
-    setHelpContextID(shell::topics::RecipeFile);
 
     design();
 

@@ -1,6 +1,9 @@
 #include "recipes/recipe_window.h"
 
+#include "platform/help_file.h"
 #include "platform/ui/keys.h"
+#include "recipes/recipe_help.h"
+#include "recipes/recipe_settings.h"
 #include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
@@ -28,6 +31,21 @@ protected:
         writeFile("Breanfil.db1", IndexFileBytes({EntryText("Rye", 2), EntryText("Rolls", 1)}));
     }
 };
+
+TEST_F(RecipeWindowTest, RegisteringClaimsItsOwnSettingsAndHelpTopicsWhichTheHelpFileHolds) {
+    EXPECT_TRUE(app().settingsRecords.refused().empty());
+    EXPECT_TRUE(app().helpTopics.refused().empty());
+    for (const auto& [ref, setting] : RecipeSettingsRecords)
+        EXPECT_EQ(*app().settingsRecords.holder(shell::settings::KeyOf(ref)), setting);
+
+    const auto reading = platform::help::ReadHelpFile(PANTRIVO_HELP_FILE);
+    ASSERT_EQ(reading.status, platform::help::ReadStatus::Read) << PANTRIVO_HELP_FILE;
+    for (const auto& [number, title] : help::Topics) {
+        EXPECT_EQ(*app().helpTopics.holder(number), title);
+        ASSERT_NE(reading.file.find(number), nullptr) << number;
+        EXPECT_EQ(reading.file.find(number)->title, title);
+    }
+}
 
 TEST_F(RecipeWindowTest, OpensOverTheStartWindowAndHandsBackAtItsPlace) {
     Form5& w = open();

@@ -11,6 +11,11 @@
 namespace shell {
 namespace {
 
+// A window's own panel colour record and help topics.
+constexpr settings::RecordRef PanelColorRecord{settings::GColor1, 27};
+constexpr int FoodStorageTopic = 3024;
+constexpr int ShoppingListTopic = 3035;
+
 // The least an activity window states: its controls, its parts and the
 // steps it adds, which it notes down in order.
 class KitchenWindow : public ActivityWindow {
@@ -35,7 +40,7 @@ public:
             .status = *status,
             .sideBar = *side,
             .sideButtons = {{"Search", pictures::Search}, {"Exit", pictures::Exit}},
-            .colors = {settings::ShoppingListPanelColorRecord,
+            .colors = {PanelColorRecord,
                        ui::Rgb(192, 192, 192),
                        "Save changes made to Panel Color?",
                        {}},
@@ -56,7 +61,7 @@ public:
     ui::Menu* help;
     std::vector<std::string> steps;
     bool staysOnQuestion = false;
-    int topic = topics::FoodStorage;
+    int topic = FoodStorageTopic;
 
 private:
     void Form_Load() override { steps.push_back("load, placed at " + std::to_string(Top())); }
@@ -105,12 +110,12 @@ TEST_F(ActivityWindowTest, OpensInTheStartWindowsPlaceWithItsBarsAndItsOwnStepsA
 TEST_F(ActivityWindowTest, F1AndHelpOpenTheTopicOfWhatIsShown) {
     KitchenWindow& w = open();
     runtime().userKeyDown(w, ui::keys::F1, 0);
-    w.topic = topics::ShoppingList;
+    w.topic = ShoppingListTopic;
     runtime().userMenu(*w.help);
     ASSERT_EQ(desktop.help.requests().size(), 2u);
-    EXPECT_EQ(desktop.help.requests()[0].topic, topics::FoodStorage);
-    EXPECT_EQ(desktop.help.requests()[1].topic, topics::ShoppingList);
-    EXPECT_EQ(w.HelpContextID(), topics::ShoppingList);
+    EXPECT_EQ(desktop.help.requests()[0].topic, FoodStorageTopic);
+    EXPECT_EQ(desktop.help.requests()[1].topic, ShoppingListTopic);
+    EXPECT_EQ(w.HelpContextID(), ShoppingListTopic);
 }
 
 TEST_F(ActivityWindowTest, TheCloseBoxAsksTheWindowsQuestionAndHandsBackAtItsPlace) {

@@ -1,5 +1,9 @@
 #include "shell/application.h"
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "shell/about1.h"
 #include "shell/tests/program_fixture.h"
 
@@ -31,6 +35,24 @@ protected:
     int exitPathsRun = 0;
     bool keepOpen = false;
 };
+
+TEST_F(ApplicationTest, ARecordOrTopicHasOneOwnerAndASecondClaimIsRefused) {
+    EXPECT_TRUE(app().settingsRecords.refused().empty()) << "the shell's own and the reserved records differ";
+    EXPECT_EQ(*app().settingsRecords.holder(settings::KeyOf(settings::DisplayModeRecord)), "display mode");
+    EXPECT_EQ(*app().helpTopics.holder(topics::ProgramOverview), "Program Overview");
+
+    constexpr settings::RecordRef shelves{settings::GColor3, 35};  // the display mode's record
+    constexpr HelpTopicEntry pantryTopics[] = {{3100, "Pantry"}, {topics::PrintPreview, "Pantry Printing"}};
+    app().claimSettingsRecords(std::array{settings::RecordMapEntry{shelves, "pantry shelves"}});
+    app().claimHelpTopics(pantryTopics);
+    app().claimHelpTopics(pantryTopics);  // registered twice: its own claims stand
+
+    EXPECT_EQ(*app().settingsRecords.holder(settings::KeyOf(shelves)), "display mode");
+    EXPECT_EQ(app().settingsRecords.refused(), std::vector<std::string>{"pantry shelves"});
+    EXPECT_EQ(*app().helpTopics.holder(3100), "Pantry");
+    EXPECT_EQ(*app().helpTopics.holder(topics::PrintPreview), "Print Preview");
+    EXPECT_EQ(app().helpTopics.refused(), (std::vector<std::string>{"Pantry Printing", "Pantry Printing"}));
+}
 
 TEST_F(ApplicationTest, ExitAsksEveryOpenWindowFirstAndACancelKeepsTheProgram) {
     registerPantry();

@@ -8,6 +8,8 @@ namespace {
 
 constexpr ui::OleColor LightGrey = ui::Rgb(192, 192, 192);
 constexpr ui::OleColor Teal = ui::Rgb(0, 128, 128);
+// A window's panel colour record.
+constexpr settings::RecordRef PanelColorRecord{settings::GColor2, 25};
 
 // A window with two panels, a label whose text colour the panels may not
 // take, and a status bar.
@@ -33,7 +35,7 @@ protected:
     PaintedWindow window{runtime()};
     ColorOptions colors{app(),
                         window,
-                        {settings::RecipePanelColorRecord, LightGrey, "Save changes made to Panel Color?",
+                        {PanelColorRecord, LightGrey, "Save changes made to Panel Color?",
                          [this] {
                              return std::vector<ui::OleColor>{window.label->ForeColor(), ui::colors::PureRed};
                          }},
@@ -41,9 +43,9 @@ protected:
                         window.status};
 
     void store(const std::string& text) {
-        ASSERT_TRUE(settings::WriteText(app().folder(), settings::RecipePanelColorRecord, text));
+        ASSERT_TRUE(settings::WriteText(app().folder(), PanelColorRecord, text));
     }
-    std::string stored() { return settings::ReadText(app().folder(), settings::RecipePanelColorRecord).value_or("?"); }
+    std::string stored() { return settings::ReadText(app().folder(), PanelColorRecord).value_or("?"); }
     void expectPanels(ui::OleColor color) {
         EXPECT_EQ(window.main->BackColor(), color);
         EXPECT_EQ(window.side->BackColor(), color);

@@ -13,6 +13,11 @@ namespace {
 using basic::testing::ReadBytes;
 using basic::testing::WriteBytes;
 
+// Records of other subsystems' settings, as the files hold them.
+constexpr RecordRef CurrentCookbook{GColor4, 1};
+constexpr RecordRef FirstCookbookTitle{GColor4, 2};
+constexpr RecordRef CalendarOption(int option) { return {SWR2, 10 + option}; }
+
 class SettingsFileTest : public ::testing::Test {
 protected:
     basic::testing::TestFolder dir;
@@ -23,7 +28,7 @@ TEST_F(SettingsFileTest, ReadingAMissingFileCreatesItEmptyAndGivesTheEmptyText) 
     EXPECT_EQ(ReadText(folder, DisplayModeRecord), "");
     EXPECT_TRUE(std::filesystem::exists(dir / "GColor3.Fil"));
     EXPECT_EQ(ReadBytes(dir / "GColor3.Fil"), "");
-    EXPECT_EQ(ReadInteger(folder, CalendarOptionRecord(0)), 0);
+    EXPECT_EQ(ReadInteger(folder, CalendarOption(0)), 0);
     EXPECT_TRUE(ReadVariant(folder, BackgroundSettingRecord)->isEmpty());
 }
 
@@ -49,8 +54,8 @@ TEST_F(SettingsFileTest, FileNamesAreMatchedWithoutRegardToCase) {
     // clang-format off
     WriteBytes(dir / "Gcolor4.fil", std::string("\x05\x00" "Cakes", 7) + std::string(33, '\0'));
     // clang-format on
-    EXPECT_EQ(ReadText(folder, CurrentCookbookRecord), "Cakes");
-    ASSERT_TRUE(WriteText(folder, CookbookTitleRecord(1), "Breads"));
+    EXPECT_EQ(ReadText(folder, CurrentCookbook), "Cakes");
+    ASSERT_TRUE(WriteText(folder, FirstCookbookTitle, "Breads"));
     const auto entries = std::distance(std::filesystem::directory_iterator(dir.path()), {});
     EXPECT_EQ(entries, 1) << "one file, in the spelling it had";
     EXPECT_EQ(ReadBytes(dir / "Gcolor4.fil").size(), 80u);
@@ -84,18 +89,10 @@ TEST_F(SettingsFileTest, BackgroundVariantRecordBytes) {
 }
 
 TEST_F(SettingsFileTest, CalendarOptionsAreSixteenBitIntegers) {
-    ASSERT_TRUE(WriteInteger(folder, CalendarOptionRecord(2), -2));
+    ASSERT_TRUE(WriteInteger(folder, CalendarOption(2), -2));
     EXPECT_EQ(ReadBytes(dir / "SWR2.BMP").substr(11 * 20, 2), std::string("\xFE\xFF", 2));
-    EXPECT_EQ(ReadInteger(folder, CalendarOptionRecord(2)), -2);
-    EXPECT_EQ(ReadInteger(folder, CalendarOptionRecord(3)), 0);
-}
-
-TEST(RecordMap, EverySettingHasARecordOfItsOwn) {
-    std::set<std::pair<std::string, int>> seen;
-    for (const auto& entry : RecordMap) {
-        EXPECT_GE(entry.ref.record, 1) << entry.setting;
-        EXPECT_TRUE(seen.insert({entry.ref.file.name, entry.ref.record}).second) << entry.setting;
-    }
+    EXPECT_EQ(ReadInteger(folder, CalendarOption(2)), -2);
+    EXPECT_EQ(ReadInteger(folder, CalendarOption(3)), 0);
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Values, DisplayRecordTest,
                          [](const auto& info) { return std::string(info.param.description); });
 
 TEST_F(StartWindowTest, ARecordWrittenFurtherOnLeavesTheDisplayModeEmpty) {
-    ASSERT_TRUE(settings::WriteText(app().folder(), settings::ShoppingListGuideLinesRecord, "1"));
+    ASSERT_TRUE(settings::WriteText(app().folder(), settings::RecordRef{settings::GColor3, 50}, "1"));
     startProgram();
     EXPECT_EQ(app().vars.DisplayMode, 0);
 }
