@@ -79,6 +79,7 @@ void PrintPreviewPanel::ShowPrintFont() {
 }
 
 void PrintPreviewPanel::Show() {
+    open_ = true;
     SSPanel80->setVisible(true);
     SSPanel80->SetFocus();
     app_.runtime().doEvents();
@@ -152,6 +153,7 @@ void PrintPreviewPanel::PageSetup() {
 }
 
 void PrintPreviewPanel::Cancel() {
+    open_ = false;
     SSPanel80->setVisible(false);
     app_.runtime().doEvents();
     if (onCancel) onCancel();
@@ -171,13 +173,15 @@ void PrintPreviewPanel::CopyCurrentPage() {
 void PrintPreviewPanel::Print() { static_cast<void>(app_.runtime().services().printer.Print(document())); }
 
 void PrintPreviewPanel::SSCommand1_Click() {
-    if (!enlarged()) {
+    if (!enlarged_) {
+        enlarged_ = true;
         SSCommand1->setCaption("Normal");
         VSPrinter1->setLeft(design_.enlargedLeft);
         VSPrinter1->setWidth(SSPanel80->Width() - design_.enlargedMargin);
         VSPrinter1->setZoom(ui::PrintPreview::Zoom::Enlarged);
         return;
     }
+    enlarged_ = false;
     SSCommand1->setCaption("Enlarge");
     VSPrinter1->setWidth(PreviewWidth);
     VSPrinter1->setLeft(PreviewLeft);

@@ -63,7 +63,10 @@ public:
     void CopyCurrentPage();
     void Print();
 
-    bool enlarged() const { return SSCommand1->Caption() == "Normal"; }
+    // Shown over the window, from Show() to Cancel().
+    bool isOpen() const { return open_; }
+    // Enlarged by "Enlarge" until "Normal" is pressed.
+    bool enlarged() const { return enlarged_; }
     ui::PrintDocument& document() { return VSPrinter1->document(); }
     PrintFontSettings& font();
 
@@ -90,6 +93,8 @@ private:
     ui::Form& window_;
     PreviewPanelDesign design_;
     shell::settings::RecordRef guideLineRecord_;
+    bool open_ = false;
+    bool enlarged_ = false;
     bool rendering_ = false;
     bool renderPending_ = false;
 };

@@ -58,14 +58,14 @@ void Form5::ResetAfterCookbookChange() {
     Command2->SetFocus();
 }
 
-void Form5::DisableCookbookMenus() {
-    mOCB->setEnabled(false);
-    mOCBTle->setEnabled(false);
-}
+void Form5::DisableCookbookMenus() { setCookbookMenus(false); }
 
-void Form5::EnableCookbookMenus() {
-    mOCB->setEnabled(true);
-    mOCBTle->setEnabled(true);
+void Form5::EnableCookbookMenus() { setCookbookMenus(true); }
+
+void Form5::setCookbookMenus(bool on) {
+    state_.cookbookMenusOn = on;
+    mOCB->setEnabled(on);
+    mOCBTle->setEnabled(on);
 }
 
 }  // namespace recipes

@@ -70,7 +70,7 @@ void PreviewPanel::PlacePreviewButtons() {
 }
 
 void PreviewPanel::placePreviewButtonTops() {
-    const int top = w_.app_.vars.DisplayMode == 9 ? 115 : 30;
+    const int top = w_.app_.vars.smallerScreen() ? 115 : 30;
     preview_->SSCommand1->setTop(top);
     preview_->SSCommand2->setTop(top);
 }
@@ -140,7 +140,7 @@ void PreviewPanel::SSOption80_Click(int index) {
 void PreviewPanel::RerenderPreview() {
     // Options picked while the panel is hidden (the window's loading, the
     // opening commands) wait for the layout the opening runs anyway.
-    if (!c_.SSPanel80->Visible()) return;
+    if (!preview_->isOpen()) return;
     preview_->Rerender();
 }
 

@@ -55,6 +55,7 @@ public:
     void LayoutRecipe();
     void LayoutWorksheet();
     printing::PrintPreviewPanel& preview() { return *preview_; }
+    const printing::PrintPreviewPanel& preview() const { return *preview_; }
     printing::PrintFontSettings& printFont();
 
 private:

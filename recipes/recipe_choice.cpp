@@ -192,7 +192,7 @@ void Form5::RecipeFunctionPrompt() {
         state_.SuppressNextPrompt = false;
         return;
     }
-    if (SSPanel80->Visible()) return;
+    if (preview().isOpen()) return;
     if (state_.calculatorOpen) calculator_.Command10_Click();
     CloseSearchOptions();
     app_.dialogs().MessageBox({"Recipe File Function", "Please Select Command Button for action desired.",

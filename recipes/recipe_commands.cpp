@@ -173,7 +173,8 @@ void Form5::mOMo_Click() {
 
 void Form5::mODel_Click() {
     StatusBar1->setPanelText(1, "Delete Recipe");
-    SSPanel4->setCaption("Delete Recipe");
+    state_.modeTitle = "Delete Recipe";
+    SSPanel4->setCaption(state_.modeTitle);
     SSPanel4->setForeColor(ui::Rgb(128, 0, 0));
     const int answer = app_.dialogs().MessageBox(
         {"Delete Recipe", "Do you Really want to delete this Recipe?", MsgIcon::Question, MsgButtons::YesNoCancel, 2});
@@ -279,6 +280,7 @@ void Form5::RestoreRecipeMenus() {
 // --- modes and availability
 
 void Form5::setModeTitle(const char* title) {
+    state_.modeTitle = title;
     SSPanel4->setCaption(title);
     SSPanel4->setForeColor(DarkBlue);
 }
@@ -316,6 +318,7 @@ void Form5::applyAvailability() {
     mOSa->setEnabled(c.save);
     Command25->setEnabled(c.spellCheck);
     mOSpell->setEnabled(c.spellCheck);
+    state_.copyOffered = c.copyMenu;
     mOCo1->setEnabled(c.copyMenu);
     Toolbar2->setButtonEnabled(4, c.copySide);
     mOIm->setEnabled(c.importRecipe);

@@ -51,6 +51,7 @@ public:
     void ResetAfterCookbookChange();
     void DisableCookbookMenus();
     void EnableCookbookMenus();
+    void setCookbookMenus(bool on);
 
     // --- choosing and showing a recipe
     void Combo1_Click();
@@ -118,6 +119,7 @@ public:
 
     // --- printing (recipe_printing.cpp)
     printing::PrintPreviewPanel& preview() { return preview_.preview(); }
+    const printing::PrintPreviewPanel& preview() const { return preview_.preview(); }
 
     // --- the recipe to the clipboard (recipe_copy.cpp)
     void wireCopy();
@@ -167,6 +169,8 @@ private:
     bool AskBeforeLeaving() override;
     void beforePopUp() override;
     void afterPopUp() override;
+    // Rename is offered for a recipe viewed from the list.
+    bool renameOffered() const;
 
     void design();
     void wireEvents();

@@ -78,7 +78,7 @@ void Form5::placeControls() {
     }
     Panel3D1->setLeft(Twips(startWidth / 2 - Panel3D1->Width() / 2.0 - 30));
     sizeBackground();
-    if (vars.DisplayMode != 9) {
+    if (!vars.smallerScreen()) {
         const int listWidth = Twips(Panel3D1->Width() * 0.3);
         const int listLeft = Twips(Panel3D1->Width() * 0.652);
         for (ui::Control* c : std::initializer_list<ui::Control*>{Combo2, Text8, SSPanel3}) {
@@ -88,7 +88,7 @@ void Form5::placeControls() {
         List1->setWidth(Twips(SSPanel3->Width() * 0.97));
     }
     // The result grids' two columns share their width as each display mode needs.
-    const bool smaller = vars.DisplayMode == 9;
+    const bool smaller = vars.smallerScreen();
     for (ui::Grid* grid : {Grid1, Grid2}) {
         grid->setCols(2);
         grid->setColWidth(0, Twips(grid->Width() * (smaller ? 0.54 : 0.6)));
@@ -116,7 +116,7 @@ void Form5::Form_KeyPress(int& keyAscii) {
     if (keyAscii != ui::keys::Escape) return;
     keyAscii = 0;
     // An enlarged preview first returns to its normal size.
-    if (!SSPanel13->Visible() && SSPanel80->Visible() && preview().enlarged()) {
+    if (!SSPanel13->Visible() && preview().isOpen() && preview().enlarged()) {
         app_.runtime().userClick(*preview().SSCommand1);
         return;
     }
@@ -151,7 +151,7 @@ void Form5::Form_Unload() {
 
 void Form5::mO_Click() {
     app_.runtime().doEvents();
-    mOChange->setEnabled(SSPanel4->Caption() == "View Recipe" && !Combo2->Text().empty());
+    mOChange->setEnabled(renameOffered());
     app_.runtime().doEvents();
 }
 

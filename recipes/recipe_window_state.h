@@ -25,6 +25,10 @@ struct RecipeWindowState {
         if (modifying()) mode = RecipeMode::View;
     }
 
+    std::string modeTitle;  // the title over the editor: "View Recipe", "Delete Recipe" and so on
+    bool copyOffered = false;     // Copy is among the commands the recipe allows
+    bool cookbookMenusOn = true;  // the cookbook choice and titles can be chosen from the menu
+
     // --- the recipe in the editor
     bool RecipeChanged = false;        // the editor holds unsaved edits
     bool AmountsRecalculated = false;  // the amount calculator rewrote the amounts
@@ -71,6 +75,7 @@ struct RecipeWindowState {
     std::string SearchPhrase;       // the name search's text, upper-cased; " " lists every recipe
     bool ViewAllRequested = false;  // "View All Recipes" started the next search
     int MultiIngredientOption = 0;  // the option chosen: 0 all the words, 1 at least one of them
+    bool multiIngredientOptionsOn = true;  // two or more words: the option between them counts
     int ChosenResultRow = 0;        // the result row last pressed with the mouse
 
     // --- the spell check

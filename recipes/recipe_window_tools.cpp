@@ -7,7 +7,7 @@ namespace recipes {
 
 void Form5::Toolbar2_ButtonClick(int button) {
     // While the print preview is open the side buttons only sound.
-    if (SSPanel80->Visible()) {
+    if (preview().isOpen()) {
         app_.display().Beep();
         return;
     }
@@ -32,18 +32,20 @@ void Form5::mOC_Click() {
 }
 
 int Form5::helpTopic() const {
-    if (SSPanel80->Visible()) return shell::topics::PrintPreview;
+    if (preview().isOpen()) return shell::topics::PrintPreview;
     if (SSPanel2->Visible()) return help::RecipeSearchByName;
     if (SSPanel8->Visible()) return help::RecipeSearchByIngredient;
     return help::RecipeFile;
 }
 
+bool Form5::renameOffered() const { return state_.modeTitle == "View Recipe" && !Combo2->Text().empty(); }
+
 // Copy is offered only while the menu pops up at the pointer.
 void Form5::beforePopUp() {
-    const bool offerCopy = mOCo1->Enabled();
+    const bool offerCopy = state_.copyOffered;
     mOCopy->setVisible(offerCopy);
     Toolbar2->setButtonEnabled(4, offerCopy);
-    mOChange->setEnabled(SSPanel4->Caption() == "View Recipe" && !Combo2->Text().empty());
+    mOChange->setEnabled(renameOffered());
 }
 
 void Form5::afterPopUp() {

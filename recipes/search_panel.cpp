@@ -117,11 +117,10 @@ void SearchPanel::IngredientPanel_Enter() {
 
 void SearchPanel::mOsr_Click() {
     // Remembered, so that a Cancel of the save question leaves them as they were.
-    const bool cookbookMenus = w_.mOCB->Enabled();
+    const bool cookbookMenus = state_.cookbookMenusOn;
     w_.DisableCookbookMenus();
     if (!w_.OldFileConverted()) {
-        w_.mOCB->setEnabled(cookbookMenus);
-        w_.mOCBTle->setEnabled(cookbookMenus);
+        w_.setCookbookMenus(cookbookMenus);
         return;
     }
     for (ui::Control* panel : {c_.SSPanel6, c_.SSPanel2, c_.SSPanel8}) panel->setVisible(false);
@@ -144,8 +143,7 @@ void SearchPanel::mOsr_Click() {
     }
     if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) {
         if (state_.editing()) w_.focusAmountLine0();
-        w_.mOCB->setEnabled(cookbookMenus);
-        w_.mOCBTle->setEnabled(cookbookMenus);
+        w_.setCookbookMenus(cookbookMenus);
         return;
     }
     for (ui::Menu* item :
@@ -259,6 +257,7 @@ void SearchPanel::ingredientBox_Change(int box) {
 }
 
 void SearchPanel::setOptionsEnabled(bool on) {
+    state_.multiIngredientOptionsOn = on;
     c_.Frame1->setEnabled(on);
     for (ui::OptionButton* option : c_.SSOption1) option->setEnabled(on);
 }
@@ -270,7 +269,7 @@ recipe_search::IngredientQuery SearchPanel::compactIngredientBoxes() {
     c_.Text13->setText(boxes[1]);
     c_.Text14->setText(boxes[2]);
     recipe_search::IngredientQuery query{boxes, recipe_search::IngredientMode::FirstWordOnly};
-    if (c_.Frame1->Enabled())
+    if (state_.multiIngredientOptionsOn)
         query.mode = state_.MultiIngredientOption == 0 ? recipe_search::IngredientMode::AllWords
                                                        : recipe_search::IngredientMode::AnyWord;
     return query;

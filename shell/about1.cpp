@@ -43,7 +43,7 @@ void About1::sizeToStartWindow() {
 
 void About1::Form_Load() {
     const auto& vars = app_.vars;
-    setElasticResize(vars.DisplayMode != 9);
+    setElasticResize(!vars.smallerScreen());
     sizeToStartWindow();
     CentreOverStartWindow(app_, *this, 100);
     // Short lines: the box is only 0.42 of the start window wide.

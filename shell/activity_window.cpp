@@ -74,7 +74,7 @@ void ActivityWindow::LoadActivity() {
 void ActivityWindow::sizeBackground() { background().sizePicture(); }
 
 void ActivityWindow::TakeStartWindowPlace() {
-    setElasticResize(app_.vars.DisplayMode != 9);
+    setElasticResize(!app_.vars.smallerScreen());
     const Startfrm& start = app_.window<Startfrm>();
     setTop(start.Top());
     setLeft(start.Left());
@@ -97,7 +97,7 @@ bool ActivityWindow::ConfirmExit() {
     if (!AskBeforeLeaving()) return false;
     auto& vars = app_.vars;
     vars.MessageAnswer = 0;
-    if (colors_->ColorsChanged == 1) colors_->AskSaveColors();
+    if (colors_->ColorsChanged) colors_->AskSaveColors();
     const bool stays = vars.MessageAnswer == platform::answer::Cancel;
     vars.MessageAnswer = 0;
     return !stays;

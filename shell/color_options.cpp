@@ -53,7 +53,7 @@ void ColorOptions::ChoosePanelColor() {
             ShowColorConflict(app_);
         } else {
             applyToPanels(ui::colors::ButtonFace);
-            ColorsChanged = 1;
+            ColorsChanged = true;
             PanelColorIsDefault = 1;
         }
     } else if (vars.MessageAnswer == platform::answer::Yes) {
@@ -63,7 +63,7 @@ void ColorOptions::ChoosePanelColor() {
                 ShowColorConflict(app_);
             } else {
                 applyToPanels(*chosen);
-                ColorsChanged = 1;
+                ColorsChanged = true;
                 PanelColorIsDefault = 0;
             }
         }

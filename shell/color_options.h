@@ -53,8 +53,8 @@ public:
     void AskSaveColors();
     void SaveColors();
 
-    // 1 once a colour was changed in this opening of the window.
-    int ColorsChanged = 0;
+    // Set once a colour was changed in this opening of the window.
+    bool ColorsChanged = false;
     // 1 after the user chose the system default colour.
     int PanelColorIsDefault = 0;
 

@@ -10,9 +10,14 @@ namespace shell {
 // and the hand-over values between windows. They start empty or zero with
 // each program. A subsystem keeps variables of its own in its own state
 // (Application::state).
+// The display modes as DisplayMode holds them (and the settings file's record
+// records them): the full screen, or a smaller window of 12000 by 9000 twips.
+inline constexpr std::int16_t FullScreenDisplay = 0;
+inline constexpr std::int16_t SmallerScreenDisplay = 9;
+
 struct ModuleState {
-    // 9: smaller screen display (12000 by 9000 twips); 0: full screen display.
-    std::int16_t DisplayMode = 0;
+    std::int16_t DisplayMode = FullScreenDisplay;
+    bool smallerScreen() const { return DisplayMode == SmallerScreenDisplay; }
     // At most 15 characters as the program writes it.
     std::string FamilyName;
     // The start window's size in twips. 32 bits: a maximised window on a

@@ -60,10 +60,10 @@ void Startfrm::Form_Load() {
     const std::string mode = settings::ReadText(app_.folder(), settings::DisplayModeRecord).value_or("");
     // The mode is set before the state, so the resize the state change causes switches nothing.
     if (basic::Left(mode, 3) == "Yes") {
-        vars.DisplayMode = 9;
+        vars.DisplayMode = SmallerScreenDisplay;
         setWindowState(WindowState::Normal);
     } else {
-        vars.DisplayMode = 0;
+        vars.DisplayMode = FullScreenDisplay;
         setWindowState(WindowState::Maximized);
     }
     app_.runtime().doEvents();
@@ -88,7 +88,7 @@ void Startfrm::Fm1a() {
              MsgIcon::Information, MsgButtons::OK, 1});
         mOPF_Click();
         screenCheckRunning_ = false;
-    } else if (app_.vars.DisplayMode == 9) {
+    } else if (app_.vars.smallerScreen()) {
         setWidth(SmallerWidth);
         setHeight(SmallerHeight);
         setTop(CentredStart(screen.height, Height()));
@@ -131,9 +131,9 @@ void Startfrm::Form_Activate() {
 
 void Startfrm::Form_Resize() {
     auto& vars = app_.vars;
-    if (windowState() == WindowState::Normal && vars.DisplayMode == 0) {
+    if (windowState() == WindowState::Normal && !vars.smallerScreen()) {
         mOPS_Click();  // the user restored the maximised window
-    } else if (windowState() == WindowState::Maximized && vars.DisplayMode == 9) {
+    } else if (windowState() == WindowState::Maximized && vars.smallerScreen()) {
         mOPF_Click();  // the user maximised the window
     }
     vars.StartHeight = Height();
@@ -143,7 +143,7 @@ void Startfrm::Form_Resize() {
 
 void Startfrm::mO_Click() {
     app_.runtime().doEvents();
-    if (app_.vars.DisplayMode == 9) {
+    if (app_.vars.smallerScreen()) {
         mOPS->setChecked(true);
     } else {
         mOPF->setChecked(true);

@@ -49,7 +49,7 @@ Importfrm::Importfrm(shell::Application& app) : ui::Form(app.runtime(), "Importf
 TransferHandOver& Importfrm::handOver() { return app_.state<TransferHandOver>(); }
 
 void Importfrm::Form_Load() {
-    setElasticResize(app_.vars.DisplayMode != 9);
+    setElasticResize(!app_.vars.smallerScreen());
     mode_ = handOver().TransferMode == TransferHandOver::Export ? TransferHandOver::Export : TransferHandOver::Import;
     if (exporting()) {
         setCaption("Export Recipe");
@@ -72,7 +72,7 @@ void Importfrm::Form_Load() {
 void Importfrm::Form_Activate() {
     const auto& vars = app_.vars;
     const shell::Startfrm& start = app_.window<shell::Startfrm>();
-    if (vars.DisplayMode == 0) {
+    if (!vars.smallerScreen()) {
         setWidth(Twips(start.Width() * 0.42));
         setHeight(Twips(start.Height() * 0.38));
     }

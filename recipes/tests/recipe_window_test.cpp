@@ -208,7 +208,7 @@ TEST_F(RecipeWindowTest, F1OpensTheTopicOfWhatIsShown) {
     EXPECT_TRUE(runtime().userKeyDown(w, ui::keys::F1, 0));
     w.SSPanel8->setVisible(true);
     runtime().userKeyDown(w, ui::keys::F1, 0);
-    w.SSPanel80->setVisible(true);
+    w.preview().Show();
     runtime().userKeyDown(w, ui::keys::F1, 0);
     const auto& shown = desktop.help.requests();
     ASSERT_EQ(shown.size(), 3u);
@@ -254,7 +254,7 @@ TEST_F(RecipeWindowTest, EscWithOnlyAColourChangeClosesWithoutAsking) {
     Form5& w = open();
     desktop.dialogs.expectMessage("Panel Color", No);
     chooseMenu(w, "mOC");
-    EXPECT_EQ(w.colors().ColorsChanged, 1);
+    EXPECT_TRUE(w.colors().ColorsChanged);
     runtime().userKeyPress(w, ui::keys::Escape);
     EXPECT_EQ(app().loadedWindow<Form5>(), nullptr);
 }

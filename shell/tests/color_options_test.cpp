@@ -73,7 +73,7 @@ TEST_F(ColorOptionsTest, StoredColoursAndTheirFallback) {
         store(c.text);
         colors.ApplyColors();
         expectPanels(c.shown);
-        EXPECT_EQ(colors.ColorsChanged, 0) << c.text;
+        EXPECT_FALSE(colors.ColorsChanged) << c.text;
     }
 }
 
@@ -82,7 +82,7 @@ TEST_F(ColorOptionsTest, NoTakesTheSystemDefaultAndSavesItAsDefault) {
     desktop.dialogs.expectMessage("Panel Color", platform::answer::No);
     colors.ChoosePanelColor();
     expectPanels(ui::colors::ButtonFace);
-    EXPECT_EQ(colors.ColorsChanged, 1);
+    EXPECT_TRUE(colors.ColorsChanged);
     EXPECT_EQ(colors.PanelColorIsDefault, 1);
     EXPECT_EQ(window.status->Panel(1).text, "Painted Window");
     const auto& box = desktop.dialogs.messages().back();
@@ -103,7 +103,7 @@ TEST_F(ColorOptionsTest, YesOpensTheColourDialogAndRefusesConflictingColours) {
     desktop.dialogs.expectMessage("Panel Color", platform::answer::Yes);
     desktop.dialogs.expectColor(std::nullopt);  // cancelled: nothing changes
     colors.ChoosePanelColor();
-    EXPECT_EQ(colors.ColorsChanged, 0);
+    EXPECT_FALSE(colors.ColorsChanged);
     EXPECT_EQ(desktop.dialogs.colorDialogs().back(), LightGrey) << "the dialog starts on the main panel's colour";
 
     for (ui::OleColor refused : {ui::colors::Black, ui::colors::PureRed}) {
@@ -113,13 +113,13 @@ TEST_F(ColorOptionsTest, YesOpensTheColourDialogAndRefusesConflictingColours) {
         colors.ChoosePanelColor();
         expectPanels(LightGrey);
     }
-    EXPECT_EQ(colors.ColorsChanged, 0);
+    EXPECT_FALSE(colors.ColorsChanged);
 
     desktop.dialogs.expectMessage("Panel Color", platform::answer::Yes);
     desktop.dialogs.expectColor(Teal);
     colors.ChoosePanelColor();
     expectPanels(Teal);
-    EXPECT_EQ(colors.ColorsChanged, 1);
+    EXPECT_TRUE(colors.ColorsChanged);
     EXPECT_EQ(colors.PanelColorIsDefault, 0);
 
     desktop.dialogs.expectMessage("Color Changes", platform::answer::No);
@@ -134,7 +134,7 @@ TEST_F(ColorOptionsTest, CancelChangesNothing) {
     desktop.dialogs.expectMessage("Panel Color", platform::answer::Cancel);
     colors.ChoosePanelColor();
     expectPanels(LightGrey);
-    EXPECT_EQ(colors.ColorsChanged, 0);
+    EXPECT_FALSE(colors.ColorsChanged);
     EXPECT_EQ(app().vars.MessageAnswer, 0);
 }
 
