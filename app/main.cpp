@@ -7,6 +7,7 @@
 #include "platform/basic/folder_lock.h"
 #include "platform/data_move.h"
 #include "platform/program_location.h"
+#include "platform/qt/first_paint.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/runtime.h"
@@ -21,8 +22,12 @@ int main(int argc, char* argv[]) {
     const auto exe = platform::ExecutableFolder();
     const auto folder =
         platform::ChooseProgramFolder(exe, platform::UserDataFolder(), platform::InstalledDataFolder(exe));
-    if (const auto icon = platform::ProgramIconFile(exe))
-        QApplication::setWindowIcon(QIcon(QString::fromStdString(icon->string())));
+    // Decoding the large icon is a good part of the start-up: the start
+    // window shows first, and takes its icon a moment later.
+    if (const auto icon = platform::ProgramIconFile(exe)) {
+        platform::qt::RunAfterFirstPaint(
+            qtApp, [file = QString::fromStdString(icon->string())] { QApplication::setWindowIcon(QIcon(file)); });
+    }
     QApplication::setDesktopFileName("pantrivo");  // Wayland shows the desktop entry's icon
     platform::qt::QtServices services;
     // Two copies on one data folder would each rewrite the recipe lists from
@@ -44,6 +49,7 @@ int main(int argc, char* argv[]) {
     shell::Application app(runtime);
     // Each subsystem makes its windows reachable from the start window.
     recipes::RegisterRecipeFile(app);
+    platform::qt::ExitWhenFirstShownIfAsked(qtApp);
     app.Start();
     if (runtime.ended()) return 0;
     if (earlier) platform::TellWhereDataLives(services.services().dialogs, *earlier);

@@ -52,9 +52,20 @@ HunspellSpeller::HunspellSpeller()
     : HunspellSpeller("/usr/share/hunspell", "en_US", BundledDataFolder(ExecutableFolder()) / KitchenWordsFile) {}
 
 HunspellSpeller::HunspellSpeller(const std::filesystem::path& folder, const std::string& language,
-                                 const std::filesystem::path& kitchenWords) {
-    const auto aff = folder / (language + ".aff");
-    const auto dic = folder / (language + ".dic");
+                                 const std::filesystem::path& kitchenWords)
+    : aff_(folder / (language + ".aff")), dic_(folder / (language + ".dic")), kitchenWords_(kitchenWords) {}
+
+bool HunspellSpeller::HasDictionary() const {
+    load();
+    return hunspell_ != nullptr;
+}
+
+void HunspellSpeller::load() const {
+    if (loaded_) return;
+    loaded_ = true;
+    const auto& aff = aff_;
+    const auto& dic = dic_;
+    const auto& kitchenWords = kitchenWords_;
     if (!IsFile(aff) || !IsFile(dic)) return;
     try {
         hunspell_ = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
@@ -80,12 +91,14 @@ std::string HunspellSpeller::toDictionary(std::string_view word) const {
 }
 
 bool HunspellSpeller::IsKnown(std::string_view word) {
+    load();
     if (!hunspell_) return false;
     return hunspell_->spell(toDictionary(word));
 }
 
 std::vector<std::string> HunspellSpeller::Suggest(std::string_view word) {
     std::vector<std::string> suggestions;
+    load();
     if (!hunspell_) return suggestions;
     const std::string asked = toDictionary(word);
     auto offer = [&](const std::string& s) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QHash>
 #include <QPalette>
 #include <QWidget>
 #include <array>
@@ -54,7 +55,7 @@ ui::OleColor FromQColor(const QColor& color) { return ui::Rgb(color.red(), color
 
 namespace {
 // The usual desktop font names, and the free fonts made to the same measures.
-QString InstalledFamily(const QString& family) {
+QString LookUpInstalledFamily(const QString& family) {
     if (QFontDatabase::hasFamily(family)) return family;
     static const std::pair<const char*, const char*> alikes[] = {
         {"arial", "Liberation Sans"},       {"ms sans serif", "Liberation Sans"},
@@ -65,6 +66,16 @@ QString InstalledFamily(const QString& family) {
         if (family.compare(QLatin1String(name), Qt::CaseInsensitive) == 0 && QFontDatabase::hasFamily(alike))
             return alike;
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+// Asking the font database costs a font configuration lookup each time, and
+// every control of a window asks for one of a handful of names: each name is
+// looked up once a session.
+QString InstalledFamily(const QString& family) {
+    static QHash<QString, QString> found;
+    const auto known = found.constFind(family);
+    if (known != found.constEnd()) return *known;
+    return *found.insert(family, LookUpInstalledFamily(family));
 }
 }  // namespace
 

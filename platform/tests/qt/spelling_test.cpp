@@ -11,6 +11,7 @@
 #include <set>
 
 #include "platform/spell_checker.h"
+#include "platform/testing/test_folder.h"
 #include "sample_window.h"
 
 namespace platform::qt::testing {
@@ -32,6 +33,21 @@ TEST(HunspellSpellerTest, WithoutItsFilesTheSpellerHasNoDictionaryAndKnowsNoWord
     EXPECT_FALSE(speller.HasDictionary());
     EXPECT_FALSE(speller.IsKnown("tomato"));
     EXPECT_TRUE(speller.Suggest("tomatoe").empty());
+}
+
+TEST(HunspellSpellerTest, TheDictionaryIsReadOnTheFirstQuestionNotWhenTheProgramStarts) {
+    if (!std::filesystem::exists("/usr/share/hunspell/en_US.dic")) GTEST_SKIP() << "no en_US dictionary installed";
+    basic::testing::TestFolder folder;
+    HunspellSpeller speller(folder.path());
+    // The files arrive after the speller was made: it has not looked for them yet.
+    for (const char* file : {"en_US.aff", "en_US.dic"})
+        std::filesystem::copy_file(std::filesystem::path("/usr/share/hunspell") / file, folder / file);
+    EXPECT_TRUE(speller.IsKnown("tomato"));
+    EXPECT_TRUE(speller.HasDictionary());
+    // Read once: the files going away later changes nothing.
+    std::filesystem::remove(folder / "en_US.dic");
+    EXPECT_FALSE(speller.IsKnown("tomatoe"));
+    EXPECT_TRUE(speller.HasDictionary());
 }
 
 // The English dictionary with the program's kitchen words added.
