@@ -54,6 +54,7 @@ enum PreviewDisplay { FontNameDisplay = 0, FontSizeDisplay = 1, OrientationDispl
 // binds them once the window is built (PrintPreviewPanel's constructor).
 std::vector<PreviewPanelRow> PreviewPanelRows(const PreviewPanelDesign& design, int& tab);
 std::vector<PreviewPanelRow> PreviewPanelTopRows(const PreviewPanelDesign& design, int& tab);
+// The same rows as plain ControlRows, to lay the panel out on a bare form.
 void AddPreviewPanelRows(std::vector<ui::design::ControlRow>& rows, const PreviewPanelDesign& design, int& tab);
 void AddPreviewPanelTopRows(std::vector<ui::design::ControlRow>& rows, const PreviewPanelDesign& design, int& tab);
 

@@ -17,8 +17,8 @@ namespace printing {
 // The print preview panel of a window: the printer font with its sample,
 // page setup, enlarging, Auto Size, guide lines, copying the page and
 // printing, over the window's own renderer. The window builds the panel's
-// rows (AddPreviewPanelRows) with its own print options, then makes one of
-// these, which binds the controls by name and handles their events.
+// rows (PreviewPanelRows) among its own, with its own print options, then
+// makes one of these, which binds its members to them and handles their events.
 class PrintPreviewPanel {
 public:
     PrintPreviewPanel(shell::Application& app, ui::Form& window, const PreviewPanelDesign& design,

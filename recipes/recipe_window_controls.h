@@ -131,7 +131,7 @@ struct Form5Controls : CalculatorControls,
 void BuildForm5(ui::Form& form);
 // Where the print preview panel's controls lie in the recipe window.
 extern const printing::PreviewPanelDesign RecipePreviewDesign;
-// Points the members at what BuildForm5 made.
-void BindForm5(const ui::Form& form, Form5Controls& c);
+// Points the members at what BuildForm5 made, by the rows it made them from.
+void BindForm5(ui::Form& form, Form5Controls& c);
 
 }  // namespace recipes

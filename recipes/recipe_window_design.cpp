@@ -13,47 +13,50 @@ using namespace rows;
 namespace {
 
 void AddBars(Design& d) {
-    d.add({.kind = ControlKind::Image, .name = "Image1", .rect = {0, 0, InsideWidth, InsideHeight}});
-    d.add({.kind = ControlKind::TextBox, .name = "Text11", .rect = {0, 0, AmountWidth, LineHeight},
-           .tabIndex = d.nextTab(), .flags = Hidden});
+    d.add({UI_MEMBER(C, Image1), {.rect = {0, 0, InsideWidth, InsideHeight}}});
+    d.add({UI_MEMBER(C, Text11), {.rect = {0, 0, AmountWidth, LineHeight}, .tabIndex = d.nextTab(), .flags = Hidden}});
     constexpr int sideHeight = InsideHeight - BarThickness - StatusHeight;
-    d.add({.kind = ControlKind::Toolbar, .name = "Toolbar1", .rect = {0, 0, InsideWidth, BarThickness}});
-    d.add({.kind = ControlKind::Toolbar, .name = "Toolbar2", .rect = {0, BarThickness, BarThickness, sideHeight},
-           .align = ui::Align::Left});
-    d.add({.kind = ControlKind::Toolbar, .name = "Toolbar3",
-           .rect = {InsideWidth - BarThickness, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Right});
-    d.add({.kind = ControlKind::StatusBar, .name = "StatusBar1",
-           .rect = {0, InsideHeight - StatusHeight, InsideWidth, StatusHeight}, .font = LabelFont});
+    d.add({UI_MEMBER(C, Toolbar1), {.rect = {0, 0, InsideWidth, BarThickness}}});
+    d.add({UI_MEMBER(C, Toolbar2), {.rect = {0, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Left}});
+    d.add({UI_MEMBER(C, Toolbar3),
+           {.rect = {InsideWidth - BarThickness, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Right}});
+    d.add({UI_MEMBER(C, StatusBar1), {.rect = {0, InsideHeight - StatusHeight, InsideWidth, StatusHeight},
+                                      .font = LabelFont}});
     // Shown at the window's activation, once it is placed.
-    d.add({.kind = ControlKind::Panel, .name = "Panel3D1", .rect = MainPanel, .flags = Hidden});
+    d.add({UI_MEMBER(C, Panel3D1), {.rect = MainPanel, .flags = Hidden}});
 }
 
 // The command buttons in one row, each as wide as its caption needs, the
 // room left shared out between them.
 void AddCommandRow(Design& d) {
     struct Command {
-        const char* name;
+        Member<C, ui::CommandButton*> button;
         const char* caption;
         int width;
         unsigned flags;
     };
     static constexpr Command commands[] = {
-        {"Command1", "&Create", 810, None},          {"Command2", "&View", 690, None},
-        {"Command5", "&Modify", 840, Disabled},      {"Command6", "&Save", 720, Disabled},
-        {"Command4", "&Delete", 810, Disabled},      {"Command8", "C&alculate", 1050, Disabled},
-        {"Command7", "&Print", 690, Disabled},       {"Command25", "S&pelling Check", 1500, Disabled},
-        {"Command16", "S&earch", 870, None},         {"Command3", "E&xit", 600, None},
+        {UI_MEMBER(C, Command1), "&Create", 810, None},
+        {UI_MEMBER(C, Command2), "&View", 690, None},
+        {UI_MEMBER(C, Command5), "&Modify", 840, Disabled},
+        {UI_MEMBER(C, Command6), "&Save", 720, Disabled},
+        {UI_MEMBER(C, Command4), "&Delete", 810, Disabled},
+        {UI_MEMBER(C, Command8), "C&alculate", 1050, Disabled},
+        {UI_MEMBER(C, Command7), "&Print", 690, Disabled},
+        {UI_MEMBER(C, Command25), "S&pelling Check", 1500, Disabled},
+        {UI_MEMBER(C, Command16), "S&earch", 870, None},
+        {UI_MEMBER(C, Command3), "E&xit", 600, None},
     };
     constexpr int inset = 75;
-    d.add({.kind = ControlKind::Panel, .name = "SSPanel1", .parent = "Panel3D1",
-           .rect = {Margin, CommandRowTop, ContentWidth, CommandRowHeight}});
+    d.add({UI_MEMBER(C, SSPanel1),
+           {.parent = "Panel3D1", .rect = {Margin, CommandRowTop, ContentWidth, CommandRowHeight}}});
     int widths = 0;
     for (const Command& c : commands) widths += c.width;
     constexpr int count = static_cast<int>(std::size(commands));
     const int gap = (ContentWidth - 2 * inset - widths) / (count - 1);
     int left = inset;
     for (const Command& c : commands) {
-        d.button(c.name, -1, "SSPanel1", {left, inset - 15, c.width, CommandRowHeight - 2 * inset + 30}, c.caption,
+        d.button(c.button, -1, "SSPanel1", {left, inset - 15, c.width, CommandRowHeight - 2 * inset + 30}, c.caption,
                  c.flags);
         left += c.width + gap;
     }
@@ -68,13 +71,14 @@ struct NameTabs {
 };
 
 NameTabs AddChoiceRow(Design& d) {
-    d.label("Label25", -1, "Panel3D1", {Margin, ChoiceLabelTop, TypeWidth, LabelHeight}, "Type:");
-    d.combo("Combo1", -1, "Panel3D1", {Margin, ChoiceBoxTop, TypeWidth, ChoiceBoxHeight}, ComboStyle::DropDownCombo,
-            "Recipe type", Sorted);
-    d.add({.kind = ControlKind::Panel, .name = "SSPanel4", .parent = "Panel3D1",
-           .rect = {(MainPanel.width - TitleWidth) / 2, ChoiceLabelTop, TitleWidth, LabelHeight + ChoiceBoxHeight},
-           .caption = "Recipe Files", .font = TitleFont, .foreColor = Navy});
-    d.label("Label1", NameCaption, "Panel3D1", {NameLeft, ChoiceLabelTop, IngredientWidth, LabelHeight},
+    d.label(UI_MEMBER(C, Label25), -1, "Panel3D1", {Margin, ChoiceLabelTop, TypeWidth, LabelHeight}, "Type:");
+    d.combo(UI_MEMBER(C, Combo1), -1, "Panel3D1", {Margin, ChoiceBoxTop, TypeWidth, ChoiceBoxHeight},
+            ComboStyle::DropDownCombo, "Recipe type", Sorted);
+    d.add({UI_MEMBER(C, SSPanel4),
+           {.parent = "Panel3D1",
+            .rect = {(MainPanel.width - TitleWidth) / 2, ChoiceLabelTop, TitleWidth, LabelHeight + ChoiceBoxHeight},
+            .caption = "Recipe Files", .font = TitleFont, .foreColor = Navy}});
+    d.label(UI_MEMBER(C, Label1), NameCaption, "Panel3D1", {NameLeft, ChoiceLabelTop, IngredientWidth, LabelHeight},
             "Recipe Name:");
     const int list = d.nextTab();
     return {list, d.nextTab()};
@@ -84,9 +88,9 @@ void AddNameBoxes(Design& d, NameTabs tabs) {
     // The name box lies over the name list's text line.
     const Rect name{NameLeft, ChoiceBoxTop, IngredientWidth, ChoiceBoxHeight};
     // Its entries are index entries: the record number past the name never shows.
-    d.combo("Combo2", -1, "Panel3D1", name, ComboStyle::SimpleCombo, "Recipe names", Sorted, tabs.list,
+    d.combo(UI_MEMBER(C, Combo2), -1, "Panel3D1", name, ComboStyle::SimpleCombo, "Recipe names", Sorted, tabs.list,
             EntryNumberFrom);
-    d.box("Text8", -1, "Panel3D1", name, 40, "Recipe name", None, tabs.box);
+    d.box(UI_MEMBER(C, Text8), -1, "Panel3D1", name, 40, "Recipe name", None, tabs.box);
 }
 
 void AddIngredientGrid(Design& d) {
@@ -96,9 +100,10 @@ void AddIngredientGrid(Design& d) {
         const int offsets[] = {0, UnitOffset, IngredientOffset};
         const int widths[] = {AmountWidth, UnitWidth, IngredientWidth};
         for (int i = 0; i < 3; ++i)
-            d.add({.kind = ControlKind::Label, .name = "Label1", .index = FirstHeading + 3 * column + i,
-                   .parent = "Panel3D1", .rect = {left + offsets[i], HeadingTop, widths[i], LabelHeight},
-                   .caption = headings[i], .font = HeadingFont, .foreColor = Navy, .flags = Transparent});
+            d.add({UI_MEMBER(C, Label1),
+                   {.index = FirstHeading + 3 * column + i, .parent = "Panel3D1",
+                    .rect = {left + offsets[i], HeadingTop, widths[i], LabelHeight}, .caption = headings[i],
+                    .font = HeadingFont, .foreColor = Navy, .flags = Transparent}});
     }
     // Enter and Tab go through the lines across the grid's rows; the boxes
     // are made a column of the grid at a time, so that each pick list lies
@@ -112,24 +117,24 @@ void AddIngredientGrid(Design& d) {
         d.nextTab();
         d.nextTab();
     }
-    const auto boxes = [&](const char* name, int offset, int width, int maxLength, const char* spoken, int tab) {
+    const auto boxes = [&](auto member, int offset, int width, int maxLength, const char* spoken, int tab) {
         for (int line = 0; line < C::LineCount; ++line)
-            d.box(name, line, "Panel3D1", {LineLeft(line) + offset, LineTop(line), width, LineHeight}, maxLength,
+            d.box(member, line, "Panel3D1", {LineLeft(line) + offset, LineTop(line), width, LineHeight}, maxLength,
                   d.keep(std::string(spoken) + ", line " + std::to_string(line + 1)), None,
                   tabs[static_cast<std::size_t>(line)] + tab);
     };
     const int top = LineTop(0);
-    const auto pickList = [&](const char* name, int left, int width, const char* spoken) {
-        d.add({.kind = ControlKind::ComboBox, .name = name, .parent = "Panel3D1",
-               .rect = {left, top, width + PickListReach, LineHeight}, .font = BoxFont, .tabIndex = d.lastTab(),
-               .flags = Hidden, .comboStyle = ComboStyle::DropDownList, .accessibleName = spoken});
+    const auto pickList = [&](Member<C, ui::ComboBox*> list, int left, int width, const char* spoken) {
+        d.add({list, {.parent = "Panel3D1", .rect = {left, top, width + PickListReach, LineHeight}, .font = BoxFont,
+                      .tabIndex = d.lastTab(), .flags = Hidden, .comboStyle = ComboStyle::DropDownList,
+                      .accessibleName = spoken}});
     };
-    boxes("Text5", IngredientOffset, IngredientWidth, 35, "Ingredient", 2);
-    pickList("Combo5", Margin + UnitOffset, UnitWidth, "Units, singular");
-    pickList("Combo6", Margin + UnitOffset, UnitWidth, "Units, plural");
-    boxes("Text4", UnitOffset, UnitWidth, 10, "Unit", 1);
-    pickList("Combo3", Margin, AmountWidth, "Fractions");
-    boxes("Text1", 0, AmountWidth, 7, "Amount", 0);
+    boxes(UI_MEMBER(C, Text5), IngredientOffset, IngredientWidth, 35, "Ingredient", 2);
+    pickList(UI_MEMBER(C, Combo5), Margin + UnitOffset, UnitWidth, "Units, singular");
+    pickList(UI_MEMBER(C, Combo6), Margin + UnitOffset, UnitWidth, "Units, plural");
+    boxes(UI_MEMBER(C, Text4), UnitOffset, UnitWidth, 10, "Unit", 1);
+    pickList(UI_MEMBER(C, Combo3), Margin, AmountWidth, "Fractions");
+    boxes(UI_MEMBER(C, Text1), 0, AmountWidth, 7, "Amount", 0);
 }
 
 // Directions under the left column; oven temperature, cooking time and
@@ -137,20 +142,22 @@ void AddIngredientGrid(Design& d) {
 void AddDirectionsAndDetails(Design& d) {
     constexpr int lengthWidth = 600;
     constexpr int lengthCaptionWidth = 1900;
-    d.label("Label1", DirectionsCaption, "Panel3D1", {Margin, DirectionsLabelTop, 1500, LabelHeight}, "Directions:");
-    d.label("Label1", LengthCaption, "Panel3D1",
+    d.label(UI_MEMBER(C, Label1), DirectionsCaption, "Panel3D1", {Margin, DirectionsLabelTop, 1500, LabelHeight},
+            "Directions:");
+    d.label(UI_MEMBER(C, Label1), LengthCaption, "Panel3D1",
             {Margin + ColumnWidth - lengthWidth - lengthCaptionWidth, DirectionsLabelTop, lengthCaptionWidth,
              LabelHeight},
             "Length (Max. = 1000) :");
-    d.add({.kind = ControlKind::Label, .name = "Label13", .parent = "Panel3D1",
-           .rect = {Margin + ColumnWidth - lengthWidth, DirectionsLabelTop, lengthWidth, LabelHeight},
-           .font = LabelFont, .foreColor = ui::colors::Black, .flags = Transparent});
-    d.box("Text2", -1, "Panel3D1", {Margin, DirectionsTop, ColumnWidth, DirectionsHeight}, 1000, "Directions",
-          MultiLine);
+    d.add({UI_MEMBER(C, Label13),
+           {.parent = "Panel3D1",
+            .rect = {Margin + ColumnWidth - lengthWidth, DirectionsLabelTop, lengthWidth, LabelHeight},
+            .font = LabelFont, .foreColor = ui::colors::Black, .flags = Transparent}});
+    d.box(UI_MEMBER(C, Text2), -1, "Panel3D1", {Margin, DirectionsTop, ColumnWidth, DirectionsHeight}, 1000,
+          "Directions", MultiLine);
 
     const int boxLeft = RightColumn + IngredientOffset;
     const auto caption = [&](int index, int row, const char* text) {
-        d.label("Label1", index, "Panel3D1",
+        d.label(UI_MEMBER(C, Label1), index, "Panel3D1",
                 {RightColumn, DirectionsTop + row * DetailSpacing + LabelDrop, IngredientOffset, LabelHeight}, text);
     };
     const auto rowTop = [](int row) { return DirectionsTop + row * DetailSpacing; };
@@ -158,62 +165,76 @@ void AddDirectionsAndDetails(Design& d) {
     caption(CookingTimeCaption, 1, "Cooking Time:");
     caption(YieldCaption, 2, "Yield:");
     constexpr int shortWidth = 750;
-    d.box("Text3", -1, "Panel3D1", {boxLeft, rowTop(0), shortWidth, LineHeight}, 4, "Oven temperature");
-    d.box("Text7", -1, "Panel3D1", {boxLeft, rowTop(1), IngredientWidth, LineHeight}, 20, "Cooking time");
-    d.box("Text6", -1, "Panel3D1", {boxLeft, rowTop(2), shortWidth, LineHeight}, 5, "Yield");
+    d.box(UI_MEMBER(C, Text3), -1, "Panel3D1", {boxLeft, rowTop(0), shortWidth, LineHeight}, 4, "Oven temperature");
+    d.box(UI_MEMBER(C, Text7), -1, "Panel3D1", {boxLeft, rowTop(1), IngredientWidth, LineHeight}, 20, "Cooking time");
+    d.box(UI_MEMBER(C, Text6), -1, "Panel3D1", {boxLeft, rowTop(2), shortWidth, LineHeight}, 5, "Yield");
     constexpr int unitLeft = shortWidth + 90;
-    d.combo("Combo4", -1, "Panel3D1", {boxLeft + unitLeft, rowTop(2), IngredientWidth - unitLeft, LineHeight},
+    d.combo(UI_MEMBER(C, Combo4), -1, "Panel3D1",
+            {boxLeft + unitLeft, rowTop(2), IngredientWidth - unitLeft, LineHeight},
             ComboStyle::DropDownCombo, "Yield unit", Sorted);
 }
 
 // The menus, top to bottom; "-" is a separator line.
-constexpr MenuRow Menus[] = {
-    {"mO", nullptr, "&Options"},
-    {"mOC", "mO", "Panel C&olor"},
-    {"", "mO", "-"},
-    {"mOCB", "mO", "Select Cook&book"},
-    {"mOCB1", "mOCB", "Cookbook #&1", 1},
-    {"mOCB1", "mOCB", "Cookbook #&2", 2},
-    {"mOCB1", "mOCB", "Cookbook #&3", 3},
-    {"mOCB1", "mOCB", "Cookbook #&4", 4},
-    {"mOCB1", "mOCB", "Cookbook #&5", 5},
-    {"mOCB1", "mOCB", "Cookbook #&6", 6},
-    {"mOCB1", "mOCB", "Cookbook #&7", 7},
-    {"mOCB1", "mOCB", "Cookbook #&8", 8},
-    {"", "mO", "-"},
-    {"mOCBTle", "mO", "Cookbook &Titles"},
-    {"", "mO", "-"},
-    {"mOsr", "mO", "Searc&h"},
-    {"", "mO", "-"},
-    {"mOCr", "mO", "&Create Recipe"},
-    {"mO1", "mO", "-"},
-    {"mOV", "mO", "&View Recipe"},
-    {"mOMo", "mO", "&Modify Recipe", -1, Disabled},
-    {"mOChange", "mO", "Change Recipe &Name", -1, Disabled},
-    {"mO2", "mO", "-"},
-    {"mODel", "mO", "&Delete Recipe", -1, Disabled},
-    {"mO3", "mO", "-"},
-    {"mOCal", "mO", "C&alculate Amounts", -1, Disabled},
-    {"mO8", "mO", "-"},
+const MenuItem<C> Menus[] = {
+    {UI_MEMBER(C, mO), {.caption = "&Options"}},
+    {UI_MEMBER(C, mOC), {.parent = "mO", .caption = "Panel C&olor"}},
+    MenuRow{.parent = "mO", .caption = "-"},
+    {UI_MEMBER(C, mOCB), {.parent = "mO", .caption = "Select Cook&book"}},
+    {UI_MEMBER(C, mOCB1).from(1), {.parent = "mOCB", .caption = "Cookbook #&1", .index = 1}},
+    {UI_MEMBER(C, mOCB1).from(1), {.parent = "mOCB", .caption = "Cookbook #&2", .index = 2}},
+    {UI_MEMBER(C, mOCB1).from(1), {.parent = "mOCB", .caption = "Cookbook #&3", .index = 3}},
+    {UI_MEMBER(C, mOCB1).from(1), {.parent = "mOCB", .caption = "Cookbook #&4", .index = 4}},
+    {UI_MEMBER(C, mOCB1).from(1), {.parent = "mOCB", .caption = "Cookbook #&5", .index = 5}},
+    {UI_MEMBER(C, mOCB1).from(1), {.parent = "mOCB", .caption = "Cookbook #&6", .index = 6}},
+    {UI_MEMBER(C, mOCB1).from(1), {.parent = "mOCB", .caption = "Cookbook #&7", .index = 7}},
+    {UI_MEMBER(C, mOCB1).from(1), {.parent = "mOCB", .caption = "Cookbook #&8", .index = 8}},
+    MenuRow{.parent = "mO", .caption = "-"},
+    {UI_MEMBER(C, mOCBTle), {.parent = "mO", .caption = "Cookbook &Titles"}},
+    MenuRow{.parent = "mO", .caption = "-"},
+    {UI_MEMBER(C, mOsr), {.parent = "mO", .caption = "Searc&h"}},
+    MenuRow{.parent = "mO", .caption = "-"},
+    {UI_MEMBER(C, mOCr), {.parent = "mO", .caption = "&Create Recipe"}},
+    {UI_MEMBER(C, mO1), {.parent = "mO", .caption = "-"}},
+    {UI_MEMBER(C, mOV), {.parent = "mO", .caption = "&View Recipe"}},
+    {UI_MEMBER(C, mOMo), {.parent = "mO", .caption = "&Modify Recipe", .flags = Disabled}},
+    {UI_MEMBER(C, mOChange), {.parent = "mO", .caption = "Change Recipe &Name", .flags = Disabled}},
+    {UI_MEMBER(C, mO2), {.parent = "mO", .caption = "-"}},
+    {UI_MEMBER(C, mODel), {.parent = "mO", .caption = "&Delete Recipe", .flags = Disabled}},
+    {UI_MEMBER(C, mO3), {.parent = "mO", .caption = "-"}},
+    {UI_MEMBER(C, mOCal), {.parent = "mO", .caption = "C&alculate Amounts", .flags = Disabled}},
+    {UI_MEMBER(C, mO8), {.parent = "mO", .caption = "-"}},
     // Offered only while the menu pops up at the mouse.
-    {"mOCopy", "mO", "Cop&y", -1, Hidden},
-    {"mOP", "mO", "&Print", -1, Disabled},
-    {"mOSa", "mO", "&Save", -1, Disabled},
-    {"mOSpell", "mO", "Spelling Chec&k", -1, Disabled},
-    {"mO4", "mO", "-"},
-    {"mOW", "mO", "Print &Worksheet"},
-    {"", "mO", "-"},
-    {"mOex", "mO", "&Export Recipe", -1, Disabled},
-    {"mOIm", "mO", "&Import Recipe", -1, Disabled},
-    {"", "mO", "-"},
-    {"mOe", "mO", "E&xit"},
-    {"mEdit", nullptr, "&Edit"},
-    {"mOCo1", "mEdit", "&Copy", -1, Disabled},
-    {"mU", nullptr, "&Utilities"},
-    {"mUB", "mU", "&Backup Recipes to Disk"},
-    {"mUR", "mU", "&Restore Recipes from Disk"},
-    {"mH", nullptr, "&Help"},
+    {UI_MEMBER(C, mOCopy), {.parent = "mO", .caption = "Cop&y", .flags = Hidden}},
+    {UI_MEMBER(C, mOP), {.parent = "mO", .caption = "&Print", .flags = Disabled}},
+    {UI_MEMBER(C, mOSa), {.parent = "mO", .caption = "&Save", .flags = Disabled}},
+    {UI_MEMBER(C, mOSpell), {.parent = "mO", .caption = "Spelling Chec&k", .flags = Disabled}},
+    {UI_MEMBER(C, mO4), {.parent = "mO", .caption = "-"}},
+    {UI_MEMBER(C, mOW), {.parent = "mO", .caption = "Print &Worksheet"}},
+    MenuRow{.parent = "mO", .caption = "-"},
+    {UI_MEMBER(C, mOex), {.parent = "mO", .caption = "&Export Recipe", .flags = Disabled}},
+    {UI_MEMBER(C, mOIm), {.parent = "mO", .caption = "&Import Recipe", .flags = Disabled}},
+    MenuRow{.parent = "mO", .caption = "-"},
+    {UI_MEMBER(C, mOe), {.parent = "mO", .caption = "E&xit"}},
+    {UI_MEMBER(C, mEdit), {.caption = "&Edit"}},
+    {UI_MEMBER(C, mOCo1), {.parent = "mEdit", .caption = "&Copy", .flags = Disabled}},
+    {UI_MEMBER(C, mU), {.caption = "&Utilities"}},
+    {UI_MEMBER(C, mUB), {.parent = "mU", .caption = "&Backup Recipes to Disk"}},
+    {UI_MEMBER(C, mUR), {.parent = "mU", .caption = "&Restore Recipes from Disk"}},
+    {UI_MEMBER(C, mH), {.caption = "&Help"}},
 };
+
+// All the window's rows, in the order they are built: later rows lie in front.
+void AddRows(Design& d) {
+    AddBars(d);
+    AddCommandRow(d);
+    const NameTabs nameTabs = AddChoiceRow(d);
+    AddIngredientGrid(d);
+    AddDirectionsAndDetails(d);
+    AddNameBoxes(d, nameTabs);
+    AddSidePanels(d);
+    AddPrintPanels(d);
+    AddSearchPanels(d);
+}
 
 // clang-format on
 }  // namespace
@@ -241,16 +262,8 @@ const printing::PreviewPanelDesign RecipePreviewDesign{
 
 void BuildForm5(ui::Form& form) {
     Design d;
-    AddBars(d);
-    AddCommandRow(d);
-    const NameTabs nameTabs = AddChoiceRow(d);
-    AddIngredientGrid(d);
-    AddDirectionsAndDetails(d);
-    AddNameBoxes(d, nameTabs);
-    AddSidePanels(d);
-    AddPrintPanels(d);
-    AddSearchPanels(d);
-    Build(form, d.rows(), Menus);
+    AddRows(d);
+    BuildUnbound<C>(form, d.rows(), Menus);
 
     // What the tables do not say: the panels of the status bar and how far
     // the conversion counts.
@@ -267,78 +280,10 @@ void BuildForm5(ui::Form& form) {
     }
 }
 
-void BindForm5(const ui::Form& form, Form5Controls& c) {
-    Bind(form, c.Image1, "Image1");
-    Bind(form, c.Text11, "Text11");
-    Bind(form, c.Toolbar1, "Toolbar1");
-    Bind(form, c.Toolbar2, "Toolbar2");
-    Bind(form, c.Toolbar3, "Toolbar3");
-    Bind(form, c.StatusBar1, "StatusBar1");
-    Bind(form, c.Panel3D1, "Panel3D1");
-    Bind(form, c.Label25, "Label25");
-    Bind(form, c.Combo1, "Combo1");
-    Bind(form, c.SSPanel4, "SSPanel4");
-    Bind(form, c.Combo2, "Combo2");
-    Bind(form, c.Text8, "Text8");
-    Bind(form, c.Label1, "Label1");
-    Bind(form, c.SSPanel1, "SSPanel1");
-    Bind(form, c.Command1, "Command1");
-    Bind(form, c.Command2, "Command2");
-    Bind(form, c.Command5, "Command5");
-    Bind(form, c.Command6, "Command6");
-    Bind(form, c.Command4, "Command4");
-    Bind(form, c.Command8, "Command8");
-    Bind(form, c.Command7, "Command7");
-    Bind(form, c.Command25, "Command25");
-    Bind(form, c.Command16, "Command16");
-    Bind(form, c.Command3, "Command3");
-    Bind(form, c.Text1, "Text1");
-    Bind(form, c.Text4, "Text4");
-    Bind(form, c.Text5, "Text5");
-    Bind(form, c.Combo3, "Combo3");
-    Bind(form, c.Combo5, "Combo5");
-    Bind(form, c.Combo6, "Combo6");
-    Bind(form, c.Text2, "Text2");
-    Bind(form, c.Label13, "Label13");
-    Bind(form, c.Text3, "Text3");
-    Bind(form, c.Text7, "Text7");
-    Bind(form, c.Text6, "Text6");
-    Bind(form, c.Combo4, "Combo4");
-
-    Bind(form, c.mO, "mO");
-    Bind(form, c.mOC, "mOC");
-    Bind(form, c.mOCB, "mOCB");
-    Bind(form, c.mOCB1, "mOCB1", 1);
-    Bind(form, c.mOCBTle, "mOCBTle");
-    Bind(form, c.mOsr, "mOsr");
-    Bind(form, c.mOCr, "mOCr");
-    Bind(form, c.mO1, "mO1");
-    Bind(form, c.mOV, "mOV");
-    Bind(form, c.mOMo, "mOMo");
-    Bind(form, c.mOChange, "mOChange");
-    Bind(form, c.mO2, "mO2");
-    Bind(form, c.mODel, "mODel");
-    Bind(form, c.mO3, "mO3");
-    Bind(form, c.mOCal, "mOCal");
-    Bind(form, c.mO8, "mO8");
-    Bind(form, c.mOCopy, "mOCopy");
-    Bind(form, c.mOP, "mOP");
-    Bind(form, c.mOSa, "mOSa");
-    Bind(form, c.mOSpell, "mOSpell");
-    Bind(form, c.mO4, "mO4");
-    Bind(form, c.mOW, "mOW");
-    Bind(form, c.mOex, "mOex");
-    Bind(form, c.mOIm, "mOIm");
-    Bind(form, c.mOe, "mOe");
-    Bind(form, c.mEdit, "mEdit");
-    Bind(form, c.mOCo1, "mOCo1");
-    Bind(form, c.mU, "mU");
-    Bind(form, c.mUB, "mUB");
-    Bind(form, c.mUR, "mUR");
-    Bind(form, c.mH, "mH");
-    BindSidePanels(form, c);
-    BindPrintPanels(form, c);
-    BindSearchPanels(form, c);
+void BindForm5(ui::Form& form, Form5Controls& c) {
+    Design d;
+    AddRows(d);
+    BindBuilt(form, c, d.rows(), Menus);
 }
 
 }  // namespace recipes

@@ -5,6 +5,7 @@
 #include <array>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ui/design.h"
@@ -14,9 +15,9 @@
 namespace recipes::rows {
 
 using ui::ComboStyle;
-using ui::ControlKind;
 using namespace ui::design;
 using C = Form5Controls;
+using R = Row<Form5Controls>;
 
 // The design tables are laid out by hand, a control to a row.
 // clang-format off
@@ -126,58 +127,77 @@ inline std::vector<int> EnterOrder() {
     return lines;
 }
 
-// The rows of the design and the texts they point to, kept until built.
+// The rows of the design and the texts they point to, kept until built and
+// bound. Each row names the member it fills, of the window's controls or of
+// a panel's (Form5Controls derives from them all).
 class Design {
 public:
     const char* keep(std::string text) { return texts_.emplace_back(std::move(text)).c_str(); }
     int nextTab() { return tab_++; }
     // A tab stop after all the others.
     int lastTab() { return LastTabs + lastTab_++; }
-    void add(const ControlRow& row) { rows_.push_back(row); }
+    void add(R row) { rows_.push_back(std::move(row)); }
     void addPreviewPanel(const printing::PreviewPanelDesign& design) {
-        printing::AddPreviewPanelRows(rows_, design, tab_);
+        for (const printing::PreviewPanelRow& row : printing::PreviewPanelRows(design, tab_)) add(WindowsToo(row));
     }
     void addPreviewPanelTop(const printing::PreviewPanelDesign& design) {
-        printing::AddPreviewPanelTopRows(rows_, design, tab_);
+        for (const printing::PreviewPanelRow& row : printing::PreviewPanelTopRows(design, tab_)) add(WindowsToo(row));
     }
 
-    void label(const char* name, int index, const char* parent, Rect rect, const char* caption) {
-        add({.kind = ControlKind::Label, .name = name, .index = index, .parent = parent, .rect = rect,
-             .caption = caption, .font = LabelFont, .foreColor = Navy, .flags = Transparent});
+    template <class M>
+    void label(M member, int index, const char* parent, Rect rect, const char* caption) {
+        add({member, {.index = index, .parent = parent, .rect = rect, .caption = caption, .font = LabelFont,
+                      .foreColor = Navy, .flags = Transparent}});
     }
     // A label that shows a value, looking like a box that cannot be typed in.
-    void valueLabel(const char* name, const char* parent, Rect rect) {
-        add({.kind = ControlKind::Label, .name = name, .parent = parent, .rect = rect, .font = BoxFont,
-             .foreColor = ui::colors::WindowText, .backColor = ui::colors::WindowBackground});
+    template <class M>
+    void valueLabel(M member, const char* parent, Rect rect) {
+        add({member, {.parent = parent, .rect = rect, .font = BoxFont, .foreColor = ui::colors::WindowText,
+                      .backColor = ui::colors::WindowBackground}});
     }
-    void button(const char* name, int index, const char* parent, Rect rect, const char* caption,
-                unsigned flags = None) {
-        add({.kind = ControlKind::CommandButton, .name = name, .index = index, .parent = parent, .rect = rect,
-             .caption = caption, .font = ButtonFont, .tabIndex = nextTab(), .flags = flags});
+    template <class M>
+    void button(M member, int index, const char* parent, Rect rect, const char* caption, unsigned flags = None) {
+        add({member, {.index = index, .parent = parent, .rect = rect, .caption = caption, .font = ButtonFont,
+                      .tabIndex = nextTab(), .flags = flags}});
     }
     // A tab stop taken now for a control added later; -1 for the next one.
-    void box(const char* name, int index, const char* parent, Rect rect, int maxLength, const char* spoken,
+    template <class M>
+    void box(M member, int index, const char* parent, Rect rect, int maxLength, const char* spoken,
              unsigned flags = None, int tab = -1) {
-        add({.kind = ControlKind::TextBox, .name = name, .index = index, .parent = parent, .rect = rect,
-             .font = BoxFont, .tabIndex = tab < 0 ? nextTab() : tab, .flags = flags, .maxLength = maxLength,
-             .accessibleName = spoken});
+        add({member, {.index = index, .parent = parent, .rect = rect, .font = BoxFont,
+                      .tabIndex = tab < 0 ? nextTab() : tab, .flags = flags, .maxLength = maxLength,
+                      .accessibleName = spoken}});
     }
-    void combo(const char* name, int index, const char* parent, Rect rect, ComboStyle style, const char* spoken,
+    template <class M>
+    void combo(M member, int index, const char* parent, Rect rect, ComboStyle style, const char* spoken,
                unsigned flags = None, int tab = -1, int shownLength = 0) {
-        add({.kind = ControlKind::ComboBox, .name = name, .index = index, .parent = parent, .rect = rect,
-             .font = BoxFont, .tabIndex = tab < 0 ? nextTab() : tab, .flags = flags, .comboStyle = style,
-             .accessibleName = spoken, .shownLength = shownLength});
+        add({member, {.index = index, .parent = parent, .rect = rect, .font = BoxFont,
+                      .tabIndex = tab < 0 ? nextTab() : tab, .flags = flags, .comboStyle = style,
+                      .accessibleName = spoken, .shownLength = shownLength}});
     }
     // A panel that opens over the window and is hidden until then.
-    void sidePanel(const char* name, const char* parent, Rect rect, const char* caption) {
-        add({.kind = ControlKind::Panel, .name = name, .parent = parent, .rect = rect, .caption = caption,
-             .font = PanelTitleFont, .foreColor = Navy, .flags = Hidden});
+    template <class M>
+    void sidePanel(M member, const char* parent, Rect rect, const char* caption) {
+        add({member, {.parent = parent, .rect = rect, .caption = caption, .font = PanelTitleFont,
+                      .foreColor = Navy, .flags = Hidden}});
     }
 
-    const std::vector<ControlRow>& rows() const { return rows_; }
+    const std::vector<R>& rows() const { return rows_; }
 
 private:
-    std::vector<ControlRow> rows_;
+    // The print preview binds its own members to its rows (PrintPreviewPanel);
+    // the window holds the panel and its buttons as well.
+    static R WindowsToo(const printing::PreviewPanelRow& panelRow) {
+        constexpr auto panel = UI_MEMBER(PreviewControls, SSPanel80);
+        constexpr auto buttons = UI_MEMBER(PreviewControls, SSCommand80);
+        const ControlRow& row = panelRow.row();
+        const std::string_view name = row.name;
+        if (name == panel.name) return {panel, row};
+        if (name == buttons.name) return {buttons, row};
+        return row;
+    }
+
+    std::vector<R> rows_;
     std::deque<std::string> texts_;
     static constexpr int LastTabs = 1000;
     int tab_ = 0;
@@ -187,13 +207,9 @@ private:
 // clang-format on
 
 // The side panels, the print panels and the search panels add their rows
-// after the main panel's, in this order: the Tab order follows it. Each
-// file that adds rows binds their members.
+// after the main panel's, in this order: the Tab order follows it.
 void AddSidePanels(Design& d);
-void BindSidePanels(const ui::Form& form, Form5Controls& c);
 void AddPrintPanels(Design& d);
-void BindPrintPanels(const ui::Form& form, Form5Controls& c);
 void AddSearchPanels(Design& d);
-void BindSearchPanels(const ui::Form& form, Form5Controls& c);
 
 }  // namespace recipes::rows

@@ -38,8 +38,11 @@
 //
 // The rows of a window's own class or of a panel that owns its controls are
 // both Row<Owner>; Build(form, owner, rows, menus) builds and binds them. A
-// plain ControlRow (no member) still builds with Build(form, rows), and
-// Bind(form, member, name) binds it by name, until every window has moved.
+// design built on a form apart from the struct that holds its members builds
+// with BuildUnbound and binds with BindBuilt. Every window's design names its
+// members in its rows; plain ControlRows, built with Build(form, rows) and
+// looked up with Bind(form, member, name), stay for tests that lay out a
+// few controls on a bare form or reach one that no member holds.
 namespace ui::design {
 
 // Adds one control or menu item to the form, as its row says. A row naming
@@ -242,6 +245,10 @@ public:
         Menu& made = Add(form, row_);
         if (bind_) bind_(made, owner);
     }
+    // Binds the menu item some other table built from this row.
+    void bindBuilt(const Form& form, Owner& owner) const {
+        if (bind_) bind_(form.menu(row_.name, row_.index), owner);
+    }
 
 private:
     static MenuRow Named(MenuRow row, const char* name) {
@@ -265,14 +272,26 @@ void Build(Form& form, Owner& owner, std::type_identity_t<std::span<const Row<Ow
     for (const MenuItem<Owner>& item : menus) item.build(form, owner);
 }
 
-// Binds Owner's members and handlers to controls that another table built
-// from these rows (a panel whose rows a window lays out among its own).
+// Adds the controls and menus of Owner's rows, in their order, and binds
+// nothing: BindBuilt binds them once the owner is at hand.
 template <class Owner>
-void BindBuilt(Form& form, Owner& owner, std::type_identity_t<std::span<const Row<Owner>>> controls) {
-    for (const Row<Owner>& row : controls) row.bindBuilt(form, owner);
+void BuildUnbound(Form& form, std::type_identity_t<std::span<const Row<Owner>>> controls,
+                  std::type_identity_t<std::span<const MenuItem<Owner>>> menus = {}) {
+    for (const Row<Owner>& row : controls) Add(form, row.row());
+    for (const MenuItem<Owner>& item : menus) Add(form, item.row());
 }
 
-// Points a window's members at what plain rows built.
+// Binds Owner's members and handlers to controls and menus that another
+// table built from these rows (a panel whose rows a window lays out among
+// its own), or that BuildUnbound built.
+template <class Owner>
+void BindBuilt(Form& form, Owner& owner, std::type_identity_t<std::span<const Row<Owner>>> controls,
+               std::type_identity_t<std::span<const MenuItem<Owner>>> menus = {}) {
+    for (const Row<Owner>& row : controls) row.bindBuilt(form, owner);
+    for (const MenuItem<Owner>& item : menus) item.bindBuilt(form, owner);
+}
+
+// Points a member at what plain rows built, by the control's name.
 template <class T>
 void Bind(const Form& form, T*& member, const char* name, int index = -1) {
     member = &form.control<T>(name, index);

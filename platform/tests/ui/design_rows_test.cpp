@@ -159,6 +159,26 @@ TEST_F(DesignRowsTest, RowsBuiltByAnotherTableBindByName) {
     EXPECT_EQ(pantry.log, std::vector<std::string>{"Go(2).Click"});
 }
 
+TEST_F(DesignRowsTest, ADesignBuiltUnboundBindsItsControlsMenusAndHandlersLater) {
+    BuildUnbound<Pantry>(pantry, PantryRows, PantryMenus);
+    EXPECT_EQ(pantry.Go[0], nullptr);
+    EXPECT_EQ(pantry.mFB[1], nullptr);
+    ASSERT_NE(pantry.findMenu("mFB", 2), nullptr);
+    EXPECT_FALSE(pantry.findMenu("mFB", 2)->onClick) << "no handler before the owner is bound";
+
+    BindBuilt(pantry, pantry, PantryRows, PantryMenus);
+    EXPECT_EQ(pantry.Go[0], &pantry.control<CommandButton>("Go", 0));
+    EXPECT_EQ(pantry.mF, &pantry.menu("mF"));
+    EXPECT_EQ(pantry.mFB[0], &pantry.menu("mFB", 1));
+    EXPECT_EQ(pantry.mFB[1], &pantry.menu("mFB", 2));
+    pantry.mFB[1]->onClick();
+    pantry.Go[0]->onClick();
+    EXPECT_EQ(pantry.log, (std::vector<std::string>{"mFB(2).Click", "Go(0).Click"}));
+
+    Pantry bare{desk.runtime};
+    EXPECT_THROW(BindBuilt(bare, bare, {}, PantryMenus), std::logic_error) << "menus never built";
+}
+
 TEST_F(DesignRowsTest, MistakesInTypedRowsAreFoundAtOnce) {
     const Row<Pantry> orphan[] = {{UI_MEMBER(Pantry, Title), {.parent = "Later"}}};
     EXPECT_THROW(Build(pantry, pantry, orphan), std::logic_error);
