@@ -35,8 +35,11 @@ bool ItemMasterList::Holds(std::string_view text) const {
 }
 
 MasterCheck ItemMasterList::CheckMasterItem(std::string_view text) {
+    return Holds(text) ? MasterCheck::Found : AppendMasterItem(text);
+}
+
+MasterCheck ItemMasterList::AppendMasterItem(std::string_view text) {
     const std::string item = WithoutQuotes(text);
-    if (Holds(item)) return MasterCheck::Found;
     if (items_.size() == 1 && items_.front().empty()) {
         items_.front() = item;
         return MasterCheck::Added;

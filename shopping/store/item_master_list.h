@@ -41,6 +41,8 @@ public:
     // item when the list does not hold it; the one empty item a deletion of
     // the last item leaves is replaced.
     MasterCheck CheckMasterItem(std::string_view text);
+    // Adds text (quotes left out) as the last item, held or not: Added or Full.
+    MasterCheck AppendMasterItem(std::string_view text);
 
     // Removes the first item equal to text but for case (blanks count); the
     // last item removed leaves one empty item. False when none matched.

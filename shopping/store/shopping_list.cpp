@@ -20,10 +20,7 @@ bool Blank(std::string_view cell) { return basic::Trim(cell).empty(); }
 
 }  // namespace
 
-ShoppingList::ShoppingList() {
-    SetRowCount(MinGridRows);
-    rows_.front() = {std::string(ItemHeadingAtSetUp), std::string(AmountHeading)};
-}
+ShoppingList::ShoppingList() { ShowEmptyGrid(MinGridRows); }
 
 const GridRow& ShoppingList::Row(int r) const {
     static const GridRow empty;
@@ -32,6 +29,12 @@ const GridRow& ShoppingList::Row(int r) const {
 
 std::optional<int> ShoppingList::LineAtRow(int r) const {
     return r >= 1 && r < Rows() ? rowLines_[static_cast<std::size_t>(r)] : std::nullopt;
+}
+
+void ShoppingList::ShowEmptyGrid(int rows) {
+    rows_.assign(static_cast<std::size_t>(rows), GridRow{});
+    rowLines_.assign(static_cast<std::size_t>(rows), std::nullopt);
+    rows_.front() = {std::string(ItemHeadingAtSetUp), std::string(AmountHeading)};
 }
 
 void ShoppingList::SetRowCount(int rows) {
@@ -97,10 +100,7 @@ void ShoppingList::Clear() {
     lines_.clear();
     sortedLines_.clear();
     sortedIndex_.clear();
-    rows_.clear();
-    rowLines_.clear();
-    SetRowCount(ClearedGridRows);
-    rows_.front() = {std::string(ItemHeadingAtSetUp), std::string(AmountHeading)};
+    ShowEmptyGrid(ClearedGridRows);
     listChanged_ = false;
 }
 
@@ -123,10 +123,8 @@ void ShoppingList::RebuildSortedList() {
 
 void ShoppingList::FillItemGrid() {
     const int count = LineCount();
-    rows_.clear();
-    rowLines_.clear();
-    SetRowCount(count >= MinGridRows ? count + 1 : MinGridRows);
-    rows_.front() = {"Grocery Items = " + std::to_string(count), std::string(AmountHeading)};
+    ShowEmptyGrid(count >= MinGridRows ? count + 1 : MinGridRows);
+    rows_.front().item = "Grocery Items = " + std::to_string(count);
     const bool sorted = order_ == OrderOption::Alphabetically;
     for (int i = 0; i < count; ++i) {
         const auto at = static_cast<std::size_t>(i);

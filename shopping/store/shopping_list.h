@@ -96,6 +96,8 @@ public:
     void SortRows(int col, bool ascending, int currentCol);
 
 private:
+    // Rows empty rows under the set-up headings.
+    void ShowEmptyGrid(int rows);
     void SetRowCount(int rows);
 
     std::vector<std::string> lines_;

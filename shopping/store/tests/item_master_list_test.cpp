@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/testing/file_size_limit.h"
 #include "platform/testing/test_folder.h"
 #include "shopping/store/item_master_list.h"
 
@@ -82,12 +83,23 @@ TEST(ItemMasterListFile, TheFileIsFoundWhateverTheCaseOfItsName) {
     EXPECT_EQ(ReadBytes(folder / "listname.fil"), "\"Milk\"\r\n\"Tea\"\r\n");
 }
 
-TEST(ItemMasterListFile, AMissingFileIsAnEmptyListAndAFailedWriteIsReported) {
+TEST(ItemMasterListFile, AMissingFileIsAnEmptyList) {
     TestFolder folder;
     const auto loaded = LoadMasterItems(basic::ProgramFolder(folder.path()));
     EXPECT_EQ(loaded.result, FileRead::Missing);
     EXPECT_EQ(loaded.list.Count(), 0);
-    EXPECT_FALSE(WriteMasterItems(basic::ProgramFolder(folder / "gone"), ItemMasterList(Items{"Milk"})));
+}
+
+TEST(ItemMasterListFile, AWriteThatFailsMidwayIsReportedAndLeavesTheOldFile) {
+    TestFolder folder;
+    WriteBytes(folder / "LISTNAME.Fil", "\"Milk\"\r\n");
+    Items many(500, "Another grocery item");
+    {
+        basic::testing::FileSizeLimit diskFull(100);
+        EXPECT_FALSE(WriteMasterItems(basic::ProgramFolder(folder.path()), ItemMasterList(many)));
+    }
+    EXPECT_EQ(ReadBytes(folder / "LISTNAME.Fil"), "\"Milk\"\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/testing/file_size_limit.h"
 #include "platform/testing/test_folder.h"
 #include "shopping/store/list_file.h"
 #include "shopping/store/list_file_name.h"
@@ -133,11 +134,20 @@ TEST_F(ListFileTest, AFileOfMoreThanAThousandItemsOpensTheFirstThousandAndSaysHo
     EXPECT_EQ(list.EntryLines().back(), "Item 999");
 }
 
-TEST_F(ListFileTest, AFailedSaveIsReportedAndLeavesNoFile) {
+TEST_F(ListFileTest, ASaveThatFailsMidwayIsReportedAndLeavesTheOldFile) {
+    const auto path = folder / "08Dec04.Lst";
+    const std::string old = Quoted(WithEmptyItems({"  Tea"}, 30));
+    WriteBytes(path, old);
     ShoppingList list;
-    ASSERT_EQ(list.AppendItem("Milk"), ListEdit::Done);
+    for (int i = 0; i < 40; ++i) ASSERT_EQ(list.AppendItem("Item " + std::to_string(i), "1 Box"), ListEdit::Done);
+    {
+        basic::testing::FileSizeLimit diskFull(100);
+        EXPECT_FALSE(SaveListFile(path, list));
+    }
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+
     EXPECT_FALSE(SaveListFile(folder / "no such folder" / "08Dec04.Lst", list));
-    EXPECT_FALSE(std::filesystem::exists(folder / "no such folder"));
 }
 
 TEST_F(ListFileTest, SavingAgainReplacesTheWholeFile) {
