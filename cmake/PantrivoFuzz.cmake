@@ -23,4 +23,5 @@ add_subdirectory(platform)
 # files afresh in a throwaway folder, and waiting for the disk would only slow it.
 target_compile_definitions(pantrivo_basic PRIVATE PANTRIVO_FUZZ)
 add_subdirectory(recipes/store)
+add_subdirectory(shopping/store)
 add_subdirectory(fuzz)

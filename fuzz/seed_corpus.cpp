@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "fuzz/scratch_folder.h"
 #include "platform/basic/records.h"
@@ -18,6 +19,8 @@
 #include "recipes/store/recipe_index_entry.h"
 #include "recipes/store/recipe_record.h"
 #include "recipes/store/record_journal.h"
+#include "shopping/store/item_master_list.h"
+#include "shopping/store/list_file.h"
 
 namespace {
 
@@ -224,6 +227,28 @@ void Settings() {
          Joined({"", "", "", "", Records(10, {{3, Variant(basic::Variant("A.jpg"), 10)}}), "", ""}));
 }
 
+// Shopping lists: two control bytes (the view, the row) before the file.
+void ShoppingLists() {
+    shopping::ShoppingList list;
+    static_cast<void>(list.AppendItem("Milk", "2 Gallon(s)"));
+    static_cast<void>(list.AppendItem("Bread"));
+    static_cast<void>(list.AppendItem("Extra virgin olive oil bottle", "1 Bottle"));
+    const auto saved = shopping::EncodeListFile(list);
+    Seed("list_file_fuzzer", "saved.Lst", "\x00\x01"s + saved);
+    Seed("list_file_fuzzer", "sorted_view.Lst", "\x0b\x03"s + saved);
+    Seed("list_file_fuzzer", "odd_items.Lst", "\x01\x02\"  Milk\"\r\n\"2 Gallon(s)\"\r\n\"  Bread\"\r\n"s);
+    Seed("list_file_fuzzer", "unquoted.Lst", "\x1f\x00  Milk, 2 Gal\r\n\"Jam\",\"1 \"Jar\"\r\n\"Tea"s);
+    Seed("list_file_fuzzer", "date_name", "\x00\x00" "08Dec04.Lst\r\n12/8/04"s);
+
+    shopping::ItemMasterList items(std::vector<std::string>{"Milk", "Bread"});
+    static_cast<void>(items.CheckMasterItem(" Eggs "));
+    const auto master = shopping::EncodeItemMasterList(items);
+    Seed("item_master_list_fuzzer", "items", Joined({master, "milk "}));
+    Seed("item_master_list_fuzzer", "new_item", Joined({master, "Jam"}));
+    Seed("item_master_list_fuzzer", "emptied", Joined({"\"\"\r\n", "Tea"}));
+    Seed("item_master_list_fuzzer", "damaged", Joined({"Milk,Bread\r\n\"Eg\"gs\"\r\n\"Unclosed", "Bread"}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -239,5 +264,6 @@ int main(int argc, char** argv) {
     OldFormat();
     TransferFiles();
     Settings();
+    ShoppingLists();
     return 0;
 }

@@ -2,7 +2,7 @@
 #include "platform/ui/keys.h"
 #include "recipes/recipe_window.h"
 #include "recipes/store/tests/cookbook_bytes.h"
-#include "recipes/store/tests/file_size_limit.h"
+#include "platform/testing/file_size_limit.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {
@@ -277,7 +277,7 @@ TEST_F(RecipeEditorTest, ASaveThatCannotBeWrittenKeepsTheEditorAndItsMark) {
     type(*w.Text5[0], "flour");
     desktop.dialogs.expectMessage("Save");
     {
-        testing::FileSizeLimit diskFull(0);
+        basic::testing::FileSizeLimit diskFull(0);
         runtime().userClick(*w.Command6);
     }
     EXPECT_EQ(desktop.dialogs.messages().back().icon, platform::MsgIcon::Exclamation);

@@ -2,7 +2,7 @@
 #include "platform/basic/file_commands.h"
 #include "recipe_search/transfer/transfer_file.h"
 #include "recipes/store/tests/cookbook_bytes.h"
-#include "recipes/store/tests/file_size_limit.h"
+#include "platform/testing/file_size_limit.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {
@@ -108,7 +108,7 @@ TEST_F(RecipeTransferTest, AnExportThatCannotBeWrittenLeavesNoFileAndSaysSo) {
     std::filesystem::create_directory(folder / "usb");
     desktop.dialogs.expectMessage("Disk Error");
     {
-        testing::FileSizeLimit diskFull(100);
+        basic::testing::FileSizeLimit diskFull(100);
         EXPECT_FALSE(w.WriteTransferFile(file()));
     }
     EXPECT_FALSE(std::filesystem::exists(file()));

@@ -9,7 +9,7 @@
 #include "platform/basic/text.h"
 #include "platform/ui/keys.h"
 #include "recipes/store/tests/cookbook_bytes.h"
-#include "recipes/store/tests/file_size_limit.h"
+#include "platform/testing/file_size_limit.h"
 #include "recipes/tests/recipe_window_fixture.h"
 
 namespace recipes {
@@ -296,7 +296,7 @@ TEST_F(RenameTest, ARenameThatCannotBeWrittenSaysSoAndChangesNothing) {
     const std::vector<std::pair<const char*, std::function<void(Form5&)>>> failures{
         {"disk full",
          [&](Form5& w) {
-             testing::FileSizeLimit diskFull(200);  // smaller than the new index
+             basic::testing::FileSizeLimit diskFull(200);  // smaller than the new index
              runtime().userClick(*w.Command23);
          }},
         {"index is a folder",

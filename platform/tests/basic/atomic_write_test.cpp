@@ -1,10 +1,9 @@
 #include "platform/basic/atomic_write.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
+#include "platform/testing/file_size_limit.h"
 #include "platform/testing/test_folder.h"
 
 namespace basic {
@@ -21,26 +20,6 @@ protected:
 
     testing::TestFolder folder;
     std::filesystem::path file = folder / "Menu2000.yr";
-};
-
-// Caps the size of files this process may write, so that a write fails midway.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = signal(SIGXFSZ, SIG_IGN);  // get EFBIG instead of a signal
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = SIG_DFL;
 };
 
 TEST_F(AtomicWriteTest, ReplacesTheWholeFile) {
@@ -63,7 +42,7 @@ TEST_F(AtomicWriteTest, KeepsThePermissionsOfTheOldFile) {
 TEST_F(AtomicWriteTest, AFailedWriteLeavesTheOldContent) {
     WriteBytes(file, "old content");
     {
-        FileSizeLimit limit(4096);
+        testing::FileSizeLimit limit(4096);
         EXPECT_FALSE(AtomicWriteFile(file, std::string(1 << 20, 'x')));
     }
     EXPECT_EQ(ReadBytes(file), "old content");

@@ -6,7 +6,7 @@
 #include "platform/testing/test_folder.h"
 #include "recipes/store/store_messages.h"
 #include "recipes/store/tests/cookbook_bytes.h"
-#include "recipes/store/tests/file_size_limit.h"
+#include "platform/testing/file_size_limit.h"
 
 namespace recipes {
 namespace {
@@ -181,7 +181,7 @@ TEST_F(RecipeStoreTest, ARecordThatCannotBeWrittenLeavesTheIndexAlone) {
     const std::string records = ReadBytes(data);
     StoreOutcome outcome;
     {
-        testing::FileSizeLimit diskFull(5 * 2045);
+        basic::testing::FileSizeLimit diskFull(5 * 2045);
         outcome = store.SaveNew(kBreads, "Rye", Recipe("rye"));
     }
     EXPECT_EQ(outcome.result, StoreResult::DataFileNotWritten);
@@ -204,7 +204,7 @@ TEST_F(RecipeStoreTest, AnIndexThatCannotBeReplacedLeavesEverythingAsItWas) {
     {
         // Room for the records and a record's journal, none for a new index
         // of 79 or 81 entries.
-        testing::FileSizeLimit diskFull(4200);
+        basic::testing::FileSizeLimit diskFull(4200);
         saved = store.SaveNew(kBreads, "Rye", Recipe("rye"));
         deleted = store.Delete(kBreads, 1);
     }

@@ -3,7 +3,7 @@
 
 #include <csignal>
 
-namespace recipes::testing {
+namespace basic::testing {
 
 // While it lives, no file of this process may grow past the given size: the
 // write that would fails, as on a full disk (whoever runs the test).
@@ -28,4 +28,4 @@ private:
     void (*previousHandler_)(int) = nullptr;
 };
 
-}  // namespace recipes::testing
+}  // namespace basic::testing
