@@ -1,12 +1,15 @@
 #include "recipes/store/recipe_store.h"
 
 #include <algorithm>
+#include <atomic>
 #include <optional>
 #include <vector>
 
 #include "platform/basic/atomic_write.h"
+#include "platform/basic/parallel_record_scan.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/text.h"
+#include "recipes/store/index_entries.h"
 #include "recipes/store/index_file.h"
 #include "recipes/store/old_cookbook_format.h"
 #include "recipes/store/recipe_lists.h"
@@ -16,8 +19,8 @@ namespace recipes {
 
 namespace {
 
-// Records read at once by the free-record search: about 1 MB.
-constexpr long kScanBlockRecords = 512;
+// A thread of its own only for this many records (2 MB) or more.
+constexpr long kMinRecordsPerThread = 1024;
 
 StoreOutcome Failed(StoreResult result, const std::filesystem::path& file) {
     StoreOutcome outcome;
@@ -83,41 +86,43 @@ bool RecipeStore::CollectNamed(std::vector<bool>& named, std::filesystem::path& 
     named.assign(static_cast<std::size_t>(MaxRecipeRecords) + 1, false);
     for (int type = 1; type <= RecipeTypeCount; ++type) {
         const auto path = IndexFilePath(type);
-        const auto records = index_file::ReadExistingRecords(path);
-        if (!records) {
+        auto reader = IndexEntryReader::Existing(path);
+        if (reader.failed()) {
             unreadable = path;
             return false;
         }
-        for (const auto& record : *records) {
-            const auto text = index_file::EntryText(record);
-            const auto number = text ? EntryRecordNumber(*text) : std::nullopt;
-            if (number && ValidRecordNumber(*number)) named[static_cast<std::size_t>(*number)] = true;
-        }
+        for (IndexEntryView entry; reader.Next(entry);) named[static_cast<std::size_t>(entry.recordNumber)] = true;
     }
     return true;
 }
 
-long RecipeStore::FindFreeRecord() const {
+long RecipeStore::FindFreeRecord(unsigned threads) const {
     std::vector<bool> named;
     std::filesystem::path ignored;
     static_cast<void>(CollectNamed(named, ignored));  // what could be read still counts
-    return FindFreeRecord(named);
+    return FindFreeRecord(named, threads);
 }
 
-long RecipeStore::FindFreeRecord(const std::vector<bool>& named) const {
+long RecipeStore::FindFreeRecord(const std::vector<bool>& named, unsigned threads) const {
     auto free = [&](long k) { return k >= static_cast<long>(named.size()) || !named[static_cast<std::size_t>(k)]; };
     const auto file = basic::RandomAccessFile::Open(DataFilePath(), RecipeRecordLength);
     const long inFile = file ? std::min(file->RecordCount(), MaxRecipeRecords) : 0;
-    std::string block;
-    for (long first = 1; first <= inFile; first += kScanBlockRecords) {
-        const long count = std::min(kScanBlockRecords, inFile - first + 1);
-        file->GetBlockInto(first, count, block);
-        for (long i = 0; i < count; ++i) {
-            const auto marker = std::string_view(block).substr(
-                static_cast<std::size_t>(i * RecipeRecordLength + field::MarkerAt), field::MarkerWidth);
-            if (!IsInUseMarker(marker) && free(first + i)) return first + i;
+    // A block ends at its first free record, and no block after one that
+    // holds a free record is read: the lowest found is the lowest there is.
+    std::atomic<long> lowest{inFile + 1};
+    auto scan = [&](const basic::RecordBlock& block) {
+        if (block.first > lowest.load()) return false;
+        for (long k = block.first; k < block.first + block.count; ++k) {
+            const auto marker = block.record(k).substr(field::MarkerAt, field::MarkerWidth);
+            if (IsInUseMarker(marker) || !free(k)) continue;
+            basic::LowerTo(lowest, k);
+            return false;
         }
-    }
+        return true;
+    };
+    if (file)
+        basic::ScanRecords(*file, 1, inFile, basic::ThreadsFor(threads, inFile, kMinRecordsPerThread), scan);
+    if (lowest.load() <= inFile) return lowest.load();
     // Past the end of the file every record is free but for those an entry
     // already names, which a new recipe must never take.
     for (long k = inFile + 1; k <= MaxRecipeRecords; ++k)
