@@ -32,8 +32,10 @@ inline constexpr std::size_t ScanBlockBytes = 64 * 1024;
 // Reads records first..last in blocks of as many whole records as fit in
 // ScanBlockBytes (one at least), the blocks handed to scan on up to `threads`
 // threads as ForEachItem hands out its items. scan returns false when no
-// later block is wanted.
+// later block is wanted. A block that needed(first, count) turns down is
+// neither read nor scanned; without needed every block is.
 void ScanRecords(const RandomAccessFile& file, long first, long last, unsigned threads,
-                 const std::function<bool(const RecordBlock&)>& scan);
+                 const std::function<bool(const RecordBlock&)>& scan,
+                 const std::function<bool(long first, long count)>& needed = {});
 
 }  // namespace basic

@@ -1,6 +1,7 @@
 #include "recipes/store/recipe_store.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <optional>
 #include <vector>
@@ -82,34 +83,46 @@ void Undo(basic::RandomAccessFile& file, const RecordJournal& journal, const std
 
 std::filesystem::path RecipeStore::JournalPath() const { return JournalPathFor(DataFilePath()); }
 
-bool RecipeStore::CollectNamed(std::vector<bool>& named, std::filesystem::path& unreadable) const {
-    named.assign(static_cast<std::size_t>(MaxRecipeRecords) + 1, false);
-    for (int type = 1; type <= RecipeTypeCount; ++type) {
-        const auto path = IndexFilePath(type);
-        auto reader = IndexEntryReader::Existing(path);
-        if (reader.failed()) {
-            unreadable = path;
-            return false;
-        }
-        for (IndexEntryView entry; reader.Next(entry);) named[static_cast<std::size_t>(entry.recordNumber)] = true;
-    }
-    return true;
+bool RecipeStore::CollectNamed(NamedRecords& named, std::filesystem::path& unreadable, unsigned threads) const {
+    named = NamedRecords(static_cast<std::size_t>(MaxRecipeRecords) + 1);
+    std::array<bool, RecipeTypeCount> failed{};
+    auto mark = [&](unsigned, long t) {
+        auto reader = IndexEntryReader::Existing(IndexFilePath(static_cast<int>(t) + 1));
+        failed[static_cast<std::size_t>(t)] = reader.failed();
+        for (IndexEntryView entry; reader.Next(entry);)
+            named[static_cast<std::size_t>(entry.recordNumber)].store(true, std::memory_order_relaxed);
+        return true;
+    };
+    basic::ForEachItem(RecipeTypeCount, basic::ThreadsFor(threads, RecordCount(), kMinRecordsPerThread), mark);
+    const auto first = std::find(failed.begin(), failed.end(), true);
+    if (first == failed.end()) return true;
+    unreadable = IndexFilePath(static_cast<int>(first - failed.begin()) + 1);
+    return false;
 }
 
 long RecipeStore::FindFreeRecord(unsigned threads) const {
-    std::vector<bool> named;
+    NamedRecords named;
     std::filesystem::path ignored;
-    static_cast<void>(CollectNamed(named, ignored));  // what could be read still counts
+    static_cast<void>(CollectNamed(named, ignored, threads));  // what could be read still counts
     return FindFreeRecord(named, threads);
 }
 
-long RecipeStore::FindFreeRecord(const std::vector<bool>& named, unsigned threads) const {
+long RecipeStore::FindFreeRecord(const NamedRecords& named, unsigned threads) const {
     auto free = [&](long k) { return k >= static_cast<long>(named.size()) || !named[static_cast<std::size_t>(k)]; };
     const auto file = basic::RandomAccessFile::Open(DataFilePath(), RecipeRecordLength);
     const long inFile = file ? std::min(file->RecordCount(), MaxRecipeRecords) : 0;
-    // A block ends at its first free record, and no block after one that
-    // holds a free record is read: the lowest found is the lowest there is.
+    // Only a record that no entry names can be free, and nearly every record
+    // of a cookbook is named: only the blocks holding an unnamed record are
+    // read. A block ends at its first free record, and no block after one
+    // that holds a free record is read: the lowest found is the lowest there is.
+    long unnamed = 0;
+    for (long k = 1; k <= inFile; ++k) unnamed += free(k) ? 1 : 0;
     std::atomic<long> lowest{inFile + 1};
+    auto holdsUnnamed = [&](long first, long count) {
+        for (long k = first; k < first + count; ++k)
+            if (free(k)) return true;
+        return false;
+    };
     auto scan = [&](const basic::RecordBlock& block) {
         if (block.first > lowest.load()) return false;
         for (long k = block.first; k < block.first + block.count; ++k) {
@@ -121,7 +134,8 @@ long RecipeStore::FindFreeRecord(const std::vector<bool>& named, unsigned thread
         return true;
     };
     if (file)
-        basic::ScanRecords(*file, 1, inFile, basic::ThreadsFor(threads, inFile, kMinRecordsPerThread), scan);
+        basic::ScanRecords(*file, 1, inFile, basic::ThreadsFor(threads, unnamed, kMinRecordsPerThread), scan,
+                           holdsUnnamed);
     if (lowest.load() <= inFile) return lowest.load();
     // Past the end of the file every record is free but for those an entry
     // already names, which a new recipe must never take.
@@ -159,7 +173,7 @@ StoreOutcome RecipeStore::SaveNew(int type, std::string_view name, const RecipeR
     const auto indexPath = IndexFilePath(type);
     std::vector<std::string> entries;
     if (auto failed = ReadTypeIndex(type, indexPath, entries); !failed.ok()) return failed;
-    std::vector<bool> named;
+    NamedRecords named;
     std::filesystem::path unreadable;
     if (!CollectNamed(named, unreadable))
         return Failed(
@@ -224,7 +238,7 @@ StoreOutcome RecipeStore::Delete(int type, long n) {
         return Failed(StoreResult::IndexFileNotWritten, indexPath);
     }
     // A record that another type's entry also names keeps its recipe for it.
-    std::vector<bool> named;
+    NamedRecords named;
     std::filesystem::path unreadable;
     const bool stillNamed = !CollectNamed(named, unreadable) || named[static_cast<std::size_t>(n)];
     // When the blanking fails the journal stays, and the next opening blanks it.

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,10 +79,14 @@ public:
     long FindFreeRecord(unsigned threads = 0) const;
 
 private:
-    // Marks the record numbers 1-30000 that an entry of any of the 22 index
-    // files names. False, with the file, when an index cannot be read.
-    bool CollectNamed(std::vector<bool>& named, std::filesystem::path& unreadable) const;
-    long FindFreeRecord(const std::vector<bool>& named, unsigned threads = 0) const;
+    // Which records 1-30000 an entry names, marked by several threads at once.
+    using NamedRecords = std::vector<std::atomic<bool>>;
+    // Marks the record numbers that an entry of any of the 22 index files
+    // names, the files read on as many threads (0: one for each core, for a
+    // large cookbook). False, with the first in list order, when an index
+    // cannot be read; the others are read all the same.
+    bool CollectNamed(NamedRecords& named, std::filesystem::path& unreadable, unsigned threads = 0) const;
+    long FindFreeRecord(const NamedRecords& named, unsigned threads = 0) const;
     std::filesystem::path JournalPath() const;
     // Puts back a record that a kill left with its journal.
     bool FinishInterruptedChange();
