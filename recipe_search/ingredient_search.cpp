@@ -148,8 +148,8 @@ std::vector<SearchHit> HitsOfType(const recipes::CookbookReader& cookbook, int t
 // tested; for one type only those its entries name. Each record's answer and
 // each type's hits have their own place, so the hits come out the same
 // whatever the number of threads.
-std::vector<SearchHit> Search(const recipes::CookbookReader& cookbook, int firstType, int lastType,
-                              const Words& words, unsigned threads) {
+std::vector<SearchHit> Search(const recipes::CookbookReader& cookbook, int firstType, int lastType, const Words& words,
+                              unsigned threads) {
     const long dataRecords = std::min(cookbook.RecordCount(), recipes::MaxRecipeRecords);
     threads = basic::ThreadsFor(threads, dataRecords, kMinRecordsPerThread);
     long last = dataRecords;

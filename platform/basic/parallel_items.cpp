@@ -61,8 +61,7 @@ public:
             } catch (const std::system_error&) {
                 // Fewer helpers: the threads there are share the items.
             }
-            for (unsigned i = 0; i < helpers && i < started_; ++i)
-                requests_.push_back({items, i + 1});
+            for (unsigned i = 0; i < helpers && i < started_; ++i) requests_.push_back({items, i + 1});
         }
         wake_.notify_all();
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/testing/test_folder.h"
+#include "recipe_search/name_search.h"
 #include "recipes/store/recipe_lists.h"
 #include "recipes/store/tests/cookbook_bytes.h"
 
@@ -134,6 +135,15 @@ TEST_F(ManyThreadsTest, EveryNumberOfThreadsFindsTheSameHitsInTheSameOrder) {
             EXPECT_EQ(SearchAllByIngredient(cookbook, query, threads), alone) << query.boxes[0] << " on " << threads;
         const auto desserts = SearchTypeByIngredient(cookbook, 9, query, 1);
         EXPECT_EQ(SearchTypeByIngredient(cookbook, 9, query, 5), desserts) << query.boxes[0];
+    }
+}
+
+TEST_F(ManyThreadsTest, TheNameSearchFindsTheSameOnEveryNumberOfThreads) {
+    for (const std::string_view phrase : {" DISH 1", "ALSO", " "}) {
+        const auto alone = SearchByName(cookbook, phrase, 1);
+        ASSERT_FALSE(alone.empty()) << phrase;
+        for (const unsigned threads : {2u, 5u, 0u})
+            EXPECT_EQ(SearchByName(cookbook, phrase, threads), alone) << phrase << " on " << threads;
     }
 }
 

@@ -97,11 +97,13 @@ TEST_F(RecipeStoreTest, TheLowestFreeRecordIsFoundOnAnyNumberOfThreads) {
         std::vector<long> free;
         long expected;
     } cases[] = {
+        // clang-format off
         {{4999, 1700, 3300}, 1700},
         {{1200, 4999}, 4999},
         {{1200}, 5001},
         {{1, 2}, 1},
         {{5000}, 5000},
+        // clang-format on
     };
     WriteBytes(folder / "Dipsnfil.db1", IndexFileBytes({EntryText("Old dip", 1200)}));
     for (const auto& c : cases) {
