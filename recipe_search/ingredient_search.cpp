@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
+#include "platform/basic/parallel_record_scan.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/text.h"
+#include "recipes/store/index_entries.h"
 #include "recipes/store/recipe_lists.h"
 #include "recipes/store/recipe_record.h"
 
@@ -13,6 +16,9 @@ namespace recipe_search {
 namespace {
 
 using recipes::RecipeRecordLength;
+
+// A thread of its own only for this many records (1 MB) or more.
+constexpr long kMinRecordsPerThread = 512;
 
 bool IsBlank(const std::string& text) { return basic::Trim(text).empty(); }
 
@@ -111,58 +117,67 @@ bool Matches(std::string_view recordBytes, const Words& w) {
     return false;
 }
 
-// Decides the records the types' entries point at, reading the data file
-// once from its start in large blocks, so the whole cookbook costs about one
-// read of the file. The entries' texts wait in one buffer meanwhile.
-std::vector<SearchHit> Search(const recipes::CookbookReader& cookbook, int firstType, int lastType,
-                              const Words& words) {
-    struct Entry {
-        int type;
-        long number;
-        std::size_t at;
-        std::size_t length;
-    };
-    std::vector<Entry> entries;
-    std::string texts;
-    // Each record has about one entry: room for them all up front.
-    const auto records = static_cast<std::size_t>(std::clamp(cookbook.RecordCount(), 0L, recipes::MaxRecipeRecords));
-    entries.reserve(records);
-    texts.reserve(records * recipes::IndexRecordLength);
-    std::vector<char> wanted(static_cast<std::size_t>(recipes::MaxRecipeRecords) + 1, 0);
-    long last = 0;
-    for (int type = firstType; type <= lastType; ++type) {
-        cookbook.VisitIndex(type, [&](std::string_view text, long number) {
-            entries.push_back({type, number, texts.size(), text.size()});
-            texts += text;
-            wanted[static_cast<std::size_t>(number)] = 1;
-            last = std::max(last, number);
-        });
+// The records an entry of the type names, and the highest of them.
+std::vector<char> NamedRecords(const recipes::CookbookReader& cookbook, int type, long dataRecords, long& highest) {
+    std::vector<char> named(static_cast<std::size_t>(recipes::MaxRecipeRecords) + 1, 0);
+    recipes::IndexEntryReader reader(cookbook, type, dataRecords);
+    for (recipes::IndexEntryView entry; reader.Next(entry);) {
+        named[static_cast<std::size_t>(entry.recordNumber)] = 1;
+        highest = std::max(highest, entry.recordNumber);
     }
-    std::vector<char> matches(wanted.size(), 0);
-    if (const auto file = basic::RandomAccessFile::Open(cookbook.DataFilePath(), RecipeRecordLength)) {
-        constexpr long kBlock = 512;
-        std::string block;
-        for (long first = 1; first <= last; first += kBlock) {
-            const long count = std::min(kBlock, last - first + 1);
-            file->GetBlockInto(first, count, block);
-            for (long i = 0; i < count; ++i) {
-                const auto k = static_cast<std::size_t>(first + i);
-                if (!wanted[k]) continue;
-                const std::string_view record(block.data() + i * RecipeRecordLength, RecipeRecordLength);
-                matches[k] = Matches(record, words) ? 1 : 0;
-            }
-        }
-    }
+    return named;
+}
+
+// The entries of the type whose record matched, alphabetically.
+std::vector<SearchHit> HitsOfType(const recipes::CookbookReader& cookbook, int type, long dataRecords,
+                                  const std::vector<char>& matches) {
     std::vector<SearchHit> hits;
-    for (const Entry& e : entries)
-        if (matches[static_cast<std::size_t>(e.number)])
-            hits.push_back({e.type, texts.substr(e.at, e.length), e.number});
-    // Each type's hits alphabetically, as the lists show them: the same order
-    // as sorting every entry first, for less work.
-    std::stable_sort(hits.begin(), hits.end(), [](const SearchHit& a, const SearchHit& b) {
-        if (a.type != b.type) return a.type < b.type;
-        return basic::LessNoCase(a.entry, b.entry);
+    recipes::IndexEntryReader reader(cookbook, type, dataRecords);
+    for (recipes::IndexEntryView entry; reader.Next(entry);)
+        if (matches[static_cast<std::size_t>(entry.recordNumber)])
+            hits.push_back({type, std::string(entry.text), entry.recordNumber});
+    // Sorting only the hits keeps the list's order among them, for less work.
+    std::stable_sort(hits.begin(), hits.end(),
+                     [](const SearchHit& a, const SearchHit& b) { return basic::LessNoCase(a.entry, b.entry); });
+    return hits;
+}
+
+// One pass over the data file decides which records match, its blocks read
+// and tested on several threads; then the types' entries naming those are
+// the hits. Over all types nearly every record is named, so every record is
+// tested; for one type only those its entries name. Each record's answer and
+// each type's hits have their own place, so the hits come out the same
+// whatever the number of threads.
+std::vector<SearchHit> Search(const recipes::CookbookReader& cookbook, int firstType, int lastType, const Words& words,
+                              unsigned threads) {
+    const long dataRecords = std::min(cookbook.RecordCount(), recipes::MaxRecipeRecords);
+    threads = basic::ThreadsFor(threads, dataRecords, kMinRecordsPerThread);
+    long last = dataRecords;
+    std::vector<char> named;
+    if (firstType == lastType) {
+        last = 0;
+        named = NamedRecords(cookbook, firstType, dataRecords, last);
+    }
+    std::vector<char> matches(static_cast<std::size_t>(recipes::MaxRecipeRecords) + 1, 0);
+    auto test = [&](const basic::RecordBlock& block) {
+        for (long k = block.first; k < block.first + block.count; ++k) {
+            const auto at = static_cast<std::size_t>(k);
+            if (named.empty() || named[at]) matches[at] = Matches(block.record(k), words);
+        }
+        return true;
+    };
+    if (const auto file = basic::RandomAccessFile::Open(cookbook.DataFilePath(), RecipeRecordLength))
+        basic::ScanRecords(*file, 1, last, threads, test);
+
+    const auto typeCount = static_cast<std::size_t>(lastType - firstType + 1);
+    std::vector<std::vector<SearchHit>> hitsOfType(typeCount);
+    basic::ForEachItem(static_cast<long>(typeCount), threads, [&](unsigned, long t) {
+        hitsOfType[static_cast<std::size_t>(t)] =
+            HitsOfType(cookbook, firstType + static_cast<int>(t), dataRecords, matches);
+        return true;
     });
+    std::vector<SearchHit> hits;
+    for (auto& ofType : hitsOfType) std::move(ofType.begin(), ofType.end(), std::back_inserter(hits));
     return hits;
 }
 
@@ -183,13 +198,14 @@ int WordCount(const std::array<std::string, 3>& boxes) {
 }
 
 std::vector<SearchHit> SearchTypeByIngredient(const recipes::CookbookReader& cookbook, int type,
-                                              const IngredientQuery& query) {
+                                              const IngredientQuery& query, unsigned threads) {
     if (recipes::RecipeTypeName(type).empty()) return {};
-    return Search(cookbook, type, type, WordsOf(query, Scope::OneType));
+    return Search(cookbook, type, type, WordsOf(query, Scope::OneType), threads);
 }
 
-std::vector<SearchHit> SearchAllByIngredient(const recipes::CookbookReader& cookbook, const IngredientQuery& query) {
-    return Search(cookbook, 1, recipes::RecipeTypeCount, WordsOf(query, Scope::AllTypes));
+std::vector<SearchHit> SearchAllByIngredient(const recipes::CookbookReader& cookbook, const IngredientQuery& query,
+                                             unsigned threads) {
+    return Search(cookbook, 1, recipes::RecipeTypeCount, WordsOf(query, Scope::AllTypes), threads);
 }
 
 }  // namespace recipe_search

@@ -29,13 +29,15 @@ int WordCount(const std::array<std::string, 3>& boxes);
 // The recipes of one type (1-22) whose ingredient lines hold the words,
 // alphabetically. Words and lines are compared in capitals; the first word
 // keeps a trailing blank (it then matches only at a word's end), the others
-// are trimmed.
+// are trimmed. The data file is read on as many threads (0: one for each
+// core of the machine, for a large file); the hits are the same for any.
 std::vector<SearchHit> SearchTypeByIngredient(const recipes::CookbookReader& cookbook, int type,
-                                              const IngredientQuery& query);
+                                              const IngredientQuery& query, unsigned threads = 0);
 
 // The same over all 22 types in list order, with the words as typed and each
 // line tested with a blank on either side, so a blank typed before or after a
-// word ties it to a word's start or end. Reads the data file once, in order.
-std::vector<SearchHit> SearchAllByIngredient(const recipes::CookbookReader& cookbook, const IngredientQuery& query);
+// word ties it to a word's start or end. Reads the data file once.
+std::vector<SearchHit> SearchAllByIngredient(const recipes::CookbookReader& cookbook, const IngredientQuery& query,
+                                             unsigned threads = 0);
 
 }  // namespace recipe_search

@@ -22,6 +22,13 @@ std::optional<RandomAccessFile> RandomAccessFile::Open(const std::filesystem::pa
     return RandomAccessFile(fd, recordLength);
 }
 
+std::optional<RandomAccessFile> RandomAccessFile::OpenForReading(const std::filesystem::path& path, int recordLength) {
+    if (recordLength < 1) return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    return RandomAccessFile(fd, recordLength);
+}
+
 RandomAccessFile::RandomAccessFile(RandomAccessFile&& other) noexcept
     : fd_(other.fd_), recordLength_(other.recordLength_) {
     other.fd_ = -1;
@@ -76,9 +83,14 @@ std::string RandomAccessFile::GetBlock(long first, long count) const {
 
 void RandomAccessFile::GetBlockInto(long first, long count, std::string& buffer) const {
     buffer.resize(count < 1 ? 0 : static_cast<std::size_t>(count) * static_cast<std::size_t>(recordLength_));
+    GetBlockInto(first, count, buffer.data());
+}
+
+void RandomAccessFile::GetBlockInto(long first, long count, char* into) const {
+    const std::size_t size = count < 1 ? 0 : static_cast<std::size_t>(count) * static_cast<std::size_t>(recordLength_);
     const auto offset = OffsetOf(first);
-    if (offset) ReadAt(*offset, buffer.data(), buffer.size());
-    else std::fill(buffer.begin(), buffer.end(), '\0');
+    if (offset) ReadAt(*offset, into, size);
+    else std::fill(into, into + size, '\0');
 }
 
 bool RandomAccessFile::Flush() {

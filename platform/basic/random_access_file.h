@@ -14,6 +14,10 @@ public:
     // reading (every Put then fails). nullopt when it cannot be opened at all
     // or recordLength < 1.
     [[nodiscard]] static std::optional<RandomAccessFile> Open(const std::filesystem::path& path, int recordLength);
+    // The same for reading only, never creating the file: nullopt when it is
+    // missing too.
+    [[nodiscard]] static std::optional<RandomAccessFile> OpenForReading(const std::filesystem::path& path,
+                                                                        int recordLength);
 
     RandomAccessFile(RandomAccessFile&& other) noexcept;
     RandomAccessFile& operator=(RandomAccessFile&& other) noexcept;
@@ -33,6 +37,8 @@ public:
     // The same into a buffer the caller keeps, for scans that read block
     // after block; buffer is resized to count * L.
     void GetBlockInto(long first, long count, std::string& buffer) const;
+    // The same into memory of count * L bytes the caller provides.
+    void GetBlockInto(long first, long count, char* into) const;
 
     // Writes bytes padded with zero bytes to L, extending the file with zero
     // bytes if needed; no other byte changes. False when bytes are longer

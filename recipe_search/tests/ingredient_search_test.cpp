@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/testing/test_folder.h"
+#include "recipe_search/name_search.h"
+#include "recipes/store/recipe_lists.h"
 #include "recipes/store/tests/cookbook_bytes.h"
 
 namespace recipe_search {
@@ -83,6 +85,71 @@ TEST_F(IngredientSearchTest, CompactingMovesTheWordsUpAndLosesNone) {
         EXPECT_EQ(boxes, c.after) << c.before[0] << "|" << c.before[1] << "|" << c.before[2];
         EXPECT_EQ(WordCount(boxes), c.words);
     }
+}
+
+// A cookbook of some thousands of recipes, so that each of several threads
+// reads blocks of its own: names repeat within a type (their order must hold),
+// some records are free, some are named by two types, some entries point past
+// the end of the data file or cannot be read.
+class ManyThreadsTest : public ::testing::Test {
+protected:
+    static constexpr long kRecords = 2600;
+
+    ManyThreadsTest() {
+        const char* words[] = {"flour", "Egg whites", "boiled EGG", "eggplant", "milk", "buttermilk", "nutmeg", "salt"};
+        std::string data;
+        std::vector<std::vector<std::string>> entries(recipes::RecipeTypeCount);
+        for (long k = 1; k <= kRecords; ++k) {
+            RecordBytes record(k % 97 == 0 ? "**** " : "Full1");
+            for (int line = 1; line <= 1 + k % 4; ++line)
+                record.line(line, "1", "cup", words[static_cast<std::size_t>(k * 7 + line * 3) % std::size(words)]);
+            data += std::string(record);
+            const auto type = static_cast<std::size_t>(k % recipes::RecipeTypeCount);
+            entries[type].push_back(EntryText("Dish " + std::to_string(k * 37 % 50), k));
+            if (k % 11 == 0) entries[(type + 5) % entries.size()].push_back(EntryText("Also " + std::to_string(k), k));
+        }
+        entries[0].push_back(EntryText("Past the end", kRecords + 3));
+        basic::testing::WriteBytes(folder / "Recipe2.db1", data);
+        for (int type = 1; type <= recipes::RecipeTypeCount; ++type) {
+            auto bytes = IndexFileBytes(entries[static_cast<std::size_t>(type - 1)]);
+            if (type == 4) bytes += recipes::testing::IndexRecordBytes("damaged", 200);
+            basic::testing::WriteBytes(cookbook.IndexFilePath(type), bytes);
+        }
+    }
+
+    basic::testing::TestFolder folder;
+    recipes::CookbookReader cookbook{basic::ProgramFolder(folder.path()), 1};
+};
+
+TEST_F(ManyThreadsTest, EveryNumberOfThreadsFindsTheSameHitsInTheSameOrder) {
+    const IngredientQuery queries[] = {
+        {{"egg", "", ""}, IngredientMode::FirstWordOnly},
+        {{" egg ", "", ""}, IngredientMode::FirstWordOnly},
+        {{"egg", "milk", ""}, IngredientMode::AllWords},
+        {{"milk", "salt", "flour"}, IngredientMode::AnyWord},
+    };
+    for (const auto& query : queries) {
+        const auto alone = SearchAllByIngredient(cookbook, query, 1);
+        ASSERT_FALSE(alone.empty()) << query.boxes[0];
+        for (const unsigned threads : {2u, 3u, 8u, 0u})
+            EXPECT_EQ(SearchAllByIngredient(cookbook, query, threads), alone) << query.boxes[0] << " on " << threads;
+        const auto desserts = SearchTypeByIngredient(cookbook, 9, query, 1);
+        EXPECT_EQ(SearchTypeByIngredient(cookbook, 9, query, 5), desserts) << query.boxes[0];
+    }
+}
+
+TEST_F(ManyThreadsTest, TheNameSearchFindsTheSameOnEveryNumberOfThreads) {
+    for (const std::string_view phrase : {" DISH 1", "ALSO", " "}) {
+        const auto alone = SearchByName(cookbook, phrase, 1);
+        ASSERT_FALSE(alone.empty()) << phrase;
+        for (const unsigned threads : {2u, 5u, 0u})
+            EXPECT_EQ(SearchByName(cookbook, phrase, threads), alone) << phrase << " on " << threads;
+    }
+}
+
+TEST_F(IngredientSearchTest, MoreThreadsThanRecordsFindTheSame) {
+    const IngredientQuery query{{"egg", "", ""}, IngredientMode::FirstWordOnly};
+    EXPECT_EQ(SearchAllByIngredient(cookbook, query, 64), SearchAllByIngredient(cookbook, query, 1));
 }
 
 }  // namespace

@@ -1,13 +1,8 @@
 #include "recipes/store/cookbook_reader.h"
 
-#include <algorithm>
-#include <array>
-#include <cstring>
-
 #include "platform/basic/file_commands.h"
 #include "platform/basic/random_access_file.h"
-#include "platform/basic/records.h"
-#include "recipes/store/index_file.h"
+#include "recipes/store/index_entries.h"
 #include "recipes/store/recipe_lists.h"
 
 namespace recipes {
@@ -28,27 +23,8 @@ std::filesystem::path CookbookReader::IndexFilePath(int type) const {
 }
 
 void CookbookReader::VisitIndex(int type, const std::function<void(std::string_view, long)>& visit) const {
-    if (RecipeTypeName(type).empty()) return;
-    const auto file = basic::RandomAccessFile::Open(IndexFilePath(type), IndexRecordLength);
-    if (!file) return;
-    // The whole index in one read, no more than an index can hold; each
-    // record decoded where it lies.
-    const std::string bytes = file->GetBlock(1, std::min(file->RecordCount(), index_file::MaxRecords));
-    const long dataRecords = RecordCount();
-    std::array<char, IndexRecordLength> text{};
-    for (std::size_t at = 0; at + IndexRecordLength <= bytes.size(); at += IndexRecordLength) {
-        const auto stored = basic::RecordStringView(std::string_view(bytes).substr(at, IndexRecordLength));
-        if (!stored || stored->empty()) continue;
-        // Zero bytes read as blanks; most entries hold none and need no copy.
-        std::string_view entry = *stored;
-        if (std::memchr(stored->data(), '\0', stored->size())) {
-            std::replace_copy(stored->begin(), stored->end(), text.begin(), '\0', ' ');
-            entry = std::string_view(text.data(), stored->size());
-        }
-        const auto number = EntryRecordNumber(entry);
-        if (!number || *number > dataRecords) continue;
-        visit(entry, *number);
-    }
+    IndexEntryReader reader(*this, type, RecordCount());
+    for (IndexEntryView entry; reader.Next(entry);) visit(entry.text, entry.recordNumber);
 }
 
 std::vector<IndexEntry> CookbookReader::ReadIndex(int type) const {

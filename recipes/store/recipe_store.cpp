@@ -1,12 +1,16 @@
 #include "recipes/store/recipe_store.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <optional>
 #include <vector>
 
 #include "platform/basic/atomic_write.h"
+#include "platform/basic/parallel_record_scan.h"
 #include "platform/basic/random_access_file.h"
 #include "platform/basic/text.h"
+#include "recipes/store/index_entries.h"
 #include "recipes/store/index_file.h"
 #include "recipes/store/old_cookbook_format.h"
 #include "recipes/store/recipe_lists.h"
@@ -16,8 +20,8 @@ namespace recipes {
 
 namespace {
 
-// Records read at once by the free-record search: about 1 MB.
-constexpr long kScanBlockRecords = 512;
+// A thread of its own only for this many records (2 MB) or more.
+constexpr long kMinRecordsPerThread = 1024;
 
 StoreOutcome Failed(StoreResult result, const std::filesystem::path& file) {
     StoreOutcome outcome;
@@ -79,45 +83,60 @@ void Undo(basic::RandomAccessFile& file, const RecordJournal& journal, const std
 
 std::filesystem::path RecipeStore::JournalPath() const { return JournalPathFor(DataFilePath()); }
 
-bool RecipeStore::CollectNamed(std::vector<bool>& named, std::filesystem::path& unreadable) const {
-    named.assign(static_cast<std::size_t>(MaxRecipeRecords) + 1, false);
-    for (int type = 1; type <= RecipeTypeCount; ++type) {
-        const auto path = IndexFilePath(type);
-        const auto records = index_file::ReadExistingRecords(path);
-        if (!records) {
-            unreadable = path;
-            return false;
-        }
-        for (const auto& record : *records) {
-            const auto text = index_file::EntryText(record);
-            const auto number = text ? EntryRecordNumber(*text) : std::nullopt;
-            if (number && ValidRecordNumber(*number)) named[static_cast<std::size_t>(*number)] = true;
-        }
-    }
-    return true;
+bool RecipeStore::CollectNamed(NamedRecords& named, std::filesystem::path& unreadable, unsigned threads) const {
+    named = NamedRecords(static_cast<std::size_t>(MaxRecipeRecords) + 1);
+    std::array<bool, RecipeTypeCount> failed{};
+    auto mark = [&](unsigned, long t) {
+        auto reader = IndexEntryReader::Existing(IndexFilePath(static_cast<int>(t) + 1));
+        failed[static_cast<std::size_t>(t)] = reader.failed();
+        for (IndexEntryView entry; reader.Next(entry);)
+            named[static_cast<std::size_t>(entry.recordNumber)].store(true, std::memory_order_relaxed);
+        return true;
+    };
+    basic::ForEachItem(RecipeTypeCount, basic::ThreadsFor(threads, RecordCount(), kMinRecordsPerThread), mark);
+    const auto first = std::find(failed.begin(), failed.end(), true);
+    if (first == failed.end()) return true;
+    unreadable = IndexFilePath(static_cast<int>(first - failed.begin()) + 1);
+    return false;
 }
 
-long RecipeStore::FindFreeRecord() const {
-    std::vector<bool> named;
+long RecipeStore::FindFreeRecord(unsigned threads) const {
+    NamedRecords named;
     std::filesystem::path ignored;
-    static_cast<void>(CollectNamed(named, ignored));  // what could be read still counts
-    return FindFreeRecord(named);
+    static_cast<void>(CollectNamed(named, ignored, threads));  // what could be read still counts
+    return FindFreeRecord(named, threads);
 }
 
-long RecipeStore::FindFreeRecord(const std::vector<bool>& named) const {
+long RecipeStore::FindFreeRecord(const NamedRecords& named, unsigned threads) const {
     auto free = [&](long k) { return k >= static_cast<long>(named.size()) || !named[static_cast<std::size_t>(k)]; };
     const auto file = basic::RandomAccessFile::Open(DataFilePath(), RecipeRecordLength);
     const long inFile = file ? std::min(file->RecordCount(), MaxRecipeRecords) : 0;
-    std::string block;
-    for (long first = 1; first <= inFile; first += kScanBlockRecords) {
-        const long count = std::min(kScanBlockRecords, inFile - first + 1);
-        file->GetBlockInto(first, count, block);
-        for (long i = 0; i < count; ++i) {
-            const auto marker = std::string_view(block).substr(
-                static_cast<std::size_t>(i * RecipeRecordLength + field::MarkerAt), field::MarkerWidth);
-            if (!IsInUseMarker(marker) && free(first + i)) return first + i;
+    // Only a record that no entry names can be free, and nearly every record
+    // of a cookbook is named: only the blocks holding an unnamed record are
+    // read. A block ends at its first free record, and no block after one
+    // that holds a free record is read: the lowest found is the lowest there is.
+    long unnamed = 0;
+    for (long k = 1; k <= inFile; ++k) unnamed += free(k) ? 1 : 0;
+    std::atomic<long> lowest{inFile + 1};
+    auto holdsUnnamed = [&](long first, long count) {
+        for (long k = first; k < first + count; ++k)
+            if (free(k)) return true;
+        return false;
+    };
+    auto scan = [&](const basic::RecordBlock& block) {
+        if (block.first > lowest.load()) return false;
+        for (long k = block.first; k < block.first + block.count; ++k) {
+            const auto marker = block.record(k).substr(field::MarkerAt, field::MarkerWidth);
+            if (IsInUseMarker(marker) || !free(k)) continue;
+            basic::LowerTo(lowest, k);
+            return false;
         }
-    }
+        return true;
+    };
+    if (file)
+        basic::ScanRecords(*file, 1, inFile, basic::ThreadsFor(threads, unnamed, kMinRecordsPerThread), scan,
+                           holdsUnnamed);
+    if (lowest.load() <= inFile) return lowest.load();
     // Past the end of the file every record is free but for those an entry
     // already names, which a new recipe must never take.
     for (long k = inFile + 1; k <= MaxRecipeRecords; ++k)
@@ -154,7 +173,7 @@ StoreOutcome RecipeStore::SaveNew(int type, std::string_view name, const RecipeR
     const auto indexPath = IndexFilePath(type);
     std::vector<std::string> entries;
     if (auto failed = ReadTypeIndex(type, indexPath, entries); !failed.ok()) return failed;
-    std::vector<bool> named;
+    NamedRecords named;
     std::filesystem::path unreadable;
     if (!CollectNamed(named, unreadable))
         return Failed(
@@ -219,7 +238,7 @@ StoreOutcome RecipeStore::Delete(int type, long n) {
         return Failed(StoreResult::IndexFileNotWritten, indexPath);
     }
     // A record that another type's entry also names keeps its recipe for it.
-    std::vector<bool> named;
+    NamedRecords named;
     std::filesystem::path unreadable;
     const bool stillNamed = !CollectNamed(named, unreadable) || named[static_cast<std::size_t>(n)];
     // When the blanking fails the journal stays, and the next opening blanks it.

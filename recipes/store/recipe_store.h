@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,14 +74,19 @@ public:
 
     // The lowest record 1-30000 whose marker is not "Full1" in any case and
     // that no entry of any index of the cookbook names (past the end of the
-    // file included), 30001 when there is none. Reads the file in blocks.
-    long FindFreeRecord() const;
+    // file included), 30001 when there is none. Reads the file in blocks, on
+    // as many threads (0: one for each core of the machine, for a large file).
+    long FindFreeRecord(unsigned threads = 0) const;
 
 private:
-    // Marks the record numbers 1-30000 that an entry of any of the 22 index
-    // files names. False, with the file, when an index cannot be read.
-    bool CollectNamed(std::vector<bool>& named, std::filesystem::path& unreadable) const;
-    long FindFreeRecord(const std::vector<bool>& named) const;
+    // Which records 1-30000 an entry names, marked by several threads at once.
+    using NamedRecords = std::vector<std::atomic<bool>>;
+    // Marks the record numbers that an entry of any of the 22 index files
+    // names, the files read on as many threads (0: one for each core, for a
+    // large cookbook). False, with the first in list order, when an index
+    // cannot be read; the others are read all the same.
+    bool CollectNamed(NamedRecords& named, std::filesystem::path& unreadable, unsigned threads = 0) const;
+    long FindFreeRecord(const NamedRecords& named, unsigned threads = 0) const;
     std::filesystem::path JournalPath() const;
     // Puts back a record that a kill left with its journal.
     bool FinishInterruptedChange();

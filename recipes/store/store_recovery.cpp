@@ -31,7 +31,7 @@ bool RecipeStore::FinishInterruptedChange() {
             }
         }
     } else if (journal.change == RecordJournal::Change::Delete) {
-        std::vector<bool> named;
+        NamedRecords named;
         std::filesystem::path unreadable;
         done = CollectNamed(named, unreadable) && !named[static_cast<std::size_t>(journal.record)];
     }

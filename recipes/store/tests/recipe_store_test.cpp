@@ -91,6 +91,30 @@ TEST_F(RecipeStoreTest, MarkersInUseAndFree) {
     EXPECT_EQ(store.FindFreeRecord(), 1);
 }
 
+TEST_F(RecipeStoreTest, TheLowestFreeRecordIsFoundOnAnyNumberOfThreads) {
+    // 5000 records in use but for those set free here; record 1200 is free but named.
+    const struct {
+        std::vector<long> free;
+        long expected;
+    } cases[] = {
+        // clang-format off
+        {{4999, 1700, 3300}, 1700},
+        {{1200, 4999}, 4999},
+        {{1200}, 5001},
+        {{1, 2}, 1},
+        {{5000}, 5000},
+        // clang-format on
+    };
+    WriteBytes(folder / "Dipsnfil.db1", IndexFileBytes({EntryText("Old dip", 1200)}));
+    for (const auto& c : cases) {
+        std::filesystem::remove(data);
+        testing::WriteMarkers(data, 5000);
+        for (const long k : c.free) testing::WriteAt(data, static_cast<std::uint64_t>(k - 1) * 2045 + 2040, "**** ");
+        for (const unsigned threads : {1u, 2u, 3u, 7u, 0u})
+            EXPECT_EQ(store.FindFreeRecord(threads), c.expected) << c.expected << " on " << threads << " threads";
+    }
+}
+
 TEST_F(RecipeStoreTest, DeleteRemovesEveryEntryOfTheRecordAndKeepsTheOthersByteForByte) {
     WriteRecipes(3);
     std::string damaged = IndexRecordBytes("x", 500);  // length past the record
