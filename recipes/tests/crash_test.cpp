@@ -5,9 +5,6 @@
 // state after it, with no entry naming a free record and nothing of ours
 // left behind.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -16,7 +13,7 @@
 #include <tuple>
 
 #include "platform/basic/atomic_write.h"
-#include "platform/basic/durable_step.h"
+#include "platform/testing/kill_points.h"
 #include "platform/testing/test_folder.h"
 #include "recipe_search/transfer/transfer_file.h"
 #include "recipes/store/old_cookbook_format.h"
@@ -28,6 +25,7 @@ namespace recipes {
 namespace {
 
 using basic::testing::ReadBytes;
+using basic::testing::RunUntilKilled;
 using basic::testing::TestFolder;
 using basic::testing::WriteBytes;
 using testing::EntryText;
@@ -79,28 +77,6 @@ void CopyFolder(const std::filesystem::path& from, const std::filesystem::path& 
     std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
 }
 
-// Runs operation in a child killed at its stopAt-th durable step; true when
-// the child finished the operation before that step.
-bool RunUntil(const std::function<void()>& operation, int stopAt) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        int steps = 0;
-        basic::durable_step::SetListener([&] {
-            if (++steps == stopAt) ::raise(SIGKILL);
-        });
-        operation();
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (WIFSIGNALED(status)) {
-        EXPECT_EQ(WTERMSIG(status), SIGKILL);
-        return false;
-    }
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    return true;
-}
-
 // Cookbook 2: three recipes of the first type (record 3 deleted between
 // them), one of the second, and an entry of the third that names a record
 // past the end of the file.
@@ -145,7 +121,7 @@ int StepThrough(const CrashCase& c) {
 
     for (int stopAt = 1; stopAt < 200; ++stopAt) {
         CopyFolder(base.path(), work.path());
-        const bool finished = RunUntil([&] { c.operation(workFolder); }, stopAt);
+        const bool finished = RunUntilKilled([&] { c.operation(workFolder); }, stopAt);
         EXPECT_TRUE(RecipeStore(workFolder, c.cookbook).Recover()) << c.name << " at step " << stopAt;
         const Visible seen = Look(workFolder, c.cookbook);
         EXPECT_TRUE(seen == before || seen == after) << c.name << ": a mix after step " << stopAt;
@@ -208,7 +184,7 @@ TEST(CrashTest, ExportLeavesTheOldFileOrTheNewAtEveryStopPoint) {
         for (int stopAt = 1; stopAt < 50; ++stopAt) {
             for (const auto& name : FileNames(folder.path())) std::filesystem::remove(folder / name);
             if (replacing) WriteBytes(target, "old");
-            const bool finished = RunUntil([&] { EXPECT_TRUE(basic::AtomicWriteFile(target, bytes)); }, stopAt);
+            const bool finished = RunUntilKilled([&] { EXPECT_TRUE(basic::AtomicWriteFile(target, bytes)); }, stopAt);
             const std::string now = ReadBytes(target);
             EXPECT_TRUE(now == bytes || now == (replacing ? "old" : "")) << "after step " << stopAt;
             for (const auto& name : FileNames(folder.path()))
