@@ -63,22 +63,19 @@ bool HunspellSpeller::HasDictionary() const {
 void HunspellSpeller::load() const {
     if (loaded_) return;
     loaded_ = true;
-    const auto& aff = aff_;
-    const auto& dic = dic_;
-    const auto& kitchenWords = kitchenWords_;
-    if (!IsFile(aff) || !IsFile(dic)) return;
+    if (!IsFile(aff_) || !IsFile(dic_)) return;
     try {
-        hunspell_ = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
+        hunspell_ = std::make_unique<Hunspell>(aff_.c_str(), dic_.c_str());
         utf8_ = hunspell_->get_dict_encoding() == "UTF-8";
     } catch (...) {
         // An unreadable dictionary is a missing one: the check goes on with the program's own pairs.
         hunspell_.reset();
         return;
     }
-    if (!IsFile(kitchenWords)) return;  // the plain dictionary still checks
+    if (!IsFile(kitchenWords_)) return;  // the plain dictionary still checks
     try {
-        hunspell_->add_dic(kitchenWords.c_str());
-        kitchen_ = std::make_unique<Hunspell>(aff.c_str(), kitchenWords.c_str());
+        hunspell_->add_dic(kitchenWords_.c_str());
+        kitchen_ = std::make_unique<Hunspell>(aff_.c_str(), kitchenWords_.c_str());
     } catch (...) {
         kitchen_.reset();
     }
