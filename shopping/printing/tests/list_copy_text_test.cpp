@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/testing/fake_printer.h"
 #include "platform/testing/scripted_dialogs.h"
 
