@@ -13,6 +13,7 @@
 #include "platform/runtime.h"
 #include "recipes/recipe_window.h"
 #include "shell/application.h"
+#include "shopping/shoplist.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
     shell::Application app(runtime);
     // Each subsystem makes its windows reachable from the start window.
     recipes::RegisterRecipeFile(app);
+    shopping::RegisterShoppingList(app);
     platform::qt::ExitWhenFirstShownIfAsked(qtApp);
     app.Start();
     if (runtime.ended()) return 0;
