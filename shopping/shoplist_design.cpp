@@ -252,7 +252,13 @@ void AddKeypad(Rows& d) {
             .tabIndex = d.nextTab()},
            {.click = &S::SSCommand1_Click}});
     // Over the keys, until a row is chosen for its amount.
-    d.add({UI_MEMBER(S, SSPanel4), {.parent = "SSPanel2", .rect = {Inner, 1230, InnerWidth, 1995}}});
+    d.add({UI_MEMBER(S, SSPanel4),
+           {.parent = "SSPanel2",
+            .rect = {Inner, 1230, InnerWidth, 1995},
+            .caption = "Click the Amount cell of an item in the grid to enter its amount here.",
+            .font = LabelFont,
+            .foreColor = Navy,
+            .flags = WordWrap}});
 }
 
 void AddCommandRow(Rows& d) {
@@ -263,19 +269,19 @@ void AddCommandRow(Rows& d) {
         const char* caption;
         int column;
         int row;
+        int span;  // columns it takes
         unsigned flags;
     };
     static constexpr Button buttons[] = {
-        {S::SaveButton, "&Save", 0, 0, None},
-        {S::ClearGridButton, "&Clear Grid", 1, 0, None},
-        {S::DeleteRowButton, "&Delete Item from Grid", 2, 0, Disabled},
-        {S::PrintButton, "&Print", 0, 1, None},
-        {S::ExitButton, "E&xit", 2, 1, None},
+        {S::SaveButton, "&Save", 0, 0, 1, None},   {S::ClearGridButton, "&Clear Grid", 1, 0, 1, None},
+        {S::PrintButton, "&Print", 2, 0, 1, None}, {S::DeleteRowButton, "&Delete Item from Grid", 0, 1, 2, Disabled},
+        {S::ExitButton, "E&xit", 2, 1, 1, None},
     };
     constexpr int width = (RightWidth - 2 * 90 - 2 * 60) / 3;
     for (const Button& b : buttons)
-        d.add(EntryButton(b.index, {90 + b.column * (width + 60), 60 + b.row * 360, width, 330}, b.caption, b.flags,
-                          "Panel3D7", d.nextTab()));
+        d.add(EntryButton(b.index,
+                          {90 + b.column * (width + 60), 60 + b.row * 360, b.span * width + (b.span - 1) * 60, 330},
+                          b.caption, b.flags, "Panel3D7", d.nextTab()));
 }
 
 // clang-format off
