@@ -10,6 +10,7 @@
 #include "platform/ui/keys.h"
 #include "shell/grid_colors.h"
 #include "shell/hinfo1.h"
+#include "shell/main_panel.h"
 #include "shell/settings_files.h"
 #include "shell/toolbar_picture.h"
 #include "shopping/shopping_help.h"
@@ -66,6 +67,12 @@ Shoplist::~Shoplist() = default;
 
 void Shoplist::wireEvents() {
     onKeyPress = [this](int& key) { Form_KeyPress(key); };
+    // Proportional resizing puts the controls back at their scaled design places.
+    onResize = [this] {
+        if (!Visible()) return;
+        placeControls();
+        placePreviewButtons();
+    };
     mH->onClick = [this] { mH_Click(); };
     for (int i = 0; i < 3; ++i) {
         Text1[static_cast<std::size_t>(i)]->onKeyUp = [this, i](int& key, int shift) { Text1_KeyUp(i, key, shift); };
@@ -144,25 +151,20 @@ std::string Shoplist::TodayText() const { return DateBoxText(MonthView1->Today()
 // --- activation
 
 void Shoplist::placeControls() {
-    const auto& vars = app_.vars;
-    const double startHeight = vars.StartHeight;
-    const double startWidth = vars.StartWidth;
-    if (Toolbar1->Visible()) {
-        const double h = (startHeight - Panel3D1->Height() - StatusBar1->Height() / 2.0) / 2;
-        Panel3D1->setTop(Twips((h - Toolbar1->Height()) / 2 + Toolbar1->Top() + Toolbar1->Height() - 45));
-    } else {
-        Panel3D1->setTop(Twips(startHeight / 2 - Panel3D1->Height() / 2.0 - 360));
-    }
-    Panel3D1->setLeft(Twips(startWidth / 2 - Panel3D1->Width() / 2.0 - 30));
+    shell::PlaceMainPanel(app_, *Panel3D1, *Toolbar1, *StatusBar1);
     sizeBackground();
     Grid1->setColWidth(0, Twips(Grid1->Width() * 0.54));
     Grid1->setColWidth(1, Twips(Grid1->Width() * 0.46));
 }
 
-void Shoplist::Form_Activate() {
+void Shoplist::placePreviewButtons() {
     const int top = app_.vars.smallerScreen() ? 115 : 30;
     preview_->SSCommand1->setTop(top);
     preview_->SSCommand2->setTop(top);
+}
+
+void Shoplist::Form_Activate() {
+    placePreviewButtons();
     preview_->RememberPreviewPlacement();
     topToolbar().Restore();
     Panel3D1->setVisible(true);

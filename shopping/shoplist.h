@@ -124,6 +124,8 @@ public:
     void Form_Activate() override;
     void Form_Unload() override;
     void placeControls() override;
+    // The preview's Enlarge and Auto Size buttons, higher in full screen display.
+    void placePreviewButtons();
     void Form_KeyPress(int& keyAscii);
     void mOex_Click();
     void CkbkTitle();

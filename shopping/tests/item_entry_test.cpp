@@ -78,6 +78,13 @@ TEST_F(ItemEntryTest, TheAlphabeticalOrderIgnoresCaseAndSwitchesBack) {
     EXPECT_EQ(items(w), (std::vector<std::string>{"  carrots", "  Bread", "  apples"}));
 }
 
+TEST_F(ItemEntryTest, TheScrollTipNamesTheRowAndItsItem) {
+    Shoplist& w = open();
+    addItem(w, "Milk");
+    EXPECT_EQ(w.Grid1->scrollTipFor(1), " Row 1:   Milk ");
+    EXPECT_EQ(w.Grid1->scrollTipFor(2), " Row 2:  ");
+}
+
 TEST_F(ItemEntryTest, TheThousandAndFirstItemIsRefusedWithAMessage) {
     Shoplist& w = open();
     std::vector<ListEntry> entries;

@@ -122,6 +122,39 @@ TEST_F(ShoplistWindowTest, WhileASelectScreenIsOpenTheListMenusWaitButTheToolbar
     EXPECT_FALSE(w.mOSel->Checked());
 }
 
+TEST_F(ShoplistWindowTest, EditOffersCopyOnlyWithAnItemInTheFirstRow) {
+    Shoplist& w = open();
+    runtime().userMenu(*w.mE);
+    EXPECT_FALSE(w.mECopy->Enabled());
+    addItem(w, "Milk");
+    runtime().userMenu(*w.mE);
+    EXPECT_TRUE(w.mECopy->Enabled());
+}
+
+TEST_F(ShoplistWindowTest, PrintRefusesAnEmptyListWhileTheWorksheetAlwaysOpens) {
+    Shoplist& w = open();
+    desktop.dialogs.expectMessage("Print");
+    runtime().userClick(*w.Command1[Shoplist::PrintButton]);
+    EXPECT_EQ(desktop.dialogs.messages().back().text, "There are currently No Entries to Print!");
+    EXPECT_FALSE(w.preview().isOpen());
+
+    runtime().userMenu(*w.mOW);
+    EXPECT_TRUE(w.preview().isOpen());
+    EXPECT_EQ(w.StatusBar1->Panel(1).text, "Print worksheet");
+    EXPECT_TRUE(w.mO->Enabled());
+    runtime().userClick(*w.preview().SSCommand80[printing::CancelButton]);
+
+    addItem(w, "Milk");
+    runtime().userClick(*w.Command1[Shoplist::PrintButton]);
+    EXPECT_TRUE(w.preview().isOpen());
+    EXPECT_EQ(w.StatusBar1->Panel(1).text, "Print");
+    EXPECT_FALSE(w.mO->Enabled()) << "the Options menu waits while the list's preview is open";
+    EXPECT_EQ(w.preview().Panel3D80[printing::FontSizeDisplay]->Caption(), " 12");
+    runtime().userClick(*w.preview().SSCommand80[printing::CancelButton]);
+    EXPECT_TRUE(w.mO->Enabled());
+    EXPECT_EQ(w.StatusBar1->Panel(1).text, w.Caption());
+}
+
 TEST_F(ShoplistWindowTest, ASideToolbarClickWhileThePreviewIsOpenOnlyBeeps) {
     Shoplist& w = open();
     runtime().userMenu(*w.mOW);

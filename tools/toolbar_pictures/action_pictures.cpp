@@ -130,8 +130,8 @@ void paintSave(QPainter& p) {
 
 // A fresh page with a green plus: a new list.
 void paintNewList(QPainter& p) {
-    page(p, 3, 1, 15, 20, 4);
-    const QPointF centre(17, 17);
+    page(p, 8, 1, 15, 20, 5);
+    const QPointF centre(6.5, 17);
     outlined(p, c::Green);
     p.drawEllipse(centre, 5.5, 5.5);
     p.setPen(strokePen(c::White, 2));
