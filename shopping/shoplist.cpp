@@ -22,6 +22,8 @@ namespace {
 
 // The main panel's colour when its record names none.
 constexpr ui::OleColor DarkCyan = 8421376;
+// A vertical scroll bar and the grid's borders, in twips.
+constexpr int GridScrollBarRoom = 330;
 int Twips(double value) { return static_cast<int>(std::lround(value)); }
 
 }  // namespace
@@ -153,8 +155,10 @@ std::string Shoplist::TodayText() const { return DateBoxText(MonthView1->Today()
 void Shoplist::placeControls() {
     shell::PlaceMainPanel(app_, *Panel3D1, *Toolbar1, *StatusBar1);
     sizeBackground();
-    Grid1->setColWidth(0, Twips(Grid1->Width() * 0.54));
-    Grid1->setColWidth(1, Twips(Grid1->Width() * 0.46));
+    // The columns share the room a vertical scroll bar leaves, so a long list never scrolls sideways.
+    const double room = Grid1->Width() - GridScrollBarRoom;
+    Grid1->setColWidth(0, Twips(room * 0.54));
+    Grid1->setColWidth(1, Twips(room * 0.46));
 }
 
 void Shoplist::placePreviewButtons() {
