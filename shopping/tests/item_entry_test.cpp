@@ -49,6 +49,33 @@ TEST_F(ItemEntryTest, AnItemTypedThenARowChosenReplacesThatItemAndKeepsItsAmount
     EXPECT_EQ(items(w), (std::vector<std::string>{"  Milk", "  Eggs", "  Flour"})) << "an empty row appends";
 }
 
+TEST_F(ItemEntryTest, AnItemChosenFromTheListReplacesTheChosenRowsItem) {
+    writeFile("LISTNAME.Fil", quotedLines({"Bread"}));
+    Shoplist& w = open();
+    addItem(w, "Milk");
+    enterAmount(w, 1, "2 Gallon(s)");
+    w.Grid1->userChoseCell(1, 0);
+    w.Combo1->userChose(0);
+    EXPECT_EQ(w.list().EntryLines(), (std::vector<std::string>{"Bread                         2 Gallon(s)"}));
+    EXPECT_FALSE(w.state().RowEditMark);
+
+    // Without a row chosen the item waits in the item box.
+    w.Combo1->userChose(0);
+    EXPECT_EQ(w.Text1[Shoplist::ItemBox]->Text(), "Bread");
+    EXPECT_EQ(w.list().LineCount(), 1);
+}
+
+TEST_F(ItemEntryTest, DeleteInTheItemBoxDeletesTheChosenRow) {
+    Shoplist& w = open();
+    addItem(w, "Milk");
+    w.Grid1->userChoseCell(1, 0);
+    ASSERT_EQ(runtime().focusedControl(), w.Text1[Shoplist::ItemBox]);
+    desktop.dialogs.expectMessage("Delete Row", platform::answer::Yes);
+    pressKey(w, ui::keys::Delete);
+    EXPECT_EQ(w.list().LineCount(), 0);
+    EXPECT_FALSE(w.Command1[Shoplist::DeleteRowButton]->Enabled());
+}
+
 // A heading sort reorders the rows; what the user then edits or deletes is
 // the line the row shows, not the one that stood there before.
 TEST_F(ItemEntryTest, AfterAHeadingSortEditsAndDeletesHitTheLineShown) {

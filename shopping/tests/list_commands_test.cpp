@@ -104,6 +104,17 @@ TEST_F(ListCommandsTest, DamagedListFilesOpenWithWhatTheyHold) {
     }
 }
 
+TEST_F(ListCommandsTest, AFileOfMoreItemsThanTheListTakesOpensItsFirstThousandAndSaysSo) {
+    std::vector<std::string> lines;
+    for (int i = 0; i <= MaxListLines; ++i) lines.insert(lines.end(), {"  Item " + std::to_string(i), ""});
+    writeFile("08Dec04.Lst", quotedLines(lines));
+    Shoplist& w = open();
+    desktop.dialogs.expectMessage("Item Grid");
+    w.OpenChosenList("08Dec04.Lst");
+    EXPECT_EQ(w.list().LineCount(), MaxListLines);
+    EXPECT_EQ(w.Grid1->TextMatrix(MaxListLines, 0), "  Item 999");
+}
+
 TEST_F(ListCommandsTest, AnItemLongerThanTheGridShowsKeepsItsTailInTheFile) {
     Shoplist& w = open();
     const std::string item = "Extra virgin olive oil, 1 lt";  // 28 characters
