@@ -14,6 +14,7 @@
 #include "platform/runtime.h"
 #include "recipes/recipe_window.h"
 #include "shell/application.h"
+#include "shopping/shoplist.h"
 
 int main(int argc, char* argv[]) {
     platform::qt::StartReadingFontConfiguration();
@@ -51,6 +52,7 @@ int main(int argc, char* argv[]) {
     shell::Application app(runtime);
     // Each subsystem makes its windows reachable from the start window.
     recipes::RegisterRecipeFile(app);
+    shopping::RegisterShoppingList(app);
     platform::qt::ExitWhenFirstShownIfAsked(qtApp);
     app.Start();
     if (runtime.ended()) return 0;

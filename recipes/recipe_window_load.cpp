@@ -6,6 +6,7 @@
 #include "recipes/recipe_window.h"
 #include "shell/grid_colors.h"
 #include "shell/hinfo1.h"
+#include "shell/main_panel.h"
 
 namespace recipes {
 
@@ -68,15 +69,7 @@ void Form5::fillLists() {
 // places.
 void Form5::placeControls() {
     const auto& vars = app_.vars;
-    const double startHeight = vars.StartHeight;
-    const double startWidth = vars.StartWidth;
-    if (Toolbar1->Visible()) {
-        const double h = (startHeight - Panel3D1->Height() - StatusBar1->Height() / 2.0) / 2;
-        Panel3D1->setTop(Twips((h - Toolbar1->Height()) / 2 + Toolbar1->Top() + Toolbar1->Height() - 45));
-    } else {
-        Panel3D1->setTop(Twips(startHeight / 2 - Panel3D1->Height() / 2.0 - 360));
-    }
-    Panel3D1->setLeft(Twips(startWidth / 2 - Panel3D1->Width() / 2.0 - 30));
+    shell::PlaceMainPanel(app_, *Panel3D1, *Toolbar1, *StatusBar1);
     sizeBackground();
     if (!vars.smallerScreen()) {
         const int listWidth = Twips(Panel3D1->Width() * 0.3);

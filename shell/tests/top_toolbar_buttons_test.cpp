@@ -99,7 +99,8 @@ TEST(SideToolbar, EachActionHasAPictureOfItsOwn) {
     }
     for (const std::string_view picture :
          {pictures::PanelColor, pictures::TextColor, pictures::Search, pictures::Delete, pictures::Copy,
-          pictures::Print, pictures::Worksheet, pictures::Save, pictures::Help, pictures::Exit})
+          pictures::Print, pictures::Worksheet, pictures::Save, pictures::NewList, pictures::OpenList,
+          pictures::GridBackground, pictures::Help, pictures::Exit})
         EXPECT_EQ(pictures.count(picture), 1u) << picture;
 }
 

@@ -69,6 +69,9 @@ constexpr std::array kSidePictures{
     SidePicture{"Print", pictures::Print},
     SidePicture{"Print Worksheet", pictures::Worksheet},
     SidePicture{"Save", pictures::Save},
+    SidePicture{"New Shopping List", pictures::NewList},
+    SidePicture{"Open Existing List", pictures::OpenList},
+    SidePicture{"Grid Background Selector", pictures::GridBackground},
     SidePicture{"Help", pictures::Help},
     SidePicture{"Exit", pictures::Exit},
 };

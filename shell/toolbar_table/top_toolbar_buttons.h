@@ -47,6 +47,9 @@ inline constexpr std::string_view Copy = "toolbar/copy.png";
 inline constexpr std::string_view Print = "toolbar/print.png";
 inline constexpr std::string_view Worksheet = "toolbar/print_worksheet.png";
 inline constexpr std::string_view Save = "toolbar/save.png";
+inline constexpr std::string_view NewList = "toolbar/new_list.png";
+inline constexpr std::string_view OpenList = "toolbar/open_list.png";
+inline constexpr std::string_view GridBackground = "toolbar/grid_background.png";
 inline constexpr std::string_view Help = "toolbar/help.png";
 inline constexpr std::string_view Exit = "toolbar/exit.png";
 }  // namespace pictures

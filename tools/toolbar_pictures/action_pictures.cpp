@@ -127,3 +127,36 @@ void paintSave(QPainter& p) {
     p.drawLine(QPointF(6.5, 15.5), QPointF(16.5, 15.5));
     p.drawLine(QPointF(6.5, 18.5), QPointF(16.5, 18.5));
 }
+
+// A fresh page with a green plus: a new list.
+void paintNewList(QPainter& p) {
+    page(p, 8, 1, 15, 20, 5);
+    const QPointF centre(6.5, 17);
+    outlined(p, c::Green);
+    p.drawEllipse(centre, 5.5, 5.5);
+    p.setPen(strokePen(c::White, 2));
+    p.drawLine(centre + QPointF(-3, 0), centre + QPointF(3, 0));
+    p.drawLine(centre + QPointF(0, -3), centre + QPointF(0, 3));
+}
+
+// A page coming out of an open folder: a saved list opened.
+void paintOpenList(QPainter& p) {
+    outlined(p, c::Tan);
+    p.drawPath(polygon({{1, 5}, {8, 5}, {10, 7}, {20, 7}, {20, 21}, {1, 21}}));
+    page(p, 6, 2, 12, 15, 3);
+    outlined(p, c::Yellow);
+    p.drawPath(polygon({{1, 21}, {4, 11}, {23, 11}, {20, 21}}));
+}
+
+// A landscape behind the lines of a grid: what lies behind the grid's cells.
+void paintGridBackground(QPainter& p) {
+    outlined(p, c::Sky);
+    p.drawRect(cells(1, 2, 22, 20));
+    filled(p, c::Green);
+    p.drawPath(curve({1.5, 21.5}, {{{5, 13}, {11, 13}, {14, 17}}, {{17, 14}, {21, 14}, {22.5, 17}}}, Closed));
+    filled(p, c::Yellow);
+    p.drawEllipse(QPointF(17, 7), 2.5, 2.5);
+    p.setPen(strokePen(c::Ink, 1, Qt::FlatCap));
+    for (double x : {8.5, 15.5}) p.drawLine(QPointF(x, 2), QPointF(x, 22));
+    for (double y : {8.5, 15.5}) p.drawLine(QPointF(1, y), QPointF(23, y));
+}

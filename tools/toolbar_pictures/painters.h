@@ -25,6 +25,9 @@ void paintCopy(QPainter& p);
 void paintPrint(QPainter& p);
 void paintPrintWorksheet(QPainter& p);
 void paintSave(QPainter& p);
+void paintNewList(QPainter& p);
+void paintOpenList(QPainter& p);
+void paintGridBackground(QPainter& p);
 
 // Food and drink (food_pictures.cpp).
 void paintPantryInventory(QPainter& p);

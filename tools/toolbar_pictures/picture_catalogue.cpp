@@ -65,6 +65,9 @@ constexpr std::array kPainters{
     ToolbarPainter{"toolbar/print.png", paintPrint},
     ToolbarPainter{"toolbar/print_worksheet.png", paintPrintWorksheet},
     ToolbarPainter{"toolbar/save.png", paintSave},
+    ToolbarPainter{"toolbar/new_list.png", paintNewList},
+    ToolbarPainter{"toolbar/open_list.png", paintOpenList},
+    ToolbarPainter{"toolbar/grid_background.png", paintGridBackground},
 };
 
 }  // namespace
