@@ -1,6 +1,8 @@
 #include "shell/grid_background_selector.h"
 
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "platform/basic/numbers.h"
 #include "platform/basic/text.h"
