@@ -83,6 +83,7 @@ void ColorOptions::SaveColors() {
                                                                          : ColorText(panels_.front()->BackColor());
     // A colour that cannot be kept is not worth stopping the window's close for.
     static_cast<void>(settings::WriteText(app_.folder(), set_.record, text));
+    if (saveMore) saveMore();
 }
 
 bool ColorOptions::conflicts(ui::OleColor candidate) const {

@@ -57,6 +57,9 @@ public:
     bool ColorsChanged = false;
     // 1 after the user chose the system default colour.
     int PanelColorIsDefault = 0;
+    // The window's other colour records (a grid's background and text),
+    // written after the panel's when the user keeps the changes.
+    std::function<void()> saveMore;
 
 private:
     bool conflicts(ui::OleColor candidate) const;

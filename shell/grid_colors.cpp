@@ -12,10 +12,16 @@ std::string Stored(Application& app, settings::RecordRef record) {
 }
 }  // namespace
 
+bool IsPictureValue(std::string_view value) { return basic::UCase(basic::Left(value, 2)) == "WP"; }
+
+std::filesystem::path PictureOfValue(Application& app, std::string_view value) {
+    return app.folder().Resolve(basic::RTrim(value) + ".jpg");
+}
+
 void ApplyGridBackground(Application& app, settings::RecordRef record, const std::vector<ui::Grid*>& grids) {
     const std::string stored = Stored(app, record);
-    if (basic::UCase(basic::Left(stored, 2)) == "WP") {
-        const auto picture = app.folder().Resolve(stored + ".jpg");
+    if (IsPictureValue(stored)) {
+        const auto picture = PictureOfValue(app, stored);
         // A picture that cannot be shown leaves the grid as laid out.
         for (ui::Grid* grid : grids) static_cast<void>(grid->LoadPicture(picture));
         return;

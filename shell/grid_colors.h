@@ -1,4 +1,6 @@
 #pragma once
+#include <filesystem>
+#include <string_view>
 #include <vector>
 
 #include "platform/ui/grid.h"
@@ -14,6 +16,11 @@ class Application;
 // the grid as laid out), "Default" or a colour; anything else gives the
 // system window colour. The text colour record holds a colour; anything
 // else gives black. Trailing blanks are ignored.
+// Whether a grid background value names a picture: "WP" first, in any case.
+bool IsPictureValue(std::string_view value);
+// The picture file such a value names: the value without trailing blanks, and ".jpg".
+std::filesystem::path PictureOfValue(Application& app, std::string_view value);
+
 void ApplyGridBackground(Application& app, settings::RecordRef record, const std::vector<ui::Grid*>& grids);
 void ApplyGridTextColor(Application& app, settings::RecordRef record, const std::vector<ui::Grid*>& grids);
 

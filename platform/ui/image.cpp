@@ -3,6 +3,8 @@
 #include <array>
 #include <fstream>
 
+#include "platform/ui/keys.h"
+
 namespace ui {
 
 bool IsPictureFile(const std::filesystem::path& file) {
@@ -22,6 +24,8 @@ bool Image::LoadPicture(const std::filesystem::path& file) {
     changed(Property::Picture);
     return true;
 }
+
+bool Image::takesKey(int keyCode) const { return choosable_ && (keyCode == keys::Return || keyCode == keys::Space); }
 
 void Image::clearPicture() {
     if (picture_.empty()) return;

@@ -5,6 +5,7 @@
 
 #include "platform/ui/keys.h"
 #include "shell/help_menu.h"
+#include "shell/tests/activity_test_window.h"
 #include "shell/tests/program_fixture.h"
 #include "shell/toolbar_picture.h"
 
@@ -18,47 +19,20 @@ constexpr int ShoppingListTopic = 3035;
 
 // The least an activity window states: its controls, its parts and the
 // steps it adds, which it notes down in order.
-class KitchenWindow : public ActivityWindow {
+class KitchenWindow : public ActivityWindow, public testing::ActivityTestControls {
 public:
-    explicit KitchenWindow(Application& app) : ActivityWindow(app, "Kitchen") {
+    explicit KitchenWindow(Application& app) : ActivityWindow(app, "Kitchen"), ActivityTestControls(this) {
         setCaption("Kitchen Window");
         Move(0, 0, 6000, 4000);
-        picture = &add<ui::Image>("Image1");
-        top = &add<ui::Toolbar>("Toolbar1");
-        side = &add<ui::Toolbar>("Toolbar2");
-        status = &add<ui::StatusBar>("StatusBar1");
-        status->addPanel({});
         panel = &add<ui::Panel>("Panel1");
-        options = &addMenu("mO", "&Options");
         exit = &options->add("mOe", "E&xit");
-        help = &addMenu("mH", "&Help");
         exit->onClick = [this] { ExitWindow(); };
-        setUpActivity({
-            .background = *picture,
-            .backgroundRow = {true, true, false},
-            .topBar = *top,
-            .status = *status,
-            .sideBar = *side,
-            .sideButtons = {{"Search", pictures::Search}, {"Exit", pictures::Exit}},
-            .colors = {PanelColorRecord,
-                       ui::Rgb(192, 192, 192),
-                       "Save changes made to Panel Color?",
-                       {}},
-            .colorPanels = {panel},
-            .options = *options,
-            .popUpControls = {panel},
-            .help = *help,
-        });
+        setUpActivity(parts({PanelColorRecord, ui::Rgb(192, 192, 192), "Save changes made to Panel Color?", {}},
+                            {panel}, {{"Search", pictures::Search}, {"Exit", pictures::Exit}}));
     }
 
-    ui::Image* picture;
-    ui::Toolbar* top;
-    ui::Toolbar* side;
-    ui::StatusBar* status;
     ui::Panel* panel;
-    ui::Menu* options;
     ui::Menu* exit;
-    ui::Menu* help;
     std::vector<std::string> steps;
     bool staysOnQuestion = false;
     int topic = FoodStorageTopic;
