@@ -43,9 +43,12 @@ constexpr int FrameTitle = 255;   // a frame's caption above its first box
 constexpr int FrameBottom = 75;
 constexpr int ButtonHeight = 405;
 constexpr int BoxHeight = 240;
-// Fruits and vegetables, breads and the miscellaneous items stand in two
-// columns each, so that every group fits the height of fifteen boxes.
-constexpr int ColumnUnits = 6;
+// The groups' widths in tenths of a column of boxes. Fruits and vegetables,
+// breads and the miscellaneous items stand in two columns each, so that
+// every group fits the height of fifteen boxes; the meat products' frame is
+// wider for its long caption.
+constexpr int DairyTenths = 11, MeatTenths = 16, TwoColumnTenths = 19;
+constexpr int AllTenths = DairyTenths + MeatTenths + 2 * TwoColumnTenths;
 
 struct Group {
     Member<P, ui::Frame*> frame;
@@ -60,7 +63,7 @@ std::vector<QuickSelectRow> QuickSelectRows(const SelectPanelDesign& d, int& tab
     const int width = d.panel.width, height = d.panel.height;
     rows.push_back({UI_MEMBER(P, SSPanel1), ScreenRow(d, "Quick Select Screen")});
 
-    const int column = (width - 2 * Margin - 3 * Gap) / ColumnUnits;
+    auto widthOf = [&](int tenths) { return (width - 2 * Margin - 3 * Gap) * tenths / AllTenths; };
     const int buttonsTop = height - Margin - ButtonHeight;
     // The right-hand stack (breads over miscellaneous) needs sixteen rows of boxes.
     const int rowHeight =
@@ -88,16 +91,18 @@ std::vector<QuickSelectRow> QuickSelectRows(const SelectPanelDesign& d, int& tab
     };
     const int tall = FrameTitle + 15 * rowHeight + FrameBottom;
     int left = Margin;
-    group({UI_MEMBER(P, SSFrame2), "Dairy Products", 0, 15, 1}, {left, TitleHeight, column, tall});
-    left += column + Gap;
-    group({UI_MEMBER(P, SSFrame3), "Poultry, Fish, Meat Products", 15, 15, 1}, {left, TitleHeight, column, tall});
-    left += column + Gap;
-    group({UI_MEMBER(P, SSFrame4), "Fruits and Vegetables", 30, 30, 2}, {left, TitleHeight, 2 * column, tall});
-    left += 2 * column + Gap;
+    group({UI_MEMBER(P, SSFrame2), "Dairy Products", 0, 15, 1}, {left, TitleHeight, widthOf(DairyTenths), tall});
+    left += widthOf(DairyTenths) + Gap;
+    group({UI_MEMBER(P, SSFrame3), "Poultry, Fish, Meat Products", 15, 15, 1},
+          {left, TitleHeight, widthOf(MeatTenths), tall});
+    left += widthOf(MeatTenths) + Gap;
+    const int twoColumns = widthOf(TwoColumnTenths);
+    group({UI_MEMBER(P, SSFrame4), "Fruits and Vegetables", 30, 30, 2}, {left, TitleHeight, twoColumns, tall});
+    left += twoColumns + Gap;
     const int breads = FrameTitle + 5 * rowHeight + FrameBottom;
-    group({UI_MEMBER(P, SSFrame5), "Breads and Cereals", 60, 9, 2}, {left, TitleHeight, 2 * column, breads});
+    group({UI_MEMBER(P, SSFrame5), "Breads and Cereals", 60, 9, 2}, {left, TitleHeight, twoColumns, breads});
     group({UI_MEMBER(P, SSFrame1), "Miscellaneous", 69, 21, 2},
-          {left, TitleHeight + breads + Gap, 2 * column, FrameTitle + 11 * rowHeight + FrameBottom});
+          {left, TitleHeight + breads + Gap, twoColumns, FrameTitle + 11 * rowHeight + FrameBottom});
 
     const int buttonWidth = (width - 2 * Margin - Gap) / 2;
     rows.push_back({UI_MEMBER(P, Command1),

@@ -23,7 +23,7 @@ inline ui::design::ControlRow ScreenRow(const SelectPanelDesign& design, const c
 }
 
 // The place each screen needs at least, so that every caption shows whole.
-inline constexpr int QuickSelectMinWidth = 10800;
+inline constexpr int QuickSelectMinWidth = 11400;
 inline constexpr int QuickSelectMinHeight = 5900;
 inline constexpr int RecipeSelectMinWidth = 10800;
 inline constexpr int RecipeSelectMinHeight = 5700;

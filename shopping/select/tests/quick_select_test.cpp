@@ -28,13 +28,9 @@ TEST_F(QuickSelectTest, TheNinetyItemsStandInTheirGroupsWithTheirCaptions) {
     for (const Group& g : groups) {
         const ui::Control& frame = window.control<ui::Frame>(g.frame);
         EXPECT_EQ(frame.Caption(), g.caption);
-        for (int i = g.first; i <= g.last; ++i) {
-            EXPECT_EQ(box(i).container(), &frame) << i;
-            // Every box lies inside its frame, whole.
-            EXPECT_LE(box(i).Left() + box(i).Width(), frame.Width()) << i;
-            EXPECT_LE(box(i).Top() + box(i).Height(), frame.Height()) << i;
-        }
+        for (int i = g.first; i <= g.last; ++i) EXPECT_EQ(box(i).container(), &frame) << i;
     }
+    EXPECT_EQ(cutCaptions(*quick.SSPanel1), std::vector<std::string>{});
     EXPECT_EQ(box(0).Caption(), "1% Milk");
     EXPECT_EQ(box(Milk).Caption(), "Milk");
     EXPECT_EQ(box(Eggs).Caption(), "Eggs");

@@ -203,6 +203,24 @@ TEST_F(RecipeSelectTest, AnEntryThatNamesNoRecordIsNotOffered) {
     EXPECT_EQ(recipeNames(), std::vector<std::string>{"Anadama Bread"});
 }
 
+TEST_F(RecipeSelectTest, CaptionsAndTheLongestIngredientShowWhole) {
+    recipes::RecipeRecord record;
+    for (std::size_t k = 0; k < recipes::IngredientLineCount; ++k) {
+        record.ingredients[k] = std::string(recipes::field::IngredientWidth, 'W');
+        record.amounts[k] = "12.75";
+        record.units[k] = "Package(s)";
+    }
+    record.marker = "Full1";
+    save(1, Soups, "Long Lines", record);
+    open();
+    chooseType(Soups);
+    chooseRecipe("Long Lines");
+    EXPECT_EQ(shownCaptions().size(), 20u);
+    EXPECT_EQ(cutCaptions(*recipe.SSPanel5), std::vector<std::string>{});
+    for (const std::string_view type : recipes::RecipeTypeList)
+        EXPECT_LE(runtime().measureText(recipe.Combo2->font(), type).width + 300, recipe.Combo2->Width()) << type;
+}
+
 TEST_F(RecipeSelectTest, TheListsKeepTheirWidthsOverRepeatedActivations) {
     app().vars.DisplayMode = shell::FullScreenDisplay;
     open();
