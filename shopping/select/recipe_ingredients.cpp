@@ -37,7 +37,7 @@ std::optional<IngredientChoice> IngredientOfLine(std::string_view ingredient, st
     if (!choice.name.empty()) choice.name[0] = basic::UpperChar(choice.name[0]);
     // A note in brackets ("Flour (sifted)") is no part of what to buy.
     if (const auto bracket = choice.name.find('(', 1); bracket != std::string::npos) choice.name.resize(bracket);
-    choice.amount = recipes::FractionSnapping(amount).text;
+    choice.amount = recipes::FractionSnappingInDouble(amount).text;
     if (basic::Trim(choice.amount.empty() ? choice.name : choice.name + " => ").empty()) return std::nullopt;
     choice.unit = std::string(unit);
     choice.unit.resize(recipes::field::UnitWidth, ' ');

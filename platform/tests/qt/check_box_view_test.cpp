@@ -5,6 +5,7 @@
 #include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QTest>
+#include <algorithm>
 
 #include "sample_window.h"
 
@@ -57,7 +58,7 @@ TEST_F(CheckBoxViewTest, AClickTheModelRefusesLeavesTheBoxAsTheModelHasIt) {
     QTest::mouseClick(shown(1), Qt::LeftButton, Qt::NoModifier, QPoint(8, shown(1)->height() / 2));
     EXPECT_FALSE(boxes[1]->Value());
     EXPECT_FALSE(shown(1)->isChecked());
-    EXPECT_TRUE(form->log.empty());
+    EXPECT_EQ(std::count(form->log.begin(), form->log.end(), "SSCheck1(1).Click"), 0);
 }
 
 }  // namespace

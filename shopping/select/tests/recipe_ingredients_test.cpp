@@ -35,6 +35,9 @@ TEST(RecipeIngredientsTest, AmountsShowAsKitchenFractions) {
         {".67", "Salt => 2/3 tsp       ", "2/3 tsp"},
         {".9", "Salt => 1  tsp       ", "1  tsp"},  // raised to the whole number, no fraction left
         {"3", "Salt => 3 tsp       ", "3 tsp"},
+        // The fraction part is compared with the bounds in double precision.
+        {"1.2", "Salt => 1 1/8 tsp       ", "1 1/8 tsp"},
+        {"1.6", "Salt => 1 2/3 tsp       ", "1 2/3 tsp"},
         {"0.05", "Salt  tsp       ", ""},  // too little to show: no amount
         {"", "Salt  tsp       ", ""},
     };
