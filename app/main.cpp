@@ -8,6 +8,7 @@
 #include "platform/data_move.h"
 #include "platform/program_location.h"
 #include "platform/qt/first_paint.h"
+#include "platform/qt/font_configuration.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/runtime.h"
@@ -15,6 +16,7 @@
 #include "shell/application.h"
 
 int main(int argc, char* argv[]) {
+    platform::qt::StartReadingFontConfiguration();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName("Pantrivo");
     QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends

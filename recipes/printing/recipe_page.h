@@ -5,11 +5,12 @@
 #include <string_view>
 
 #include "platform/ui/print_document.h"
+#include "printing/page_writing.h"
 #include "printing/print_font.h"
 #include "recipes/store/recipe_record.h"
 
-// What the recipe printouts share: the start and end of the document and
-// the page scheme of one recipe, whichever source its texts come from.
+// What the recipe printouts share: the page scheme of one recipe, whichever
+// source its texts come from.
 namespace printing {
 
 // RecipePrintLayoutCode, as the recipe window's PrintOption holds it.
@@ -58,20 +59,6 @@ bool IsEmptyIngredient(std::string_view amount, std::string_view unit, std::stri
 
 // "Oven Temperature: ", the temperature and the degree sign.
 std::string OvenTemperatureLine(std::string_view temperature);
-
-// A new document in the print font, both colours the font's colour, no
-// margins and no indents, started on page 1.
-void StartPrintout(ui::PrintDocument& doc, const PrintFontSettings& font);
-// Ends the document and leaves its font at the print font's size, where a
-// later automatic sizing starts from.
-void EndPrintout(ui::PrintDocument& doc, const PrintFontSettings& font);
-
-// Writes text from x on the current line and moves on to the next line; a
-// text too long for the rest of the line wraps onto lines that start at x
-// too, so it stays in its column.
-void WriteAt(ui::PrintDocument& doc, double x, std::string_view text);
-// The same, centred on x by the width of the text without its blanks.
-void WriteCentred(ui::PrintDocument& doc, double x, std::string_view text);
 
 // Lays one recipe out from the current position in the given layout: the
 // full page ones with blank separator lines, the half page ones without;

@@ -1,8 +1,17 @@
 #include "shopping/list_dialog/list_file_dialog.h"
 
+#include "shell/application.h"
+#include "shopping/list_dialog/open1.h"
+
 namespace shopping {
 
-// Until the dialog's window is built, choosing a list file is cancelled.
-ListFileChoice AskForListFile(shell::Application&, ListDialogMode) { return {}; }
+ListFileChoice AskForListFile(shell::Application& app, ListDialogMode mode) {
+    ListDialogHandOver& hand = app.state<ListDialogHandOver>();
+    hand.mode = mode;
+    // Closed by its frame's close box, the dialog counts as cancelled.
+    hand.choice = {};
+    app.window<Open1>().ShowModal();
+    return hand.choice;
+}
 
 }  // namespace shopping
