@@ -11,7 +11,7 @@ namespace shopping {
 
 QuickSelectPanel::QuickSelectPanel(shell::Application& app, ui::Form& window, const SelectPanelDesign& design,
                                    SelectHost host)
-    : app_(app), window_(window), host_(std::move(host)) {
+    : app_(app), host_(std::move(host)) {
     // The window built the screen's rows among its own; the same rows bind them here.
     int tab = 0;
     ui::design::BindBuilt(window, *this, QuickSelectRows(design, tab));

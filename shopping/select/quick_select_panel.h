@@ -59,7 +59,6 @@ private:
     void enableAdding();
 
     shell::Application& app_;
-    ui::Form& window_;
     SelectHost host_;
     bool open_ = false;
 };
