@@ -1,9 +1,12 @@
 #pragma once
 // A cookbook at its largest for the benchmarks: 30000 recipes over the 22
 // types, made by the benchmark itself.
+#include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
 #include <string>
@@ -163,6 +166,44 @@ inline long long ReadSequentially(const std::filesystem::path& path) {
     for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;) total += n;
     ::close(fd);
     return total;
+}
+
+// A duration in seconds, and the median of timings (0 for none).
+inline double Seconds(std::chrono::steady_clock::duration duration) {
+    return std::chrono::duration<double>(duration).count();
+}
+inline double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+// Times run() against one plain read of the data file just before it, both
+// as medians over the iterations: the counters read_ms, timeCounter (in ms),
+// ratio, and countCounter (what the last run returned).
+template <typename Run>
+void MeasureAgainstPlainRead(benchmark::State& state, const std::filesystem::path& dataFile, const char* timeCounter,
+                             const char* countCounter, Run run) {
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> readTimes;
+    std::vector<double> runTimes;
+    std::size_t count = 0;
+    for (auto _ : state) {
+        const auto readStart = Clock::now();
+        benchmark::DoNotOptimize(ReadSequentially(dataFile));
+        const auto runStart = Clock::now();
+        count = run();
+        const auto runEnd = Clock::now();
+        readTimes.push_back(Seconds(runStart - readStart));
+        runTimes.push_back(Seconds(runEnd - runStart));
+        state.SetIterationTime(Seconds(runEnd - runStart));
+    }
+    const double read = Median(readTimes);
+    const double ran = Median(runTimes);
+    state.counters[countCounter] = static_cast<double>(count);
+    state.counters["read_ms"] = read * 1000;
+    state.counters[timeCounter] = ran * 1000;
+    state.counters["ratio"] = read > 0 ? ran / read : 0;
 }
 
 }  // namespace bench

@@ -18,52 +18,18 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
-
-double Median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
-
-// The search timed against one plain read of the data file just before it,
-// both as medians over the iterations.
-template <typename Search>
-void MeasureAgainstPlainRead(benchmark::State& state, const std::filesystem::path& dataFile, Search search) {
-    std::vector<double> readTimes;
-    std::vector<double> searchTimes;
-    std::size_t hits = 0;
-    for (auto _ : state) {
-        const auto readStart = Clock::now();
-        benchmark::DoNotOptimize(bench::ReadSequentially(dataFile));
-        const auto searchStart = Clock::now();
-        hits = search().size();
-        const auto searchEnd = Clock::now();
-        readTimes.push_back(Seconds(searchStart - readStart));
-        searchTimes.push_back(Seconds(searchEnd - searchStart));
-        state.SetIterationTime(Seconds(searchEnd - searchStart));
-    }
-    const double read = Median(readTimes);
-    const double searched = Median(searchTimes);
-    state.counters["hits"] = static_cast<double>(hits);
-    state.counters["read_ms"] = read * 1000;
-    state.counters["search_ms"] = searched * 1000;
-    state.counters["ratio"] = read > 0 ? searched / read : 0;
-}
-
 void BM_NameSearchOverAllTypes(benchmark::State& state) {
     const auto& cookbook = bench::Cookbook().store();
-    MeasureAgainstPlainRead(state, cookbook.DataFilePath(),
-                            [&] { return recipe_search::SearchByName(cookbook, "RECIPE 12"); });
+    bench::MeasureAgainstPlainRead(state, cookbook.DataFilePath(), "search_ms", "hits",
+                                   [&] { return recipe_search::SearchByName(cookbook, "RECIPE 12").size(); });
 }
 BENCHMARK(BM_NameSearchOverAllTypes)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(41);
 
 void BM_IngredientSearchOverAllTypes(benchmark::State& state) {
     const auto& cookbook = bench::Cookbook().store();
     const recipe_search::IngredientQuery query{{"buttermilk", "nutmeg", ""}, recipe_search::IngredientMode::AllWords};
-    MeasureAgainstPlainRead(state, cookbook.DataFilePath(),
-                            [&] { return recipe_search::SearchAllByIngredient(cookbook, query); });
+    bench::MeasureAgainstPlainRead(state, cookbook.DataFilePath(), "search_ms", "hits",
+                                   [&] { return recipe_search::SearchAllByIngredient(cookbook, query).size(); });
 }
 BENCHMARK(BM_IngredientSearchOverAllTypes)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
 

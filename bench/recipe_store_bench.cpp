@@ -25,16 +25,10 @@ using bench::Cookbook;
 using bench::LargeCookbook;
 using bench::ReadSequentially;
 using Clock = std::chrono::steady_clock;
+using bench::Median;
+using bench::Seconds;
 
 constexpr int kDessertType = 9;
-
-double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
-
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
 
 void BM_SaveIntoLastFreeRecord(benchmark::State& state) {
     auto& cookbook = Cookbook();

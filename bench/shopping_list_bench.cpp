@@ -18,14 +18,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
-
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
+using bench::Median;
+using bench::Seconds;
 
 shopping::ShoppingList FullList() {
     shopping::ShoppingList list;

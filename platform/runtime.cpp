@@ -228,6 +228,11 @@ void Runtime::userClick(Control& control) {
         option->setValue(true);
         return;
     }
+    // A check box's click turns it over, which raises its Click.
+    if (auto* box = dynamic_cast<ui::CheckBox*>(&control)) {
+        box->setValue(!box->Value());
+        return;
+    }
     raise(ControlEvent(control, "Click"), control.onClick);
 }
 

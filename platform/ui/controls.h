@@ -2,6 +2,7 @@
 
 // Every kind of control a form can hold, in one include.
 #include "platform/ui/caption.h"
+#include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/command_button.h"
 #include "platform/ui/dir_list_box.h"

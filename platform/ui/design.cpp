@@ -35,6 +35,7 @@ constexpr KindRow Kinds[] = {
     {ControlKind::Toolbar, &Make<Toolbar>},
     {ControlKind::StatusBar, &Make<StatusBar>},
     {ControlKind::ProgressBar, &Make<ProgressBar>},
+    {ControlKind::CheckBox, &Make<CheckBox>},
     {ControlKind::OptionButton, &Make<OptionButton>},
     {ControlKind::Grid, &Make<Grid>},
     {ControlKind::DriveListBox, &Make<DriveListBox>},

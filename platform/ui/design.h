@@ -79,6 +79,7 @@ template <> struct KindOf<ListBox> { static constexpr ControlKind value = Contro
 template <> struct KindOf<Toolbar> { static constexpr ControlKind value = ControlKind::Toolbar; };
 template <> struct KindOf<StatusBar> { static constexpr ControlKind value = ControlKind::StatusBar; };
 template <> struct KindOf<ProgressBar> { static constexpr ControlKind value = ControlKind::ProgressBar; };
+template <> struct KindOf<CheckBox> { static constexpr ControlKind value = ControlKind::CheckBox; };
 template <> struct KindOf<OptionButton> { static constexpr ControlKind value = ControlKind::OptionButton; };
 template <> struct KindOf<Grid> { static constexpr ControlKind value = ControlKind::Grid; };
 template <> struct KindOf<DriveListBox> { static constexpr ControlKind value = ControlKind::DriveListBox; };

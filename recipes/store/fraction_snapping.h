@@ -17,6 +17,10 @@ struct KitchenAmount {
 // whole number above 0 with no fraction left after rounding keeps its
 // trailing blank ("2 " for 1.86).
 KitchenAmount FractionSnapping(std::string_view amountText);
+// The same bands with the fraction part compared in double precision, as the
+// shopping list's Recipe Select compares it: 1.2 shows as "1 1/8" there, and
+// 1.6 as "1 2/3".
+KitchenAmount FractionSnappingInDouble(std::string_view amountText);
 
 // The decimal the amount calculator keeps for a fraction part 0 <= part < 1,
 // by the same single-precision bands: 0, .125, .25, .33, .5, .67, .75, or 1

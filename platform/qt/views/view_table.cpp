@@ -10,6 +10,7 @@ std::unique_ptr<ControlView> MakePanelView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeFrameView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeImageView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeTextBoxView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeCheckBoxView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeOptionButtonView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeComboBoxView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeListBoxView(Runtime&, ui::Control&, QWidget&);
@@ -38,6 +39,7 @@ constexpr ViewRow kViews[] = {
     {ui::ControlKind::Frame, MakeFrameView},
     {ui::ControlKind::Image, MakeImageView},
     {ui::ControlKind::TextBox, MakeTextBoxView},
+    {ui::ControlKind::CheckBox, MakeCheckBoxView},
     {ui::ControlKind::OptionButton, MakeOptionButtonView},
     {ui::ControlKind::ComboBox, MakeComboBoxView},
     {ui::ControlKind::ListBox, MakeListBoxView},

@@ -65,6 +65,15 @@ TEST(FractionSnappingTest, BandsAreComparedInSinglePrecision) {
     }
 }
 
+TEST(FractionSnappingTest, InDoublePrecisionAmountsNearABoundLandInTheOtherBand) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1.2", "1 1/8"}, {"1.6", "1 2/3"}, {"2.2", "2 1/4"}, {"1.3", "1 1/3"}, {".9", "1 "}, {"2.5", "2 1/2"},
+    };
+    for (const auto& [amount, text] : cases) EXPECT_EQ(FractionSnappingInDouble(amount).text, text) << amount;
+    EXPECT_EQ(FractionSnapping("1.2").text, "1 1/4");
+    EXPECT_EQ(FractionSnapping("1.6").text, "1 1/2");
+}
+
 TEST(FractionSnappingTest, AmountsNoRecipeHoldsStillGiveAText) {
     EXPECT_EQ(FractionSnapping("9E99").text, "9") << "no exponents: the letter ends the number";
     EXPECT_EQ(FractionSnapping("-1.5").text, "1/2");
