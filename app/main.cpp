@@ -8,7 +8,6 @@
 #include "platform/data_move.h"
 #include "platform/program_location.h"
 #include "platform/qt/first_paint.h"
-#include "platform/qt/font_configuration.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/runtime.h"
@@ -17,7 +16,6 @@
 #include "shopping/shoplist.h"
 
 int main(int argc, char* argv[]) {
-    platform::qt::StartReadingFontConfiguration();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName("Pantrivo");
     QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends

@@ -21,7 +21,6 @@ set(PANTRIVO_RUNTIME_LIBRARY_PACKAGES
   libqt6widgets6
   libqt6printsupport6
   libhunspell-1.7-0
-  libfontconfig1
 )
 set(PANTRIVO_RUNTIME_PACKAGES
   qt6-qpa-plugins

@@ -32,7 +32,6 @@ required_packages=(
   libgtest-dev
   googletest
   libhunspell-dev      # the spell check
-  libfontconfig-dev    # the font configuration, read early at start-up
   hunspell-en-us       # its dictionary
   xvfb
   xauth

@@ -8,7 +8,6 @@
 #include <array>
 
 #include "platform/basic/cp1252.h"
-#include "platform/qt/font_configuration.h"
 
 namespace platform::qt {
 
@@ -57,7 +56,6 @@ ui::OleColor FromQColor(const QColor& color) { return ui::Rgb(color.red(), color
 namespace {
 // The usual desktop font names, and the free fonts made to the same measures.
 QString LookUpInstalledFamily(const QString& family) {
-    WaitForFontConfiguration();
     if (QFontDatabase::hasFamily(family)) return family;
     static const std::pair<const char*, const char*> alikes[] = {
         {"arial", "Liberation Sans"},       {"ms sans serif", "Liberation Sans"},
