@@ -2,7 +2,11 @@
 // same actions, and what a select screen disables while it is open.
 #include "platform/basic/text.h"
 #include "printing/print_font.h"
+#include "printing/text_measure.h"
+#include "shell/grid_colors.h"
 #include "shell/hinfo1.h"
+#include "shopping/printing/list_copy_text.h"
+#include "shopping/select/list_cookbook.h"
 #include "shopping/shoplist.h"
 
 namespace shopping {
@@ -129,8 +133,32 @@ void Shoplist::mOBC_Click() {
     OpenGridBackgroundSelector();
 }
 
-// The selector is a panel of the shell's, which the window gets when it is wired in.
-void Shoplist::OpenGridBackgroundSelector() {}
+void Shoplist::OpenGridBackgroundSelector() { selector_->ShowOrClose(); }
+
+void Shoplist::wireGridBackgroundSelector() {
+    selector_ = std::make_unique<shell::GridBackgroundSelector>(
+        app_, *this,
+        shell::GridBackgroundSetup{
+            .record = shell::settings::SharedGridBackgroundRecord,
+            .grid = *Grid1,
+            .mainPanel = *Panel3D1,
+            .defaultColor = *Text2,
+            .status = *StatusBar1,
+            .state = state_.gridBackground,
+            .design = {.top = 300,
+                       .note = "(This Grid Background && Text Color will be used by Recipe File, Food Guides, "
+                               "Menu Planner and Conversions Grids)",
+                       .firstTab = 1000},
+            .onColorsChanged = [this] { state_.ColorsChanged = true; },
+            .beforeShowing = [this] { LeaveSelectScreen(); }});
+    // Kept with the panel colour, in one question: the background, then the text colour.
+    colors().saveMore = [this] {
+        selector_->SaveBackground();
+        // A colour that cannot be kept is not worth stopping the window's close for.
+        static_cast<void>(shell::settings::WriteText(app_.folder(), shell::settings::SharedGridTextColorRecord,
+                                                     shell::ColorText(Grid1->ForeColor())));
+    };
+}
 
 // --- the select screens
 
@@ -144,19 +172,58 @@ void Shoplist::mOR_Click() {
     OpenRecipeSelect();
 }
 
-// The Quick Select screen, a panel of its own, opens here once it is wired in.
-void Shoplist::OpenQuickSelect() {}
+SelectHost Shoplist::selectHost() {
+    return {
+        // The select screens never add to the master list.
+        .addEntries = [this](const std::vector<ListEntry>& entries) { return AddSelections(entries, false); },
+        .screenShown =
+            [this](SelectScreen screen, bool shown) {
+                if (!shown) {
+                    SelectScreenClosed();
+                    return;
+                }
+                // One panel over the main panel at a time.
+                if (selector_->isOpen()) selector_->CloseBackgroundSelector();
+                SelectScreenOpened(screen);
+            },
+        .hideDatePicker = [this] { HideDatePicker(); },
+        .showStatus = [this](const std::string& text) { StatusBar1->setPanelText(1, text); },
+    };
+}
 
-// The Recipe Select screen, a panel of its own, opens here once it is wired in.
-void Shoplist::OpenRecipeSelect() {}
+void Shoplist::wireSelectScreens() {
+    quick_ = std::make_unique<QuickSelectPanel>(app_, *this, QuickSelectDesign, selectHost());
+    recipe_ = std::make_unique<RecipeSelectPanel>(app_, *this, RecipeSelectDesign, selectHost());
+    // The screens' exits follow the window's own buttons' focus rule.
+    for (int index : {AddQuickSelectionsButton, LeaveQuickSelectButton})
+        quick_->Command1[static_cast<std::size_t>(index)]->onGotFocus = [this, index] { Command1_GotFocus(index); };
+    for (int index : {AddIngredientNamesButton, AddWithAmountsButton, LeaveRecipeSelectButton})
+        recipe_->Command1[static_cast<std::size_t>(index)]->onGotFocus = [this, index] { Command1_GotFocus(index); };
+}
 
-// The open screen's own "Exit Without Adding" runs here once the screens are wired in.
-void Shoplist::LeaveSelectScreen() {}
+void Shoplist::OpenQuickSelect() { quick_->mOSel_Click(); }
 
-void Shoplist::mOCB1_Click(int index) { ChooseListCookbook(index); }
+void Shoplist::OpenRecipeSelect() { recipe_->mOR_Click(); }
 
-// The cookbook choice belongs to the Recipe Select screen, which makes it here once wired in.
-void Shoplist::ChooseListCookbook(int /*n*/) {}
+void Shoplist::LeaveSelectScreen() {
+    if (quick_->isOpen()) quick_->Command1_Click(LeaveQuickSelectButton);
+    else if (recipe_->isOpen()) recipe_->Command1_Click(LeaveRecipeSelectButton);
+}
+
+void Shoplist::mOCB1_Click(int index) {
+    HideDatePicker();
+    ChooseListCookbook(index);
+}
+
+void Shoplist::ChooseListCookbook(int n) {
+    recipe_->mOCB1_Click(n);
+    checkListCookbook();
+}
+
+void Shoplist::checkListCookbook() {
+    const int chosen = ListCookbook(app_).ListCookbookNumber;
+    for (int n = 1; n <= ListCookbookCount; ++n) mOCB1[static_cast<std::size_t>(n - 1)]->setChecked(n == chosen);
+}
 
 void Shoplist::SelectScreenOpened(SelectScreen screen) {
     state_.OpenScreen = screen;
@@ -217,7 +284,12 @@ void Shoplist::mECopy_Click() {
     ClipboardCopy();
 }
 
-// The copy's text is laid out by the list's printing, which fills this in when wired.
-void Shoplist::ClipboardCopy() {}
+// The items are lined up in the window's own font, as the printer measures it.
+void Shoplist::ClipboardCopy() {
+    const platform::Services& services = app_.runtime().services();
+    const printing::TextMeasure measure{services.printer.Available() ? &services.printer : nullptr, font()};
+    PutListOnClipboard(services.clipboard, app_.dialogs(),
+                       ShoppingListCopyText(list_, Text1[DateBox]->Text(), measure));
+}
 
 }  // namespace shopping

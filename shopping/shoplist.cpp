@@ -63,6 +63,8 @@ Shoplist::Shoplist(shell::Application& app) : shell::ActivityWindow(app, "Shopli
     });
     wireEvents();
     wirePreview();
+    wireSelectScreens();
+    wireGridBackgroundSelector();
 }
 
 Shoplist::~Shoplist() = default;
@@ -106,6 +108,7 @@ std::string Shoplist::windowCaption() const {
 void Shoplist::Form_Load() {
     state_ = ShoplistState();
     topToolbar().disable({shell::TopButton::ShoppingListMaker});
+    quick_->ClearSelections();
     setCaption(windowCaption());
     LoadMasterItems();
     list_ = ShoppingList();
@@ -114,27 +117,20 @@ void Shoplist::Form_Load() {
     CkbkTitle();
 
     // The grid looks as the colour options left the grids every window shares.
-    shell::ApplyGridBackground(app_, shell::settings::SharedGridBackgroundRecord, {Grid1});
+    selector_->ApplyBackground();
     shell::ApplyGridTextColor(app_, shell::settings::SharedGridTextColorRecord, {Grid1});
-    state_.GridBackground = basic::RTrim(
-        shell::settings::ReadText(app_.folder(), shell::settings::SharedGridBackgroundRecord).value_or(""));
-    for (ui::Control* panel :
-         std::initializer_list<ui::Control*>{Panel3D5, Panel3D6, Panel3D7, SSPanel2, SSPanel3, SSPanel4})
+    recipe_->Label8->setCaption("Ingredients => Amount Needed:");
+    for (ui::Control* panel : std::initializer_list<ui::Control*>{Panel3D5, Panel3D6, Panel3D7, SSPanel2, SSPanel3,
+                                                                  SSPanel4, quick_->SSPanel1, recipe_->SSPanel5})
         panel->setBackColor(Label3->BackColor());
     loadPrintSettings();
 
     // A missing record gives the first cookbook rather than none at all.
-    const auto stored = shell::settings::ReadText(app_.folder(), ListCookbookRecord);
-    const int cookbook = stored ? static_cast<int>(basic::Val(*stored)) : 0;
-    state_.ListCookbookNumber = cookbook >= 1 && cookbook <= 8 ? cookbook : 1;
-    for (int n = 1; n <= 8; ++n) {
-        state_.CookbookTitles[static_cast<std::size_t>(n - 1)] =
-            basic::Trim(shell::settings::ReadShownText(app_.folder(), CookbookTitleRecord(n)).value_or(""));
-        mOCB1[static_cast<std::size_t>(n - 1)]->setChecked(n == state_.ListCookbookNumber);
-    }
+    LoadListCookbook(app_);
+    checkListCookbook();
 
-    for (ui::Control* box :
-         std::initializer_list<ui::Control*>{Text1[ItemBox], Text1[AmountBox], Text1[DateBox], Combo1})
+    for (ui::Control* box : std::initializer_list<ui::Control*>{Text1[ItemBox], Text1[AmountBox], Text1[DateBox],
+                                                                Combo1, recipe_->Combo2, recipe_->Combo3})
         box->setBackColor(Text2->BackColor());
     MonthView1->setValue(MonthView1->Today());
     Text1[DateBox]->setText(TodayText());
@@ -142,10 +138,8 @@ void Shoplist::Form_Load() {
 }
 
 void Shoplist::CkbkTitle() {
-    for (int n = 1; n <= 8; ++n) {
-        const std::string title = shell::settings::ReadShownText(app_.folder(), CookbookTitleRecord(n)).value_or("");
-        mOCB1[static_cast<std::size_t>(n - 1)]->setCaption("Cookbook #" + std::to_string(n) + " - " + title);
-    }
+    const auto captions = CookbookMenuCaptions(app_);
+    for (std::size_t k = 0; k < captions.size(); ++k) mOCB1[k]->setCaption(captions[k]);
 }
 
 std::string Shoplist::TodayText() const { return DateBoxText(MonthView1->Today()); }
@@ -182,8 +176,8 @@ void Shoplist::Form_Activate() {
 
 int Shoplist::helpTopic() const {
     if (preview_->isOpen()) return shell::topics::PrintPreview;
-    if (state_.OpenScreen == SelectScreen::QuickSelect) return help::QuickSelect;
-    if (state_.OpenScreen == SelectScreen::RecipeSelect) return help::RecipeSelect;
+    if (quick_->isOpen()) return help::QuickSelect;
+    if (recipe_->isOpen()) return help::RecipeSelect;
     return help::ShoppingList;
 }
 
@@ -199,10 +193,12 @@ void Shoplist::Form_KeyPress(int& keyAscii) {
     if (preview_->isOpen()) {
         if (preview_->enlarged()) preview_->SSCommand1_Click();
         else preview_->Cancel();
-    } else if (state_.OpenScreen != SelectScreen::None) {
+    } else if (quick_->isOpen() || recipe_->isOpen()) {
         LeaveSelectScreen();
     } else if (state_.DatePickerShown) {
         HideDatePicker();
+    } else if (selector_->isOpen()) {
+        selector_->Command16_Click(shell::GridBackgroundSelector::CancelChoice);
     } else {
         mOex_Click();
     }
@@ -234,21 +230,18 @@ bool Shoplist::AskBeforeLeaving() {
             if (saved == SaveResult::Failed || saved == SaveResult::NoDate) return false;
         }
     }
-    // The grid's colours are asked about with the panel's, in one question.
+    // The grid's colours are asked about with the panel's, in one question, and saved with it.
     if (state_.ColorsChanged || colors().ColorsChanged) {
         colors().AskSaveColors();
-        if (vars.MessageAnswer == platform::answer::Yes) {
-            static_cast<void>(shell::settings::WriteText(app_.folder(), shell::settings::SharedGridBackgroundRecord,
-                                                         state_.GridBackground));
-            static_cast<void>(shell::settings::WriteText(app_.folder(), shell::settings::SharedGridTextColorRecord,
-                                                         shell::ColorText(Grid1->ForeColor())));
-        }
         state_.ColorsChanged = colors().ColorsChanged = false;
     }
     return true;
 }
 
 void Shoplist::Form_Unload() {
+    // The next opening starts with no panel over the main panel.
+    LeaveSelectScreen();
+    if (selector_->isOpen()) selector_->CloseBackgroundSelector();
     state_ = ShoplistState();
     list_ = ShoppingList();
     master_ = ItemMasterList();

@@ -9,6 +9,9 @@
 #include "printing/print_preview_panel.h"
 #include "shell/activity_window.h"
 #include "shell/application.h"
+#include "shell/grid_background_selector.h"
+#include "shopping/select/quick_select_panel.h"
+#include "shopping/select/recipe_select_panel.h"
 #include "shopping/shoplist_state.h"
 #include "shopping/store/item_master_list.h"
 #include "shopping/store/list_line.h"
@@ -96,6 +99,10 @@ public:
     ui::Menu* mECopy = nullptr;        // Edit > &Copy
     ui::Menu* mH = nullptr;            // &Help
 
+    // --- the list's print options, in the preview's "Print Options" frame
+    ui::CheckBox* SSCheck80 = nullptr;  // "Print Divider Lines (Every 5 Items)"
+    ui::CheckBox* SSCheck81 = nullptr;  // "Print  Date on each page"
+
     // --- what the select screens, the printouts and the copy work on
     ShoppingList& list() { return list_; }
     const ShoppingList& list() const { return list_; }
@@ -118,6 +125,9 @@ public:
     void RenderWorksheet();
     void ClipboardCopy();
     printing::PrintPreviewPanel& preview() { return *preview_; }
+    QuickSelectPanel& quickSelect() { return *quick_; }
+    RecipeSelectPanel& recipeSelect() { return *recipe_; }
+    shell::GridBackgroundSelector& gridBackgroundSelector() { return *selector_; }
 
     // --- loading, activation, keys and leaving
     void Form_Load() override;
@@ -223,6 +233,12 @@ private:
 
     void design();
     void wireEvents();
+    void wireSelectScreens();
+    void wireGridBackgroundSelector();
+    // What both select screens need of the window.
+    SelectHost selectHost();
+    // The "Select Cook&book" items: only the list's own cookbook carries the check mark.
+    void checkListCookbook();
     void wirePreview();
     void loadPrintSettings();
     // The entry boxes' and lists' plain colour; the yellow of the box being typed in.
@@ -242,7 +258,14 @@ private:
     ShoppingList list_;
     ItemMasterList master_;
     std::unique_ptr<printing::PrintPreviewPanel> preview_;
+    std::unique_ptr<QuickSelectPanel> quick_;
+    std::unique_ptr<RecipeSelectPanel> recipe_;
+    std::unique_ptr<shell::GridBackgroundSelector> selector_;
 };
+
+// Where the select screens lie over the main panel.
+extern const SelectPanelDesign QuickSelectDesign;
+extern const SelectPanelDesign RecipeSelectDesign;
 
 // Where the print preview's controls lie over the main panel.
 extern const printing::PreviewPanelDesign ShoppingPreviewDesign;

@@ -325,6 +325,10 @@ const M Menus[] = {
 
 }  // namespace
 
+// Each screen covers the main panel's work while it is open.
+const SelectPanelDesign QuickSelectDesign{"Panel3D1", {60, 60, MainPanel.width - 120, MainPanel.height - 120}};
+const SelectPanelDesign RecipeSelectDesign{"Panel3D1", {60, 60, MainPanel.width - 120, MainPanel.height - 120}};
+
 const printing::PreviewPanelDesign ShoppingPreviewDesign{
     .parent = "Panel3D1",
     .panel = {(MainPanel.width - 9150) / 2, 100, 9150, 7095},
@@ -363,11 +367,32 @@ void Shoplist::design() {
             .tabIndex = d.nextTab(),
             .flags = Hidden,
             .accessibleName = "Shopping date"}});
+    // The select screens over the window's own controls; they bind their rows themselves.
+    for (const QuickSelectRow& row : QuickSelectRows(QuickSelectDesign, d.tab)) d.add(row.row());
+    for (const RecipeSelectRow& row : RecipeSelectRows(RecipeSelectDesign, d.tab)) d.add(row.row());
     Build(*this, *this, d.rows, Menus);
 
-    // The print preview over everything, its own controls bound by the panel.
+    // The print preview over everything, its own controls bound by the panel,
+    // the list's own print options in its "Print Options" frame.
     int tab = d.tab;
     BuildUnbound<printing::PrintPreviewPanel>(*this, printing::PreviewPanelRows(ShoppingPreviewDesign, tab));
+    const Rect options = ShoppingPreviewDesign.optionsFrame;
+    auto printOption = [&](Member<S, ui::CheckBox*> member, int top, const char* caption, void (S::*click)()) {
+        return R{member,
+                 {.parent = "SSFrame80",
+                  .parentIndex = printing::PrintOptionsFrame,
+                  .rect = {150, top, options.width - 300, 270},
+                  .caption = caption,
+                  .font = OptionFont,
+                  .tabIndex = tab++,
+                  .flags = Checked},
+                 {.click = click}};
+    };
+    const std::vector<R> printOptions{
+        printOption(UI_MEMBER(S, SSCheck80), 255, "Print Divider Lines (Every 5 Items)", &S::SSCheck80_Click),
+        printOption(UI_MEMBER(S, SSCheck81), 540, "Print  Date on each page", &S::SSCheck81_Click),
+    };
+    Build(*this, *this, printOptions);
     BuildUnbound<printing::PrintPreviewPanel>(*this, printing::PreviewPanelTopRows(ShoppingPreviewDesign, tab));
 
     StatusBar1->addPanel({});

@@ -1,6 +1,8 @@
 // The list's print preview: the list or the blank worksheet, with the
 // list's print options.
 #include "printing/print_font.h"
+#include "shell/hinfo1.h"
+#include "shopping/printing/list_print_layout.h"
 #include "shopping/shoplist.h"
 #include "shopping/shopping_settings.h"
 
@@ -32,7 +34,12 @@ void Shoplist::loadPrintSettings() {
     printing::PrintFontSettings& f = app_.state<printing::PrintFontSettings>();
     f.PrintFontColor = Grid1->ForeColor();
     f.PrintFontUnderline = f.PrintFontStrikethru = false;
+    // Ticking the boxes again raises their clicks, which loading silences.
+    f.PrintOptionsLoading = true;
     state_.PrintDividerLines = state_.PrintDateOnEachPage = true;
+    SSCheck80->setValue(true);
+    SSCheck81->setValue(true);
+    f.PrintOptionsLoading = false;
     preview_->LoadGuideLineOption();
     preview_->StartPortrait();
 }
@@ -74,19 +81,23 @@ void Shoplist::mOW_Click() {
 }
 
 void Shoplist::SSCheck80_Click() {
+    if (app_.state<printing::PrintFontSettings>().PrintOptionsLoading) return;
     state_.PrintDividerLines = !state_.PrintDividerLines;
     if (preview_->isOpen()) preview_->Rerender();
 }
 
 void Shoplist::SSCheck81_Click() {
+    if (app_.state<printing::PrintFontSettings>().PrintOptionsLoading) return;
     state_.PrintDateOnEachPage = !state_.PrintDateOnEachPage;
     if (preview_->isOpen()) preview_->Rerender();
 }
 
-// The list's layout is drawn by the list's printing, which fills this in when wired.
-void Shoplist::RenderShoppingList() {}
+void Shoplist::RenderShoppingList() {
+    LayoutShoppingList(preview_->document(), preview_->font(), list_, app_.vars.FamilyName, Text1[DateBox]->Text(),
+                       {.DividerLinesOff = !state_.PrintDividerLines, .PrintDateOff = !state_.PrintDateOnEachPage});
+    shell::EndWait(app_);
+}
 
-// The blank worksheet's layout likewise.
-void Shoplist::RenderWorksheet() {}
+void Shoplist::RenderWorksheet() { LayoutListWorksheet(preview_->document(), preview_->font()); }
 
 }  // namespace shopping

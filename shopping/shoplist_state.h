@@ -2,12 +2,11 @@
 #include <array>
 #include <string>
 
+#include "shell/grid_background_selector.h"
+#include "shopping/select/select_host.h"
 #include "shopping/store/shopping_list.h"
 
 namespace shopping {
-
-// The screens that open over the shopping list's main panel to pick items.
-enum class SelectScreen { None, QuickSelect, RecipeSelect };
 
 // What the print preview shows: the list, or the blank worksheet.
 enum class PreviewMode { List, Worksheet };
@@ -32,7 +31,7 @@ struct ShoplistState {
 
     // --- colours
     bool ColorsChanged = false;  // the grid's text colour or background changed in this opening
-    std::string GridBackground;  // the grid background as stored: "WP" and a number, "Default" or a colour
+    shell::GridBackgroundState gridBackground;  // what the Grid Background Selector chose
 
     // --- panels over the main panel
     SelectScreen OpenScreen = SelectScreen::None;
@@ -43,10 +42,6 @@ struct ShoplistState {
     // --- the print options of the list
     bool PrintDividerLines = true;  // a divider line under every fifth item
     bool PrintDateOnEachPage = true;
-
-    // --- cookbooks, for the Recipe Select screen
-    int ListCookbookNumber = 1;                 // the shopping list's own cookbook, 1-8
-    std::array<std::string, 8> CookbookTitles;  // cookbooks 1-8, trimmed
 
     // 9 right after "E&xit" unloaded the window, for the Options popup.
     int ClosedByExit = 0;

@@ -4,10 +4,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
@@ -72,6 +76,44 @@ TEST_F(ShoppingListOnScreen, OpensOverTheStartWindowWithItsList) {
     runtime.userClick(*list->Text1[shopping::Shoplist::DateBox]);
     QApplication::processEvents();
     EXPECT_TRUE(windows.grab(*list).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/shopping-list-calendar.png"));
+    list->HideDatePicker();
+
+    // The panels that open over the main panel, one at a time.
+    auto shoot = [&](const char* name) {
+        QApplication::processEvents();
+        EXPECT_TRUE(windows.grab(*list).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/" + name)) << name;
+    };
+    runtime.userMenu(*list->mOSel);
+    ASSERT_TRUE(list->quickSelect().isOpen());
+    runtime.userClick(*list->quickSelect().SSCheck1[2]);
+    shoot("shopping-list-quick-select.png");
+    runtime.userMenu(*list->mOSel);
+    runtime.userMenu(*list->mOR);
+    ASSERT_TRUE(list->recipeSelect().isOpen());
+    shoot("shopping-list-recipe-select.png");
+    runtime.userMenu(*list->mOR);
+    runtime.userMenu(*list->mOBC);
+    ASSERT_TRUE(list->gridBackgroundSelector().isOpen());
+    shoot("shopping-list-grid-background.png");
+    runtime.userMenu(*list->mOBC);
+
+    runtime.userClick(*list->Command1[shopping::Shoplist::PrintButton]);
+    ASSERT_TRUE(list->preview().isOpen());
+    EXPECT_TRUE(list->SSCheck80->Visible() && list->SSCheck81->Visible());
+    shoot("shopping-list-print-preview.png");
+
+    // The list through the real printing path, to a PDF of one page.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = QString(PANTRIVO_SCREENSHOT_DIR) + "/shopping-list.pdf";
+    printer.setOutputFileName(pdf);
+    ASSERT_TRUE(platform::qt::PrintDocumentTo(printer, list->preview().document()));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    static const QRegularExpression page(R"(/Type\s*/Page[^s])");
+    EXPECT_EQ(QString::fromLatin1(bytes).count(page), 1);
 }
 
 }  // namespace

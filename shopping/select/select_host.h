@@ -7,8 +7,8 @@
 
 namespace shopping {
 
-// The two screens that open over the shopping list.
-enum class SelectScreen { QuickSelect, RecipeSelect };
+// The two screens that open over the shopping list; None while neither is open.
+enum class SelectScreen { None, QuickSelect, RecipeSelect };
 
 // What the Quick Select and Recipe Select screens need of the shopping list
 // window that carries them. The window fills every member before a screen

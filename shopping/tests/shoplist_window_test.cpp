@@ -68,12 +68,9 @@ TEST_F(ShoplistWindowTest, F1OpensTheTopicOfWhatIsShown) {
         return desktop.help.requests().back().topic;
     };
     EXPECT_EQ(f1(), help::ShoppingList);
-    w.SelectScreenOpened(SelectScreen::QuickSelect);
+    runtime().userMenu(*w.mOSel);
     EXPECT_EQ(f1(), help::QuickSelect);
-    w.SelectScreenClosed();
-    w.SelectScreenOpened(SelectScreen::RecipeSelect);
-    EXPECT_EQ(f1(), help::RecipeSelect);
-    w.SelectScreenClosed();
+    runtime().userMenu(*w.mOSel);
     runtime().userMenu(*w.mOW);
     EXPECT_EQ(f1(), shell::topics::PrintPreview);
 }
@@ -107,7 +104,7 @@ TEST_F(ShoplistWindowTest, EscWithTheCalendarOpenOnlyHidesIt) {
 TEST_F(ShoplistWindowTest, WhileASelectScreenIsOpenTheListMenusWaitButTheToolbarWorks) {
     Shoplist& w = open();
     addItem(w, "Milk");
-    w.SelectScreenOpened(SelectScreen::QuickSelect);
+    runtime().userMenu(*w.mOSel);
     for (ui::Menu* item : {w.mOCl, w.mON, w.mOP, w.mODeLst, w.mOPrt, w.mOS, w.mOBC, w.mOTC, w.mOC, w.mOR})
         EXPECT_FALSE(item->Enabled()) << item->name();
     EXPECT_TRUE(w.mOSel->Checked());
@@ -116,7 +113,7 @@ TEST_F(ShoplistWindowTest, WhileASelectScreenIsOpenTheListMenusWaitButTheToolbar
     w.Toolbar2->userPressed(1);  // New Shopping List
     EXPECT_EQ(w.list().LineCount(), 0);
 
-    w.SelectScreenClosed();
+    runtime().userMenu(*w.mOSel);
     for (ui::Menu* item : {w.mON, w.mOP, w.mODeLst, w.mOPrt, w.mOBC, w.mOTC, w.mOC, w.mOR, w.mOSel})
         EXPECT_TRUE(item->Enabled()) << item->name();
     EXPECT_FALSE(w.mOSel->Checked());
@@ -230,15 +227,15 @@ TEST_F(ExitQuestionsTest, ChangedGridColoursAreSavedWithThePanelsOnYes) {
 
 TEST_F(ShoplistWindowTest, AMissingCookbookRecordGivesTheFirstCookbook) {
     Shoplist& w = open();
-    EXPECT_EQ(w.state().ListCookbookNumber, 1);
+    EXPECT_EQ(ListCookbook(app()).ListCookbookNumber, 1);
     EXPECT_TRUE(w.mOCB1[0]->Checked());
     EXPECT_EQ(w.mOCB1[0]->Caption(), "Cookbook #1 - ");
     runtime().userClick(*w.Command1[Shoplist::ExitButton]);
 
     ASSERT_TRUE(shell::settings::WriteText(app().folder(), ListCookbookRecord, " 3"));
-    ASSERT_TRUE(shell::settings::WriteText(app().folder(), CookbookTitleRecord(3), "Holidays"));
+    ASSERT_TRUE(shell::settings::WriteText(app().folder(), ListCookbookTitleRecord(3), "Holidays"));
     Shoplist& again = open();
-    EXPECT_EQ(again.state().ListCookbookNumber, 3);
+    EXPECT_EQ(ListCookbook(app()).ListCookbookNumber, 3);
     EXPECT_TRUE(again.mOCB1[2]->Checked());
     EXPECT_FALSE(again.mOCB1[0]->Checked());
     EXPECT_EQ(again.mOCB1[2]->Caption(), "Cookbook #3 - Holidays");
