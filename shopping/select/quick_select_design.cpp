@@ -43,12 +43,12 @@ constexpr int FrameTitle = 255;   // a frame's caption above its first box
 constexpr int FrameBottom = 75;
 constexpr int ButtonHeight = 405;
 constexpr int BoxHeight = 240;
-// The groups' widths in tenths of a column of boxes. Fruits and vegetables,
-// breads and the miscellaneous items stand in two columns each, so that
-// every group fits the height of fifteen boxes; the meat products' frame is
-// wider for its long caption.
-constexpr int DairyTenths = 11, MeatTenths = 16, TwoColumnTenths = 19;
-constexpr int AllTenths = DairyTenths + MeatTenths + 2 * TwoColumnTenths;
+// The groups' widths in twentieths of a column of boxes, each as its longest
+// caption needs. Fruits and vegetables, breads and the miscellaneous items
+// stand in two columns each, so that every group fits the height of fifteen
+// boxes; the meat products' frame is wide for its long caption.
+constexpr int DairyShares = 22, MeatShares = 33, FruitShares = 36, RightShares = 39;
+constexpr int AllShares = DairyShares + MeatShares + FruitShares + RightShares;
 
 struct Group {
     Member<P, ui::Frame*> frame;
@@ -63,7 +63,7 @@ std::vector<QuickSelectRow> QuickSelectRows(const SelectPanelDesign& d, int& tab
     const int width = d.panel.width, height = d.panel.height;
     rows.push_back({UI_MEMBER(P, SSPanel1), ScreenRow(d, "Quick Select Screen")});
 
-    auto widthOf = [&](int tenths) { return (width - 2 * Margin - 3 * Gap) * tenths / AllTenths; };
+    auto widthOf = [&](int shares) { return (width - 2 * Margin - 3 * Gap) * shares / AllShares; };
     const int buttonsTop = height - Margin - ButtonHeight;
     // The right-hand stack (breads over miscellaneous) needs sixteen rows of boxes.
     const int rowHeight =
@@ -91,14 +91,15 @@ std::vector<QuickSelectRow> QuickSelectRows(const SelectPanelDesign& d, int& tab
     };
     const int tall = FrameTitle + 15 * rowHeight + FrameBottom;
     int left = Margin;
-    group({UI_MEMBER(P, SSFrame2), "Dairy Products", 0, 15, 1}, {left, TitleHeight, widthOf(DairyTenths), tall});
-    left += widthOf(DairyTenths) + Gap;
+    group({UI_MEMBER(P, SSFrame2), "Dairy Products", 0, 15, 1}, {left, TitleHeight, widthOf(DairyShares), tall});
+    left += widthOf(DairyShares) + Gap;
     group({UI_MEMBER(P, SSFrame3), "Poultry, Fish, Meat Products", 15, 15, 1},
-          {left, TitleHeight, widthOf(MeatTenths), tall});
-    left += widthOf(MeatTenths) + Gap;
-    const int twoColumns = widthOf(TwoColumnTenths);
-    group({UI_MEMBER(P, SSFrame4), "Fruits and Vegetables", 30, 30, 2}, {left, TitleHeight, twoColumns, tall});
-    left += twoColumns + Gap;
+          {left, TitleHeight, widthOf(MeatShares), tall});
+    left += widthOf(MeatShares) + Gap;
+    const int fruits = widthOf(FruitShares);
+    group({UI_MEMBER(P, SSFrame4), "Fruits and Vegetables", 30, 30, 2}, {left, TitleHeight, fruits, tall});
+    left += fruits + Gap;
+    const int twoColumns = widthOf(RightShares);
     const int breads = FrameTitle + 5 * rowHeight + FrameBottom;
     group({UI_MEMBER(P, SSFrame5), "Breads and Cereals", 60, 9, 2}, {left, TitleHeight, twoColumns, breads});
     group({UI_MEMBER(P, SSFrame1), "Miscellaneous", 69, 21, 2},

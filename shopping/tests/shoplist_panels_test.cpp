@@ -10,6 +10,7 @@
 #include "shell/settings_files.h"
 #include "shopping/list_dialog/open1.h"
 #include "shopping/select/list_cookbook.h"
+#include "shopping/select/tests/select_fixture.h"
 #include "shopping/shopping_help.h"
 #include "shopping/tests/shoplist_fixture.h"
 
@@ -65,6 +66,12 @@ TEST_F(ShoplistPanelsTest, QuickSelectAddsTheTickedItemsAfterTheListAndGivesTheM
     for (ui::Menu* item : listMenus(w)) EXPECT_TRUE(item->Enabled()) << item->name();
     EXPECT_TRUE(w.mOS->Enabled());
     EXPECT_FALSE(quick.SSCheck1[2]->Value()) << "an added item is unticked";
+}
+
+TEST_F(ShoplistPanelsTest, BothScreensShowEveryCaptionWholeInTheWindowsPlace) {
+    Shoplist& w = open();
+    EXPECT_EQ(testing::CutCaptions(runtime(), w, *w.quickSelect().SSPanel1), std::vector<std::string>{});
+    EXPECT_EQ(testing::CutCaptions(runtime(), w, *w.recipeSelect().SSPanel5), std::vector<std::string>{});
 }
 
 TEST_F(ShoplistPanelsTest, TheCookbookMenuChoosesTheCookbookRecipeSelectReads) {

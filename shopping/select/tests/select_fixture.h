@@ -70,30 +70,33 @@ public:
     std::unique_ptr<RecipeSelectPanel> recipe;
 };
 
+// The controls on a screen whose caption does not show whole: a box's or
+// frame's caption needs room for the box or the frame's edge besides.
+inline std::vector<std::string> CutCaptions(platform::Runtime& runtime, const ui::Form& window,
+                                            const ui::Control& screen) {
+    std::vector<std::string> cut;
+    for (const auto& control : window.controls()) {
+        const ui::Control* c = control.get();
+        bool onScreen = false;
+        for (const ui::Control* up = c->container(); up; up = up->container()) onScreen |= up == &screen;
+        if (!onScreen || c->Caption().empty()) continue;
+        std::string shown = c->Caption();
+        std::erase(shown, '&');
+        const int room = c->kind() == ui::ControlKind::Label ? 0 : 300;
+        if (runtime.measureText(c->font(), shown).width + room > c->Width()) cut.push_back(c->Caption());
+        if (c->Left() + c->Width() > c->container()->Width() || c->Top() + c->Height() > c->container()->Height())
+            cut.push_back(c->Caption() + " (outside its container)");
+    }
+    return cut;
+}
+
 class SelectTest : public shell::testing::ProgramTest {
 protected:
     SelectTest() { window.Show(); }
 
     void click(ui::Control& control) { runtime().userClick(control); }
 
-    // The controls of a screen whose caption does not show whole: a box's or
-    // frame's caption needs room for the box or the frame's edge besides.
-    std::vector<std::string> cutCaptions(const ui::Control& screen) {
-        std::vector<std::string> cut;
-        for (const auto& control : window.controls()) {
-            const ui::Control* c = control.get();
-            bool onScreen = false;
-            for (const ui::Control* up = c->container(); up; up = up->container()) onScreen |= up == &screen;
-            if (!onScreen || c->Caption().empty()) continue;
-            std::string shown = c->Caption();
-            std::erase(shown, '&');
-            const int room = c->kind() == ui::ControlKind::Label ? 0 : 300;
-            if (runtime().measureText(c->font(), shown).width + room > c->Width()) cut.push_back(c->Caption());
-            if (c->Left() + c->Width() > c->container()->Width() || c->Top() + c->Height() > c->container()->Height())
-                cut.push_back(c->Caption() + " (outside its container)");
-        }
-        return cut;
-    }
+    std::vector<std::string> cutCaptions(const ui::Control& screen) { return CutCaptions(runtime(), window, screen); }
 
     SelectWindow window{app()};
     QuickSelectPanel& quick = *window.quick;
