@@ -2,6 +2,8 @@
 // window with a list of a few items, on the offscreen screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,8 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
+#include "recipes/store/recipe_lists.h"
+#include "recipes/store/recipe_store.h"
 #include "shell/application.h"
 #include "shell/startfrm.h"
 #include "shopping/shoplist.h"
@@ -26,6 +30,22 @@ protected:
     ShoppingListOnScreen() {
         std::filesystem::copy(std::filesystem::path(PANTRIVO_PICTURE_DIR) / "toolbar", folder / "toolbar");
         basic::testing::WriteBytes(folder / "LISTNAME.Fil", "\"Milk\"\r\n\"Margarine\"\r\n\"Bread\"\r\n");
+        for (int k = 1; k <= 16; ++k) {
+            const std::string picture = "WP" + std::to_string(k) + ".jpg";
+            std::filesystem::copy(std::filesystem::path(PANTRIVO_PICTURE_DIR) / picture, folder / picture);
+        }
+        recipes::RecipeRecord bread;
+        const char* const ingredients[] = {"Cornmeal", "Flour", "Baking powder", "Milk", "Eggs"};
+        const char* const amounts[] = {"1", "1", "4", "1", "2"};
+        const char* const units[] = {"cup", "cup", "tsp", "cup", ""};
+        for (std::size_t i = 0; i < std::size(ingredients); ++i) {
+            bread.ingredients[i] = ingredients[i];
+            bread.amounts[i] = amounts[i];
+            bread.units[i] = units[i];
+        }
+        bread.marker = "Full1";
+        static_cast<void>(recipes::RecipeStore(basic::ProgramFolder(folder.path()), 1)
+                              .SaveNew(recipes::RecipeTypeNumber("Breads").value(), "Corn Bread", bread));
         shopping::RegisterShoppingList(app);
     }
     ~ShoppingListOnScreen() override {
@@ -89,13 +109,21 @@ TEST_F(ShoppingListOnScreen, OpensOverTheStartWindowWithItsList) {
     shoot("shopping-list-quick-select.png");
     runtime.userMenu(*list->mOSel);
     runtime.userMenu(*list->mOR);
-    ASSERT_TRUE(list->recipeSelect().isOpen());
+    shopping::RecipeSelectPanel& recipe = list->recipeSelect();
+    ASSERT_TRUE(recipe.isOpen());
+    const auto& types = recipe.Combo2->items();
+    recipe.Combo2->userChose(static_cast<int>(std::find(types.begin(), types.end(), "Breads") - types.begin()));
+    ASSERT_EQ(recipe.Combo3->ListCount(), 1);
+    recipe.Combo3->userChose(0);
+    runtime.userClick(*recipe.SSCheck2[1]);
     shoot("shopping-list-recipe-select.png");
     runtime.userMenu(*list->mOR);
     runtime.userMenu(*list->mOBC);
     ASSERT_TRUE(list->gridBackgroundSelector().isOpen());
+    runtime.userClick(*list->gridBackgroundSelector().Image3[5]);
     shoot("shopping-list-grid-background.png");
-    runtime.userMenu(*list->mOBC);
+    runtime.userClick(*list->gridBackgroundSelector().Command16[shell::GridBackgroundSelector::UseAbove]);
+    shoot("shopping-list-grid-picture.png");
 
     runtime.userClick(*list->Command1[shopping::Shoplist::PrintButton]);
     ASSERT_TRUE(list->preview().isOpen());
