@@ -30,7 +30,7 @@ struct ShoplistState {
     int RowShownForDeletion = 0;
 
     // --- colours
-    bool ColorsChanged = false;  // the grid's text colour or background changed in this opening
+    bool ColorsChanged = false;                 // the grid's text colour or background changed in this opening
     shell::GridBackgroundState gridBackground;  // what the Grid Background Selector chose
 
     // --- panels over the main panel

@@ -3,8 +3,8 @@
 // preview with the list's print options, the copy and the list file dialog.
 #include <algorithm>
 
-#include "recipes/store/recipe_lists.h"
 #include "platform/basic/numbers.h"
+#include "recipes/store/recipe_lists.h"
 #include "recipes/store/recipe_store.h"
 #include "shell/grid_colors.h"
 #include "shell/settings_files.h"
