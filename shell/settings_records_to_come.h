@@ -8,7 +8,7 @@ namespace shell::settings {
 // Records that the windows still to come keep in the settings files the
 // program shares. The application claims them for those windows, so no other
 // subsystem takes them meanwhile; each moves to its subsystem with its window.
-inline constexpr std::array<RecordMapEntry, 12> RecordsOfWindowsToCome{{
+inline constexpr std::array<RecordMapEntry, 8> RecordsOfWindowsToCome{{
     {{GColor1, 70}, "food storage panel colour"},
     {{GColor1, 71}, "food storage grid background"},
     {{GColor1, 72}, "food storage grid text colour"},
@@ -17,10 +17,6 @@ inline constexpr std::array<RecordMapEntry, 12> RecordsOfWindowsToCome{{
     {{GColor2, 23}, "menu planner text colour"},
     {{GColor3, 28}, "food storage print guide lines"},
     {{GColor3, 42}, "menu planner print guide lines"},
-    {{SWR2, 10}, "calendar display option 1"},
-    {{SWR2, 11}, "calendar display option 2"},
-    {{SWR2, 12}, "calendar display option 3"},
-    {{SWR2, 13}, "calendar display option 4"},
 }};
 
 }  // namespace shell::settings
