@@ -14,19 +14,21 @@ namespace food_storage {
 
 namespace {
 
-// One quoted item and its line end. The item format has no escape for a
-// double quote, so one typed into a box is kept as a single quote; a line
-// break (only a damaged file gives one) becomes a blank, so the file keeps
-// one item a line.
-char ItemCharacter(char c) {
-    if (c == '"') return '\'';
-    if (c == '\r' || c == '\n') return ' ';
-    return c;
+// The item format has no escape for a double quote, so one typed into a box
+// is kept as a single quote; a line break (only a damaged file gives one)
+// becomes a blank, so the file keeps one item a line.
+std::string Writable(std::string_view text) {
+    std::string item(text);
+    for (char& c : item) {
+        if (c == '"') c = '\'';
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return item;
 }
 
 void AppendItem(std::string& bytes, std::string_view item) {
     bytes += '"';
-    for (char c : item) bytes += ItemCharacter(c);
+    bytes += item;
     bytes += "\"\r\n";
 }
 
@@ -60,9 +62,14 @@ StorageItemsRead ReadStorageItems(const basic::ProgramFolder& folder, std::strin
 }
 
 std::string EncodeStorageTable(StorageKind kind, const StorageTable& table) {
+    // Made writable before the title rule, so what is written reads back as the same cells.
+    StorageTable writable;
+    for (int r = 1; r <= StorageRows; ++r) {
+        for (int c = 0; c < StorageColumns; ++c) writable.Cell(r, c) = Writable(table.Cell(r, c));
+    }
     std::string bytes;
     for (int r = 1; r <= StorageRows; ++r) {
-        for (int c = 0; c < StorageColumns; ++c) AppendItem(bytes, ShownCell(kind, table, r, c));
+        for (int c = 0; c < StorageColumns; ++c) AppendItem(bytes, ShownCell(kind, writable, r, c));
     }
     return bytes;
 }
@@ -86,7 +93,7 @@ std::string NumberInFamilyOfItems(const std::vector<std::string>& items) {
 
 std::string EncodeNumberInFamily(std::string_view numberInFamily) {
     std::string bytes;
-    AppendItem(bytes, numberInFamily);
+    AppendItem(bytes, Writable(numberInFamily));
     return bytes;
 }
 
