@@ -1,8 +1,10 @@
 #include "food_storage/store/storage_amounts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 #include "platform/basic/numbers.h"
 #include "platform/basic/text.h"
@@ -21,7 +23,7 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-// Reads digits at pos; their value, or nullopt when there are none.
+// The digits at pos, and pos moved past them; false when there are none.
 bool ReadDigits(std::string_view text, std::size_t& pos, std::string& digits) {
     const std::size_t start = pos;
     while (pos < text.size() && IsDigit(text[pos])) ++pos;
@@ -55,14 +57,18 @@ std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
     return pos;
 }
 
-// The text after the first blank of an amount, as the totals have always
-// carried it, read the kitchen way: the unit after the amount.
+// A blank and the unit after an amount's number, or nothing when it has none.
 std::string UnitSuffix(std::string_view amount) {
     const std::string unit = ReadKitchenAmount(amount).unit;
     return unit.empty() ? std::string() : " " + unit;
 }
 
-float AmountOf(std::string_view cell) { return static_cast<float>(ReadKitchenAmount(cell).value); }
+// In single precision, as the table has always counted; a number beyond its
+// range (only a damaged file holds one) is held at the largest.
+float AmountOf(std::string_view cell) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(ReadKitchenAmount(cell).value, -largest, largest));
+}
 
 bool InRange(int row, int first, int last) { return row >= first && row <= last; }
 

@@ -116,6 +116,13 @@ bool SaveStorage(const basic::ProgramFolder& folder, StorageKind kind, const Sto
     return tableSaved && numberSaved;
 }
 
+bool SaveStorageDocument(const basic::ProgramFolder& folder, StorageDocument& document, bool fromAllView) {
+    if (fromAllView) RebuildAllRows(document.kind, document.table);
+    if (!SaveStorage(folder, document.kind, document.table, document.numberInFamily)) return false;
+    document.changed = false;
+    return true;
+}
+
 void RemoveStorageLeftovers(const basic::ProgramFolder& folder) {
     std::vector<std::filesystem::path> targets{folder.Resolve(NumberInFamilyFileName)};
     for (const StorageKind kind : {StorageKind::Basic, StorageKind::Emergency, StorageKind::Additional}) {

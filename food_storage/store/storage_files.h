@@ -71,9 +71,25 @@ LoadedStorage LoadStorage(const basic::ProgramFolder& folder, StorageKind kind);
 // Rewrites the kind's table file and the number in family file, each through
 // a temporary file renamed over the old one, so a failure leaves the old file
 // whole; false when either write failed (the caller keeps its table marked
-// as changed then, and says so).
+// as changed then, and says so). The table is written as given: a save from
+// the All view runs RebuildAllRows on it first.
 [[nodiscard]] bool SaveStorage(const basic::ProgramFolder& folder, StorageKind kind, const StorageTable& table,
                                std::string_view numberInFamily);
+
+// What the storage window edits: one kind's table, the number in family as
+// typed, and whether either changed since it was loaded or saved.
+struct StorageDocument {
+    StorageKind kind = StorageKind::Emergency;
+    StorageTable table;
+    std::string numberInFamily = "1";
+    bool changed = false;
+};
+
+// The window's save: from the All view the layout's marks are set again
+// first; the changed mark is cleared only when both files were written, so a
+// save that failed still asks to be saved on the way out. False on failure.
+[[nodiscard]] bool SaveStorageDocument(const basic::ProgramFolder& folder, StorageDocument& document,
+                                       bool fromAllView);
 
 // Removes what interrupted saves of the storage files left in the folder.
 void RemoveStorageLeftovers(const basic::ProgramFolder& folder);

@@ -291,6 +291,31 @@ TEST(StorageFilesTest, ASaveThatFailsLeavesTheOldFileAndSaysSo) {
     }
 }
 
+TEST(StorageFilesTest, TheChangedMarkIsClearedOnlyByASaveThatWorked) {
+    TestFolder dir;
+    const basic::ProgramFolder folder(dir.path());
+    StorageDocument document{StorageKind::Basic, SampleTable(StorageKind::Basic), "4", true};
+    document.table.Cell(1, AmountAddedColumn) = "9";  // a mark lost from a total row
+    {
+        const basic::testing::FileSizeLimit limit(1000);
+        EXPECT_FALSE(SaveStorageDocument(folder, document, true));
+    }
+    EXPECT_TRUE(document.changed);
+    EXPECT_EQ(ReadBytes(dir / "FdsB1.Fil"), "");
+
+    ASSERT_TRUE(SaveStorageDocument(folder, document, true));
+    EXPECT_FALSE(document.changed);
+    EXPECT_EQ(document.table.Cell(1, AmountAddedColumn), "*");
+    EXPECT_EQ(ReadBytes(dir / "FdsB1.Fil"), EncodeStorageTable(StorageKind::Basic, document.table));
+
+    // From a category view the rows are written as they are.
+    document.table.Cell(1, AmountAddedColumn) = "9";
+    document.changed = true;
+    ASSERT_TRUE(SaveStorageDocument(folder, document, false));
+    EXPECT_FALSE(document.changed);
+    EXPECT_EQ(Lines(ReadBytes(dir / "FdsB1.Fil"))[6], "\"9\"");
+}
+
 TEST(StorageFilesTest, ASaveKilledAtAnyStepLeavesTheOldFileOrTheNew) {
     const StorageTable table = SampleTable(StorageKind::Emergency);
     const std::string newBytes = EncodeStorageTable(StorageKind::Emergency, table);
