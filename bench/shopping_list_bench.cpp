@@ -52,7 +52,7 @@ void BM_OpenFullShoppingList(benchmark::State& state) {
         const auto openStart = Clock::now();
         const auto opened = shopping::OpenListFile(path, list);
         const auto openEnd = Clock::now();
-        if (opened.result != shopping::FileRead::Read || list.LineCount() != shopping::MaxListLines)
+        if (opened.result != basic::FileRead::Read || list.LineCount() != shopping::MaxListLines)
             state.SkipWithError("the list did not open whole");
         reads.push_back(Seconds(openStart - readStart));
         opens.push_back(Seconds(openEnd - openStart));

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto program = folder.programFolder();
 
     auto loaded = shopping::LoadMasterItems(program);
-    fuzz::Expect(loaded.result == shopping::FileRead::Read, "a master list of any bytes is read");
+    fuzz::Expect(loaded.result == basic::FileRead::Read, "a master list of any bytes is read");
     auto& list = loaded.list;
     fuzz::Expect(list.Count() <= shopping::MasterListCapacity, "at most 9000 items are kept");
     for (const auto& item : list.Items())

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ShoppingList list;
     const auto opened = shopping::OpenListFile(path, list);
-    fuzz::Expect(opened.result == shopping::FileRead::Read, "a list file of any bytes is read");
+    fuzz::Expect(opened.result == basic::FileRead::Read, "a list file of any bytes is read");
     fuzz::Expect(!list.ListChanged(), "an opened list is unchanged");
     CheckRows(list);
     const auto lines = list.EntryLines();

@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <system_error>
 
 #include "food_storage/store/storage_amounts.h"
 #include "platform/basic/atomic_write.h"
-#include "platform/basic/file_commands.h"
-#include "platform/basic/sequential_reader.h"
 #include "platform/basic/text.h"
 
 namespace food_storage {
@@ -26,19 +23,6 @@ std::string Writable(std::string_view text) {
     return item;
 }
 
-void AppendItem(std::string& bytes, std::string_view item) {
-    bytes += '"';
-    bytes += item;
-    bytes += "\"\r\n";
-}
-
-std::vector<std::string> ItemsOf(std::string_view bytes) {
-    auto reader = basic::SequentialReader::FromBytes(std::string(bytes));
-    std::vector<std::string> items;
-    while (auto item = reader.Input()) items.push_back(std::move(*item));
-    return items;
-}
-
 }  // namespace
 
 StorageFileNames FileNamesOf(StorageKind kind) {
@@ -51,14 +35,7 @@ StorageFileNames FileNamesOf(StorageKind kind) {
 }
 
 StorageItemsRead ReadStorageItems(const basic::ProgramFolder& folder, std::string_view name) {
-    const auto path = folder.Resolve(name);
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return {error ? StorageRead::Unreadable : StorageRead::Missing, {}};
-    const auto length = basic::FileLen(path);
-    if (length && *length > MaxStorageFileBytes) return {StorageRead::TooLarge, {}};
-    const auto bytes = basic::ReadWholeFile(path, MaxStorageFileBytes);
-    if (!bytes) return {StorageRead::Unreadable, {}};
-    return {StorageRead::Read, ItemsOf(*bytes)};
+    return basic::ReadQuotedLineFile(folder.Resolve(name), MaxStorageFileBytes);
 }
 
 std::string EncodeStorageTable(StorageKind kind, const StorageTable& table) {
@@ -69,7 +46,7 @@ std::string EncodeStorageTable(StorageKind kind, const StorageTable& table) {
     }
     std::string bytes;
     for (int r = 1; r <= StorageRows; ++r) {
-        for (int c = 0; c < StorageColumns; ++c) AppendItem(bytes, ShownCell(kind, writable, r, c));
+        for (int c = 0; c < StorageColumns; ++c) basic::AppendQuotedLine(bytes, ShownCell(kind, writable, r, c));
     }
     return bytes;
 }
@@ -84,7 +61,7 @@ StorageTable TableOfItems(const std::vector<std::string>& items) {
     return table;
 }
 
-StorageTable DecodeStorageTable(std::string_view bytes) { return TableOfItems(ItemsOf(bytes)); }
+StorageTable DecodeStorageTable(std::string_view bytes) { return TableOfItems(basic::DecodeQuotedItems(bytes)); }
 
 std::string NumberInFamilyOfItems(const std::vector<std::string>& items) {
     if (items.empty() || !(ReadKitchenAmount(items.front()).value > 0)) return "1";
@@ -93,7 +70,7 @@ std::string NumberInFamilyOfItems(const std::vector<std::string>& items) {
 
 std::string EncodeNumberInFamily(std::string_view numberInFamily) {
     std::string bytes;
-    AppendItem(bytes, Writable(numberInFamily));
+    basic::AppendQuotedLine(bytes, Writable(numberInFamily));
     return bytes;
 }
 

@@ -6,6 +6,7 @@
 
 #include "food_storage/store/storage_table.h"
 #include "platform/basic/program_folder.h"
+#include "platform/basic/quoted_line_file.h"
 
 // The storage files of the program folder: one table file per kind (480
 // quoted items, row by row, each cell as the grid shows it in the All view),
@@ -28,18 +29,11 @@ inline constexpr int StorageItems = StorageRows * StorageColumns;
 // file is damaged and is not read.
 inline constexpr std::uintmax_t MaxStorageFileBytes = 1 << 20;
 
-enum class StorageRead {
-    Read,
-    Missing,     // no such file
-    TooLarge,    // larger than any such file can be: damaged, not read
-    Unreadable,  // there, but could not be read
-};
+// How a storage file was read.
+using StorageRead = basic::FileRead;
 
 // The items of a file: every quoted (or bare) item in order.
-struct StorageItemsRead {
-    StorageRead result = StorageRead::Read;
-    std::vector<std::string> items;
-};
+using StorageItemsRead = basic::QuotedItems;
 StorageItemsRead ReadStorageItems(const basic::ProgramFolder& folder, std::string_view name);
 
 // The table file's bytes: every cell of rows 1 to 60 as shown (ShownCell),

@@ -1,12 +1,8 @@
 #include "menu_planner/store/meal_item_list.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/basic/atomic_write.h"
-#include "platform/basic/file_commands.h"
-#include "platform/basic/sequential_reader.h"
 #include "platform/basic/text.h"
 
 namespace menu_planner {
@@ -75,28 +71,28 @@ bool MealItemList::Delete(std::string_view text) {
     return true;
 }
 
-std::string EncodeMealList(const MealItemList& list) {
-    std::string bytes;
-    for (const auto& item : list.Items()) bytes += '"' + item + "\"\r\n";
-    return bytes;
-}
+namespace {
 
-std::vector<std::string> DecodeMealList(std::string_view bytes) {
-    auto reader = basic::SequentialReader::FromBytes(std::string(bytes));
-    std::vector<std::string> items;
-    while (auto item = reader.Input()) items.push_back(WithoutQuotes(*item));
+// A damaged file may hold quotes inside an item; they are left out as they are from typed text.
+std::vector<std::string> AllWithoutQuotes(std::vector<std::string> items) {
+    for (auto& item : items) item = WithoutQuotes(item);
     return items;
 }
 
+}  // namespace
+
+std::string EncodeMealList(const MealItemList& list) {
+    return basic::EncodeQuotedLines(list.Items());
+}
+
+std::vector<std::string> DecodeMealList(std::string_view bytes) {
+    return AllWithoutQuotes(basic::DecodeQuotedItems(bytes));
+}
+
 LoadedMealList LoadMealList(const basic::ProgramFolder& folder, Meal meal) {
-    const auto path = folder.Resolve(MealListFileName(meal));
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return {error ? ListRead::Unreadable : ListRead::Missing, {}, 0};
-    const auto length = basic::FileLen(path);
-    if (length && *length > MaxMealListFileBytes) return {ListRead::TooLarge, {}, 0};
-    const auto bytes = basic::ReadWholeFile(path, MaxMealListFileBytes);
-    if (!bytes) return {ListRead::Unreadable, {}, 0};
-    auto items = DecodeMealList(*bytes);
+    auto file = basic::ReadQuotedLineFile(folder.Resolve(MealListFileName(meal)), MaxMealListFileBytes);
+    if (file.result != ListRead::Read) return {file.result, {}, 0};
+    auto items = AllWithoutQuotes(std::move(file.items));
     const int leftOut = std::max(0, static_cast<int>(items.size()) - MealListCapacity);
     return {ListRead::Read, MealItemList(std::move(items)), leftOut};
 }

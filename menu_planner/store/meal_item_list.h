@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/basic/program_folder.h"
+#include "platform/basic/quoted_line_file.h"
 
 // The three meal item lists "Menu1.Fil" (breakfast), "Menu2.Fil" (lunch) and
 // "Menu3.Fil" (dinner) that fill the meal pick lists. One quoted item a line,
@@ -68,12 +69,8 @@ std::string EncodeMealList(const MealItemList& list);
 // Every item of the bytes, whatever they hold, quotes left out.
 std::vector<std::string> DecodeMealList(std::string_view bytes);
 
-enum class ListRead {
-    Read,
-    Missing,     // no such file: an empty list
-    TooLarge,    // larger than any such file can be: damaged, not read
-    Unreadable,  // there, but could not be read
-};
+// How a meal list file was read (missing: an empty list).
+using ListRead = basic::FileRead;
 
 struct LoadedMealList {
     ListRead result = ListRead::Read;

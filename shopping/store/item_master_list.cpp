@@ -60,16 +60,16 @@ bool ItemMasterList::DeleteMasterItem(std::string_view text) {
 }
 
 std::vector<std::string> DecodeItemMasterList(std::string_view bytes) {
-    return Cleaned(DecodeQuotedItems(bytes));
+    return Cleaned(basic::DecodeQuotedItems(bytes));
 }
 
-std::string EncodeItemMasterList(const ItemMasterList& list) { return EncodeQuotedLines(list.Items()); }
+std::string EncodeItemMasterList(const ItemMasterList& list) { return basic::EncodeQuotedLines(list.Items()); }
 
 LoadedMasterList LoadMasterItems(const basic::ProgramFolder& folder) {
-    auto file = ReadQuotedLineFile(folder.Resolve(ItemMasterFileName), MaxItemMasterFileBytes);
-    if (file.result != FileRead::Read) return {file.result, {}, 0};
+    auto file = basic::ReadQuotedLineFile(folder.Resolve(ItemMasterFileName), MaxItemMasterFileBytes);
+    if (file.result != basic::FileRead::Read) return {file.result, {}, 0};
     const int leftOut = std::max(0, static_cast<int>(file.items.size()) - MasterListCapacity);
-    return {FileRead::Read, ItemMasterList(Cleaned(std::move(file.items))), leftOut};
+    return {basic::FileRead::Read, ItemMasterList(Cleaned(std::move(file.items))), leftOut};
 }
 
 bool WriteMasterItems(const basic::ProgramFolder& folder, const ItemMasterList& list) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/basic/program_folder.h"
-#include "shopping/store/quoted_line_file.h"
+#include "platform/basic/quoted_line_file.h"
 
 // The item master list "LISTNAME.Fil": every grocery item the user has
 // added, offered again in the item drop-down. One quoted item a line, in the
@@ -57,7 +57,7 @@ std::vector<std::string> DecodeItemMasterList(std::string_view bytes);
 std::string EncodeItemMasterList(const ItemMasterList& list);
 
 struct LoadedMasterList {
-    FileRead result = FileRead::Read;
+    basic::FileRead result = basic::FileRead::Read;
     ItemMasterList list;
     // Items past MasterListCapacity, not kept.
     int leftOut = 0;

@@ -19,7 +19,7 @@ std::string EncodeListFile(const ShoppingList& list) {
         items.push_back("  " + ItemOfLine(text));
         items.push_back(AmountOfLine(text));
     }
-    return EncodeQuotedLines(items);
+    return basic::EncodeQuotedLines(items);
 }
 
 namespace {
@@ -35,16 +35,16 @@ std::vector<ListEntry> EntriesOf(const std::vector<std::string>& items) {
 
 }  // namespace
 
-std::vector<ListEntry> DecodeListFile(std::string_view bytes) { return EntriesOf(DecodeQuotedItems(bytes)); }
+std::vector<ListEntry> DecodeListFile(std::string_view bytes) { return EntriesOf(basic::DecodeQuotedItems(bytes)); }
 
 OpenedList OpenListFile(const std::filesystem::path& path, ShoppingList& list) {
     list.Clear();
-    const auto file = ReadQuotedLineFile(path, MaxListFileBytes);
-    if (file.result != FileRead::Read) return {file.result, 0};
+    const auto file = basic::ReadQuotedLineFile(path, MaxListFileBytes);
+    if (file.result != basic::FileRead::Read) return {file.result, 0};
     list.SetOrderOption(OrderOption::AsEntered);
     const int leftOut = list.ReplaceLines(EntriesOf(file.items));
     list.SetListChanged(false);
-    return {FileRead::Read, leftOut};
+    return {basic::FileRead::Read, leftOut};
 }
 
 bool SaveListFile(const std::filesystem::path& path, const ShoppingList& list) {

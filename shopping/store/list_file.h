@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "shopping/store/list_line.h"
-#include "shopping/store/quoted_line_file.h"
+#include "platform/basic/quoted_line_file.h"
 #include "shopping/store/shopping_list.h"
 
 // A shopping list's file: two quoted items for every grid row from 1 to the
@@ -29,7 +29,7 @@ std::string EncodeListFile(const ShoppingList& list);
 std::vector<ListEntry> DecodeListFile(std::string_view bytes);
 
 struct OpenedList {
-    FileRead result = FileRead::Read;
+    basic::FileRead result = basic::FileRead::Read;
     // Entries left out because the list was full.
     int leftOut = 0;
 };

@@ -38,7 +38,7 @@ TEST_P(DamagedListFile, OpensWithWhatCanBeRead) {
     const auto path = folder / "08Dec04.Lst";
     WriteBytes(path, GetParam().bytes);
     ShoppingList list;
-    EXPECT_EQ(OpenListFile(path, list).result, FileRead::Read);
+    EXPECT_EQ(OpenListFile(path, list).result, basic::FileRead::Read);
     if (GetParam().lines) {
         EXPECT_EQ(list.EntryLines(), *GetParam().lines);
     }
@@ -83,7 +83,7 @@ TEST(DamagedListFile, AFileFarLargerThanAnyListIsNotRead) {
     WriteBytes(path, std::string(MaxListFileBytes + 1, 'x'));
     ShoppingList list;
     ASSERT_EQ(list.AppendItem("Milk"), ListEdit::Done);
-    EXPECT_EQ(OpenListFile(path, list).result, FileRead::TooLarge);
+    EXPECT_EQ(OpenListFile(path, list).result, basic::FileRead::TooLarge);
     EXPECT_EQ(list.LineCount(), 0);
 }
 
@@ -101,7 +101,7 @@ TEST_P(DamagedMasterListFile, LoadsWhatItCan) {
     TestFolder folder;
     WriteBytes(folder / "LISTNAME.Fil", GetParam().bytes);
     const auto loaded = LoadMasterItems(basic::ProgramFolder(folder.path()));
-    EXPECT_EQ(loaded.result, FileRead::Read);
+    EXPECT_EQ(loaded.result, basic::FileRead::Read);
     EXPECT_EQ(loaded.list.Items(), GetParam().items);
 }
 
@@ -131,7 +131,7 @@ TEST(DamagedMasterListFile, AFileFarLargerThanAnyMasterListIsNotRead) {
     TestFolder folder;
     WriteBytes(folder / "LISTNAME.Fil", std::string(MaxItemMasterFileBytes + 1, 'x'));
     const auto loaded = LoadMasterItems(basic::ProgramFolder(folder.path()));
-    EXPECT_EQ(loaded.result, FileRead::TooLarge);
+    EXPECT_EQ(loaded.result, basic::FileRead::TooLarge);
     EXPECT_EQ(loaded.list.Count(), 0);
 }
 

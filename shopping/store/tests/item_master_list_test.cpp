@@ -65,7 +65,7 @@ TEST(ItemMasterListFile, WrittenOneQuotedItemALineAndReadBackTrimmed) {
     EXPECT_EQ(ReadBytes(folder / "LISTNAME.Fil"), "\"Milk\"\r\n\" Bread \"\r\n");
 
     const auto loaded = LoadMasterItems(program);
-    EXPECT_EQ(loaded.result, FileRead::Read);
+    EXPECT_EQ(loaded.result, basic::FileRead::Read);
     EXPECT_EQ(loaded.list.Items(), (Items{"Milk", "Bread"}));
 
     ItemMasterList emptied(Items{"Tea"});
@@ -86,7 +86,7 @@ TEST(ItemMasterListFile, TheFileIsFoundWhateverTheCaseOfItsName) {
 TEST(ItemMasterListFile, AMissingFileIsAnEmptyList) {
     TestFolder folder;
     const auto loaded = LoadMasterItems(basic::ProgramFolder(folder.path()));
-    EXPECT_EQ(loaded.result, FileRead::Missing);
+    EXPECT_EQ(loaded.result, basic::FileRead::Missing);
     EXPECT_EQ(loaded.list.Count(), 0);
 }
 

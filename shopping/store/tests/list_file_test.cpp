@@ -51,7 +51,7 @@ TEST_F(ListFileTest, TwoItemsOnSixteenRowsSaveAsThirtyQuotedLinesUnderTheDate) {
     ShoppingList opened;
     opened.SetOrderOption(OrderOption::Alphabetically);
     const auto result = OpenListFile(path, opened);
-    EXPECT_EQ(result.result, FileRead::Read);
+    EXPECT_EQ(result.result, basic::FileRead::Read);
     EXPECT_EQ(result.leftOut, 0);
     EXPECT_EQ(opened.EntryLines(), (std::vector<std::string>{"Milk                          2 Gallon(s)", "Bread"}));
     EXPECT_EQ(opened.Order(), OrderOption::AsEntered);
@@ -109,13 +109,13 @@ TEST_F(ListFileTest, OpeningTurnsEachPairIntoALine) {
 TEST_F(ListFileTest, OpeningClearsTheListEvenWhenTheFileCannotBeRead) {
     ShoppingList list;
     ASSERT_EQ(list.AppendItem("Milk"), ListEdit::Done);
-    EXPECT_EQ(OpenListFile(folder / "09Sep09.Lst", list).result, FileRead::Missing);
+    EXPECT_EQ(OpenListFile(folder / "09Sep09.Lst", list).result, basic::FileRead::Missing);
     EXPECT_EQ(list.LineCount(), 0);
     EXPECT_EQ(list.Rows(), 15);
     EXPECT_FALSE(list.ListChanged());
 
     std::filesystem::create_directory(folder / "10Oct10.Lst");
-    EXPECT_EQ(OpenListFile(folder / "10Oct10.Lst", list).result, FileRead::Unreadable);
+    EXPECT_EQ(OpenListFile(folder / "10Oct10.Lst", list).result, basic::FileRead::Unreadable);
 }
 
 TEST_F(ListFileTest, AFileOfMoreThanAThousandItemsOpensTheFirstThousandAndSaysHowManyWereLeftOut) {
@@ -128,7 +128,7 @@ TEST_F(ListFileTest, AFileOfMoreThanAThousandItemsOpensTheFirstThousandAndSaysHo
     WriteBytes(path, Quoted(items));
     ShoppingList list;
     const auto result = OpenListFile(path, list);
-    EXPECT_EQ(result.result, FileRead::Read);
+    EXPECT_EQ(result.result, basic::FileRead::Read);
     EXPECT_EQ(result.leftOut, 7);
     EXPECT_EQ(list.LineCount(), MaxListLines);
     EXPECT_EQ(list.EntryLines().back(), "Item 999");

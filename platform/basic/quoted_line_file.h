@@ -5,13 +5,14 @@
 #include <string_view>
 #include <vector>
 
-// The list files' format: one item a line, each between double quotes and
-// ended by CR LF, read back item by item as the Basic runtime reads them.
-namespace shopping {
+// The item files several windows keep (shopping lists, meal lists, storage
+// tables): one item a line, each between double quotes and ended by CR LF,
+// read back item by item as the sequential reader reads them.
+namespace basic {
 
 enum class FileRead {
     Read,
-    Missing,     // no such file: an empty list
+    Missing,     // no such file
     TooLarge,    // larger than any such file can be: damaged, not read
     Unreadable,  // there, but could not be read
 };
@@ -21,7 +22,10 @@ struct QuotedItems {
     std::vector<std::string> items;
 };
 
-// Each item as one quoted line.
+// One item as a quoted line added to bytes; the item must hold no double quote.
+void AppendQuotedLine(std::string& bytes, std::string_view item);
+
+// Each item as one quoted line; the items must hold no double quote.
 std::string EncodeQuotedLines(const std::vector<std::string>& items);
 
 // Every item of the bytes, in order, whatever they hold (unclosed quotes,
@@ -31,4 +35,4 @@ std::vector<std::string> DecodeQuotedItems(std::string_view bytes);
 // The items of a file of at most maxBytes.
 QuotedItems ReadQuotedLineFile(const std::filesystem::path& path, std::uintmax_t maxBytes);
 
-}  // namespace shopping
+}  // namespace basic
