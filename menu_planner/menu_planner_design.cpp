@@ -320,6 +320,32 @@ const M Menus[] = {
 
 }  // namespace
 
+const PrintViewDesign MenuPrintViewDesign{"Panel3D1", DayArea};
+
+const printing::PreviewPanelDesign MenuPreviewDesign{
+    .parent = "Panel3D1",
+    .panel = {(MainPanel.width - 9150) / 2, 100, 9150, 7095},
+    .preview = {3600, 120, 5475, 6900},
+    .autoSizeButton = {7245, 146, 795, 235},
+    .enlargeButton = {8265, 151, 750, 235},
+    .rangeFrame = {195, 117, 3240, 758},
+    .optionsFrame = {195, 926, 3240, 875},
+    .displayFrame = {195, 1829, 3240, 1319},
+    .fontNameDisplay = {1090, 3222, 2325, 337},
+    .fontSizeDisplay = {930, 3610, 585, 337},
+    .sampleFrame = {195, 3931, 3240, 975},
+    .buttons = {{{565, 4945, 2425, 390},
+                 {565, 5375, 2425, 390},
+                 {565, 6600, 2430, 400},
+                 {565, 5790, 2430, 360},
+                 {565, 6175, 2430, 390},
+                 {}}},
+    .buttonCaptions = {"Printer &Font", "&Page Setup", "&Cancel", "C&opy Current Page", "&Print", nullptr},
+    .rangeCaption = "Current Date will be printed",
+    .enlargedLeft = 75,
+    .enlargedMargin = 145,
+};
+
 void Zcalandar::design() {
     Rows d;
     AddBars(d);
@@ -328,6 +354,30 @@ void Zcalandar::design() {
     AddOptionsPanel(d);
     AddEditListsPanel(d);
     Build(*this, *this, d.rows, Menus);
+
+    // The Print/View panel over the day's area, its own controls bound by the panel.
+    int tab = 200;
+    BuildUnbound<PrintViewPanel>(*this, PrintViewRows(MenuPrintViewDesign, tab));
+    // The print preview over everything, with the menus' own print options.
+    BuildUnbound<printing::PrintPreviewPanel>(*this, printing::PreviewPanelRows(MenuPreviewDesign, tab));
+    const Rect options = MenuPreviewDesign.optionsFrame;
+    auto printOption = [&](Member<Z, ui::CheckBox*> member, int top, const char* caption, void (Z::*click)()) {
+        return R{member,
+                 {.parent = "SSFrame80",
+                  .parentIndex = printing::PrintOptionsFrame,
+                  .rect = {150, top, options.width - 300, 270},
+                  .caption = caption,
+                  .font = OptionFont,
+                  .tabIndex = tab++,
+                  .flags = Checked},
+                 {.click = click}};
+    };
+    const std::vector<R> printOptions{
+        printOption(UI_MEMBER(Z, Check82), 255, "Print Date on each page", &Z::Check82_Click),
+        printOption(UI_MEMBER(Z, Check83), 540, "Print Grid Lines", &Z::Check83_Click),
+    };
+    Build(*this, *this, printOptions);
+    BuildUnbound<printing::PrintPreviewPanel>(*this, printing::PreviewPanelTopRows(MenuPreviewDesign, tab));
 
     StatusBar1->addPanel({});
     StatusBar1->addPanel({.text = "Click to Restore Top Toolbar", .visible = false, .width = 2700});

@@ -54,6 +54,7 @@ Zcalandar::Zcalandar(shell::Application& app) : shell::ActivityWindow(app, "Zcal
     });
     Timer1->setInterval(1000);
     wireEvents();
+    wirePrinting();
 }
 
 Zcalandar::~Zcalandar() = default;
@@ -61,7 +62,9 @@ Zcalandar::~Zcalandar() = default;
 void Zcalandar::wireEvents() {
     onKeyPress = [this](int& key) { Form_KeyPress(key); };
     onResize = [this] {
-        if (Visible()) placeControls();
+        if (!Visible()) return;
+        placeControls();
+        placePreviewButtons();
     };
     mH->onClick = [this] { mH_Click(); };
     Timer1->onTimer = [this] { Timer1_Timer(); };
@@ -105,6 +108,9 @@ void Zcalandar::Form_Load() {
     ShowDateCaption();
     UnlockEntryBoxes();
     LoadMealLists();
+    printView_->FillDayCounts();
+    preview_->LoadGuideLineOption();
+    preview_->StartPortrait();
     auto& print = app_.state<printing::PrintFontSettings>();
     print.PrintFontColor = Text1[0]->ForeColor();
     print.PrintFontUnderline = false;
@@ -129,7 +135,10 @@ void Zcalandar::placeControls() {
     MonthView1->setLeft(SSPanel1->Width() / 2 - MonthView1->Width() / 2);
 }
 
+// The preview keeps its designed width at every activation.
 void Zcalandar::Form_Activate() {
+    placePreviewButtons();
+    preview_->RememberPreviewPlacement();
     topToolbar().Restore();
     ApplyCalendarOptions();
     Panel3D1->setVisible(true);
@@ -137,7 +146,7 @@ void Zcalandar::Form_Activate() {
 
 // --- keys
 
-int Zcalandar::helpTopic() const { return help::MenuPlanner; }
+int Zcalandar::helpTopic() const { return preview_->isOpen() ? shell::topics::PrintPreview : help::MenuPlanner; }
 
 void Zcalandar::mH_Click() { ShowHelp(); }
 
@@ -145,9 +154,18 @@ void Zcalandar::mH_Click() { ShowHelp(); }
 void Zcalandar::Form_KeyPress(int& keyAscii) {
     if (keyAscii != ui::keys::Escape) return;
     keyAscii = 0;
-    if (state_.EditListOpen != EditList::None) Command11_Click();
-    else if (state_.OptionsOpen) Command14_Click();
-    else mOe_Click();
+    if (preview_->isOpen()) {
+        if (preview_->enlarged()) preview_->SSCommand1_Click();
+        else preview_->Cancel();
+    } else if (state_.EditListOpen != EditList::None) {
+        Command11_Click();
+    } else if (printView_->isOpen()) {
+        printView_->Command13_Click();
+    } else if (state_.OptionsOpen) {
+        Command14_Click();
+    } else {
+        mOe_Click();
+    }
 }
 
 // --- the clock

@@ -2,10 +2,16 @@
 #include <array>
 #include <string>
 
+#include <memory>
+
 #include "menu_planner/menu_planner_state.h"
+#include "menu_planner/printing/day_copy_text.h"
+#include "menu_planner/printing/menu_print_layout.h"
+#include "menu_planner/views/print_view_panel.h"
 #include "platform/basic/calendar_date.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/timer.h"
+#include "printing/print_preview_panel.h"
 #include "shell/activity_window.h"
 #include "shell/application.h"
 
@@ -68,6 +74,10 @@ public:
     ui::CommandButton* Command12 = nullptr;  // "&Delete"
     ui::CommandButton* Command11 = nullptr;  // "&Close"
     ui::Label* Label4 = nullptr;             // the instructions
+
+    // --- the menus' print options, in the preview's "Print Options" frame
+    ui::CheckBox* Check82 = nullptr;  // "Print Date on each page"
+    ui::CheckBox* Check83 = nullptr;  // "Print Grid Lines"
 
     // --- the menus
     ui::Menu* mO = nullptr;      // &Options
@@ -156,8 +166,16 @@ public:
     void Command12_Click();
     void Command11_Click();
 
-    // --- menus, side toolbar and colours
+    // --- the views, the printouts and the day's copy
     void Command7_Click();
+    void OpenPrintPreview();
+    void RenderMenus();
+    void Check82_Click();
+    void Check83_Click();
+    PrintViewPanel& printView() { return *printView_; }
+    printing::PrintPreviewPanel& preview() { return *preview_; }
+
+    // --- menus, side toolbar and colours
     void mOC_Click();
     void mOTC_Click();
     void mOV_Click();
@@ -192,9 +210,19 @@ private:
     void saveMealList(Meal meal);
     void reportSaveFailure(const std::string& what);
     void pick(ui::ComboBox& list);
+    void wirePrinting();
+    void placePreviewButtons();
+    DayBoxes boxTexts() const;
 
     MenuPlannerState state_;
+    MenuPrintSetup printSetup_;
+    std::unique_ptr<PrintViewPanel> printView_;
+    std::unique_ptr<printing::PrintPreviewPanel> preview_;
 };
+
+// Where the Print/View panel and the print preview lie over the main panel.
+extern const PrintViewDesign MenuPrintViewDesign;
+extern const printing::PreviewPanelDesign MenuPreviewDesign;
 
 // The meal of an entry box.
 Meal MealOfBox(int box);

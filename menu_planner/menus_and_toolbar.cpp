@@ -24,6 +24,11 @@ enum SideButton {
 }  // namespace
 
 void Zcalandar::Toolbar2_ButtonClick(int button) {
+    // While the print preview is open the side buttons only sound.
+    if (preview_->isOpen()) {
+        app_.display().Beep();
+        return;
+    }
     switch (button) {
         case PanelColorButton: mOC_Click(); break;
         case TextColorButton: mOTC_Click(); break;
@@ -65,12 +70,5 @@ void Zcalandar::mOV_Click() {
 void Zcalandar::mOClr_Click() { Command3_Click(); }
 
 void Zcalandar::mOS_Click() { Command1_Click(); }
-
-// The views, the printouts and the day's copy come with the print preview.
-void Zcalandar::Command7_Click() { HideItemLists(); }
-
-void Zcalandar::mOP_Click() { Command7_Click(); }
-
-void Zcalandar::mECopy_Click() {}
 
 }  // namespace menu_planner
