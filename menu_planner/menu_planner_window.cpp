@@ -102,6 +102,9 @@ void Zcalandar::Form_Load() {
     for (ui::Control* panel : std::initializer_list<ui::Control*>{MonthView1, SSPanel1, SSPanel2, SSPanel6, Panel3D3,
                                                                   SSFrame6[0], SSFrame6[1], SSFrame6[2], SSFrame6[3]})
         panel->setBackColor(Label2->BackColor());
+    // The options take the colour of the frames they lie in.
+    for (ui::Control* child : SSPanel6->children())
+        for (ui::Control* option : child->children()) option->setBackColor(Label2->BackColor());
     for (ui::Control* box : std::initializer_list<ui::Control*>{Combo1, Combo2, Combo3, Combo4, Text2})
         box->setBackColor(Text3->BackColor());
     ShowCalendarOptions();

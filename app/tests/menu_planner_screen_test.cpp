@@ -100,6 +100,20 @@ TEST_F(MenuPlannerOnScreen, ShowsThreeMonthsAndTheDaysMenu) {
     ASSERT_TRUE(planner->Panel3D3->Visible());
     shoot("menu-planner-edit-lists.png");
     runtime.userClick(*planner->Command11);
+
+    // A week's range in the Print/View panel's grid.
+    runtime.userClick(*planner->Command7);
+    menu_planner::PrintViewPanel& view = planner->printView();
+    ASSERT_TRUE(view.isOpen());
+    runtime.userClick(*view.SSOption1[1]);
+    view.Combo5->userEdited("6");
+    runtime.userClick(*view.Command5);
+    ASSERT_TRUE(view.Grid1->Visible());
+    EXPECT_EQ(view.Grid1->Rows(), 8);
+    shoot("menu-planner-range-view.png");
+    runtime.userClick(*view.Command6);
+    ASSERT_TRUE(planner->preview().isOpen());
+    shoot("menu-planner-print-preview.png");
 }
 
 }  // namespace
