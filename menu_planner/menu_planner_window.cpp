@@ -105,6 +105,10 @@ void Zcalandar::Form_Load() {
     // The options take the colour of the frames they lie in.
     for (ui::Control* child : SSPanel6->children())
         for (ui::Control* option : child->children()) option->setBackColor(Label2->BackColor());
+    PrintViewPanel& view = *printView_;
+    for (ui::Control* part : std::initializer_list<ui::Control*>{view.SSPanel3, view.SSFrame1, view.SSOption1[0],
+                                                                 view.SSOption1[1], view.Label5})
+        part->setBackColor(Label2->BackColor());
     for (ui::Control* box : std::initializer_list<ui::Control*>{Combo1, Combo2, Combo3, Combo4, Text2})
         box->setBackColor(Text3->BackColor());
     ShowCalendarOptions();
