@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <optional>
 
-#include "menu_planner/menu_planner_settings.h"
+#include "menu_planner/menu_planner_window.h"
 #include "platform/basic/folder_lock.h"
 #include "platform/data_move.h"
 #include "platform/program_location.h"
@@ -52,8 +52,7 @@ int main(int argc, char* argv[]) {
     // Each subsystem makes its windows reachable from the start window.
     recipes::RegisterRecipeFile(app);
     shopping::RegisterShoppingList(app);
-    // The menu planner's calendar options, held for it until its window registers itself.
-    app.claimSettingsRecords(menu_planner::CalendarOptionRecords);
+    menu_planner::RegisterMenuPlanner(app);
     platform::qt::ExitWhenFirstShownIfAsked(qtApp);
     app.Start();
     if (runtime.ended()) return 0;

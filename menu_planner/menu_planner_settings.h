@@ -23,4 +23,17 @@ inline constexpr std::array<shell::settings::RecordMapEntry, 4> CalendarOptionRe
     {ShowTodayOptionRecord, "menu planner calendar today mark"},
 }};
 
+// The window's colours: "Default" or a colour number for the panels, a colour
+// number for the text of the entry boxes and the view grid.
+inline constexpr shell::settings::RecordRef PanelColorRecord{shell::settings::GColor2, 22};
+inline constexpr shell::settings::RecordRef TextColorRecord{shell::settings::GColor2, 23};
+// The print preview's guide lines, "0" or "1".
+inline constexpr shell::settings::RecordRef GuideLinesRecord{shell::settings::GColor3, 42};
+
+inline constexpr std::array<shell::settings::RecordMapEntry, 3> ColorAndPrintRecords{{
+    {PanelColorRecord, "menu planner panel colour"},
+    {TextColorRecord, "menu planner text colour"},
+    {GuideLinesRecord, "menu planner print guide lines"},
+}};
+
 }  // namespace menu_planner

@@ -19,4 +19,5 @@
 #include "platform/ui/progress_bar.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/text_box.h"
+#include "platform/ui/timer.h"
 #include "platform/ui/toolbar.h"

@@ -43,6 +43,7 @@ constexpr KindRow Kinds[] = {
     {ControlKind::FileListBox, &Make<FileListBox>},
     {ControlKind::PrintPreview, &Make<PrintPreview>},
     {ControlKind::MonthView, &Make<MonthView>},
+    {ControlKind::Timer, &Make<Timer>},
 };
 // clang-format on
 

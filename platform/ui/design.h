@@ -87,6 +87,7 @@ template <> struct KindOf<DirListBox> { static constexpr ControlKind value = Con
 template <> struct KindOf<FileListBox> { static constexpr ControlKind value = ControlKind::FileListBox; };
 template <> struct KindOf<PrintPreview> { static constexpr ControlKind value = ControlKind::PrintPreview; };
 template <> struct KindOf<MonthView> { static constexpr ControlKind value = ControlKind::MonthView; };
+template <> struct KindOf<Timer> { static constexpr ControlKind value = ControlKind::Timer; };
 // clang-format on
 
 // A handler of Owner's for one event: a member function taking the event's

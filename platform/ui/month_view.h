@@ -38,7 +38,7 @@ public:
 
     // The width of one month, and what a column of week numbers adds to it.
     static constexpr int MonthWidth = 3300;
-    static constexpr int WeekNumbersWidth = 420;
+    static constexpr int WeekNumbersWidth = 330;
 
     // The user clicked a day (or pressed Enter or Space on the chosen one).
     std::function<void(const basic::CalendarDate& date)> onDateClick;

@@ -23,6 +23,7 @@ std::unique_ptr<ControlView> MakeDirListBoxView(Runtime&, ui::Control&, QWidget&
 std::unique_ptr<ControlView> MakeFileListBoxView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakePrintPreviewView(Runtime&, ui::Control&, QWidget&);
 std::unique_ptr<ControlView> MakeMonthViewView(Runtime&, ui::Control&, QWidget&);
+std::unique_ptr<ControlView> MakeTimerView(Runtime&, ui::Control&, QWidget&);
 
 namespace {
 
@@ -52,6 +53,7 @@ constexpr ViewRow kViews[] = {
     {ui::ControlKind::FileListBox, MakeFileListBoxView},
     {ui::ControlKind::PrintPreview, MakePrintPreviewView},
     {ui::ControlKind::MonthView, MakeMonthViewView},
+    {ui::ControlKind::Timer, MakeTimerView},
 };
 // clang-format on
 
