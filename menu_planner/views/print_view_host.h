@@ -19,8 +19,8 @@ struct PrintViewHost {
     std::function<std::array<std::string, 21>()> entryTexts;
     // The height of the window's main panel, in twips: rows are sized by it.
     std::function<int()> mainPanelHeight;
-    // A view was shown: "&Edit Lists" gets its check mark, "&Clear Entries"
-    // and "&Save" are disabled.
+    // A view was shown, or the day alone was asked for: "&Edit Lists" gets
+    // its check mark, "&Clear Entries" and "&Save" are disabled.
     std::function<void()> viewShown;
     // "&Print": the window opens its print preview of the panel's choice.
     std::function<void()> print;

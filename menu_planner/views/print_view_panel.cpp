@@ -73,6 +73,7 @@ void PrintViewPanel::fillRow(int row, const DayViewRow& day) {
     if (row >= Grid1->Rows()) Grid1->setRows(row + 1);
     Grid1->setTextMatrix(row, 0, day.dayText);
     for (int meal = 0; meal < 3; ++meal) Grid1->setTextMatrix(row, meal + 1, day.meals[static_cast<std::size_t>(meal)]);
+    Grid1->setRowHeight(row, DayRowHeight(day, host_.mainPanelHeight()));
 }
 
 void PrintViewPanel::ViewCurrentDate() {
@@ -82,11 +83,10 @@ void PrintViewPanel::ViewCurrentDate() {
     if (rows.empty() || !rows.front().saved) {
         if (!rows.empty()) Grid1->setTextMatrix(1, 0, rows.front().dayText);
         Inform(app_, "View", "There are no enteries to view.");
-        SSPanel3->SetFocus();
-        return;
+    } else {
+        fillRow(1, rows.front());
+        Grid1->setVisible(true);
     }
-    fillRow(1, rows.front());
-    Grid1->setVisible(true);
     SSPanel3->SetFocus();
     host_.viewShown();
 }

@@ -12,7 +12,7 @@ namespace menu_planner {
 namespace {
 
 using basic::CalendarDate;
-using platform::testing::answer::OK;
+using platform::answer::OK;
 
 inline constexpr PrintViewDesign ViewDesign{"Panel3D1", {60, 60, 9600, 6000}};
 constexpr int MainPanelHeight = 7000;
@@ -116,6 +116,9 @@ TEST_F(PrintViewPanelTest, TheRangeOf31DaysFrom20DecemberShows32RowsAndJanuaryWi
     EXPECT_EQ(grid().TextMatrix(5, 1), "Waffles\rJuice\r");
     EXPECT_EQ(grid().TextMatrix(5, 3), "Turkey\r");
     for (int r = 13; r <= 32; ++r) EXPECT_EQ(grid().TextMatrix(r, 1), "No menu items were found") << r;
+    // A day with entries is as high as its longest meal; the others keep the grid's height.
+    EXPECT_EQ(grid().RowHeight(5), 448);
+    EXPECT_EQ(grid().RowHeight(1), 0);
     EXPECT_EQ(grid().TextMatrix(1, 1), "No menu items were found");
     EXPECT_TRUE(grid().Visible());
     EXPECT_EQ(window.calls, std::vector<std::string>{"view shown"});
@@ -156,13 +159,14 @@ TEST_F(PrintViewPanelTest, CurrentDateOnly) {
     click(*panel.Command5);
     EXPECT_EQ(lastMessage(), "There are no enteries to view.");
     EXPECT_FALSE(grid().Visible());
+    EXPECT_EQ(window.calls, std::vector<std::string>{"view shown"}) << "the day's commands go off either way";
 
     save({2004, 12, 20}, {{3, "Eggs"}});
     click(*panel.Command5);
     EXPECT_TRUE(grid().Visible());
     EXPECT_EQ(column(0), (std::vector<std::string>{"Day", "Mon - Dec 20, 2004"}));
     EXPECT_EQ(grid().TextMatrix(1, 1), "Eggs\r");
-    EXPECT_EQ(window.calls, std::vector<std::string>{"view shown"});
+    EXPECT_EQ(grid().RowHeight(1), 224);
 }
 
 TEST_F(PrintViewPanelTest, AShownViewFollowsTheOtherOptionAndAPickedCount) {
