@@ -22,7 +22,8 @@ struct PrintViewHost {
     // A view was shown, or the day alone was asked for: "&Edit Lists" gets
     // its check mark, "&Clear Entries" and "&Save" are disabled.
     std::function<void()> viewShown;
-    // "&Print": the window opens its print preview of the panel's choice.
+    // "&Print", with something to print: the window opens its print preview,
+    // which renders through RenderPrintout.
     std::function<void()> print;
     // "&Close" (or Esc) hid the panel: the window takes the check mark off
     // "&Edit Lists", enables "&Clear Entries" and "&Save", loads the

@@ -1,6 +1,7 @@
 // The Print/View panel: the day or a range of days in the grid, or on to the print preview.
 #include "menu_planner/views/print_view_panel.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/basic/numbers.h"
@@ -113,10 +114,7 @@ void PrintViewPanel::ViewDateRange() {
 
 void PrintViewPanel::Command5_Click() {
     if (currentDateOnly()) {
-        const auto boxes = host_.entryTexts();
-        const bool blank =
-            std::all_of(boxes.begin(), boxes.end(), [](const std::string& t) { return basic::Trim(t).empty(); });
-        if (blank) {
+        if (boxesBlank()) {
             Inform(app_, "Print", "There are no Entries to view.");
             return;
         }
@@ -127,7 +125,30 @@ void PrintViewPanel::Command5_Click() {
     shell::EndWait(app_);
 }
 
-void PrintViewPanel::Command6_Click() { host_.print(); }
+bool PrintViewPanel::boxesBlank() const {
+    const auto boxes = host_.entryTexts();
+    return std::all_of(boxes.begin(), boxes.end(), [](const std::string& t) { return basic::Trim(t).empty(); });
+}
+
+void PrintViewPanel::Command6_Click() {
+    if (currentDateOnly() && boxesBlank()) {
+        Inform(app_, "Print", "There are no Entries to print.");
+        return;
+    }
+    host_.print();
+}
+
+void PrintViewPanel::RenderPrintout(ui::PrintDocument& doc, const printing::PrintFontSettings& font,
+                                    const MenuPrintSetup& setup) {
+    const auto day = host_.loadedDay();
+    if (!day) return;
+    if (!currentDateOnly()) {
+        LayoutDateRange(doc, font, app_.folder(), *day, followingDays(), setup);
+        return;
+    }
+    if (!LayoutCurrentDate(doc, font, app_.folder(), *day, setup))
+        Inform(app_, "Print", "There are no Entries to print.");
+}
 
 void PrintViewPanel::Command13_Click() {
     open_ = false;

@@ -186,12 +186,49 @@ TEST_F(PrintViewPanelTest, AShownViewFollowsTheOtherOptionAndAPickedCount) {
 }
 
 TEST_F(PrintViewPanelTest, PrintAndCloseGoToTheWindow) {
+    // The day alone with every box blank: nothing to print.
+    window.boxes[5] = "   ";
+    desktop.dialogs.expectMessage("Print", OK);
+    click(*panel.Command6);
+    EXPECT_EQ(lastMessage(), "There are no Entries to print.");
+    EXPECT_TRUE(window.calls.empty());
+    // A range prints whatever the boxes hold.
+    click(*panel.SSOption1[1]);
     click(*panel.Command6);
     EXPECT_EQ(window.calls, std::vector<std::string>{"print"});
     click(*panel.Command13);
     EXPECT_FALSE(panel.isOpen());
     EXPECT_FALSE(panel.SSPanel3->Visible());
     EXPECT_EQ(window.calls, (std::vector<std::string>{"print", "closed"}));
+}
+
+TEST_F(PrintViewPanelTest, ThePrintoutIsTheLayoutOfThePanelsChoice) {
+    ui::PrintDocument doc{desktop.printer};
+    printing::PrintFontSettings font;
+    font.PrintFontName = "Times New Roman";
+    font.PrintFontSize = 12;
+    const MenuPrintSetup setup{.familyName = "", .printedOn = {2004, 12, 20}};
+    auto texts = [&] {
+        std::vector<std::string> all;
+        for (const auto& page : doc.pages())
+            for (const auto& run : page.runs) all.push_back(run.text);
+        return all;
+    };
+
+    desktop.dialogs.expectMessage("Print", OK);
+    panel.RenderPrintout(doc, font, setup);
+    EXPECT_EQ(lastMessage(), "There are no Entries to print.") << "the day was never saved";
+    EXPECT_FALSE(doc.building());
+
+    save({2004, 12, 20}, {{0, "Eggs"}});
+    panel.RenderPrintout(doc, font, setup);
+    EXPECT_EQ(texts().size(), 7u);
+    EXPECT_EQ(texts()[2], " Monday - December 20, 2004");
+
+    chooseRange("2");
+    panel.RenderPrintout(doc, font, setup);
+    EXPECT_EQ(texts().back(), "No menu items were found for this date.");
+    EXPECT_EQ(texts()[texts().size() - 2], " Wednesday - December 22, 2004");
 }
 
 TEST_F(PrintViewPanelTest, NoDayLoadedShowsNothing) {
