@@ -19,10 +19,11 @@ struct PrintViewHost {
     std::function<std::array<std::string, 21>()> entryTexts;
     // The height of the window's main panel, in twips: rows are sized by it.
     std::function<int()> mainPanelHeight;
-    // A view was shown: "&Edit Lists" gets its check mark, "&Clear Entries"
-    // and "&Save" are disabled.
+    // A view was shown, or the day alone was asked for: "&Edit Lists" gets
+    // its check mark, "&Clear Entries" and "&Save" are disabled.
     std::function<void()> viewShown;
-    // "&Print": the window opens its print preview of the panel's choice.
+    // "&Print", with something to print: the window opens its print preview,
+    // which renders through RenderPrintout.
     std::function<void()> print;
     // "&Close" (or Esc) hid the panel: the window takes the check mark off
     // "&Edit Lists", enables "&Clear Entries" and "&Save", loads the

@@ -1,6 +1,7 @@
 // The Print/View panel: the day or a range of days in the grid, or on to the print preview.
 #include "menu_planner/views/print_view_panel.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/basic/numbers.h"
@@ -73,6 +74,7 @@ void PrintViewPanel::fillRow(int row, const DayViewRow& day) {
     if (row >= Grid1->Rows()) Grid1->setRows(row + 1);
     Grid1->setTextMatrix(row, 0, day.dayText);
     for (int meal = 0; meal < 3; ++meal) Grid1->setTextMatrix(row, meal + 1, day.meals[static_cast<std::size_t>(meal)]);
+    Grid1->setRowHeight(row, DayRowHeight(day, host_.mainPanelHeight()));
 }
 
 void PrintViewPanel::ViewCurrentDate() {
@@ -82,11 +84,10 @@ void PrintViewPanel::ViewCurrentDate() {
     if (rows.empty() || !rows.front().saved) {
         if (!rows.empty()) Grid1->setTextMatrix(1, 0, rows.front().dayText);
         Inform(app_, "View", "There are no enteries to view.");
-        SSPanel3->SetFocus();
-        return;
+    } else {
+        fillRow(1, rows.front());
+        Grid1->setVisible(true);
     }
-    fillRow(1, rows.front());
-    Grid1->setVisible(true);
     SSPanel3->SetFocus();
     host_.viewShown();
 }
@@ -113,10 +114,7 @@ void PrintViewPanel::ViewDateRange() {
 
 void PrintViewPanel::Command5_Click() {
     if (currentDateOnly()) {
-        const auto boxes = host_.entryTexts();
-        const bool blank =
-            std::all_of(boxes.begin(), boxes.end(), [](const std::string& t) { return basic::Trim(t).empty(); });
-        if (blank) {
+        if (boxesBlank()) {
             Inform(app_, "Print", "There are no Entries to view.");
             return;
         }
@@ -127,7 +125,30 @@ void PrintViewPanel::Command5_Click() {
     shell::EndWait(app_);
 }
 
-void PrintViewPanel::Command6_Click() { host_.print(); }
+bool PrintViewPanel::boxesBlank() const {
+    const auto boxes = host_.entryTexts();
+    return std::all_of(boxes.begin(), boxes.end(), [](const std::string& t) { return basic::Trim(t).empty(); });
+}
+
+void PrintViewPanel::Command6_Click() {
+    if (currentDateOnly() && boxesBlank()) {
+        Inform(app_, "Print", "There are no Entries to print.");
+        return;
+    }
+    host_.print();
+}
+
+void PrintViewPanel::RenderPrintout(ui::PrintDocument& doc, const printing::PrintFontSettings& font,
+                                    const MenuPrintSetup& setup) {
+    const auto day = host_.loadedDay();
+    if (!day) return;
+    if (!currentDateOnly()) {
+        LayoutDateRange(doc, font, app_.folder(), *day, followingDays(), setup);
+        return;
+    }
+    if (!LayoutCurrentDate(doc, font, app_.folder(), *day, setup))
+        Inform(app_, "Print", "There are no Entries to print.");
+}
 
 void PrintViewPanel::Command13_Click() {
     open_ = false;

@@ -2,6 +2,7 @@
 #include <array>
 #include <vector>
 
+#include "menu_planner/printing/menu_print_layout.h"
 #include "menu_planner/views/day_view_rows.h"
 #include "menu_planner/views/print_view_host.h"
 #include "platform/ui/controls.h"
@@ -44,13 +45,18 @@ public:
     // The window's loading: the day counts "1" to "31" in the list.
     void FillDayCounts();
 
+    // The window's print preview render: the layout of the panel's choice,
+    // from the loaded day, as a new document. For the day alone with nothing
+    // saved it says "There are no Entries to print.".
+    void RenderPrintout(ui::PrintDocument& doc, const printing::PrintFontSettings& font, const MenuPrintSetup& setup);
+
     // The two views; each leaves the panel with the focus.
     void ViewCurrentDate();
     void ViewDateRange();
 
     // --- the panel's events
     void Command5_Click();   // "&View"
-    void Command6_Click();   // "&Print"
+    void Command6_Click();   // "&Print": the entry check, then the window's print preview
     void Command13_Click();  // "&Close"
     void SSOption1_Click(int index);
     void Combo5_Change();
@@ -67,6 +73,7 @@ public:
     ui::Grid* Grid1 = nullptr;                     // the view
 
 private:
+    bool boxesBlank() const;
     void setUpGrid();
     void fillRow(int row, const DayViewRow& day);
 

@@ -11,7 +11,7 @@ namespace ui {
 Grid::Grid(Form& f, std::string name, int index, Control* container)
     : Control(f, ControlKind::Grid, std::move(name), index, container),
       cells_(1, std::vector<std::string>(1)),
-      rowData_(1, 0),
+      rowData_(1),
       looks_(1),
       columns_(1) {
     setBackColor(colors::WindowBackground);
@@ -35,7 +35,7 @@ void Grid::setRows(int rows) {
     rows = std::max(rows, 1);
     if (rows == Rows()) return;
     cells_.resize(static_cast<std::size_t>(rows), std::vector<std::string>(columns_.size()));
-    rowData_.resize(static_cast<std::size_t>(rows), 0);
+    rowData_.resize(static_cast<std::size_t>(rows));
     looks_.resize(static_cast<std::size_t>(rows));
     if (editing_ && editing_->row >= rows) editing_.reset();
     changed(Property::Items);
@@ -77,7 +77,7 @@ void Grid::setTextMatrix(int row, int col, const std::string& text) {
 void Grid::AddRow(std::vector<std::string> cells, long data) {
     cells.resize(columns_.size());
     cells_.push_back(std::move(cells));
-    rowData_.push_back(data);
+    rowData_.push_back({data});
     looks_.emplace_back();
     changed(Property::Items);
 }
@@ -133,10 +133,25 @@ void Grid::setCellForeColor(int row, int col, std::optional<OleColor> color) {
     changed(Property::Items);
 }
 
-long Grid::RowData(int row) const { return row >= 0 && row < Rows() ? rowData_[static_cast<std::size_t>(row)] : 0; }
+int Grid::RowHeight(int row) const {
+    return row >= FixedRows() && row < Rows() ? rowData_[static_cast<std::size_t>(row)].height : 0;
+}
+
+void Grid::setRowHeight(int row, int twips) {
+    if (row < FixedRows() || row >= Rows()) return;
+    int& height = rowData_[static_cast<std::size_t>(row)].height;
+    twips = std::max(twips, 0);
+    if (height == twips) return;
+    height = twips;
+    changed(Property::Style);
+}
+
+long Grid::RowData(int row) const {
+    return row >= 0 && row < Rows() ? rowData_[static_cast<std::size_t>(row)].data : 0;
+}
 
 void Grid::setRowData(int row, long data) {
-    if (row >= 0 && row < Rows()) rowData_[static_cast<std::size_t>(row)] = data;
+    if (row >= 0 && row < Rows()) rowData_[static_cast<std::size_t>(row)].data = data;
 }
 
 void Grid::setRow(int row) {
@@ -208,7 +223,7 @@ void Grid::Sort(int col, bool ascending) {
         return ascending ? basic::LessNoCase(x, y) : basic::LessNoCase(y, x);
     });
     std::vector<std::vector<std::string>> sorted;
-    std::vector<long> sortedData;
+    std::vector<RowInfo> sortedData;
     std::vector<std::vector<CellLook>> sortedLooks;
     sorted.reserve(cells_.size());
     sortedData.reserve(cells_.size());

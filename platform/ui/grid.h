@@ -61,6 +61,12 @@ public:
     std::optional<OleColor> CellForeColor(int row, int col) const;
     void setCellForeColor(int row, int col, std::optional<OleColor> color);
 
+    // A body row's height in twips, to show a cell of several lines (parted
+    // by a carriage return); 0, as every new row has, for the grid's own.
+    // It moves with its row. Ignored for the header row and outside the grid.
+    int RowHeight(int row) const;
+    void setRowHeight(int row, int twips);
+
     // A number the program keeps with a row, unseen by the user; it moves
     // with its row when the rows are sorted. 0 for a new row and outside the grid.
     long RowData(int row) const;
@@ -214,7 +220,12 @@ private:
 
     std::filesystem::path picture_;
     std::vector<std::vector<std::string>> cells_;
-    std::vector<long> rowData_;
+    // What the program keeps with each row besides its cells.
+    struct RowInfo {
+        long data = 0;
+        int height = 0;
+    };
+    std::vector<RowInfo> rowData_;
     // Per row: empty while every cell of the row has the grid's look.
     std::vector<std::vector<CellLook>> looks_;
     std::vector<Column> columns_;

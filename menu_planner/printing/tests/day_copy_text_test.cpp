@@ -12,7 +12,7 @@
 namespace menu_planner {
 namespace {
 
-using platform::testing::answer::OK;
+using platform::answer::OK;
 
 constexpr basic::CalendarDate Monday{2004, 4, 5};
 const std::string Title = "Menu Planner for  Monday - April 05, 2004:\r\n\r\n";

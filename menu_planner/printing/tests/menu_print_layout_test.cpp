@@ -169,8 +169,9 @@ TEST_F(MenuPrintTest, ALongRangeBreaksPagesNumbersThemAndContinuesADaysHead) {
         EXPECT_EQ(Find(texts.back(), p).y, H() - 200);
         EXPECT_EQ(Find(texts.back(), p).font.size, 10);
         for (const ui::TextRun& run : Runs(p)) {
-            if (!run.text.starts_with("Page "))
+            if (!run.text.starts_with("Page ")) {
                 EXPECT_LE(run.y + printer.LineHeight(run.font), H()) << run.text << " on page " << p + 1;
+            }
             if (run.text.ends_with(" [Continued]")) {
                 ++continued;
                 EXPECT_EQ(run.y, kBlockTop) << "right below the page header";

@@ -109,7 +109,9 @@ TEST_F(DayViewRowsTest, DamagedYearFilesShowTheirDaysUnsavedOrAsTheyStand) {
         const auto rows = ReadDayRows(program, {2004, 3, 4}, 2);
         ASSERT_EQ(rows.size(), 3u) << c.what;
         EXPECT_EQ(rows[1].saved, c.marchFifthSaved) << c.what;
-        if (c.marchFifthSaved) EXPECT_EQ(rows[1].meals[0], "Eggs\r") << c.what;
+        if (c.marchFifthSaved) {
+            EXPECT_EQ(rows[1].meals[0], "Eggs\r") << c.what;
+        }
         for (const auto& row : rows)
             for (const auto& meal : row.meals) EXPECT_LE(meal.size(), 7u * 33) << c.what;
     }

@@ -12,7 +12,7 @@ namespace menu_planner {
 namespace {
 
 using basic::CalendarDate;
-using platform::testing::answer::OK;
+using platform::answer::OK;
 
 inline constexpr PrintViewDesign ViewDesign{"Panel3D1", {60, 60, 9600, 6000}};
 constexpr int MainPanelHeight = 7000;
@@ -116,6 +116,9 @@ TEST_F(PrintViewPanelTest, TheRangeOf31DaysFrom20DecemberShows32RowsAndJanuaryWi
     EXPECT_EQ(grid().TextMatrix(5, 1), "Waffles\rJuice\r");
     EXPECT_EQ(grid().TextMatrix(5, 3), "Turkey\r");
     for (int r = 13; r <= 32; ++r) EXPECT_EQ(grid().TextMatrix(r, 1), "No menu items were found") << r;
+    // A day with entries is as high as its longest meal; the others keep the grid's height.
+    EXPECT_EQ(grid().RowHeight(5), 448);
+    EXPECT_EQ(grid().RowHeight(1), 0);
     EXPECT_EQ(grid().TextMatrix(1, 1), "No menu items were found");
     EXPECT_TRUE(grid().Visible());
     EXPECT_EQ(window.calls, std::vector<std::string>{"view shown"});
@@ -156,13 +159,14 @@ TEST_F(PrintViewPanelTest, CurrentDateOnly) {
     click(*panel.Command5);
     EXPECT_EQ(lastMessage(), "There are no enteries to view.");
     EXPECT_FALSE(grid().Visible());
+    EXPECT_EQ(window.calls, std::vector<std::string>{"view shown"}) << "the day's commands go off either way";
 
     save({2004, 12, 20}, {{3, "Eggs"}});
     click(*panel.Command5);
     EXPECT_TRUE(grid().Visible());
     EXPECT_EQ(column(0), (std::vector<std::string>{"Day", "Mon - Dec 20, 2004"}));
     EXPECT_EQ(grid().TextMatrix(1, 1), "Eggs\r");
-    EXPECT_EQ(window.calls, std::vector<std::string>{"view shown"});
+    EXPECT_EQ(grid().RowHeight(1), 224);
 }
 
 TEST_F(PrintViewPanelTest, AShownViewFollowsTheOtherOptionAndAPickedCount) {
@@ -182,12 +186,49 @@ TEST_F(PrintViewPanelTest, AShownViewFollowsTheOtherOptionAndAPickedCount) {
 }
 
 TEST_F(PrintViewPanelTest, PrintAndCloseGoToTheWindow) {
+    // The day alone with every box blank: nothing to print.
+    window.boxes[5] = "   ";
+    desktop.dialogs.expectMessage("Print", OK);
+    click(*panel.Command6);
+    EXPECT_EQ(lastMessage(), "There are no Entries to print.");
+    EXPECT_TRUE(window.calls.empty());
+    // A range prints whatever the boxes hold.
+    click(*panel.SSOption1[1]);
     click(*panel.Command6);
     EXPECT_EQ(window.calls, std::vector<std::string>{"print"});
     click(*panel.Command13);
     EXPECT_FALSE(panel.isOpen());
     EXPECT_FALSE(panel.SSPanel3->Visible());
     EXPECT_EQ(window.calls, (std::vector<std::string>{"print", "closed"}));
+}
+
+TEST_F(PrintViewPanelTest, ThePrintoutIsTheLayoutOfThePanelsChoice) {
+    ui::PrintDocument doc{desktop.printer};
+    printing::PrintFontSettings font;
+    font.PrintFontName = "Times New Roman";
+    font.PrintFontSize = 12;
+    const MenuPrintSetup setup{.familyName = "", .printedOn = {2004, 12, 20}};
+    auto texts = [&] {
+        std::vector<std::string> all;
+        for (const auto& page : doc.pages())
+            for (const auto& run : page.runs) all.push_back(run.text);
+        return all;
+    };
+
+    desktop.dialogs.expectMessage("Print", OK);
+    panel.RenderPrintout(doc, font, setup);
+    EXPECT_EQ(lastMessage(), "There are no Entries to print.") << "the day was never saved";
+    EXPECT_FALSE(doc.building());
+
+    save({2004, 12, 20}, {{0, "Eggs"}});
+    panel.RenderPrintout(doc, font, setup);
+    EXPECT_EQ(texts().size(), 7u);
+    EXPECT_EQ(texts()[2], " Monday - December 20, 2004");
+
+    chooseRange("2");
+    panel.RenderPrintout(doc, font, setup);
+    EXPECT_EQ(texts().back(), "No menu items were found for this date.");
+    EXPECT_EQ(texts()[texts().size() - 2], " Wednesday - December 22, 2004");
 }
 
 TEST_F(PrintViewPanelTest, NoDayLoadedShowsNothing) {

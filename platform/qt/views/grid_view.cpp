@@ -20,6 +20,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "platform/qt/qt_style.h"
 #include "platform/qt/qt_text.h"
@@ -41,6 +42,11 @@ Qt::Alignment ToQtAlignment(ui::CellAlignment a) {
     }
 }
 
+// A cell's or header's lines are parted by a carriage return, with or without a line feed.
+QString WithLineBreaks(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
 // The grid's body rows as table rows (table row r is the grid's row r + 1),
 // read from the grid each time they are painted. The counts it reports are
 // those it last announced, so that Qt never sees them change unannounced.
@@ -53,8 +59,8 @@ public:
 
     QVariant data(const QModelIndex& index, int role) const override {
         if (role == Qt::DisplayRole)
-            return ToQt(ui::EntryAsShown(grid_.TextMatrix(index.row() + 1, index.column()),
-                                         grid_.ColShownLength(index.column())));
+            return WithLineBreaks(ToQt(ui::EntryAsShown(grid_.TextMatrix(index.row() + 1, index.column()),
+                                                        grid_.ColShownLength(index.column()))));
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(ToQtAlignment(grid_.ColAlignment(index.column())));
         if (role == Qt::BackgroundRole) {
@@ -70,11 +76,7 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal) return {};
-        // A header's lines are parted by a carriage return, with or without a line feed.
-        if (role == Qt::DisplayRole)
-            return ToQt(grid_.TextMatrix(0, section))
-                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                .replace(u'\r', u'\n');
+        if (role == Qt::DisplayRole) return WithLineBreaks(ToQt(grid_.TextMatrix(0, section)));
         if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQtAlignment(grid_.HeaderAlignment(section)));
         return {};
     }
@@ -333,6 +335,7 @@ private:
         GridTable& view = table();
         cells_->catchUp();
         for (int col = 0; col < grid_.Cols(); ++col) view.setColumnWidth(col, ToPixels(grid_.ColWidth(col)));
+        showRowHeights();
         QHeaderView& header = *view.horizontalHeader();
         if (grid_.HeaderHeight() > 0) {
             header.setFixedHeight(ToPixels(grid_.HeaderHeight()));
@@ -345,6 +348,22 @@ private:
                 grid_.SortedCol(), grid_.SortedAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
         else view.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
         showCurrentCell();
+    }
+
+    // Rows of a height of their own; those that had one and lost it go back to the table's.
+    void showRowHeights() {
+        GridTable& view = table();
+        std::vector<int> sized;
+        for (int r = 0; r < cells_->rowCount({}); ++r) {
+            const int twips = grid_.RowHeight(r + grid_.FixedRows());
+            if (twips > 0) {
+                view.setRowHeight(r, ToPixels(twips));
+                sized.push_back(r);
+            } else if (std::binary_search(sized_.begin(), sized_.end(), r)) {
+                view.setRowHeight(r, view.verticalHeader()->defaultSectionSize());
+            }
+        }
+        sized_ = std::move(sized);
     }
 
     void showCurrentCell() {
@@ -387,6 +406,7 @@ private:
     GridCells* cells_ = nullptr;
     GridCellEditor* editor_ = nullptr;
     bool showPending_ = false;
+    std::vector<int> sized_;  // the table rows given a height of their own, in order
     int shownRow_ = -1;
     int shownCol_ = -1;
 };

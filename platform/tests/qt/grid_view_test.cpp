@@ -62,6 +62,20 @@ protected:
     ui::Grid* grid;
 };
 
+TEST_F(GridViewTest, ARowOfItsOwnHeightShowsItsCellsLinesAndGoesBackToTheTablesHeight) {
+    showWithFocusIn(*form->shelf);
+    fill(3);
+    grid->setTextMatrix(2, 0, "Toast\rTea\r");
+    grid->setRowHeight(2, 900);
+    QCoreApplication::processEvents();
+    const int normal = table()->rowHeight(0);
+    EXPECT_EQ(table()->rowHeight(1), ToPixels(900));
+    EXPECT_EQ(shown(1, 0), "Toast\nTea\n");
+    grid->setRowHeight(2, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table()->rowHeight(1), normal);
+}
+
 TEST_F(GridViewTest, RowsFilledOneAtATimeShowWithTheirHeaderWidthsAndAlignment) {
     showWithFocusIn(*form->shelf);
     fill(BodyRows);

@@ -172,6 +172,28 @@ TEST_F(GridTest, RowDataTravelsWithItsRowThroughSortsAndResizes) {
     EXPECT_EQ(grid.RowData(3), 0) << "a row made anew starts empty";
 }
 
+TEST_F(GridTest, ARowsOwnHeightTravelsWithItsRowAndANewRowHasTheGridsOwn) {
+    grid.setCols(1);
+    grid.AddRow({"rye"});
+    grid.AddRow({"Oats"});
+    grid.AddRow({"barley"});
+    grid.setRowHeight(1, 600);
+    grid.setRowHeight(3, -5);   // none below 0
+    grid.setRowHeight(0, 900);  // the header's is HeaderHeight
+    grid.setRowHeight(9, 900);  // outside
+    EXPECT_EQ(grid.RowHeight(0), 0);
+    EXPECT_EQ(grid.RowHeight(3), 0);
+    EXPECT_EQ(grid.RowHeight(9), 0);
+    grid.Sort(0, true);
+    EXPECT_EQ((std::vector<int>{grid.RowHeight(1), grid.RowHeight(2), grid.RowHeight(3)}),
+              (std::vector<int>{0, 0, 600}));
+    grid.RemoveRow(1);
+    EXPECT_EQ(grid.RowHeight(2), 600);
+    grid.setRows(1);
+    grid.setRows(3);
+    EXPECT_EQ(grid.RowHeight(2), 0) << "a row made anew has the grid's height";
+}
+
 TEST_F(GridTest, APressOnACellFocusesMovesThereThenRaisesMouseDownAndClick) {
     fill({{"rye", "top"}, {"oats", "low"}});
     grid.userChoseCell(2, 1);
