@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <optional>
 
+#include "food_storage/storage_window.h"
 #include "menu_planner/menu_planner_settings.h"
 #include "platform/basic/folder_lock.h"
 #include "platform/data_move.h"
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     // Each subsystem makes its windows reachable from the start window.
     recipes::RegisterRecipeFile(app);
     shopping::RegisterShoppingList(app);
+    food_storage::RegisterFoodStorage(app);
     // The menu planner's calendar options, held for it until its window registers itself.
     app.claimSettingsRecords(menu_planner::CalendarOptionRecords);
     platform::qt::ExitWhenFirstShownIfAsked(qtApp);
