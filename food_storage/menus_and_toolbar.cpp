@@ -2,6 +2,7 @@
 // the colour options.
 #include "food_storage/storage_settings.h"
 #include "food_storage/storage_window.h"
+#include "printing/print_font.h"
 #include "shell/grid_colors.h"
 
 namespace food_storage {
@@ -25,6 +26,11 @@ enum SideButton {
 void Form24::mO_Click() { mOPrt->setEnabled(Command1->Enabled()); }
 
 void Form24::Toolbar2_ButtonClick(int button) {
+    // While the print preview is open the side buttons only sound.
+    if (preview_->isOpen()) {
+        app_.display().Beep();
+        return;
+    }
     switch (button) {
         case GridBackgroundButton: mOGB_Click(); break;
         case GridTextColorButton: mOGF_Click(); break;
@@ -61,6 +67,7 @@ void Form24::mOGF_Click() {
     Grid1->setForeColor(*chosen);
     Grid2->setForeColor(*chosen);
     state_.ColorsChanged = true;
+    app_.state<printing::PrintFontSettings>().PrintFontColor = *chosen;
 }
 
 void Form24::mOGB_Click() {

@@ -64,13 +64,17 @@ Form24::Form24(shell::Application& app) : shell::ActivityWindow(app, "Form24") {
     });
     wireEvents();
     wireGridBackgroundSelector();
+    wirePreview();
 }
 
 Form24::~Form24() = default;
 
 void Form24::wireEvents() {
+    // Proportional resizing puts the controls back at their scaled design places.
     onResize = [this] {
-        if (Visible()) placeControls();
+        if (!Visible()) return;
+        placeControls();
+        placePreviewButtons();
     };
     mH->onClick = [this] { mH_Click(); };
     Grid1->onSelectCell = [this](int row, int col) { Grid1_SelectCell(row, col); };
@@ -127,6 +131,7 @@ void Form24::Form_Load() {
     setAllViewControls(true);
     setCaption(windowCaption());
     MonthView1->setValue(MonthView1->Today());
+    loadPrintSettings();
     state_.EntryGuard = false;
 }
 
@@ -161,7 +166,15 @@ void Form24::placeControls() {
     Grid1->setHeaderHeight(Twips(Grid1->Height() * 0.17));
 }
 
+void Form24::placePreviewButtons() {
+    const int top = app_.vars.smallerScreen() ? 115 : 30;
+    preview_->SSCommand1->setTop(top);
+    preview_->SSCommand2->setTop(top);
+}
+
 void Form24::Form_Activate() {
+    placePreviewButtons();
+    preview_->RememberPreviewPlacement();
     topToolbar().Restore();
     Panel3D1->setVisible(true);
     focusExit();
@@ -173,7 +186,7 @@ void Form24::focusExit() {
 
 // --- keys
 
-int Form24::helpTopic() const { return help::FoodStorage; }
+int Form24::helpTopic() const { return preview_->isOpen() ? shell::topics::PrintPreview : help::FoodStorage; }
 
 void Form24::mH_Click() {
     HideDatePicker();
@@ -184,7 +197,10 @@ void Form24::mH_Click() {
 void Form24::Form_KeyDown(int& keyCode, int /*shift*/) {
     if (keyCode != ui::keys::Escape) return;
     keyCode = 0;
-    if (state_.RollupShown) {
+    if (preview_->isOpen()) {
+        if (preview_->enlarged()) preview_->SSCommand1_Click();
+        else preview_->Cancel();
+    } else if (state_.RollupShown) {
         Command3_Click();
     } else if (selector_->isOpen()) {
         selector_->Command16_Click(shell::GridBackgroundSelector::CancelChoice);
@@ -257,6 +273,7 @@ bool Form24::AskBeforeLeaving() {
 
 void Form24::Form_Unload() {
     if (selector_->isOpen()) selector_->CloseBackgroundSelector();
+    if (preview_->isOpen()) preview_->Cancel();
     ResetStorageState();
     state_ = StorageWindowState();
     app_.vars.StorageKind = 0;

@@ -8,6 +8,7 @@
 #include "food_storage/store/storage_table.h"
 #include "platform/basic/calendar_date.h"
 #include "platform/ui/controls.h"
+#include "printing/print_preview_panel.h"
 #include "shell/activity_window.h"
 #include "shell/application.h"
 #include "shell/grid_background_selector.h"
@@ -52,6 +53,11 @@ public:
     ui::CommandButton* Command7 = nullptr;           // the rollup chart's bars: "Hori&zontal" / "&Vertical"
     ui::CommandButton* Command3 = nullptr;           // the rollup's "&Close"
 
+    // --- the table's print options, in the preview's "Print Options" frame
+    std::array<ui::OptionButton*, 4> SSOption83{};  // the print range, by StoragePrintRange less 1
+    ui::CheckBox* SSCheck80 = nullptr;              // "Print 'As of' date on each page"
+    ui::CheckBox* SSCheck81 = nullptr;              // "Print Grid Lines on each page"
+
     // --- the menus
     ui::Menu* mO = nullptr;      // &Options
     ui::Menu* mOGB = nullptr;    // Options > Grid &Background Selector
@@ -74,6 +80,7 @@ public:
     BarChart& categoryChart() { return *chart1_; }  // Chart2D1
     BarChart& rollupChart() { return *chart2_; }    // Chart2D2
     shell::GridBackgroundSelector& gridBackgroundSelector() { return *selector_; }
+    printing::PrintPreviewPanel& preview() { return *preview_; }
 
     // --- loading, activation, keys and leaving
     void Form_Load() override;
@@ -130,10 +137,16 @@ public:
     void ShowRollupGrid();
     void ShowCategoryChart();
 
-    // --- buttons, menus and toolbars
+    // --- printing and copying
     void Command1_Click();
     void mOPrt_Click();
+    void SSOption83_Click(int index);
+    void SSCheck80_Click();
+    void SSCheck81_Click();
+    void RenderPreview();
     void mOCopy_Click();
+
+    // --- buttons, menus and toolbars
     void mO_Click();
     void Toolbar2_ButtonClick(int button);
     void mOGB_Click();
@@ -155,6 +168,10 @@ private:
     void design();
     void wireEvents();
     void wireGridBackgroundSelector();
+    void wirePreview();
+    void loadPrintSettings();
+    // The preview's Enlarge and Auto Size buttons, higher in full screen display.
+    void placePreviewButtons();
     void setKindCaptions();
     // The table's cells of the rows shown, again, after a change.
     void showTable();
@@ -167,7 +184,11 @@ private:
     std::unique_ptr<BarChart> chart1_;
     std::unique_ptr<BarChart> chart2_;
     std::unique_ptr<shell::GridBackgroundSelector> selector_;
+    std::unique_ptr<printing::PrintPreviewPanel> preview_;
 };
+
+// Where the print preview's controls lie over the main panel.
+extern const printing::PreviewPanelDesign StoragePreviewDesign;
 
 // Makes the food storage window the start window's "&Emergency Storage".
 void RegisterFoodStorage(shell::Application& app);

@@ -12,6 +12,7 @@ using style::BoxFont;
 using style::ButtonFont;
 using style::LabelFont;
 using style::Navy;
+using style::OptionFont;
 
 namespace {
 
@@ -210,6 +211,33 @@ const M Menus[] = {
 
 }  // namespace
 
+const printing::PreviewPanelDesign StoragePreviewDesign{
+    .parent = "Panel3D1",
+    .panel = {245, 145, 9345, 7005},
+    .preview = {3540, 105, 5730, 6825},
+    .autoSizeButton = {7315, 88, 795, 204},
+    .enlargeButton = {8315, 88, 750, 204},
+    .rangeFrame = {195, 96, 3240, 613},
+    .optionsFrame = {195, 735, 3240, 1500},
+    .displayFrame = {195, 2272, 3240, 1090},
+    .fontNameDisplay = {1090, 3437, 2325, 322},
+    .fontSizeDisplay = {930, 3791, 585, 322},
+    .sampleFrame = {195, 4130, 3240, 877},
+    .buttons = {{{565, 5060, 2425, 360},
+                 {565, 5430, 2425, 360},
+                 {570, 6560, 2430, 375},
+                 {570, 5800, 2430, 330},
+                 {570, 6160, 2430, 360},
+                 {}}},
+    .buttonCaptions = {"Printer &Font", "&Page Setup", "&Cancel", "C&opy Current Page", "&Print", nullptr},
+    .rangeCaption = "Select from Options Below",
+    .enlargedLeft = 90,
+    .enlargedMargin = 160,
+    .autoSizeLetters = 76,
+    .defaultFontSize = 14,
+    .screenFontSetsSize = true,
+};
+
 void Form24::design() {
     Rows d;
     AddBars(d);
@@ -228,6 +256,41 @@ void Form24::design() {
     chart2_ = std::make_unique<BarChart>(*this, "Chart2D2", "Panel3D2",
                                          Rect{150, 3100, RollupPanel.width - 300, RollupPanel.height - 3250}, 7,
                                          "Percentage");
+
+    // The print preview over everything, its own controls bound by the panel,
+    // the table's print options in its "Print Options" frame.
+    int tab = d.tab;
+    BuildUnbound<printing::PrintPreviewPanel>(*this, printing::PreviewPanelRows(StoragePreviewDesign, tab));
+    const Rect options = StoragePreviewDesign.optionsFrame;
+    const auto optionRect = [&](int place) { return Rect{120, 200 + place * 215, options.width - 240, 225}; };
+    std::vector<R> printOptions;
+    for (int i = 0; i < 4; ++i)
+        printOptions.push_back({UI_MEMBER(S, SSOption83),
+                                {.index = i,
+                                 .parent = "SSFrame80",
+                                 .parentIndex = printing::PrintOptionsFrame,
+                                 .rect = optionRect(i),
+                                 // The captions are literals, so their views end in a null.
+                                 .caption = StoragePrintRangeCaptions[static_cast<std::size_t>(i)].data(),
+                                 .font = OptionFont,
+                                 .tabIndex = tab++,
+                                 .flags = i == 3 ? Checked : None},
+                                {.click = &S::SSOption83_Click}});
+    const auto check = [&](Member<S, ui::CheckBox*> member, int place, const char* caption, void (S::*click)()) {
+        return R{member,
+                 {.parent = "SSFrame80",
+                  .parentIndex = printing::PrintOptionsFrame,
+                  .rect = optionRect(place),
+                  .caption = caption,
+                  .font = OptionFont,
+                  .tabIndex = tab++,
+                  .flags = Checked},
+                 {.click = click}};
+    };
+    printOptions.push_back(check(UI_MEMBER(S, SSCheck80), 4, "Print 'As of' date on each page", &S::SSCheck80_Click));
+    printOptions.push_back(check(UI_MEMBER(S, SSCheck81), 5, "Print Grid Lines on each page", &S::SSCheck81_Click));
+    Build(*this, *this, printOptions);
+    BuildUnbound<printing::PrintPreviewPanel>(*this, printing::PreviewPanelTopRows(StoragePreviewDesign, tab));
 
     StatusBar1->addPanel({});
     StatusBar1->addPanel({.text = "Click to Restore Top Toolbar", .visible = false, .width = 2700});

@@ -1,4 +1,5 @@
 #pragma once
+#include "food_storage/printing/storage_print_options.h"
 #include "food_storage/store/storage_files.h"
 #include "shell/grid_background_selector.h"
 
@@ -27,6 +28,9 @@ struct StorageWindowState {
     bool RollupShown = false;
     bool RollupHorizontal = false;
     int ChartCategory = 0;  // the category the chart is placed for; 0 draws in place
+
+    // --- the print preview's range and options
+    StoragePrintOptions print;
 
     // --- colours
     bool ColorsChanged = false;
