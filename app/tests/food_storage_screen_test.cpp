@@ -99,6 +99,12 @@ TEST_F(FoodStorageOnScreen, ShowsTheTableACategoryChartAndTheRollup) {
     shoot("food-storage-rollup.png");
     runtime.userClick(*storage->Command7);
     shoot("food-storage-rollup-horizontal.png");
+    runtime.userClick(*storage->Command3);
+
+    runtime.userClick(*storage->Command3D1[0]);
+    runtime.userClick(*storage->Command1);
+    ASSERT_TRUE(storage->preview().isOpen());
+    shoot("food-storage-print-preview.png");
 }
 
 }  // namespace
