@@ -1,5 +1,6 @@
 // The basic kind's rollup of how much of each category's need is on hand,
 // its bar chart, and the chart of a category view.
+#include <algorithm>
 #include <cmath>
 
 #include "food_storage/rollup_values.h"
@@ -87,8 +88,11 @@ void Form24::ShowCategoryChart() {
     if (state_.ChartCategory >= 1 && state_.ChartCategory <= 7) {
         const ChartPlace place = ChartPlaces[state_.ChartCategory - 1];
         BarChart& chart = *chart1_;
-        chart.panel().setHeight(Twips(Panel3D1->Height() * place.height));
-        chart.panel().setTop(Twips(Panel3D1->Height() * place.top));
+        const int top = Twips(Panel3D1->Height() * place.top);
+        // Within the grid's area, so the boxes below stay in view.
+        const int room = Panel3D4->Top() + Panel3D4->Height() - top;
+        chart.panel().setTop(top);
+        chart.panel().setHeight(std::max(std::min(Twips(Panel3D1->Height() * place.height), room), 600));
     }
     const StorageTable& table = state_.document.table;
     const int first = state_.CategoryFirstRow;
