@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "menu_planner/menu_planner_window.h"
+#include "food_storage/storage_window.h"
 #include "platform/basic/folder_lock.h"
 #include "platform/data_move.h"
 #include "platform/program_location.h"
@@ -53,6 +54,7 @@ int main(int argc, char* argv[]) {
     recipes::RegisterRecipeFile(app);
     shopping::RegisterShoppingList(app);
     menu_planner::RegisterMenuPlanner(app);
+    food_storage::RegisterFoodStorage(app);
     platform::qt::ExitWhenFirstShownIfAsked(qtApp);
     app.Start();
     if (runtime.ended()) return 0;
