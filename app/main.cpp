@@ -4,8 +4,8 @@
 #include <QIcon>
 #include <optional>
 
-#include "menu_planner/menu_planner_window.h"
 #include "food_storage/storage_window.h"
+#include "menu_planner/menu_planner_window.h"
 #include "platform/basic/folder_lock.h"
 #include "platform/data_move.h"
 #include "platform/program_location.h"

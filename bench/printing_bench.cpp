@@ -5,13 +5,12 @@
 // figure should stay far below what a user notices (well under 50 ms a page).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <memory>
 
+#include "bench/qt_printer.h"
 #include "platform/qt/page_painter.h"
-#include "platform/qt/qt_printer.h"
 #include "platform/testing/test_folder.h"
 #include "platform/ui/units.h"
 #include "recipes/printing/recipe_print_layout.h"
@@ -20,17 +19,7 @@
 
 namespace {
 
-// The printer measures with Qt: one application for the whole run, offscreen.
-platform::qt::QtPrinter& Printer() {
-    static int argc = 1;
-    static char name[] = "pantrivo_bench";
-    static char* argv[] = {name, nullptr};
-    static const bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    static platform::qt::QtPrinter printer;
-    static_cast<void>(offscreen);
-    return printer;
-}
+using bench::Printer;
 
 printing::PrintFontSettings Font() {
     printing::PrintFontSettings f;

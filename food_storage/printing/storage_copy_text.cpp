@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/basic/text.h"
+#include "printing/clipboard_text.h"
 
 namespace food_storage {
 
@@ -66,19 +67,8 @@ std::string StorageCopyText(StorageKind kind, const StorageTable& table, const p
 }
 
 bool PutStorageOnClipboard(platform::Clipboard& clipboard, platform::Dialogs& dialogs, const std::string& text) {
-    using platform::MsgButtons;
-    using platform::MsgIcon;
-    if (clipboard.SetText(text)) {
-        dialogs.MessageBox(
-            {"Copy Option", "Data has been copied to the Windows Clipboard.", MsgIcon::Information, MsgButtons::OK, 1});
-        return true;
-    }
-    // Another program may hold the clipboard open: the user can try again.
-    dialogs.MessageBox({"Copy Option",
-                        "The table could not be copied: the Windows Clipboard is in use or unavailable.\rPlease, "
-                        "try again.",
-                        MsgIcon::Critical, MsgButtons::OK, 1});
-    return false;
+    return printing::PutTextOnClipboard(clipboard, dialogs, text, "Data has been copied to the Windows Clipboard.",
+                                        "table");
 }
 
 }  // namespace food_storage

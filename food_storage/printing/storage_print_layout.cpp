@@ -1,5 +1,6 @@
 #include "food_storage/printing/storage_print_layout.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
@@ -159,14 +160,19 @@ private:
         if (!Prints(row)) return;
         if (doc_.CurrentY > H() - BottomRoom || doc_.CurrentY + doc_.LineHeight() > H()) BreakPage();
         const double rowY = Whole(doc_.CurrentY);
+        // The next row starts below the lowest cell, so a cell that wrapped
+        // is never printed over.
+        double rowEnd = rowY;
         for (std::size_t c = 0; c < columns_.size(); ++c) {
             const std::string text = Cell(row, c);
             if (text.empty()) continue;
             doc_.CurrentY = rowY;
             if (c == 0) printing::WriteAt(doc_, W() / ItemCellsAt, text);
             else printing::WriteCentred(doc_, W() / columns_[c].centreAt, text);
+            rowEnd = std::max(rowEnd, doc_.CurrentY);
         }
-        ruleBottom_ = doc_.CurrentY;
+        doc_.CurrentY = rowEnd;
+        ruleBottom_ = rowEnd;
         if (options_.GridLines && doc_.CurrentY < H() - BottomRoom) CategoryRule(row);
     }
 

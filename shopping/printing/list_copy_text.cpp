@@ -1,6 +1,7 @@
 #include "shopping/printing/list_copy_text.h"
 
 #include "platform/basic/text.h"
+#include "printing/clipboard_text.h"
 #include "shopping/printing/shopping_date_text.h"
 
 namespace shopping {
@@ -30,19 +31,8 @@ std::string ShoppingListCopyText(const ShoppingList& list, std::string_view date
 }
 
 bool PutListOnClipboard(platform::Clipboard& clipboard, platform::Dialogs& dialogs, const std::string& text) {
-    using platform::MsgButtons;
-    using platform::MsgIcon;
-    if (clipboard.SetText(text)) {
-        dialogs.MessageBox(
-            {"Copy Option", "Data has been copied to the Windows Clipboard.", MsgIcon::Information, MsgButtons::OK, 1});
-        return true;
-    }
-    // Another program may hold the clipboard open: the user can try again.
-    dialogs.MessageBox({"Copy Option",
-                        "The list could not be copied: the Windows Clipboard is in use or unavailable.\rPlease, "
-                        "try again.",
-                        MsgIcon::Critical, MsgButtons::OK, 1});
-    return false;
+    return printing::PutTextOnClipboard(clipboard, dialogs, text, "Data has been copied to the Windows Clipboard.",
+                                        "list");
 }
 
 }  // namespace shopping
