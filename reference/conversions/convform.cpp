@@ -17,6 +17,8 @@ namespace conversions {
 
 namespace {
 int Twips(double value) { return static_cast<int>(std::lround(value)); }
+// A vertical scroll bar and the grid's borders, in twips.
+constexpr int GridScrollBarRoom = 330;
 }  // namespace
 
 Convform::Convform(shell::Application& app) : shell::ActivityWindow(app, "Convform") {
@@ -38,9 +40,10 @@ Convform::Convform(shell::Application& app) : shell::ActivityWindow(app, "Convfo
         .topBar = *Toolbar1,
         .status = *StatusBar1,
         .sideBar = *Toolbar2,
-        // No pictures of their own yet: the two entry buttons show their tooltips' text.
-        .sideButtons =
-            {{"Single Entry", {}}, {"Multiple Entry", {}}, {"Help", pictures::Help}, {"Exit", pictures::Exit}},
+        .sideButtons = {{"Single Entry", pictures::SingleEntry},
+                        {"Multiple Entry", pictures::MultipleEntry},
+                        {"Help", pictures::Help},
+                        {"Exit", pictures::Exit}},
         // The window has no panel colour of its own: the engine gets no panels to colour.
         .colors = {shell::settings::SharedGridBackgroundRecord, ui::colors::ButtonFace, "", {}},
         .colorPanels = {},
@@ -108,8 +111,10 @@ void Convform::placeMainPanel() {
 void Convform::placeControls() {
     placeMainPanel();
     sizeBackground();
-    Grid1->setColWidth(0, Twips(Grid1->Width() * 0.492));
-    Grid1->setColWidth(1, Twips(Grid1->Width() * 0.508));
+    // The columns share the room a vertical scroll bar leaves, so a long table never scrolls sideways.
+    const double room = Grid1->Width() - GridScrollBarRoom;
+    Grid1->setColWidth(0, Twips(room * 0.492));
+    Grid1->setColWidth(1, Twips(room * 0.508));
 }
 
 void Convform::Form_Activate() {
