@@ -198,6 +198,21 @@ TEST_F(ConvformTest, MultipleEntryShowsARangeInTheResultsTable) {
     EXPECT_FALSE(w.Text2->Visible() || w.Label4->Visible());
 }
 
+TEST_F(ConvformTest, TheSideToolbarSwitchesEntryAndLeaves) {
+    Convform& w = open();
+    w.Toolbar2->userPressed(Convform::MultipleEntryButton);
+    EXPECT_EQ(w.state().EntryMode, EntryMode::Multiple);
+    EXPECT_TRUE(w.mODo->Checked() && !w.mOS->Checked());
+    w.Toolbar2->userPressed(Convform::SingleEntryButton);
+    EXPECT_EQ(w.state().EntryMode, EntryMode::Single);
+    w.Toolbar2->userPressed(Convform::HelpButton);
+    ASSERT_EQ(desktop.help.requests().size(), 1u);
+    EXPECT_EQ(desktop.help.requests().back().topic, help::MeasurementGuide);
+    w.Toolbar2->userPressed(Convform::ExitButton);
+    EXPECT_FALSE(w.isLoaded());
+    EXPECT_TRUE(start().Visible());
+}
+
 TEST_F(ConvformTest, EscHidesTheResultsThenClosesTheWindow) {
     Convform& w = open();
     runtime().userMenu(*w.mODo);
