@@ -14,6 +14,7 @@
 #include "platform/qt/qt_window_system.h"
 #include "platform/runtime.h"
 #include "recipes/recipe_window.h"
+#include "reference/conversions/convform.h"
 #include "shell/application.h"
 #include "shopping/shoplist.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
     shopping::RegisterShoppingList(app);
     menu_planner::RegisterMenuPlanner(app);
     food_storage::RegisterFoodStorage(app);
+    conversions::RegisterConversions(app);
     platform::qt::ExitWhenFirstShownIfAsked(qtApp);
     app.Start();
     if (runtime.ended()) return 0;

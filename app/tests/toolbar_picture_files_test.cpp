@@ -31,7 +31,7 @@ QImage Load(const std::string& name) {
 
 TEST(ToolbarPictureFiles, EveryPictureTheTableNamesIsInTheProgramFolder) {
     const std::set<std::string> names = AllNamedPictures();
-    EXPECT_EQ(names.size(), 60u);  // 49 on top, 11 more for the side bars (Help and Exit are shared)
+    EXPECT_EQ(names.size(), 62u);  // 49 on top, 13 more for the side bars (Help and Exit are shared)
     for (const std::string& name : names)
         EXPECT_TRUE(fs::is_regular_file(fs::path(PANTRIVO_PICTURE_DIR) / name)) << name;
 }

@@ -72,6 +72,8 @@ constexpr std::array kSidePictures{
     SidePicture{"New Shopping List", pictures::NewList},
     SidePicture{"Open Existing List", pictures::OpenList},
     SidePicture{"Grid Background Selector", pictures::GridBackground},
+    SidePicture{"Single Entry", pictures::SingleEntry},
+    SidePicture{"Multiple Entry", pictures::MultipleEntry},
     SidePicture{"Help", pictures::Help},
     SidePicture{"Exit", pictures::Exit},
 };

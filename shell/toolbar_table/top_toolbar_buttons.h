@@ -50,6 +50,8 @@ inline constexpr std::string_view Save = "toolbar/save.png";
 inline constexpr std::string_view NewList = "toolbar/new_list.png";
 inline constexpr std::string_view OpenList = "toolbar/open_list.png";
 inline constexpr std::string_view GridBackground = "toolbar/grid_background.png";
+inline constexpr std::string_view SingleEntry = "toolbar/single_entry.png";  // one amount, one result
+inline constexpr std::string_view MultipleEntry = "toolbar/multiple_entry.png";  // a table of amounts
 inline constexpr std::string_view Help = "toolbar/help.png";
 inline constexpr std::string_view Exit = "toolbar/exit.png";
 }  // namespace pictures

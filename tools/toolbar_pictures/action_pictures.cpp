@@ -160,3 +160,28 @@ void paintGridBackground(QPainter& p) {
     for (double x : {8.5, 15.5}) p.drawLine(QPointF(x, 2), QPointF(x, 22));
     for (double y : {8.5, 15.5}) p.drawLine(QPointF(1, y), QPointF(23, y));
 }
+
+// One amount, an equals sign and its result: a single conversion.
+void paintSingleEntry(QPainter& p) {
+    outlined(p, c::Paper);
+    p.drawRect(cells(1, 7, 9, 10));
+    outlined(p, c::Sky);
+    p.drawRect(cells(14, 7, 9, 10));
+    p.setPen(strokePen(c::Ink, 1.5, Qt::FlatCap));
+    p.drawLine(QPointF(10.5, 10.5), QPointF(13.5, 10.5));
+    p.drawLine(QPointF(10.5, 13.5), QPointF(13.5, 13.5));
+    p.setPen(strokePen(c::Blue, 1.5, Qt::FlatCap));
+    p.drawLine(QPointF(5.5, 9.5), QPointF(5.5, 14.5));
+}
+
+// A table of two columns under a heading: amounts and their results.
+void paintMultipleEntry(QPainter& p) {
+    outlined(p, c::Paper);
+    p.drawRect(cells(2, 1, 20, 22));
+    filled(p, c::Sky);
+    p.drawRect(QRectF(3, 2, 18, 4));
+    p.setPen(strokePen(c::Grey, 1, Qt::FlatCap));
+    for (const double y : {6.5, 10.5, 14.5, 18.5}) p.drawLine(QPointF(3, y), QPointF(21, y));
+    p.setPen(strokePen(c::Blue, 1, Qt::FlatCap));
+    p.drawLine(QPointF(12, 2), QPointF(12, 22));
+}

@@ -28,6 +28,8 @@ void paintSave(QPainter& p);
 void paintNewList(QPainter& p);
 void paintOpenList(QPainter& p);
 void paintGridBackground(QPainter& p);
+void paintSingleEntry(QPainter& p);
+void paintMultipleEntry(QPainter& p);
 
 // Food and drink (food_pictures.cpp).
 void paintPantryInventory(QPainter& p);

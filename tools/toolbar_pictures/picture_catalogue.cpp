@@ -68,6 +68,8 @@ constexpr std::array kPainters{
     ToolbarPainter{"toolbar/new_list.png", paintNewList},
     ToolbarPainter{"toolbar/open_list.png", paintOpenList},
     ToolbarPainter{"toolbar/grid_background.png", paintGridBackground},
+    ToolbarPainter{"toolbar/single_entry.png", paintSingleEntry},
+    ToolbarPainter{"toolbar/multiple_entry.png", paintMultipleEntry},
 };
 
 }  // namespace
