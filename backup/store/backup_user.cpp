@@ -44,6 +44,13 @@ Prompt RestoreDiskErrorPrompt() {
             Icon::Critical, Buttons::Ok, Answer::Ok};
 }
 
+Prompt BackupConfirmation(std::string_view familyWord, std::string_view path) {
+    return {"Delete Files",
+            Lines({"This utility will first Delete all existing " + std::string(familyWord) + " files",
+                   "located in Path: " + std::string(path), "", "Proceed?"}),
+            Icon::Question, Buttons::YesNoCancel, Answer::No};
+}
+
 Prompt DeleteFilesQuestion(std::string_view what) {
     return {"Delete Files",
             Lines({"This utility will first Delete all existing " + std::string(what) + " files",

@@ -40,6 +40,9 @@ Prompt NewBlankDiskPrompt();
 Prompt BackupCancelledPrompt();
 Prompt RestoreDiskErrorPrompt();
 
+// The backup window's question before a backup: "This utility will first
+// Delete all existing " + the family word + " files", then the path shown.
+Prompt BackupConfirmation(std::string_view familyWord, std::string_view path);
 // The restore's question before it replaces what the program holds:
 // "This utility will first Delete all existing " + what + " files" ...
 Prompt DeleteFilesQuestion(std::string_view what);

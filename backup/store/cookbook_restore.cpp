@@ -1,7 +1,4 @@
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "backup/store/cookbook_backup.h"
@@ -55,9 +52,10 @@ Outcome NothingChanged(BackupUser& user, const std::string& text) {
     return {Result::Failed, NothingRestored};
 }
 
-// Appends the disk's count records to the staged data file and reads them
-// back; false when the disk does not hold them all.
-bool StageRecords(const std::filesystem::path& copyFile, long count, std::FILE* staged, long stagedBefore) {
+// Appends the disk's count records to the staged data file, each block read
+// back as it is written; false when the disk does not hold them all.
+bool StageRecords(const std::filesystem::path& copyFile, long count, DiskWriter& staged,
+                  const basic::RandomAccessFile& stagedReader, long stagedBefore) {
     const long length = recipes::RecipeRecordLength;
     const auto size = basic::FileLen(copyFile);
     if (!size || *size < static_cast<std::uintmax_t>(count) * static_cast<std::uintmax_t>(length)) return false;
@@ -65,23 +63,15 @@ bool StageRecords(const std::filesystem::path& copyFile, long count, std::FILE* 
     if (!copy) return false;
     constexpr long perBlock = 512;
     std::string block;
+    std::string again;
     for (long j = 1; j <= count; j += perBlock) {
         const long n = std::min(perBlock, count - j + 1);
         copy->GetBlockInto(j, n, block);
-        if (std::fwrite(block.data(), 1, block.size(), staged) != block.size()) return false;
+        if (staged.Write(block) != block.size()) return false;
+        stagedReader.GetBlockInto(stagedBefore + j, n, again);
+        if (again != block) return false;
     }
-    if (std::fflush(staged) != 0) return false;
-    // Read back from the staged file, while this disk is still in the drive.
-    std::string again(static_cast<std::size_t>(perBlock * length), '\0');
-    for (long j = 1; j <= count; j += perBlock) {
-        const long n = std::min(perBlock, count - j + 1);
-        copy->GetBlockInto(j, n, block);
-        const auto bytes = static_cast<std::size_t>(n * length);
-        if (std::fseek(staged, (stagedBefore + j - 1) * length, SEEK_SET) != 0 ||
-            std::fread(again.data(), 1, bytes, staged) != bytes || std::string_view(again).substr(0, bytes) != block)
-            return false;
-    }
-    return std::fseek(staged, 0, SEEK_END) == 0;
+    return true;
 }
 
 Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::filesystem::path& source,
@@ -114,15 +104,16 @@ Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::
     }
 
     const std::string dataName = recipes::RecipeDataFileName(cookbook);
-    std::FILE* staged = std::fopen((staging / dataName).c_str(), "w+b");
-    if (!staged) return NothingChanged(user, "Unable to write " + dataName + " in Pantrivo Program!");
+    auto staged = RealDisk().Open(staging / dataName, true);
+    const auto stagedReader = basic::RandomAccessFile::OpenForReading(staging / dataName, recipes::RecipeRecordLength);
+    if (!staged || !stagedReader) return NothingChanged(user, "Unable to write " + dataName + " in Pantrivo Program!");
     const long total = format.hasTotal ? disk->total : -1;
     long expected = disk->next;
     long restored = 0;
     for (;;) {
         const std::string copyName = format.CopyName(cookbook, disk->number);
-        if (!StageRecords(basic::ProgramFolder(source).Resolve(copyName), disk->count, staged, restored)) {
-            std::fclose(staged);
+        if (!StageRecords(basic::ProgramFolder(source).Resolve(copyName), disk->count, *staged, *stagedReader,
+                          restored)) {
             return NothingChanged(user, "Unable to read all " + std::to_string(disk->count) + " records of " +
                                             copyName + " on Backup Disk #" + std::to_string(disk->number) + "!");
         }
@@ -132,7 +123,6 @@ Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::
         // The next disk of the set, asked for until it is in the drive.
         for (;;) {
             if (user.Ask(InsertRestoreDiskPrompt(static_cast<int>(expected))) != Answer::Ok) {
-                std::fclose(staged);
                 user.Progress(0, 0);
                 return {Result::Cancelled, NothingRestored};
             }
@@ -141,9 +131,7 @@ Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::
         }
         expected = disk->next;
     }
-    const bool synced = std::fflush(staged) == 0 && ::fsync(fileno(staged)) == 0;
-    std::fclose(staged);
-    if (!synced) return NothingChanged(user, "Unable to write " + dataName + " in Pantrivo Program!");
+    if (!staged->Finish()) return NothingChanged(user, "Unable to write " + dataName + " in Pantrivo Program!");
     if (total >= 0 && restored != total)
         return NothingChanged(user, "The Backup Disks hold " + std::to_string(restored) + " records, not the " +
                                         std::to_string(total) + " the backup was made with!");

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 #include "platform/basic/path_text.h"
 #include "platform/basic/random_access_file.h"
@@ -24,37 +23,28 @@ DiskWritten WriteDisk(const SpanningCopy& copy, const basic::RandomAccessFile* s
     DiskWritten result;
     auto writer = disk.Open(copy.copyFile, true);
     if (!writer) return result;  // a disk that takes nothing holds no record
+    // Each block is read back from the disk as soon as it is written.
+    const auto written = basic::RandomAccessFile::OpenForReading(copy.copyFile, copy.recordLength);
+    result.ok = written.has_value();
     const long perBlock = std::max(1L, kBlockBytes / copy.recordLength);
     const auto length = static_cast<std::size_t>(copy.recordLength);
     std::string block;
-    for (long k = first; k <= copy.total;) {
+    std::string found;
+    for (long k = first; result.ok && k <= copy.total;) {
         const long count = std::min(perBlock, copy.total - k + 1);
         if (source)
             source->GetBlockInto(k, count, block);
         else
             block.assign(static_cast<std::size_t>(count) * length, '\0');
-        const std::size_t written = writer->Write(block);
-        result.count += static_cast<long>(written / length);
-        if (written < block.size()) break;
+        const long whole = static_cast<long>(writer->Write(block) / length);
+        written->GetBlockInto(k - first + 1, whole, found);
+        result.ok = std::string_view(found) == std::string_view(block).substr(0, found.size());
+        result.count += whole;
+        if (whole < count) break;
         k += count;
         user.Progress(k - 1, copy.total);
     }
-    result.ok = writer->Finish();
-    // Read back what this disk holds against the source.
-    const auto copied = basic::RandomAccessFile::OpenForReading(copy.copyFile, copy.recordLength);
-    if (!copied) return {result.count, result.count == 0};
-    std::string expected;
-    std::string found;
-    for (long j = 0; result.ok && j < result.count; j += perBlock) {
-        const long count = std::min(perBlock, result.count - j);
-        if (source)
-            source->GetBlockInto(first + j, count, expected);
-        else
-            expected.assign(static_cast<std::size_t>(count) * length, '\0');
-        copied->GetBlockInto(j + 1, count, found);
-        result.ok = expected == found && copied->RecordCount() >= j + count;
-    }
-    return result;
+    return {result.count, writer->Finish() && result.ok};
 }
 
 }  // namespace

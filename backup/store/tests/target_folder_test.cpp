@@ -42,5 +42,18 @@ TEST(ProgramFolderTest, EveryStepRefusesTheProgramFolderReachedByALink) {
     EXPECT_FALSE(fs::exists(program / "Recipe2.bk1"));
 }
 
+TEST(PromptTest, TheQuestionsNameTheFamilyAndThePathOnLinesOfTheirOwn) {
+    const Prompt backup = BackupConfirmation("Menu Planner", "/media/stick/");
+    EXPECT_EQ(backup.text, "This utility will first Delete all existing Menu Planner files\rlocated in Path: /media/stick/\r\rProceed?");
+    EXPECT_EQ(backup.title, "Delete Files");
+    EXPECT_EQ(backup.buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(backup.preselected, Answer::No);
+    EXPECT_EQ(NewBlankDiskPrompt().text,
+              "Disk is either Full, or there is not enough room\rremaining for the requested backup files!\rPlease "
+              "Insert a New Blank Formatted\rBackup Disk and then Click on OK.\rCAUTION: Wait till Disk Drive light "
+              "goes out and\rBe sure New Disk is inserted before Clicking OK");
+    EXPECT_EQ(BackupCancelledPrompt().title, "Backup Proceedure Cancelation");
+}
+
 }  // namespace
 }  // namespace backup
