@@ -47,7 +47,13 @@ public:
         if (fd < 0) return nullptr;
         return std::make_unique<FileWriter>(fd);
     }
-    bool Remove(const std::filesystem::path& file) override { return basic::RemoveSyncedFile(file); }
+    // The folder is synced once a disk is written (SyncFolderOf), not at
+    // every name removed.
+    bool Remove(const std::filesystem::path& file) override {
+        std::error_code error;
+        std::filesystem::remove(file, error);
+        return !std::filesystem::exists(std::filesystem::symlink_status(file, error));
+    }
 };
 
 bool WriteThrough(DiskFiles& disk, const std::filesystem::path& file, std::string_view bytes, bool empty) {

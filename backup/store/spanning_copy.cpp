@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/basic/atomic_write.h"
 #include "platform/basic/path_text.h"
 #include "platform/basic/random_access_file.h"
 
@@ -69,6 +70,7 @@ Outcome RunSpanningCopy(const SpanningCopy& copy, DiskFiles& disk, BackupUser& u
         const bool last = first + written.count > copy.total;
         const int next = last ? diskNumber : diskNumber + 1;
         if (!copy.finishDisk(diskNumber, next, first, written.count)) return BackupFailure(user, copy.copyFile);
+        basic::SyncFolderOf(copy.copyFile);  // the names, before the disk leaves the drive
         if (last) return {Result::Completed, BackupComplete};
         first += written.count;
         diskNumber = next;

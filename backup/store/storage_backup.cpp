@@ -2,6 +2,7 @@
 
 #include "backup/store/cookbook_backup.h"
 #include "backup/store/target_folder.h"
+#include "platform/basic/atomic_write.h"
 #include "platform/basic/file_commands.h"
 #include "platform/basic/path_text.h"
 
@@ -68,7 +69,10 @@ Outcome BackupStorage(const basic::ProgramFolder& folder, StorageKind kind, cons
             const auto bytes = basic::ReadWholeFile(folder.Resolve(file.programName), kMaxStorageFileBytes);
             ok = bytes && WriteWhole(disk, target / basic::PathFromText(file.copyName), *bytes) && ok;
         }
-        if (ok) return {Result::Completed, BackupComplete};
+        if (ok) {
+            basic::SyncFolderOf(target / "x");
+            return {Result::Completed, BackupComplete};
+        }
         RemoveCopies(disk, target, set);
         if (user.Ask(NewBlankDiskPrompt()) != Answer::Ok) {
             user.Ask(BackupCancelledPrompt());
