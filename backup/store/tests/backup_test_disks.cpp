@@ -89,6 +89,10 @@ std::unique_ptr<DiskWriter> LimitedDisk::Open(const fs::path& file, bool empty) 
     return std::make_unique<LimitedWriter>(std::move(real), file, drive_, corrupt);
 }
 
+ScriptedUser::~ScriptedUser() {
+    if (ranOut) ADD_FAILURE() << "unexpected prompt: " << prompts.back().text;
+}
+
 Answer ScriptedUser::Ask(const Prompt& prompt) {
     prompts.push_back(prompt);
     if (steps_.empty()) {

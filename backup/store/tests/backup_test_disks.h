@@ -53,8 +53,8 @@ private:
 };
 
 // Answers prompts from a script; each answer may first swap the disk. Every
-// prompt is kept; a prompt with no answer left is answered Cancel (and the
-// test notes it).
+// prompt is kept; a prompt with no answer left is answered Cancel and fails
+// the test.
 class ScriptedUser final : public BackupUser {
 public:
     struct Step {
@@ -62,6 +62,8 @@ public:
         int insertDisk = 0;  // 0: leave the disk
     };
     ScriptedUser(Drive* drive, std::vector<Step> steps) : drive_(drive), steps_(steps.begin(), steps.end()) {}
+    // A prompt the script did not expect fails the test.
+    ~ScriptedUser() override;
     Answer Ask(const Prompt& prompt) override;
     void Status(std::string_view text) override { statuses.emplace_back(text); }
 
