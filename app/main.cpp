@@ -13,6 +13,7 @@
 #include "platform/qt/qt_window_system.h"
 #include "platform/runtime.h"
 #include "recipes/recipe_window.h"
+#include "reference/food_guide/foodg.h"
 #include "shell/application.h"
 #include "shopping/shoplist.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     // Each subsystem makes its windows reachable from the start window.
     recipes::RegisterRecipeFile(app);
     shopping::RegisterShoppingList(app);
+    food_guide::RegisterFoodGuide(app);
     // The menu planner's calendar options, held for it until its window registers itself.
     app.claimSettingsRecords(menu_planner::CalendarOptionRecords);
     platform::qt::ExitWhenFirstShownIfAsked(qtApp);

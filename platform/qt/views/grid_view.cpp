@@ -52,9 +52,13 @@ public:
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : cols_; }
 
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::DisplayRole)
-            return ToQt(ui::EntryAsShown(grid_.TextMatrix(index.row() + 1, index.column()),
-                                         grid_.ColShownLength(index.column())));
+        if (role == Qt::DisplayRole) {
+            QString text = ToQt(ui::EntryAsShown(grid_.TextMatrix(index.row() + 1, index.column()),
+                                                 grid_.ColShownLength(index.column())));
+            // A wrapping cell's lines are parted by a carriage return, as a header's are.
+            if (grid_.WordWrap()) text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+            return text;
+        }
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(ToQtAlignment(grid_.ColAlignment(index.column())));
         if (role == Qt::BackgroundRole) {
@@ -162,6 +166,13 @@ public:
     // Tab past the last editable cell: on to the next control, as Tab goes.
     void tabOut(bool backwards) { focusNextPrevChild(!backwards); }
 
+    // Pixels; 0 fits one line of the font.
+    void setBodyRowHeight(int pixels) {
+        if (pixels == bodyRowHeight_) return;
+        bodyRowHeight_ = pixels;
+        fitRowHeight();
+    }
+
 protected:
     void mousePressEvent(QMouseEvent* event) override {
         QTableView::mousePressEvent(event);
@@ -217,7 +228,11 @@ protected:
     }
 
 private:
-    void fitRowHeight() { verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4); }
+    void fitRowHeight() {
+        verticalHeader()->setDefaultSectionSize(bodyRowHeight_ > 0 ? bodyRowHeight_ : fontMetrics().height() + 4);
+    }
+
+    int bodyRowHeight_ = 0;  // pixels; 0 fits one line of the font
 
     QPersistentModelIndex lastPressed_;
     QElapsedTimer sinceLastPress_;
@@ -340,6 +355,11 @@ private:
             header.setMinimumHeight(0);
             header.setMaximumHeight(QWIDGETSIZE_MAX);
         }
+        view.setBodyRowHeight(grid_.BodyRowHeight() > 0 ? ToPixels(grid_.BodyRowHeight()) : 0);
+        if (view.wordWrap() != grid_.WordWrap()) view.setWordWrap(grid_.WordWrap());
+        view.setHorizontalScrollBarPolicy(grid_.VerticalScrollOnly() ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+        header.setSectionsClickable(grid_.Sortable());
+        header.setSortIndicatorShown(grid_.Sortable());
         if (grid_.SortedCol() >= 0)
             view.horizontalHeader()->setSortIndicator(
                 grid_.SortedCol(), grid_.SortedAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
