@@ -8,8 +8,7 @@ GuideTableText KitchenHintsText() {
         {"Keep pasta from sticking",
          "Cook pasta in plenty of rapidly boiling water and stir it often during the first two minutes."},
         {"Make scrambled eggs fluffier",
-         "Beat the eggs well and cook them slowly over low heat, stirring gently. Take them off the heat while "
-         "still a little moist."},
+         "Beat the eggs well and cook them slowly over low heat. Take them off while still a little moist."},
         {"Brown meat evenly", "Pat the meat dry and do not crowd the pan: pieces packed too close steam instead of "
                               "browning."},
         {"Keep cut apples from turning brown", "Toss cut apples, pears or bananas with a little lemon juice."},
@@ -40,11 +39,9 @@ GuideTableText KitchenHintsText() {
         {"Peel hard-cooked eggs easily",
          "Use eggs that are at least a week old and cool them in ice water right after cooking."},
         {"Check eggs for freshness",
-         "Put the egg in a bowl of cold water. A fresh egg sinks and lies flat; an old one stands on end or "
-         "floats."},
+         "Put the egg in cold water. A fresh egg sinks and lies flat; an old one stands on end or floats."},
         {"Make rice fluffier",
-         "Rinse the rice before cooking, and let it stand covered 5 minutes after cooking before fluffing it with "
-         "a fork."},
+         "Rinse the rice before cooking. Let it stand covered 5 minutes, then fluff it with a fork."},
         {"Make gravy without lumps",
          "Stir the flour or cornstarch into a little cold water first, then whisk it into the hot liquid."},
         {"Whip cream faster", "Chill the bowl, the beaters and the cream in the refrigerator before whipping."},
@@ -53,16 +50,13 @@ GuideTableText KitchenHintsText() {
         {"Make a flakier pie crust",
          "Keep the shortening and the water ice cold and handle the dough as little as possible."},
         {"Bake softer cookies",
-         "Do not overmix the dough once the flour is added, and take the cookies out when the edges are just "
-         "golden."},
+         "Do not overmix the dough once the flour is in, and take the cookies out when the edges just turn golden."},
         {"Keep bread fresh longer",
          "Keep bread in a closed bag at room temperature or freeze it; the refrigerator makes it stale faster."},
         {"Thaw meat safely",
-         "Thaw meat and poultry in the refrigerator, or in cold water changed every 30 minutes, never on the "
-         "counter."},
+         "Thaw meat in the refrigerator, or in cold water changed every 30 minutes; never on the counter."},
         {"Keep raw meat from spreading germs",
-         "Use one cutting board for raw meat and another for fruits and vegetables, and wash them in hot soapy "
-         "water."},
+         "Keep one cutting board for raw meat and another for produce; wash both in hot soapy water."},
         {"Keep leftovers safe",
          "Refrigerate leftovers within two hours of cooking and use them within three to four days."},
         {"Put out a grease fire",

@@ -347,8 +347,14 @@ private:
         showPending_ = false;
         GridTable& view = table();
         cells_->catchUp();
-        for (int col = 0; col < grid_.Cols(); ++col) view.setColumnWidth(col, ToPixels(grid_.ColWidth(col)));
         QHeaderView& header = *view.horizontalHeader();
+        // Never sideways: the last column takes the room the others leave
+        // beside the scroll bar, so none of its text is hidden under it.
+        const bool fitted = grid_.VerticalScrollOnly();
+        view.setHorizontalScrollBarPolicy(fitted ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+        header.setStretchLastSection(fitted);
+        for (int col = 0; col < grid_.Cols(); ++col)
+            if (!fitted || col < grid_.Cols() - 1) view.setColumnWidth(col, ToPixels(grid_.ColWidth(col)));
         if (grid_.HeaderHeight() > 0) {
             header.setFixedHeight(ToPixels(grid_.HeaderHeight()));
         } else {
@@ -357,7 +363,6 @@ private:
         }
         view.setBodyRowHeight(grid_.BodyRowHeight() > 0 ? ToPixels(grid_.BodyRowHeight()) : 0);
         if (view.wordWrap() != grid_.WordWrap()) view.setWordWrap(grid_.WordWrap());
-        view.setHorizontalScrollBarPolicy(grid_.VerticalScrollOnly() ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
         header.setSectionsClickable(grid_.Sortable());
         header.setSortIndicatorShown(grid_.Sortable());
         if (grid_.SortedCol() >= 0)

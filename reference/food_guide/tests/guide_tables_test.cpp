@@ -105,7 +105,7 @@ TEST(GuideTables, KitchenHintsAreNumberedWithALeadingBlankAndFitTheirRows) {
         EXPECT_EQ(hints.rows[k][0], " " + std::to_string(k + 1));
         purposes.insert(hints.rows[k][1]);
         // One or two sentences, short enough for the row's three lines.
-        EXPECT_LE(hints.rows[k][2].size(), 125u) << hints.rows[k][2];
+        EXPECT_LE(hints.rows[k][2].size(), 105u) << hints.rows[k][2];
         EXPECT_EQ(hints.rows[k][2].back(), '.') << hints.rows[k][2];
     }
     EXPECT_EQ(purposes.size(), 30u);
