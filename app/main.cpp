@@ -15,6 +15,7 @@
 #include "platform/runtime.h"
 #include "recipes/recipe_window.h"
 #include "reference/conversions/convform.h"
+#include "reference/food_guide/foodg.h"
 #include "shell/application.h"
 #include "shopping/shoplist.h"
 
@@ -57,6 +58,7 @@ int main(int argc, char* argv[]) {
     menu_planner::RegisterMenuPlanner(app);
     food_storage::RegisterFoodStorage(app);
     conversions::RegisterConversions(app);
+    food_guide::RegisterFoodGuide(app);
     platform::qt::ExitWhenFirstShownIfAsked(qtApp);
     app.Start();
     if (runtime.ended()) return 0;

@@ -1,14 +1,12 @@
 #include "shell/application.h"
 
 #include "shell/help_menu.h"
-#include "shell/settings_records_to_come.h"
 #include "shell/startfrm.h"
 
 namespace shell {
 
 Application::Application(platform::Runtime& runtime) : runtime_(runtime) {
     claimSettingsRecords(settings::ShellRecords);
-    claimSettingsRecords(settings::RecordsOfWindowsToCome);
     claimHelpTopics(ShellTopics);
 }
 

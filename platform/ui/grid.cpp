@@ -185,6 +185,31 @@ void Grid::setHeaderHeight(int twips) {
     changed(Property::Style);
 }
 
+void Grid::setBodyRowHeight(int twips) {
+    twips = std::max(twips, 0);
+    if (twips == bodyRowHeight_) return;
+    bodyRowHeight_ = twips;
+    changed(Property::Style);
+}
+
+void Grid::setWordWrap(bool on) {
+    if (on == wordWrap_) return;
+    wordWrap_ = on;
+    changed(Property::Style);
+}
+
+void Grid::setSortable(bool on) {
+    if (on == sortable_) return;
+    sortable_ = on;
+    changed(Property::Style);
+}
+
+void Grid::setVerticalScrollOnly(bool on) {
+    if (on == verticalScrollOnly_) return;
+    verticalScrollOnly_ = on;
+    changed(Property::Style);
+}
+
 template <class T>
 T Grid::setting(int col, T Column::*field) const {
     return col >= 0 && col < Cols() ? columns_[static_cast<std::size_t>(col)].*field : Column{}.*field;

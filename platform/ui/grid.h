@@ -93,6 +93,16 @@ public:
     // line feed).
     int HeaderHeight() const { return headerHeight_; }
     void setHeaderHeight(int twips);
+    // The height of every body row in twips; 0 fits one line of the font.
+    int BodyRowHeight() const { return bodyRowHeight_; }
+    void setBodyRowHeight(int twips);
+    // Long body texts break into lines within the column, and a carriage
+    // return in a cell starts a new line; off, a cell shows one line.
+    bool WordWrap() const { return wordWrap_; }
+    void setWordWrap(bool on);
+    // A grid whose columns are fitted to its width never scrolls sideways.
+    bool VerticalScrollOnly() const { return verticalScrollOnly_; }
+    void setVerticalScrollOnly(bool on);
 
     // Columns outside the grid read as the default and ignore settings.
     int ColWidth(int col) const;
@@ -111,6 +121,9 @@ public:
     // regard to case; rows that compare equal keep their order. The current
     // row follows the row it was on. A column outside the grid is ignored.
     void Sort(int col, bool ascending);
+    // Whether a click on a column header sorts the rows (a new grid's does).
+    bool Sortable() const { return sortable_; }
+    void setSortable(bool on);
     // The column the rows were last sorted by (-1: none yet) and which way.
     int SortedCol() const { return sortedCol_; }
     bool SortedAscending() const { return sortedAscending_; }
@@ -234,6 +247,10 @@ private:
     bool highlight_ = true;
     GridSelection selectionMode_ = GridSelection::Row;
     int headerHeight_ = 0;
+    int bodyRowHeight_ = 0;
+    bool wordWrap_ = false;
+    bool verticalScrollOnly_ = false;
+    bool sortable_ = true;
     int sortedCol_ = -1;
     bool sortedAscending_ = true;
     bool editable_ = false;

@@ -37,7 +37,7 @@ void Grid::userMovedCell(int row, int col) {
 }
 
 void Grid::userSortedColumn(int col) {
-    if (!usable() || col < 0 || col >= Cols()) return;
+    if (!usable() || !sortable_ || col < 0 || col >= Cols()) return;
     const bool ascending = !(SortedCol() == col && SortedAscending());
     if (onBeforeSort) raise("BeforeSort", [&] { onBeforeSort(col); });
     Sort(col, ascending);

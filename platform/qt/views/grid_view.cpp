@@ -164,6 +164,13 @@ public:
     // Tab past the last editable cell: on to the next control, as Tab goes.
     void tabOut(bool backwards) { focusNextPrevChild(!backwards); }
 
+    // Pixels; 0 fits one line of the font.
+    void setBodyRowHeight(int pixels) {
+        if (pixels == bodyRowHeight_) return;
+        bodyRowHeight_ = pixels;
+        fitRowHeight();
+    }
+
 protected:
     void mousePressEvent(QMouseEvent* event) override {
         QTableView::mousePressEvent(event);
@@ -219,7 +226,11 @@ protected:
     }
 
 private:
-    void fitRowHeight() { verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4); }
+    void fitRowHeight() {
+        verticalHeader()->setDefaultSectionSize(bodyRowHeight_ > 0 ? bodyRowHeight_ : fontMetrics().height() + 4);
+    }
+
+    int bodyRowHeight_ = 0;  // pixels; 0 fits one line of the font
 
     QPersistentModelIndex lastPressed_;
     QElapsedTimer sinceLastPress_;
@@ -334,15 +345,25 @@ private:
         showPending_ = false;
         GridTable& view = table();
         cells_->catchUp();
-        for (int col = 0; col < grid_.Cols(); ++col) view.setColumnWidth(col, ToPixels(grid_.ColWidth(col)));
         showRowHeights();
         QHeaderView& header = *view.horizontalHeader();
+        // Never sideways: the last column takes the room the others leave
+        // beside the scroll bar, so none of its text is hidden under it.
+        const bool fitted = grid_.VerticalScrollOnly();
+        view.setHorizontalScrollBarPolicy(fitted ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+        header.setStretchLastSection(fitted);
+        for (int col = 0; col < grid_.Cols(); ++col)
+            if (!fitted || col < grid_.Cols() - 1) view.setColumnWidth(col, ToPixels(grid_.ColWidth(col)));
         if (grid_.HeaderHeight() > 0) {
             header.setFixedHeight(ToPixels(grid_.HeaderHeight()));
         } else {
             header.setMinimumHeight(0);
             header.setMaximumHeight(QWIDGETSIZE_MAX);
         }
+        view.setBodyRowHeight(grid_.BodyRowHeight() > 0 ? ToPixels(grid_.BodyRowHeight()) : 0);
+        if (view.wordWrap() != grid_.WordWrap()) view.setWordWrap(grid_.WordWrap());
+        header.setSectionsClickable(grid_.Sortable());
+        header.setSortIndicatorShown(grid_.Sortable());
         if (grid_.SortedCol() >= 0)
             view.horizontalHeader()->setSortIndicator(
                 grid_.SortedCol(), grid_.SortedAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);

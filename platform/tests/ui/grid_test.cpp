@@ -293,6 +293,16 @@ TEST_F(GridTest, AFocusHandlerThatDisablesTheGridCancelsThePress) {
     EXPECT_EQ(column(0), (Log{"rye", "oats"}));
 }
 
+TEST_F(GridTest, AGridThatIsNotSortableKeepsItsOrderOnAHeaderClick) {
+    fill({{"rye", "top"}, {"Oats", "low"}});
+    grid.onBeforeSort = [this](int) { form.log.push_back("BeforeSort"); };
+    grid.setSortable(false);
+    grid.userSortedColumn(0);
+    EXPECT_EQ(column(0), (Log{"rye", "Oats"}));
+    EXPECT_EQ(grid.SortedCol(), -1);
+    EXPECT_EQ(form.log, Log{});
+}
+
 TEST_F(GridTest, AHeaderClickSortsBetweenBeforeAndAfterSortAndASecondTurnsTheOrder) {
     fill({{"rye", "top"}, {"Oats", "low"}, {"barley", "mid"}});
     grid.onBeforeSort = [this](int col) {
