@@ -79,17 +79,10 @@ void Zcalandar::mOP_Click() {
     if (!printView_->isOpen()) Command7_Click();
 }
 
+// The Print/View panel has checked that there is something to print.
 void Zcalandar::OpenPrintPreview() {
     StatusBar1->setPanelText(1, "Print");
     const bool oneDay = printView_->currentDateOnly();
-    if (oneDay && (!state_.DayLoaded ||
-                   ReadDayMenu(app_.folder(), state_.MenuStartDate.year, DayKey(state_.MenuStartDate)).result !=
-                       DayRead::InUse)) {
-        app_.dialogs().MessageBox(
-            {"Print", "There are no Entries to print.", platform::MsgIcon::Information, platform::MsgButtons::OK, 1});
-        StatusBar1->setPanelText(1, windowCaption());
-        return;
-    }
     mO->setEnabled(false);
     preview_->SSOption81->setCaption(std::string(oneDay ? CurrentDatePrintCaption : DateRangePrintCaption));
     preview_->TakePrintFont(Text1[0]->font());
@@ -102,14 +95,7 @@ void Zcalandar::OpenPrintPreview() {
 void Zcalandar::RenderMenus() {
     printSetup_.familyName = app_.vars.FamilyName;
     printSetup_.printedOn = MonthView1->Today();
-    if (printView_->currentDateOnly()) {
-        // A day without a saved record was refused before the preview opened.
-        static_cast<void>(LayoutCurrentDate(preview_->document(), preview_->font(), app_.folder(), state_.MenuStartDate,
-                                            printSetup_));
-    } else {
-        LayoutDateRange(preview_->document(), preview_->font(), app_.folder(), state_.MenuStartDate,
-                        printView_->followingDays(), printSetup_);
-    }
+    printView_->RenderPrintout(preview_->document(), preview_->font(), printSetup_);
     shell::EndWait(app_);
 }
 
