@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/qt/qt_style.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/views/control_view.h"
 #include "platform/runtime.h"
@@ -78,6 +79,11 @@ private:
 
     void applyCaption() override { qoption().setText(ToQt(option_.Caption())); }
     void applyValue() override { qoption().showValue(); }
+    // A button left at the desktop's colour shows its container through it,
+    // so a group on a coloured frame reads as one piece, not a row of patches.
+    void applyColors() override {
+        ApplyColors(widget(), option_.BackColor(), option_.ForeColor(), !ui::IsSystemColor(option_.BackColor()));
+    }
 
     // The runtime may refuse the choice (a focus handler disabled the
     // option): the whole group shows the model again.
