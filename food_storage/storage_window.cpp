@@ -294,13 +294,7 @@ void Form24::afterPopUp() {
 void RegisterFoodStorage(shell::Application& app) {
     app.claimSettingsRecords(StorageSettingsRecords);
     app.claimHelpTopics(help::Topics);
-    app.registerActivity(shell::Activity::FoodStorage, {[&app] { app.window<Form24>().Show(); },
-                                                        [&app] { return app.loadedWindow<Form24>() != nullptr; },
-                                                        [&app] {
-                                                            Form24& window = app.window<Form24>();
-                                                            window.mOex_Click();
-                                                            return !window.isLoaded();
-                                                        }});
+    app.registerActivityWindow(shell::Activity::FoodStorage, &Form24::mOex_Click);
 }
 
 }  // namespace food_storage

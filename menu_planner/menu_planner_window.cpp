@@ -213,13 +213,7 @@ void RegisterMenuPlanner(shell::Application& app) {
     app.claimSettingsRecords(CalendarOptionRecords);
     app.claimSettingsRecords(ColorAndPrintRecords);
     app.claimHelpTopics(help::Topics);
-    app.registerActivity(shell::Activity::MenuPlanner, {[&app] { app.window<Zcalandar>().Show(); },
-                                                        [&app] { return app.loadedWindow<Zcalandar>() != nullptr; },
-                                                        [&app] {
-                                                            Zcalandar& window = app.window<Zcalandar>();
-                                                            window.mOe_Click();
-                                                            return !window.isLoaded();
-                                                        }});
+    app.registerActivityWindow(shell::Activity::MenuPlanner, &Zcalandar::mOe_Click);
 }
 
 }  // namespace menu_planner

@@ -118,13 +118,7 @@ RecipeStore Form5::store() { return RecipeStore(app_.folder(), file().CookbookNu
 void RegisterRecipeFile(shell::Application& app) {
     app.claimSettingsRecords(RecipeSettingsRecords);
     app.claimHelpTopics(help::Topics);
-    app.registerActivity(shell::Activity::RecipeFile, {[&app] { app.window<Form5>().Show(); },
-                                                       [&app] { return app.loadedWindow<Form5>() != nullptr; },
-                                                       [&app] {
-                                                           Form5& window = app.window<Form5>();
-                                                           window.mOe_Click();
-                                                           return !window.isLoaded();
-                                                       }});
+    app.registerActivityWindow(shell::Activity::RecipeFile, &Form5::mOe_Click);
 }
 
 }  // namespace recipes

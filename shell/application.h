@@ -70,6 +70,18 @@ public:
 
     // A subsystem makes its activity reachable from the start window.
     void registerActivity(Activity activity, ActivityRegistration registration);
+    // The usual registration: the activity is the one window of its class,
+    // which leaves through its exit command `exit`, questions and all.
+    template <class Window>
+    void registerActivityWindow(Activity activity, void (Window::*exit)()) {
+        registerActivity(activity, {[this] { window<Window>().Show(); },
+                                    [this] { return loadedWindow<Window>() != nullptr; },
+                                    [this, exit] {
+                                        Window& open = window<Window>();
+                                        (open.*exit)();
+                                        return !open.isLoaded();
+                                    }});
+    }
     // Shows an activity's window; false when no subsystem registered it.
     bool showActivity(Activity activity);
     bool isActivityOpen(Activity activity) const;

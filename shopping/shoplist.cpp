@@ -262,13 +262,7 @@ void Shoplist::afterPopUp() {
 void RegisterShoppingList(shell::Application& app) {
     app.claimSettingsRecords(ShoppingSettingsRecords);
     app.claimHelpTopics(help::Topics);
-    app.registerActivity(shell::Activity::ShoppingList, {[&app] { app.window<Shoplist>().Show(); },
-                                                         [&app] { return app.loadedWindow<Shoplist>() != nullptr; },
-                                                         [&app] {
-                                                             Shoplist& window = app.window<Shoplist>();
-                                                             window.mOex_Click();
-                                                             return !window.isLoaded();
-                                                         }});
+    app.registerActivityWindow(shell::Activity::ShoppingList, &Shoplist::mOex_Click);
 }
 
 }  // namespace shopping

@@ -165,13 +165,7 @@ void Convform::Toolbar2_ButtonClick(int button) {
 
 void RegisterConversions(shell::Application& app) {
     app.claimHelpTopics(help::Topics);
-    app.registerActivity(shell::Activity::MeasurementGuide, {[&app] { app.window<Convform>().Show(); },
-                                                             [&app] { return app.loadedWindow<Convform>() != nullptr; },
-                                                             [&app] {
-                                                                 Convform& window = app.window<Convform>();
-                                                                 window.mOex_Click();
-                                                                 return !window.isLoaded();
-                                                             }});
+    app.registerActivityWindow(shell::Activity::MeasurementGuide, &Convform::mOex_Click);
 }
 
 }  // namespace conversions

@@ -102,13 +102,7 @@ void Foodg::Form_Unload() { state_ = FoodgState(); }
 void RegisterFoodGuide(shell::Application& app) {
     app.claimSettingsRecords(FoodGuideSettingsRecords);
     app.claimHelpTopics(help::Topics);
-    app.registerActivity(shell::Activity::FoodGuide, {[&app] { app.window<Foodg>().Show(); },
-                                                      [&app] { return app.loadedWindow<Foodg>() != nullptr; },
-                                                      [&app] {
-                                                          Foodg& window = app.window<Foodg>();
-                                                          window.mOe_Click();
-                                                          return !window.isLoaded();
-                                                      }});
+    app.registerActivityWindow(shell::Activity::FoodGuide, &Foodg::mOe_Click);
 }
 
 }  // namespace food_guide
