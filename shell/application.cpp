@@ -24,6 +24,16 @@ void Application::registerActivity(Activity activity, ActivityRegistration regis
     activities_[activity] = std::move(registration);
 }
 
+void Application::registerBackupWindow(std::function<void()> showModal) {
+    showBackupWindow_ = std::move(showModal);
+}
+
+bool Application::showBackupWindow() {
+    if (!showBackupWindow_) return false;
+    showBackupWindow_();
+    return true;
+}
+
 bool Application::showActivity(Activity activity) {
     const auto found = activities_.find(activity);
     if (found == activities_.end() || !found->second.show) return false;

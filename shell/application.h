@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
@@ -89,12 +90,19 @@ public:
     // soon as one of them stays open.
     bool closeActivities();
 
+    // The backup subsystem hands over how its window is shown modally; the
+    // windows that back up their files set vars.BackupFamily, RestoreMode and
+    // BackupYear first. False when no backup window was registered.
+    void registerBackupWindow(std::function<void()> showModal);
+    bool showBackupWindow();
+
     // Creates and shows the start window.
     void Start();
 
 private:
     platform::Runtime& runtime_;
     std::map<Activity, ActivityRegistration> activities_;
+    std::function<void()> showBackupWindow_;
     std::unordered_map<std::type_index, std::shared_ptr<void>> states_;
     // Declared last: windows go first, while everything they use is still there.
     std::unordered_map<std::type_index, std::unique_ptr<ui::Form>> windows_;

@@ -33,6 +33,13 @@ struct ModuleState {
     std::int16_t OptionSwitch = 0;
     // Storage table of the food storage window: 0 basic, 1 emergency, 2 additional.
     std::int16_t StorageKind = 0;
+    // Set by the window that opens the backup window: which family of files
+    // and which direction (even codes back up, odd codes restore), whether it
+    // opens for restoring (99) and, from the menu planner, the year. The
+    // backup window sets the first two back to 0 when it closes.
+    std::int16_t BackupFamily = 0;
+    std::int16_t RestoreMode = 0;
+    std::int32_t BackupYear = 0;
 };
 
 }  // namespace shell
