@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "backup/store/disk_info.h"
+#include "backup/store/restore_commit.h"
 #include "backup/store/spanning_copy.h"
 #include "backup/store/target_folder.h"
 #include "platform/basic/file_commands.h"
@@ -113,6 +114,7 @@ Outcome RefuseProgramFolder(BackupUser& user, bool restoring) {
 Outcome BackupCookbook(const basic::ProgramFolder& folder, int cookbook, const std::filesystem::path& targetFolder,
                        BackupUser& user, DiskFiles& disk) {
     if (IsProgramFolder(targetFolder, folder.dir())) return RefuseProgramFolder(user, false);
+    if (auto ended = SettleBeforeStep(folder, user, false)) return *ended;
     const CookbookSources sources = ReadSources(folder, cookbook);
     if (sources.problem) {
         user.Ask(FailurePrompt(*CookbookSourceProblem(folder, cookbook)));

@@ -28,9 +28,10 @@ Outcome BackupCookbook(const basic::ProgramFolder& folder, int cookbook, const s
 
 // Restores the cookbook from the first disk at source on, asking for the
 // others; cookbook 1 also from the older backup format. The program's files
-// are replaced only once the whole set has been read.
+// are replaced only once the whole set has been read, all of them or none
+// (restore_commit.h); disk is the program folder's file layer.
 Outcome RestoreCookbook(const basic::ProgramFolder& folder, int cookbook, const std::filesystem::path& source,
-                        BackupUser& user);
+                        BackupUser& user, DiskFiles& disk = RealDisk());
 
 // The message and outcome for the program folder chosen as backup location.
 Outcome RefuseProgramFolder(BackupUser& user, bool restoring);

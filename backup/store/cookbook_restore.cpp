@@ -3,6 +3,7 @@
 
 #include "backup/store/cookbook_backup.h"
 #include "backup/store/disk_info.h"
+#include "backup/store/restore_commit.h"
 #include "backup/store/target_folder.h"
 #include "platform/basic/file_commands.h"
 #include "platform/basic/path_text.h"
@@ -75,7 +76,7 @@ bool StageRecords(const std::filesystem::path& copyFile, long count, DiskWriter&
 }
 
 Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::filesystem::path& source,
-                   BackupUser& user, const SetFormat& format) {
+                   BackupUser& user, const SetFormat& format, DiskFiles& files) {
     auto disk = ReadDisk(source, format);
     if (!disk || disk->tag != "Recipe" || disk->number != 1) {
         user.Ask({"Disk Error",
@@ -87,7 +88,7 @@ Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::
     if (user.Ask(DeleteFilesQuestion("Recipe")) != Answer::Yes) return {Result::Declined, NothingRestored};
     user.Status("Restoring Recipe Files");
 
-    RestoreStaging staging(folder.dir());
+    RestoreStaging staging(folder.dir(), files);
     if (!staging.ok()) return NothingChanged(user, "Unable to make a folder in Pantrivo Program for the restore!");
     std::vector<std::string> names;
     for (int type = 1; type <= recipes::RecipeTypeCount; ++type) names.push_back(recipes::RecipeIndexFileName(type, cookbook));
@@ -104,7 +105,7 @@ Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::
     }
 
     const std::string dataName = recipes::RecipeDataFileName(cookbook);
-    auto staged = RealDisk().Open(staging / dataName, true);
+    auto staged = files.Open(staging / dataName, true);
     const auto stagedReader = basic::RandomAccessFile::OpenForReading(staging / dataName, recipes::RecipeRecordLength);
     if (!staged || !stagedReader) return NothingChanged(user, "Unable to write " + dataName + " in Pantrivo Program!");
     const long total = format.hasTotal ? disk->total : -1;
@@ -137,24 +138,28 @@ Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::
                                         std::to_string(total) + " the backup was made with!");
 
     // A journal of an unfinished change belongs to the old data file: it
-    // must not be applied to the restored one.
-    const auto dataFile = folder.Resolve(dataName);
-    std::error_code error;
-    std::filesystem::remove(recipes::JournalPathFor(dataFile), error);
+    // goes with it, and comes back with it when the old set does.
+    const auto journal = recipes::JournalPathFor(folder.Resolve(dataName)).filename();
     names.push_back(dataName);
+    std::vector<StagedFile> moves;
+    for (const auto& name : names) moves.push_back({name, name});
     user.Progress(0, 0);
-    if (!staging.Commit(names)) {
-        user.Ask(FailurePrompt("Unable to replace the Recipe files in Pantrivo Program! The restore is not complete."));
+    switch (staging.Commit(moves, {basic::TextFromPath(journal)})) {
+    case Settled::Finished: return {Result::Completed, RestorationCompleted};
+    case Settled::Unsettled:
+        user.Ask(FailurePrompt(Lines({"Unable to replace the Recipe files in Pantrivo Program! The restore is not complete.",
+                                      "Pantrivo completes or undoes it at its next backup or restore."})));
         return {Result::Failed, "Restore Failed"};
+    default: return NothingChanged(user, "Unable to replace the Recipe files in Pantrivo Program!");
     }
-    return {Result::Completed, RestorationCompleted};
 }
 
 }  // namespace
 
 Outcome RestoreCookbook(const basic::ProgramFolder& folder, int cookbook, const std::filesystem::path& source,
-                        BackupUser& user) {
+                        BackupUser& user, DiskFiles& disk) {
     if (IsProgramFolder(source, folder.dir())) return RefuseProgramFolder(user, true);
+    if (auto ended = SettleBeforeStep(folder, user, true, disk)) return *ended;
     SetFormat current;
     current.infoName = CookbookDiskInfoName(cookbook);
     current.copyPrefix = "Recipe2.bk";
@@ -168,10 +173,10 @@ Outcome RestoreCookbook(const basic::ProgramFolder& folder, int cookbook, const 
             older.copyPrefix = "Recipe2.bk";
             older.copyNamedByDisk = true;
             older.hasTotal = false;
-            return RestoreSet(folder, cookbook, source, user, older);
+            return RestoreSet(folder, cookbook, source, user, older, disk);
         }
     }
-    return RestoreSet(folder, cookbook, source, user, current);
+    return RestoreSet(folder, cookbook, source, user, current, disk);
 }
 
 }  // namespace backup

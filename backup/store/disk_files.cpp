@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "platform/basic/atomic_write.h"
+#include "platform/basic/durable_step.h"
 
 namespace backup {
 namespace {
@@ -53,6 +55,11 @@ public:
         std::error_code error;
         std::filesystem::remove(file, error);
         return !std::filesystem::exists(std::filesystem::symlink_status(file, error));
+    }
+    bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        if (std::rename(from.c_str(), to.c_str()) != 0) return false;
+        basic::durable_step::Done();
+        return true;
     }
 };
 

@@ -29,6 +29,9 @@ public:
     virtual std::unique_ptr<DiskWriter> Open(const std::filesystem::path& file, bool empty) = 0;
     // True when the file is gone (or never was).
     virtual bool Remove(const std::filesystem::path& file) = 0;
+    // Gives a file another name in the same file system in one step,
+    // replacing a file of that name; false when it keeps its old name.
+    virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
 };
 
 // The file system itself.

@@ -1,6 +1,7 @@
 #include "backup/store/storage_backup.h"
 
 #include "backup/store/cookbook_backup.h"
+#include "backup/store/restore_commit.h"
 #include "backup/store/target_folder.h"
 #include "platform/basic/atomic_write.h"
 #include "platform/basic/file_commands.h"
@@ -57,6 +58,7 @@ std::optional<std::string> StorageSourceProblem(const basic::ProgramFolder& fold
 Outcome BackupStorage(const basic::ProgramFolder& folder, StorageKind kind, const std::filesystem::path& target,
                       BackupUser& user, DiskFiles& disk) {
     if (IsProgramFolder(target, folder.dir())) return RefuseProgramFolder(user, false);
+    if (auto ended = SettleBeforeStep(folder, user, false)) return *ended;
     if (const auto problem = StorageSourceProblem(folder, kind)) {
         user.Ask(FailurePrompt(*problem));
         return {Result::Failed, BackupFailed};
@@ -83,14 +85,15 @@ Outcome BackupStorage(const basic::ProgramFolder& folder, StorageKind kind, cons
 }
 
 Outcome RestoreStorage(const basic::ProgramFolder& folder, StorageKind kind, const std::filesystem::path& source,
-                       BackupUser& user) {
+                       BackupUser& user, DiskFiles& disk) {
     if (IsProgramFolder(source, folder.dir())) return RefuseProgramFolder(user, true);
+    if (auto ended = SettleBeforeStep(folder, user, true, disk)) return *ended;
     const auto set = StorageSet(kind);
     const KindWords words = WordsOf(kind);
     for (;;) {
         if (user.Ask(DeleteFilesQuestion(words.question)) != Answer::Yes) return {Result::Declined, NothingRestored};
         user.Status(words.status);
-        RestoreStaging staging(folder.dir());
+        RestoreStaging staging(folder.dir(), disk);
         bool ok = staging.ok();
         for (const auto& file : set) {
             ok = ok && staging.CopyIn(source, file.copyName);
@@ -103,17 +106,19 @@ Outcome RestoreStorage(const basic::ProgramFolder& folder, StorageKind kind, con
             user.Status("");
             continue;
         }
-        std::vector<std::string> names;
-        for (const auto& file : set) {
-            std::error_code error;
-            std::filesystem::rename(staging / file.copyName, staging / file.programName, error);
-            names.push_back(file.programName);
-        }
-        if (!staging.Commit(names)) {
-            user.Ask(FailurePrompt("Unable to replace the Food Storage files in Pantrivo Program!"));
+        std::vector<StagedFile> staged;
+        for (const auto& file : set) staged.push_back({file.copyName, file.programName});
+        switch (staging.Commit(staged)) {
+        case Settled::Finished: return {Result::Completed, RestorationCompleted};
+        case Settled::Unsettled:
+            user.Ask(FailurePrompt(Lines({"Unable to replace the Food Storage files in Pantrivo Program!",
+                                          "Pantrivo completes or undoes the restore at its next backup or restore."})));
             return {Result::Failed, "Restore Failed"};
+        default:
+            user.Ask(FailurePrompt(Lines({"Unable to replace the Food Storage files in Pantrivo Program!",
+                                          "Nothing was restored: the Food Storage files are unchanged."})));
+            return {Result::Failed, NothingRestored};
         }
-        return {Result::Completed, RestorationCompleted};
     }
 }
 

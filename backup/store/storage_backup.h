@@ -33,8 +33,9 @@ Outcome BackupStorage(const basic::ProgramFolder& folder, food_storage::StorageK
                       const std::filesystem::path& target, BackupUser& user, DiskFiles& disk = RealDisk());
 
 // Asks, then copies the set from source (names in any letter case) and
-// replaces the program's files only once every copy has been read.
+// replaces the program's files only once every copy has been read, all of
+// them or none; disk is the program folder's file layer.
 Outcome RestoreStorage(const basic::ProgramFolder& folder, food_storage::StorageKind kind,
-                       const std::filesystem::path& source, BackupUser& user);
+                       const std::filesystem::path& source, BackupUser& user, DiskFiles& disk = RealDisk());
 
 }  // namespace backup

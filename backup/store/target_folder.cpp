@@ -4,7 +4,6 @@
 #include <cctype>
 
 #include "backup/store/disk_files.h"
-#include "platform/basic/atomic_write.h"
 #include "platform/basic/file_commands.h"
 #include "platform/basic/path_text.h"
 #include "platform/basic/program_folder.h"
@@ -29,14 +28,18 @@ bool IsProgramFolder(const std::filesystem::path& chosen, const std::filesystem:
     return Comparable(chosen) == Comparable(programFolder);
 }
 
-RestoreStaging::RestoreStaging(std::filesystem::path programFolder)
-    : programFolder_(std::move(programFolder)), folder_(programFolder_ / StagingFolderName) {
+RestoreStaging::RestoreStaging(std::filesystem::path programFolder, DiskFiles& disk)
+    : programFolder_(std::move(programFolder)), folder_(programFolder_ / StagingFolderName), disk_(disk) {
+    if (FinishInterruptedRestore(basic::ProgramFolder(programFolder_), disk_) == Settled::Unsettled) {
+        unsettled_ = true;  // its list and old files stay for the next try
+        return;
+    }
     std::error_code error;
-    std::filesystem::remove_all(folder_, error);
     ok_ = std::filesystem::create_directory(folder_, error);
 }
 
 RestoreStaging::~RestoreStaging() {
+    if (unsettled_) return;
     std::error_code error;
     std::filesystem::remove_all(folder_, error);
 }
@@ -51,16 +54,15 @@ bool RestoreStaging::CopyIn(const std::filesystem::path& backupFolder, const std
     return bytes && basic::FileLen(to) == size && StartsWith(to, *bytes);
 }
 
-bool RestoreStaging::Commit(const std::vector<std::string>& names) {
+Settled RestoreStaging::Commit(const std::vector<StagedFile>& files, const std::vector<std::string>& removals) {
     const basic::ProgramFolder folder(programFolder_);
-    bool ok = true;
-    for (const auto& name : names) {
-        std::error_code error;
-        std::filesystem::rename(folder_ / basic::PathFromText(name), folder.Resolve(name), error);
-        ok = ok && !error;
-    }
-    basic::SyncFolderOf(programFolder_ / "x");
-    return ok;
+    auto spelt = [&](const std::string& name) { return basic::TextFromPath(folder.Resolve(name).filename()); };
+    std::vector<ReplaceEntry> entries;
+    for (const auto& file : files) entries.push_back({file.staged, spelt(file.programName)});
+    for (const auto& name : removals) entries.push_back({"", spelt(name)});
+    const Settled settled = ReplaceFromStaging(programFolder_, entries, disk_);
+    unsettled_ = settled == Settled::Unsettled;
+    return settled;
 }
 
 }  // namespace backup

@@ -4,6 +4,7 @@
 
 #include "backup/store/cookbook_backup.h"
 #include "backup/store/disk_info.h"
+#include "backup/store/restore_commit.h"
 #include "backup/store/spanning_copy.h"
 #include "backup/store/target_folder.h"
 #include "menu_planner/store/year_menu_file.h"
@@ -75,6 +76,7 @@ std::optional<std::string> YearSourceProblem(const basic::ProgramFolder& folder,
 Outcome BackupYear(const basic::ProgramFolder& folder, int year, const std::filesystem::path& targetFolder,
                    BackupUser& user, DiskFiles& disk) {
     if (IsProgramFolder(targetFolder, folder.dir())) return RefuseProgramFolder(user, false);
+    if (auto ended = SettleBeforeStep(folder, user, false)) return *ended;
     if (const auto problem = YearSourceProblem(folder, year)) {
         user.Ask(FailurePrompt(*problem));
         return {Result::Failed, BackupFailed};
@@ -107,6 +109,7 @@ Outcome BackupYear(const basic::ProgramFolder& folder, int year, const std::file
 Outcome RestoreYear(const basic::ProgramFolder& folder, int year, const std::filesystem::path& source,
                     BackupUser& user) {
     if (IsProgramFolder(source, folder.dir())) return RefuseProgramFolder(user, true);
+    if (auto ended = SettleBeforeStep(folder, user, true)) return *ended;
     auto disk = ReadYearDisk(source, year);
     if (!disk || disk->tag != kTag || disk->number != "1") {
         user.Ask(RestoreDiskErrorPrompt());

@@ -46,6 +46,9 @@ public:
     explicit LimitedDisk(Drive& drive) : drive_(drive) {}
     std::unique_ptr<DiskWriter> Open(const std::filesystem::path& file, bool empty) override;
     bool Remove(const std::filesystem::path& file) override { return RealDisk().Remove(file); }
+    bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        return RealDisk().Rename(from, to);
+    }
     bool corrupt = false;
 
 private:

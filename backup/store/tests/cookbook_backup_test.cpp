@@ -172,6 +172,7 @@ TEST_F(CookbookBackupTest, ACopyFileThatFailsToReadBackNamesTheFailure) {
             return flip;
         }
         bool Remove(const fs::path& file) override { return RealDisk().Remove(file); }
+        bool Rename(const fs::path& from, const fs::path& to) override { return RealDisk().Rename(from, to); }
     } corrupt;
     ScriptedUser user(&drive, {{Answer::Ok}});
     EXPECT_EQ(BackupCookbook(folder, 1, drive.path(), user, corrupt), (Outcome{Result::Failed, "Backup Failed"}));
