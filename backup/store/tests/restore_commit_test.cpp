@@ -163,6 +163,10 @@ TEST_F(RestoreCommitTest, EveryStepFirstRemovesAStagingFolderThatNeverReachedIts
         [&](ScriptedUser& user) { return BackupCookbook(folder, 1, drive.path(), user, disk); },
         [&](ScriptedUser& user) { return BackupYear(folder, 2004, drive.path(), user, disk); },
         [&](ScriptedUser& user) { return RestoreYear(folder, 2004, root / "nowhere", user); },
+        [&](ScriptedUser& user) { return RestoreCookbook(folder, 1, root / "nowhere", user); },
+        [&](ScriptedUser& user) {
+            return RestoreStorage(folder, food_storage::StorageKind::Basic, root / "nowhere", user);
+        },
         [&](ScriptedUser& user) {
             return BackupStorage(folder, food_storage::StorageKind::Basic, drive.path(), user, disk);
         },
