@@ -127,6 +127,16 @@ TEST_F(RestoreCommitTest, AStorageRestoreKilledAtAnyStepIsSettledToTheWholeOldOr
     });
 }
 
+TEST_F(RestoreCommitTest, ARestoreKilledWhileAFailedMoveIsUndoneIsSettledToAWholeCookbook) {
+    MakeCookbookSets();
+    KillAtEveryStep([&] {
+        FailingRenames renames;
+        renames.failAt = 30;
+        ScriptedUser user(&drive, {{Answer::Yes}, {Answer::Ok}});
+        static_cast<void>(RestoreCookbook(folder, 2, drive.path(), user, renames));
+    });
+}
+
 TEST_F(RestoreCommitTest, AMoveThatFailsPutsTheWholeOldCookbookBackWithItsJournal) {
     MakeCookbookSets();
     // 23 files each moved aside and in, then the journal aside.
