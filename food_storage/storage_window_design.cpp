@@ -277,15 +277,7 @@ void Form24::design() {
                                  .flags = i == 3 ? Checked : None},
                                 {.click = &S::SSOption83_Click}});
     const auto check = [&](Member<S, ui::CheckBox*> member, int place, const char* caption, void (S::*click)()) {
-        return R{member,
-                 {.parent = "SSFrame80",
-                  .parentIndex = printing::PrintOptionsFrame,
-                  .rect = optionRect(place),
-                  .caption = caption,
-                  .font = OptionFont,
-                  .tabIndex = tab++,
-                  .flags = Checked},
-                 {.click = click}};
+        return R{member, printing::PrintOptionCheck(optionRect(place), caption, tab), {.click = click}};
     };
     printOptions.push_back(check(UI_MEMBER(S, SSCheck80), 4, "Print 'As of' date on each page", &S::SSCheck80_Click));
     printOptions.push_back(check(UI_MEMBER(S, SSCheck81), 5, "Print Grid Lines on each page", &S::SSCheck81_Click));

@@ -322,29 +322,8 @@ const M Menus[] = {
 
 const PrintViewDesign MenuPrintViewDesign{"Panel3D1", DayArea};
 
-const printing::PreviewPanelDesign MenuPreviewDesign{
-    .parent = "Panel3D1",
-    .panel = {(MainPanel.width - 9150) / 2, 100, 9150, 7095},
-    .preview = {3600, 120, 5475, 6900},
-    .autoSizeButton = {7245, 146, 795, 235},
-    .enlargeButton = {8265, 151, 750, 235},
-    .rangeFrame = {195, 117, 3240, 758},
-    .optionsFrame = {195, 926, 3240, 875},
-    .displayFrame = {195, 1829, 3240, 1319},
-    .fontNameDisplay = {1090, 3222, 2325, 337},
-    .fontSizeDisplay = {930, 3610, 585, 337},
-    .sampleFrame = {195, 3931, 3240, 975},
-    .buttons = {{{565, 4945, 2425, 390},
-                 {565, 5375, 2425, 390},
-                 {565, 6600, 2430, 400},
-                 {565, 5790, 2430, 360},
-                 {565, 6175, 2430, 390},
-                 {}}},
-    .buttonCaptions = {"Printer &Font", "&Page Setup", "&Cancel", "C&opy Current Page", "&Print", nullptr},
-    .rangeCaption = "Current Date will be printed",
-    .enlargedLeft = 75,
-    .enlargedMargin = 145,
-};
+const printing::PreviewPanelDesign MenuPreviewDesign =
+    printing::ListPreviewDesign("Panel3D1", MainPanel.width, "Current Date will be printed");
 
 void Zcalandar::design() {
     Rows d;
@@ -362,15 +341,8 @@ void Zcalandar::design() {
     BuildUnbound<printing::PrintPreviewPanel>(*this, printing::PreviewPanelRows(MenuPreviewDesign, tab));
     const Rect options = MenuPreviewDesign.optionsFrame;
     auto printOption = [&](Member<Z, ui::CheckBox*> member, int top, const char* caption, void (Z::*click)()) {
-        return R{member,
-                 {.parent = "SSFrame80",
-                  .parentIndex = printing::PrintOptionsFrame,
-                  .rect = {150, top, options.width - 300, 270},
-                  .caption = caption,
-                  .font = OptionFont,
-                  .tabIndex = tab++,
-                  .flags = Checked},
-                 {.click = click}};
+        return R{
+            member, printing::PrintOptionCheck({150, top, options.width - 300, 270}, caption, tab), {.click = click}};
     };
     const std::vector<R> printOptions{
         printOption(UI_MEMBER(Z, Check82), 255, "Print Date on each page", &Z::Check82_Click),

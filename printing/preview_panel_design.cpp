@@ -132,6 +132,17 @@ std::vector<PreviewPanelRow> PreviewPanelTopRows(const PreviewPanelDesign& d, in
     return rows;
 }
 
+ControlRow PrintOptionCheck(Rect rect, const char* caption, int& tab) {
+    return {.kind = ControlKind::CheckBox,
+            .parent = "SSFrame80",
+            .parentIndex = PrintOptionsFrame,
+            .rect = rect,
+            .caption = caption,
+            .font = OptionFont,
+            .tabIndex = tab++,
+            .flags = Checked};
+}
+
 void AddPreviewPanelRows(std::vector<ControlRow>& rows, const PreviewPanelDesign& d, int& tab) {
     for (const PreviewPanelRow& row : PreviewPanelRows(d, tab)) rows.push_back(row.row());
 }

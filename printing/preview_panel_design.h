@@ -40,6 +40,35 @@ struct PreviewPanelDesign {
     bool screenFontSetsSize = false;
 };
 
+// The panel of a list's printout (the shopping list, a day's menus): 9150 by
+// 7095 twips, centred across a container parentWidth wide, the window's
+// print options in two ticked check boxes (PrintOptionCheck, tops 255 and 540).
+constexpr PreviewPanelDesign ListPreviewDesign(const char* parent, int parentWidth, const char* rangeCaption) {
+    return {
+        .parent = parent,
+        .panel = {(parentWidth - 9150) / 2, 100, 9150, 7095},
+        .preview = {3600, 120, 5475, 6900},
+        .autoSizeButton = {7245, 146, 795, 235},
+        .enlargeButton = {8265, 151, 750, 235},
+        .rangeFrame = {195, 117, 3240, 758},
+        .optionsFrame = {195, 926, 3240, 875},
+        .displayFrame = {195, 1829, 3240, 1319},
+        .fontNameDisplay = {1090, 3222, 2325, 337},
+        .fontSizeDisplay = {930, 3610, 585, 337},
+        .sampleFrame = {195, 3931, 3240, 975},
+        .buttons = {{{565, 4945, 2425, 390},
+                     {565, 5375, 2425, 390},
+                     {565, 6600, 2430, 400},
+                     {565, 5790, 2430, 360},
+                     {565, 6175, 2430, 390},
+                     {}}},
+        .buttonCaptions = {"Printer &Font", "&Page Setup", "&Cancel", "C&opy Current Page", "&Print", nullptr},
+        .rangeCaption = rangeCaption,
+        .enlargedLeft = 75,
+        .enlargedMargin = 145,
+    };
+}
+
 // The indexes of the panel's control arrays.
 enum PreviewButton { PrinterFontButton = 0, PageSetupButton = 1, CancelButton = 2, CopyPageButton = 3 };
 enum PreviewFrame { PrintRangeFrame = 0, DisplayOptionsFrame = 1, PrintOptionsFrame = 2 };
@@ -54,6 +83,10 @@ enum PreviewDisplay { FontNameDisplay = 0, FontSizeDisplay = 1, OrientationDispl
 // binds them once the window is built (PrintPreviewPanel's constructor).
 std::vector<PreviewPanelRow> PreviewPanelRows(const PreviewPanelDesign& design, int& tab);
 std::vector<PreviewPanelRow> PreviewPanelTopRows(const PreviewPanelDesign& design, int& tab);
+// One of a window's print options: a check box in the "Print Options" frame,
+// ticked at first, at rect within the frame. The window names its member
+// and its click.
+ui::design::ControlRow PrintOptionCheck(ui::design::Rect rect, const char* caption, int& tab);
 // The same rows as plain ControlRows, to lay the panel out on a bare form.
 void AddPreviewPanelRows(std::vector<ui::design::ControlRow>& rows, const PreviewPanelDesign& design, int& tab);
 void AddPreviewPanelTopRows(std::vector<ui::design::ControlRow>& rows, const PreviewPanelDesign& design, int& tab);

@@ -1,8 +1,9 @@
 // The recipe on screen to the clipboard as text, its ingredients in the
 // layout the user picks in the copy option dialog.
-#include "recipes/recipe_help.h"
+#include "printing/clipboard_text.h"
 #include "recipes/printing/copy_hand_over.h"
 #include "recipes/printing/copyfrm1.h"
+#include "recipes/recipe_help.h"
 #include "recipes/recipe_window.h"
 #include "shell/hinfo1.h"
 
@@ -38,18 +39,9 @@ void Form5::mOCo1_Click() {
     const platform::Services& services = app_.runtime().services();
     const std::string text = printing::RecipeCopyText(
         draft(), app_.state<printing::CopyHandOver>().IngredientCopyLayout, printing::PrinterMeasure(services.printer));
-    const bool copied = services.clipboard.SetText(text);
     shell::EndWait(app_);
-    if (copied) {
-        app_.dialogs().MessageBox({"Copy Option", "Recipe has been copied to the Windows Clipboard.",
-                                   MsgIcon::Information, MsgButtons::OK, 1});
-    } else {
-        // Another program may hold the clipboard open: the user can try again.
-        app_.dialogs().MessageBox({"Copy Option",
-                                   "The recipe could not be copied: the Windows Clipboard is in use or "
-                                   "unavailable.\rPlease, try again.",
-                                   MsgIcon::Critical, MsgButtons::OK, 1});
-    }
+    static_cast<void>(printing::PutTextOnClipboard(services.clipboard, app_.dialogs(), text,
+                                                   "Recipe has been copied to the Windows Clipboard.", "recipe"));
     StatusBar1->setPanelText(1, Caption());
 }
 

@@ -92,8 +92,23 @@ bool ColorOptions::conflicts(ui::OleColor candidate) const {
     return std::find(forbidden.begin(), forbidden.end(), candidate) != forbidden.end();
 }
 
+namespace {
+// Kinds that lie on a panel as a caption with no body of their own.
+bool IsCaption(const ui::Control& control) {
+    return control.kind() == ui::ControlKind::Label || control.kind() == ui::ControlKind::OptionButton ||
+           control.kind() == ui::ControlKind::CheckBox;
+}
+}  // namespace
+
 void ColorOptions::applyToPanels(ui::OleColor color) {
-    for (ui::Control* panel : panels_) panel->setBackColor(color);
+    for (ui::Control* panel : panels_) {
+        // A caption showing the panel's colour goes on showing it, rather
+        // than standing out as a patch of the old one; one the program gave
+        // a colour of its own keeps it.
+        for (ui::Control* child : panel->children())
+            if (IsCaption(*child) && child->BackColor() == panel->BackColor()) child->setBackColor(color);
+        panel->setBackColor(color);
+    }
 }
 
 void ColorOptions::showStatus(const std::string& text) {

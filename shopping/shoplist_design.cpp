@@ -329,29 +329,8 @@ const M Menus[] = {
 const SelectPanelDesign QuickSelectDesign{"Panel3D1", {60, 60, MainPanel.width - 120, MainPanel.height - 120}};
 const SelectPanelDesign RecipeSelectDesign{"Panel3D1", {60, 60, MainPanel.width - 120, MainPanel.height - 120}};
 
-const printing::PreviewPanelDesign ShoppingPreviewDesign{
-    .parent = "Panel3D1",
-    .panel = {(MainPanel.width - 9150) / 2, 100, 9150, 7095},
-    .preview = {3600, 120, 5475, 6900},
-    .autoSizeButton = {7245, 146, 795, 235},
-    .enlargeButton = {8265, 151, 750, 235},
-    .rangeFrame = {195, 117, 3240, 758},
-    .optionsFrame = {195, 926, 3240, 875},
-    .displayFrame = {195, 1829, 3240, 1319},
-    .fontNameDisplay = {1090, 3222, 2325, 337},
-    .fontSizeDisplay = {930, 3610, 585, 337},
-    .sampleFrame = {195, 3931, 3240, 975},
-    .buttons = {{{565, 4945, 2425, 390},
-                 {565, 5375, 2425, 390},
-                 {565, 6600, 2430, 400},
-                 {565, 5790, 2430, 360},
-                 {565, 6175, 2430, 390},
-                 {}}},
-    .buttonCaptions = {"Printer &Font", "&Page Setup", "&Cancel", "C&opy Current Page", "&Print", nullptr},
-    .rangeCaption = "Print all Gridlines with data",
-    .enlargedLeft = 75,
-    .enlargedMargin = 145,
-};
+const printing::PreviewPanelDesign ShoppingPreviewDesign =
+    printing::ListPreviewDesign("Panel3D1", MainPanel.width, "Print all Gridlines with data");
 
 void Shoplist::design() {
     Rows d;
@@ -378,15 +357,8 @@ void Shoplist::design() {
     BuildUnbound<printing::PrintPreviewPanel>(*this, printing::PreviewPanelRows(ShoppingPreviewDesign, tab));
     const Rect options = ShoppingPreviewDesign.optionsFrame;
     auto printOption = [&](Member<S, ui::CheckBox*> member, int top, const char* caption, void (S::*click)()) {
-        return R{member,
-                 {.parent = "SSFrame80",
-                  .parentIndex = printing::PrintOptionsFrame,
-                  .rect = {150, top, options.width - 300, 270},
-                  .caption = caption,
-                  .font = OptionFont,
-                  .tabIndex = tab++,
-                  .flags = Checked},
-                 {.click = click}};
+        return R{
+            member, printing::PrintOptionCheck({150, top, options.width - 300, 270}, caption, tab), {.click = click}};
     };
     const std::vector<R> printOptions{
         printOption(UI_MEMBER(S, SSCheck80), 255, "Print Divider Lines (Every 5 Items)", &S::SSCheck80_Click),

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTableView>
 #include <QTest>
 
 #include "food_storage/storage_window.h"
@@ -105,6 +106,46 @@ TEST_F(FoodStorageOnScreen, ShowsTheTableACategoryChartAndTheRollup) {
     runtime.userClick(*storage->Command1);
     ASSERT_TRUE(storage->preview().isOpen());
     shoot("food-storage-print-preview.png");
+}
+
+// The arrow keys only move about the grid; a click or Enter on a cell arms
+// the input box for it and takes the focus there.
+TEST_F(FoodStorageOnScreen, TheArrowKeysMoveAboutTheGridWithoutOpeningTheInputBox) {
+    app.vars.StorageKind = 0;
+    app.Start();
+    app.window<food_storage::Form24>().Show();
+    food_storage::Form24* storage = app.loadedWindow<food_storage::Form24>();
+    ASSERT_NE(storage, nullptr);
+    QWidget* window = windows.windowOf(*storage);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto* grid = window->findChild<QTableView*>("Grid1");
+    ASSERT_NE(grid, nullptr);
+    QApplication::processEvents();
+    for (int i = 0; i < 40 && runtime.focusedControl() != storage->Grid1; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(runtime.focusedControl(), storage->Grid1);
+    auto moveAbout = [&] {
+        for (const auto key :
+             {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_PageDown, Qt::Key_Home}) {
+            QTest::keyClick(grid, key);
+            QApplication::processEvents();
+            EXPECT_FALSE(storage->state().InputArmed) << "key " << key;
+            EXPECT_EQ(runtime.focusedControl(), storage->Grid1) << "key " << key;
+        }
+    };
+    moveAbout();
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_TRUE(storage->state().InputArmed) << "Enter opens the input box";
+    EXPECT_EQ(runtime.focusedControl(), storage->Text1);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(runtime.focusedControl(), storage->Grid1);
+    moveAbout();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      grid->visualRect(grid->model()->index(1, 4)).center());
+    EXPECT_TRUE(storage->state().InputArmed) << "a click opens the input box";
+    EXPECT_EQ(runtime.focusedControl(), storage->Text1);
+    EXPECT_EQ(storage->Grid1->Row(), 2);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "menu_planner/printing/menu_dates.h"
+#include "printing/clipboard_text.h"
 
 namespace menu_planner {
 
@@ -60,17 +61,8 @@ bool CopyDayMenu(platform::Clipboard& clipboard, platform::Dialogs& dialogs, con
             {"Copy", "There are currently No Entries to Copy!", MsgIcon::Information, MsgButtons::OK, 1});
         return false;
     }
-    if (clipboard.SetText(DayCopyText(boxes, day, measure))) {
-        dialogs.MessageBox(
-            {"Copy Option", "Data has been copied to the Windows Clipboard.", MsgIcon::Information, MsgButtons::OK, 1});
-        return true;
-    }
-    // Another program may hold the clipboard open: the user can try again.
-    dialogs.MessageBox({"Copy Option",
-                        "The menu could not be copied: the Windows Clipboard is in use or unavailable.\rPlease, "
-                        "try again.",
-                        MsgIcon::Critical, MsgButtons::OK, 1});
-    return false;
+    return printing::PutTextOnClipboard(clipboard, dialogs, DayCopyText(boxes, day, measure),
+                                        "Data has been copied to the Windows Clipboard.", "menu");
 }
 
 }  // namespace menu_planner

@@ -42,9 +42,7 @@ protected:
                         {window.main, window.side},
                         window.status};
 
-    void store(const std::string& text) {
-        ASSERT_TRUE(settings::WriteText(app().folder(), PanelColorRecord, text));
-    }
+    void store(const std::string& text) { ASSERT_TRUE(settings::WriteText(app().folder(), PanelColorRecord, text)); }
     std::string stored() { return settings::ReadText(app().folder(), PanelColorRecord).value_or("?"); }
     void expectPanels(ui::OleColor color) {
         EXPECT_EQ(window.main->BackColor(), color);
@@ -127,6 +125,53 @@ TEST_F(ColorOptionsTest, YesOpensTheColourDialogAndRefusesConflictingColours) {
     EXPECT_EQ(stored(), "") << "No writes nothing";
     colors.SaveColors();
     EXPECT_EQ(stored(), "8421376");
+}
+
+// Captions that lie on a panel showing its colour (a label, an option or a
+// check box left at the panel's colour) go on showing it; controls with a
+// colour of their own keep it.
+TEST_F(ColorOptionsTest, CaptionsOnAPanelTakeItsNewColourWithIt) {
+    auto& caption = window.add<ui::Label>("Label1", -1, window.main);
+    auto& option = window.add<ui::OptionButton>("Option1", -1, window.main);
+    auto& check = window.add<ui::CheckBox>("Check1", -1, window.side);
+    auto& shownValue = window.add<ui::Label>("Label20", -1, window.main);
+    shownValue.setBackColor(ui::colors::WindowBackground);
+    auto& box = window.add<ui::TextBox>("Text1", -1, window.main);
+    auto& button = window.add<ui::CommandButton>("Command1", -1, window.main);
+    auto& inner = window.add<ui::Panel>("Panel3D5", -1, window.main);
+    auto& innerCaption = window.add<ui::Label>("Label2", -1, &inner);
+    const std::vector<std::pair<ui::Control*, ui::OleColor>> ownColours{{&shownValue, shownValue.BackColor()},
+                                                                        {&box, box.BackColor()},
+                                                                        {&button, button.BackColor()},
+                                                                        {&inner, inner.BackColor()},
+                                                                        {&innerCaption, innerCaption.BackColor()}};
+    auto expectCaptions = [&](ui::OleColor color, const char* when) {
+        EXPECT_EQ(caption.BackColor(), color) << when;
+        EXPECT_EQ(option.BackColor(), color) << when;
+        EXPECT_EQ(check.BackColor(), color) << when;
+        // A panel within keeps its colour, and so what lies on it.
+        for (const auto& [control, own] : ownColours)
+            EXPECT_EQ(control->BackColor(), own) << when << ": " << control->name();
+    };
+
+    store("8421376");
+    colors.ApplyColors();
+    expectCaptions(Teal, "loaded");
+    desktop.dialogs.expectMessage("Panel Color", platform::answer::Yes);
+    desktop.dialogs.expectColor(LightGrey);
+    colors.ChoosePanelColor();
+    expectCaptions(LightGrey, "chosen");
+    desktop.dialogs.expectMessage("Panel Color", platform::answer::No);
+    colors.ChoosePanelColor();
+    expectCaptions(ui::colors::ButtonFace, "the default");
+
+    // One the program gave a colour of its own keeps it.
+    option.setBackColor(Teal);
+    desktop.dialogs.expectMessage("Panel Color", platform::answer::Yes);
+    desktop.dialogs.expectColor(LightGrey);
+    colors.ChoosePanelColor();
+    EXPECT_EQ(caption.BackColor(), LightGrey);
+    EXPECT_EQ(option.BackColor(), Teal);
 }
 
 TEST_F(ColorOptionsTest, CancelChangesNothing) {

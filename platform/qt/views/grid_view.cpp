@@ -1,21 +1,16 @@
-// A grid: a table view over the model's own cells, its header row as the
-// table's header. The model only says that something changed; the view
-// catches up once the program gives the event loop a turn, so that filling
-// tens of thousands of rows one at a time stays quick. Presses, double
-// clicks, arrow keys, Space and Enter and header clicks go to the grid, a
-// tip beside the scroll bar tells where a drag of its box has got to, and an
-// editable grid's cells are edited in place (grid_cell_editor.h).
-#include <QAbstractTableModel>
-#include <QApplication>
-#include <QElapsedTimer>
+// A grid: a table view over the model's own cells (grid_cells.h), its
+// header row as the table's header. The model only says that something
+// changed; the view catches up once the program gives the event loop a turn,
+// so that filling tens of thousands of rows one at a time stays quick.
+// Presses, double clicks, arrow keys, Space and Enter (grid_table.h) and
+// header clicks go to the grid, a tip beside the scroll bar tells where a
+// drag of its box has got to, and an editable grid's cells are edited in
+// place (grid_cell_editor.h).
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QScrollBar>
-#include <QStyleHints>
-#include <QTableView>
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
@@ -26,215 +21,14 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/views/control_view.h"
 #include "platform/qt/views/grid_cell_editor.h"
+#include "platform/qt/views/grid_cells.h"
+#include "platform/qt/views/grid_table.h"
 #include "platform/runtime.h"
 #include "platform/ui/grid.h"
-#include "platform/ui/list_items.h"
 
 namespace platform::qt {
 
 namespace {
-
-Qt::Alignment ToQtAlignment(ui::CellAlignment a) {
-    switch (a) {
-        case ui::CellAlignment::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
-        case ui::CellAlignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
-        default: return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
-
-// A cell's or header's lines are parted by a carriage return, with or without a line feed.
-QString WithLineBreaks(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-}
-
-// The grid's body rows as table rows (table row r is the grid's row r + 1),
-// read from the grid each time they are painted. The counts it reports are
-// those it last announced, so that Qt never sees them change unannounced.
-class GridCells final : public QAbstractTableModel {
-public:
-    GridCells(const ui::Grid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {}
-
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
-    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : cols_; }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::DisplayRole)
-            return WithLineBreaks(ToQt(ui::EntryAsShown(grid_.TextMatrix(index.row() + 1, index.column()),
-                                                        grid_.ColShownLength(index.column()))));
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(ToQtAlignment(grid_.ColAlignment(index.column())));
-        if (role == Qt::BackgroundRole) {
-            if (const auto color = grid_.CellBackColor(index.row() + 1, index.column()))
-                return QBrush(ToQColor(*color));
-        }
-        if (role == Qt::ForegroundRole) {
-            if (const auto color = grid_.CellForeColor(index.row() + 1, index.column()))
-                return QBrush(ToQColor(*color));
-        }
-        return {};
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation != Qt::Horizontal) return {};
-        if (role == Qt::DisplayRole) return WithLineBreaks(ToQt(grid_.TextMatrix(0, section)));
-        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQtAlignment(grid_.HeaderAlignment(section)));
-        return {};
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        if (!index.isValid()) return Qt::NoItemFlags;
-        const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        return grid_.CellEditable(index.row() + 1, index.column()) ? flags | Qt::ItemIsEditable : flags;
-    }
-
-    // Announces the rows that came or went since the last time (a column
-    // count that changed starts afresh), and has every cell painted again.
-    void catchUp() {
-        const int rows = grid_.Rows() - grid_.FixedRows();
-        const int cols = grid_.Cols();
-        if (cols != cols_) {
-            beginResetModel();
-            rows_ = rows;
-            cols_ = cols;
-            endResetModel();
-            return;
-        }
-        if (rows > rows_) {
-            beginInsertRows({}, rows_, rows - 1);
-            rows_ = rows;
-            endInsertRows();
-        } else if (rows < rows_) {
-            beginRemoveRows({}, rows, rows_ - 1);
-            rows_ = rows;
-            endRemoveRows();
-        }
-        if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1), {Qt::DisplayRole});
-        emit headerDataChanged(Qt::Horizontal, 0, cols_ - 1);
-    }
-
-private:
-    const ui::Grid& grid_;
-    int rows_ = 0;
-    int cols_ = 0;
-};
-
-// The keys that move the current cell.
-bool MovesCell(const QKeyEvent& key) {
-    switch (key.key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-        case Qt::Key_Home:
-        case Qt::Key_End: return true;
-        default: return false;
-    }
-}
-
-// The table widget: reports the user's presses, arrow-key moves and Enter,
-// as table rows and columns. Tab leaves it, as it leaves every other control.
-class GridTable final : public QTableView {
-public:
-    explicit GridTable(QWidget* parent) : QTableView(parent) {
-        setTabKeyNavigation(false);
-        setSelectionBehavior(QAbstractItemView::SelectRows);
-        setSelectionMode(QAbstractItemView::SingleSelection);
-        setEditTriggers(QAbstractItemView::NoEditTriggers);
-        setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-        setWordWrap(false);
-        verticalHeader()->hide();
-        // Rows of one height need no measuring, however many there are.
-        verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        horizontalHeader()->setSectionsClickable(true);
-        horizontalHeader()->setHighlightSections(false);
-        fitRowHeight();
-    }
-
-    std::function<void(const QModelIndex&)> onPressed;
-    std::function<void(const QModelIndex&)> onMoved;
-    // Space on the current cell: the keyboard's press.
-    std::function<void(const QModelIndex&)> onSpace;
-    // Enter on the current cell, which the form's own keys let through.
-    std::function<void(const QModelIndex&)> onEnter;
-    // A key on the current cell that may start editing it; true when it was taken for that.
-    std::function<bool(const QModelIndex&, const QKeyEvent&)> onEditKey;
-
-    // Tab past the last editable cell: on to the next control, as Tab goes.
-    void tabOut(bool backwards) { focusNextPrevChild(!backwards); }
-
-    // Pixels; 0 fits one line of the font.
-    void setBodyRowHeight(int pixels) {
-        if (pixels == bodyRowHeight_) return;
-        bodyRowHeight_ = pixels;
-        fitRowHeight();
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        QTableView::mousePressEvent(event);
-        const QModelIndex at = indexAt(event->position().toPoint());
-        if (event->button() != Qt::LeftButton || !at.isValid()) return;
-        // The second press of a double click is no press of its own: the
-        // double click follows it.
-        const bool second = at == lastPressed_ && sinceLastPress_.isValid() &&
-                            sinceLastPress_.elapsed() < QApplication::styleHints()->mouseDoubleClickInterval();
-        lastPressed_ = at;
-        sinceLastPress_.start();
-        if (!second && onPressed) onPressed(at);
-    }
-
-    void mouseDoubleClickEvent(QMouseEvent* event) override {
-        QTableView::mouseDoubleClickEvent(event);
-        sinceLastPress_.invalidate();
-    }
-
-    void keyPressEvent(QKeyEvent* event) override {
-        if (currentIndex().isValid() && onEditKey && onEditKey(currentIndex(), *event)) {
-            event->accept();
-            return;
-        }
-        const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if ((enter || event->key() == Qt::Key_Space) && plain) {
-            const QModelIndex at = currentIndex();
-            if (at.isValid() && enter && onEnter) onEnter(at);
-            if (at.isValid() && !enter && onSpace) onSpace(at);
-            event->accept();
-            return;
-        }
-        const QModelIndex before = currentIndex();
-        QTableView::keyPressEvent(event);
-        const QModelIndex after = currentIndex();
-        // A key that stays on the current row (the only one, or the last)
-        // chooses it too: the program may have made it current, not the user.
-        if (after.isValid() && (after != before || MovesCell(*event)) && onMoved) onMoved(after);
-    }
-
-    // Qt makes the first cell current when the focus enters a table that
-    // has none: a row the user never chose.
-    void focusInEvent(QFocusEvent* event) override {
-        const bool hadCurrent = currentIndex().isValid();
-        QTableView::focusInEvent(event);
-        if (!hadCurrent && currentIndex().isValid()) selectionModel()->clearCurrentIndex();
-    }
-
-    void changeEvent(QEvent* event) override {
-        QTableView::changeEvent(event);
-        if (event->type() == QEvent::FontChange) fitRowHeight();
-    }
-
-private:
-    void fitRowHeight() {
-        verticalHeader()->setDefaultSectionSize(bodyRowHeight_ > 0 ? bodyRowHeight_ : fontMetrics().height() + 4);
-    }
-
-    int bodyRowHeight_ = 0;  // pixels; 0 fits one line of the font
-
-    QPersistentModelIndex lastPressed_;
-    QElapsedTimer sinceLastPress_;
-};
 
 class GridView final : public ControlView {
 public:
