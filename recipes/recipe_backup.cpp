@@ -1,6 +1,7 @@
 // The Utilities menu: the current cookbook backed up by the backup window,
 // or restored by it and then shown afresh.
 #include "recipes/recipe_window.h"
+#include "recipes/store/index_entries.h"
 #include "shell/backup_handover.h"
 #include "shell/hinfo1.h"
 
@@ -8,12 +9,14 @@ namespace recipes {
 
 namespace {
 
-// Some type's index names a recipe: there is something to back up.
+// Some type's index holds an entry naming a recipe: there is something to
+// back up. Index files that are missing are not made by looking.
 bool HasRecipes(const CookbookReader& cookbook) {
-    bool found = false;
-    for (int type = 1; type <= RecipeTypeCount && !found; ++type)
-        cookbook.VisitIndex(type, [&](std::string_view text, long) { found = found || !text.empty(); });
-    return found;
+    for (int type = 1; type <= RecipeTypeCount; ++type) {
+        IndexEntryView entry;
+        if (IndexEntryReader::Existing(cookbook.IndexFilePath(type)).Next(entry)) return true;
+    }
+    return false;
 }
 
 }  // namespace

@@ -87,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         OfferCase{"Empty", {}, false},
         OfferCase{"OneBread", {{"Recipe2.db1", RollsRecord}, {"Breanfil.db1", Rolls}}, true},
+        OfferCase{"EntryBeforeItsRecordIsWritten", {{"Breanfil.db1", Rolls}}, true},
         OfferCase{"LastTypeOnly", {{"Recipe2.db1", RollsRecord}, {"Vegenfil.db1", Rolls}}, true},
         OfferCase{"EmptyEntryOnly", {{"Recipe2.db1", RollsRecord}, {"Breanfil.db1", IndexRecordBytes("")}}, false},
         OfferCase{"OnlyAnotherCookbook", {{"Recipe2.db2", RollsRecord}, {"Breanfil.db2", Rolls}}, false},
