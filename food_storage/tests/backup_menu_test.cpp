@@ -20,6 +20,14 @@ using platform::answer::Yes;
 using Showing = shell::testing::FakeBackupWindow::Showing;
 namespace family = shell::backup_family;
 
+// The captions of a menu bar or of a menu's items, in order.
+template <class Items>
+std::vector<std::string> Captions(const Items& items) {
+    std::vector<std::string> captions;
+    for (const auto& item : items) captions.push_back(item->Caption());
+    return captions;
+}
+
 class StorageBackupTest : public testing::StorageFixture {
 protected:
     basic::ProgramFolder programFolder() const { return basic::ProgramFolder(folder.path()); }
@@ -28,6 +36,12 @@ protected:
 
     shell::testing::FakeBackupWindow backup{app()};
 };
+
+TEST_F(StorageBackupTest, TheUtilitiesMenuStandsBeforeHelp) {
+    Form24& w = open();
+    EXPECT_EQ(Captions(w.menus()), (std::vector<std::string>{"&Options", "&Edit", "&Rollup", "&Utilities", "&Help"}));
+    EXPECT_EQ(Captions(w.mU->items()), (std::vector<std::string>{"&Backup Files to Disk", "&Restore Files from Disk"}));
+}
 
 TEST_F(StorageBackupTest, EachKindHandsOverItsOwnFamily) {
     const struct {

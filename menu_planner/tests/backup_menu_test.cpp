@@ -20,6 +20,14 @@ using Showing = shell::testing::FakeBackupWindow::Showing;
 constexpr std::int16_t YearBackup = shell::backup_family::MenuYearBackup;
 constexpr std::int16_t YearRestore = shell::backup_family::MenuYearRestore;
 
+// The captions of a menu bar or of a menu's items, in order.
+template <class Items>
+std::vector<std::string> Captions(const Items& items) {
+    std::vector<std::string> captions;
+    for (const auto& item : items) captions.push_back(item->Caption());
+    return captions;
+}
+
 class PlannerBackupTest : public testing::MenuPlannerFixture {
 protected:
     bool backupOffered(Zcalandar& w) {
@@ -41,6 +49,13 @@ protected:
 
     shell::testing::FakeBackupWindow backup{app()};
 };
+
+TEST_F(PlannerBackupTest, TheUtilitiesMenuStandsBeforeHelp) {
+    Zcalandar& w = open();
+    EXPECT_EQ(Captions(w.menus()), (std::vector<std::string>{"&Options", "&Edit", "&Utilities", "&Help"}));
+    EXPECT_EQ(Captions(w.mU->items()), (std::vector<std::string>{"&Backup Selected Year File to Disk",
+                                                                 "&Restore Selected Year File from Disk"}));
+}
 
 TEST_F(PlannerBackupTest, BackupIsOfferedOnceTheLoadedYearsFileHoldsADay) {
     writeDay({2003, 7, 4}, "Picnic");  // another year's file does not count
