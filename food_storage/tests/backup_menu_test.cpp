@@ -1,6 +1,7 @@
 // The food storage window's Utilities menu: the family each kind hands the
 // backup window, the save question before it, and the table loaded again
 // after a restore.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>

@@ -1,5 +1,6 @@
 // The menu planner's Utilities menu: the year it hands the backup window,
 // the save question before it, and today's menu read again after a restore.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
