@@ -37,7 +37,7 @@ bool Form24::AskSaveBeforeBackup(const char* question) {
     const bool saved = SaveStorageFile();
     shell::PauseOneSecond(app_);
     shell::EndWait(app_);
-    // The user was told; the files on disk are not what was asked for.
+    // A failed save was reported; the files are not what the user meant to back up or keep.
     return saved;
 }
 
