@@ -73,6 +73,9 @@ public:
     ui::Menu* mE = nullptr;      // &Edit
     ui::Menu* mOCopy = nullptr;  // Edit > &Copy
     ui::Menu* mR = nullptr;      // &Rollup (basic kind only)
+    ui::Menu* mU = nullptr;      // &Utilities
+    ui::Menu* mUB = nullptr;     // Utilities > &Backup Files to Disk
+    ui::Menu* mUR = nullptr;     // Utilities > &Restore Files from Disk
     ui::Menu* mH = nullptr;      // &Help
 
     StorageKind kind() const { return state_.document.kind; }
@@ -156,6 +159,10 @@ public:
     void mOID_Click();
     void mH_Click();
 
+    // --- the Utilities menu: the kind's files backed up or restored (backup_menu.cpp)
+    void mUB_Click();
+    void mUR_Click();
+
     const StorageWindowState& state() const { return state_; }
     StorageWindowState& state() { return state_; }
 
@@ -179,6 +186,9 @@ private:
     void focusExit();
     void setRollupTabStops(bool on);
     void setAllViewControls(bool enabled);
+    // The question about a changed table before a backup or restore; false
+    // when the action is to stop (Cancel, or a save that failed).
+    bool AskSaveBeforeBackup(const char* question);
 
     StorageWindowState state_;
     std::unique_ptr<BarChart> chart1_;

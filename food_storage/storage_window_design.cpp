@@ -205,6 +205,9 @@ const M Menus[] = {
     {UI_MEMBER(S, mE), {.caption = "&Edit"}},
     {UI_MEMBER(S, mOCopy), {.parent = "mE", .caption = "&Copy"}, &S::mOCopy_Click},
     {UI_MEMBER(S, mR), {.caption = "&Rollup", .flags = Hidden}, &S::mR_Click},
+    {UI_MEMBER(S, mU), {.caption = "&Utilities"}},
+    {UI_MEMBER(S, mUB), {.parent = "mU", .caption = "&Backup Files to Disk"}, &S::mUB_Click},
+    {UI_MEMBER(S, mUR), {.parent = "mU", .caption = "&Restore Files from Disk"}, &S::mUR_Click},
     {UI_MEMBER(S, mH), {.caption = "&Help"}},
 };
 // clang-format on

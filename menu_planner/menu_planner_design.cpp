@@ -314,6 +314,9 @@ const M Menus[] = {
     {UI_MEMBER(Z, mOe), {.parent = "mO", .caption = "E&xit"}, &Z::mOe_Click},
     {UI_MEMBER(Z, mE), {.caption = "&Edit"}},
     {UI_MEMBER(Z, mECopy), {.parent = "mE", .caption = "&Copy"}, &Z::mECopy_Click},
+    {UI_MEMBER(Z, mU), {.caption = "&Utilities"}, &Z::mU_Click},
+    {UI_MEMBER(Z, mUB), {.parent = "mU", .caption = "&Backup Selected Year File to Disk"}, &Z::mUB_Click},
+    {UI_MEMBER(Z, mUR), {.parent = "mU", .caption = "&Restore Selected Year File from Disk"}, &Z::mUR_Click},
     {UI_MEMBER(Z, mH), {.caption = "&Help"}},
 };
 // clang-format on

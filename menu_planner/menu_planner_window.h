@@ -92,6 +92,9 @@ public:
     ui::Menu* mOe = nullptr;     // Options > E&xit
     ui::Menu* mE = nullptr;      // &Edit
     ui::Menu* mECopy = nullptr;  // Edit > &Copy
+    ui::Menu* mU = nullptr;      // &Utilities
+    ui::Menu* mUB = nullptr;     // Utilities > &Backup Selected Year File to Disk
+    ui::Menu* mUR = nullptr;     // Utilities > &Restore Selected Year File from Disk
     ui::Menu* mH = nullptr;      // &Help
 
     // --- loading, activation, keys and leaving
@@ -185,6 +188,11 @@ public:
     void mECopy_Click();
     void mH_Click();
     void Toolbar2_ButtonClick(int button);
+
+    // --- the Utilities menu: the year file backed up or restored (backup_menu.cpp)
+    void mU_Click();
+    void mUB_Click();
+    void mUR_Click();
 
     const MenuPlannerState& state() const { return state_; }
     MenuPlannerState& state() { return state_; }

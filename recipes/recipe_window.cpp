@@ -79,6 +79,9 @@ void Form5::wireEvents() {
     mOex->onClick = [this] { mOex_Click(); };
     mOIm->onClick = [this] { mOIm_Click(); };
     mOe->onClick = [this] { mOe_Click(); };
+    mU->onClick = [this] { mU_Click(); };
+    mUB->onClick = [this] { mUB_Click(); };
+    mUR->onClick = [this] { mUR_Click(); };
 
     Command1->onClick = [this] { Command1_Click(); };
     Command2->onClick = [this] { Command2_Click(); };

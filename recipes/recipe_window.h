@@ -117,6 +117,11 @@ public:
     // user cancelled after a failed read, or the type is not one of ours).
     bool ReadTransferFile(const std::filesystem::path& path);
 
+    // --- backup and restore of the cookbook (recipe_backup.cpp)
+    void mU_Click();
+    void mUB_Click();
+    void mUR_Click();
+
     // --- printing (recipe_printing.cpp)
     printing::PrintPreviewPanel& preview() { return preview_.preview(); }
     const printing::PrintPreviewPanel& preview() const { return preview_.preview(); }
