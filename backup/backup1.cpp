@@ -4,6 +4,7 @@
 
 #include "backup/store/target_folder.h"
 #include "platform/basic/path_text.h"
+#include "platform/ui/design_style.h"
 #include "recipes/store/recipe_file_state.h"
 #include "shell/application.h"
 #include "shell/dialog_frame.h"
@@ -78,6 +79,8 @@ void Backup1::Form_Load() {
         // Three paragraphs: the text takes the room above the path as well.
         Label1->Move(Label1->Left(), RestoreTextTop, Label1->Width(), Label4->Top() - 2 * RestoreTextTop);
         mOM->setVisible(false);
+        // The family title makes the caption longer than the button's design.
+        SSCommand2->setFont(ui::design::style::SmallButtonFont);
     } else {
         mOR->setVisible(false);
     }
@@ -102,7 +105,6 @@ void Backup1::Form_Activate() {
     shell::CentreOverStartWindow(app_, *this, 415);
     Image1->Move(PictureLeft, Image1->Top(), Width() - PictureWidthLess, Height() - PictureHeightLess);
     shell::FormBackground(app_, *this, *Image1, Background).onActivate();
-    app_.runtime().doEvents();
 }
 
 void Backup1::Form_Unload() {

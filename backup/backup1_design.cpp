@@ -24,7 +24,7 @@ void Backup1::design() {
         {UI_MEMBER(B, Label1), {.parent = "SSPanel1", .rect = {150, 233, 6210, 1314}, .font = style::OptionFont,
          .foreColor = style::Navy, .flags = Transparent | WordWrap}},
         {UI_MEMBER(B, Label4), {.parent = "SSPanel1", .rect = {1305, 1547, 405, 233}, .caption = "Path:",
-         .font = LabelFont, .flags = Transparent}},
+         .font = LabelFont, .flags = Transparent | AutoSize}},
         {UI_MEMBER(B, Label5), {.parent = "SSPanel1", .rect = {1740, 1547, 0, 216}, .font = LabelFont,
          .flags = Transparent | AutoSize}},
         {UI_MEMBER(B, Label2), {.index = 0, .parent = "SSPanel1", .rect = {330, 1931, 1455, 216}, .caption = "Drives:",
