@@ -8,6 +8,7 @@
 
 #include "backup/store/tests/backup_test_disks.h"
 #include "platform/basic/path_text.h"
+#include "platform/ui/keys.h"
 #include "recipes/store/recipe_file_state.h"
 #include "shell/tests/program_fixture.h"
 
@@ -288,9 +289,16 @@ TEST_F(BackupWindowTest, ExitItsMenuItemAndTheCloseBoxAllEndTheHandOver) {
         [&](Backup1& w) { runtime().userClick(*w.SSCommand1); },
         [&](Backup1& w) { runtime().userMenu(*w.mOE); },
         [&](Backup1& w) { EXPECT_TRUE(runtime().userClose(w)); },
+        [&](Backup1& w) { EXPECT_TRUE(runtime().userKeyDown(w, ui::keys::Escape, 0)); },
+        [&](Backup1& w) {
+            // The right button over the strip pops up the Options menu.
+            desktop.windows.expectPopupChoice("mOE");
+            runtime().userMouseUp(w, w.Label3, ui::mouse::Right, 0, 10, 10);
+        },
     };
     for (const auto& end : endings) {
         open(17, 99, [&](Backup1& w) {
+            EXPECT_EQ(runtime().focusedControl(), w.Drive1) << "the keyboard starts on the drives";
             chooseBackupFolder(w);
             end(w);
             EXPECT_FALSE(w.isLoaded());
