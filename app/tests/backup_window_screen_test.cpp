@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "backup/backup1.h"
+#include "backup/window_user.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
@@ -62,6 +63,14 @@ TEST(BackupWindowOnScreen, BothDirectionsShowEveryCaptionWhole) {
                 QApplication::processEvents();
                 EXPECT_EQ(CutOffCaptions(*shown), QStringList{});
                 shot = windows.grab(window);
+                // The longest outcome and a step half way, as a step shows them.
+                backup::WindowUser user(app, window);
+                user.Status("Backup Terminated by User");
+                user.Progress(50, 100);
+                QApplication::processEvents();
+                EXPECT_EQ(CutOffCaptions(*shown), QStringList{});
+                QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
+                if (!restoring) windows.grab(window).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/backup-window-status.png");
             }
             runtime.userClick(*window.SSCommand1);
         });
