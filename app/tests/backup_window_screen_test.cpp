@@ -70,7 +70,8 @@ TEST(BackupWindowOnScreen, BothDirectionsShowEveryCaptionWhole) {
                 QApplication::processEvents();
                 EXPECT_EQ(CutOffCaptions(*shown), QStringList{});
                 QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
-                if (!restoring) windows.grab(window).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/backup-window-status.png");
+                if (!restoring)
+                    windows.grab(window).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/backup-window-status.png");
             }
             runtime.userClick(*window.SSCommand1);
         });

@@ -3,10 +3,12 @@
 // cookbook backed up to a folder and restored from it, and the endings.
 #include "backup/backup1.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
 #include "backup/store/tests/backup_test_disks.h"
+#include "menu_planner/store/year_menu_file.h"
 #include "platform/basic/path_text.h"
 #include "platform/ui/keys.h"
 #include "recipes/store/recipe_file_state.h"
@@ -178,6 +180,41 @@ TEST_F(BackupWindowTest, ACookbookBacksUpToTheChosenFolderOnceTheUserAgrees) {
     EXPECT_TRUE(fs::exists(stick / "backups" / "DiskInfo.bk1"));
     EXPECT_TRUE(fs::exists(stick / "backups" / "Appenfil.db1"));
     EXPECT_EQ(fs::file_size(stick / "backups" / "Recipe2.bk1"), fs::file_size(folder / "Recipe2.db1"));
+}
+
+TEST_F(BackupWindowTest, EachFamilyBacksUpItsOwnFilesOnly) {
+    for (const char* name : {"FdsB1.Fil", "FdsB2.Fil", "FdsB3.Fil", "FdsB4.Fil", "EmerE1.Fil", "EmerE3.Fil",
+                             "EmerE4.Fil", "AddA1.Fil", "AddA3.Fil", "AddA4.Fil"})
+        writeFile(name, std::string("\"") + name + "\"\r\n");
+    writeFile(" 2004.Mnu", std::string(431 * menu_planner::DayRecordLength, '\0'));
+    const struct {
+        int code;
+        std::vector<std::string> copies;
+    } cases[] = {
+        {14, {"FdsB1.Fds", "FdsB2.Fds", "FdsB3.Fds", "FdsB4.Fds"}},
+        {16, {"EmerE1.EmE", "EmerE3.EmE", "EmerE4.EmE"}},
+        {18, {"AddA1.AdA", "AddA3.AdA", "AddA4.AdA"}},
+        {34, {" 2004.Mb1", "Disk2004.Mbk"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        fs::remove_all(stick / "backups");
+        fs::create_directories(stick / "backups");
+        open(
+            c.code, 0,
+            [&](Backup1& w) {
+                chooseBackupFolder(w);
+                desktop.dialogs.expectMessage("Delete Files", Yes);
+                runtime().userClick(*w.SSCommand2);
+                EXPECT_EQ(w.SSPanel2->Caption(), "Backup Complete");
+                runtime().userClick(*w.SSCommand1);
+            },
+            2004);
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(stick / "backups")) found.push_back(entry.path().filename());
+        std::sort(found.begin(), found.end());
+        EXPECT_EQ(found, c.copies);
+    }
 }
 
 TEST_F(BackupWindowTest, NoOrCancelAtTheQuestionDeletesNothing) {
