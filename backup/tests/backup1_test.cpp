@@ -120,6 +120,7 @@ TEST_F(BackupWindowTest, CaptionTextsAndMenuFollowTheFamilyAndDirection) {
 
 TEST_F(BackupWindowTest, OnlyAFolderOtherThanTheProgramFolderOffersTheAction) {
     fs::create_directories(folder / "sub");
+    fs::create_directory_symlink(folder.path(), stick / "program");
     open(0, 0, [&](Backup1& w) {
         chooseBackupFolder(w);
         EXPECT_EQ(w.Label5->Caption(), (stick / "backups").string());
@@ -134,6 +135,12 @@ TEST_F(BackupWindowTest, OnlyAFolderOtherThanTheProgramFolderOffersTheAction) {
         openFolder(w, folder / "sub");
         EXPECT_TRUE(w.SSCommand2->Enabled()) << "a folder below the program folder is another folder";
         openFolder(w, folder.path());
+        EXPECT_FALSE(w.SSCommand2->Enabled());
+        // A link to the program folder is the program folder.
+        choose(*w.Drive1, "STICK");
+        openFolder(w, stick);
+        openFolder(w, stick / "program");
+        EXPECT_EQ(w.Label5->Caption(), (stick / "program").string());
         EXPECT_FALSE(w.SSCommand2->Enabled());
         runtime().userClick(*w.SSCommand1);
     });
