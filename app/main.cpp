@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <optional>
 
+#include "backup/backup1.h"
 #include "food_storage/storage_window.h"
 #include "menu_planner/menu_planner_window.h"
 #include "platform/basic/folder_lock.h"
@@ -59,6 +60,7 @@ int main(int argc, char* argv[]) {
     food_storage::RegisterFoodStorage(app);
     conversions::RegisterConversions(app);
     food_guide::RegisterFoodGuide(app);
+    backup::RegisterBackup(app);
     platform::qt::ExitWhenFirstShownIfAsked(qtApp);
     app.Start();
     if (runtime.ended()) return 0;

@@ -8,6 +8,7 @@
 #include "recipe_search/transfer/transfer_file.h"
 #include "shell/application.h"
 #include "shell/dialog_frame.h"
+#include "shell/drive_folder_lists.h"
 #include "shell/hinfo1.h"
 #include "shell/startfrm.h"
 
@@ -82,7 +83,7 @@ void Importfrm::Form_Activate() {
 
 void Importfrm::Form_Unload() { makeProgramFolderCurrent(); }
 
-void Importfrm::makeProgramFolderCurrent() { host().setCurrentFolder(Drive1->RootOf(0), app_.folder().dir()); }
+void Importfrm::makeProgramFolderCurrent() { shell::MakeProgramFolderCurrent(*this, *Drive1, app_.folder()); }
 
 bool Importfrm::showFolderFiles() {
     Label6->setCaption(WithSeparator(Dir1->Path()));
@@ -111,11 +112,7 @@ void Importfrm::Drive1_Change() {
         backToProgramDrive();
         return;
     }
-    // The drive's current folder; its root when that folder went away.
-    const int drive = Drive1->ListIndex();
-    const bool opened = Drive1->Ready(drive) && (Dir1->setPath(basic::TextFromPath(Drive1->CurrentFolderOf(drive))) ||
-                                                 Dir1->setPath(basic::TextFromPath(Drive1->RootOf(drive))));
-    if (!opened) {
+    if (!shell::OpenChosenDrive(*Drive1, *Dir1)) {
         app_.dialogs().MessageBox(
             {"Device/Drive Error", "Device/Drive is Unavailable!", MsgIcon::Critical, MsgButtons::OK, 1});
         backToProgramDrive();
@@ -127,11 +124,7 @@ void Importfrm::Drive1_Change() {
 
 void Importfrm::Dir1_Change() {
     forgetChosenFile();
-    const std::filesystem::path folder = basic::PathFromText(Dir1->Path());
-    // The folder stays the current one of its drive while the program runs.
-    const int drive = Drive1->DriveOf(folder);
-    static_cast<void>(Drive1->rememberFolder(folder));
-    if (drive >= 0 && drive != Drive1->ListIndex()) Drive1->setListIndex(drive);
+    shell::FollowOpenedFolder(*Drive1, *Dir1);
     if (!showFolderFiles()) {
         ShowDeviceUnavailable();
         Drive1->setListIndex(0);

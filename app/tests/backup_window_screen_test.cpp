@@ -1,0 +1,88 @@
+// The backup window as a person sees it, for a backup and for a restore
+// (the longer text): every caption whole, the lists and buttons in reach.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include "backup/backup1.h"
+#include "backup/window_user.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_window_system.h"
+#include "platform/testing/test_folder.h"
+#include "shell/application.h"
+
+namespace {
+
+// The shown buttons and labels whose captions lack room.
+QStringList CutOffCaptions(const QWidget& window) {
+    QStringList cut;
+    for (auto* button : window.findChildren<QPushButton*>()) {
+        if (!button->isVisibleTo(&window)) continue;
+        const QString shown = QString(button->text()).remove(QRegularExpression("&(?!&)"));
+        const QFontMetrics metrics(button->font());
+        if (metrics.horizontalAdvance(shown) + 8 > button->width() || metrics.height() > button->height())
+            cut << button->objectName();
+    }
+    for (auto* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&window) || label->text().isEmpty()) continue;
+        const QRect room(0, 0, label->width(), label->height());
+        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+        if (!room.contains(QFontMetrics(label->font()).boundingRect(room, wrap, label->text())))
+            cut << label->objectName();
+    }
+    return cut;
+}
+
+TEST(BackupWindowOnScreen, BothDirectionsShowEveryCaptionWhole) {
+    basic::testing::TestFolder folder;
+    platform::qt::QtServices services;
+    platform::qt::QtWindowSystem windows;
+    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
+    shell::Application app{runtime};
+    backup::RegisterBackup(app);
+    app.Start();
+
+    for (const bool restoring : {false, true}) {
+        SCOPED_TRACE(restoring ? "restore" : "backup");
+        app.vars.BackupFamily = restoring ? 1 : 0;
+        app.vars.RestoreMode = restoring ? 99 : 0;
+        auto& window = app.window<backup::Backup1>();
+        QImage shot;
+        // Once the modal window is up: its captions, its picture, then Exit.
+        QTimer::singleShot(0, [&] {
+            QWidget* shown = windows.windowOf(window);
+            if (!shown || !QTest::qWaitForWindowExposed(shown)) {
+                ADD_FAILURE() << "the window was not shown";
+            } else {
+                QApplication::processEvents();
+                EXPECT_EQ(CutOffCaptions(*shown), QStringList{});
+                shot = windows.grab(window);
+                // The longest outcome and a step half way, as a step shows them.
+                backup::WindowUser user(app, window);
+                user.Status("Backup Terminated by User");
+                user.Progress(50, 100);
+                QApplication::processEvents();
+                EXPECT_EQ(CutOffCaptions(*shown), QStringList{});
+                QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
+                if (!restoring)
+                    windows.grab(window).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/backup-window-status.png");
+            }
+            runtime.userClick(*window.SSCommand1);
+        });
+        ASSERT_TRUE(app.showBackupWindow());
+        ASSERT_FALSE(shot.isNull());
+        QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
+        const QString name = restoring ? "/backup-window-restore.png" : "/backup-window.png";
+        EXPECT_TRUE(shot.save(QString(PANTRIVO_SCREENSHOT_DIR) + name));
+    }
+    runtime.end();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
