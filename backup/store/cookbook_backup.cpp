@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <vector>
 
 #include "backup/store/disk_info.h"
@@ -10,6 +11,7 @@
 #include "backup/store/target_folder.h"
 #include "platform/basic/file_commands.h"
 #include "platform/basic/path_text.h"
+#include "platform/basic/random_access_file.h"
 #include "platform/basic/records.h"
 #include "recipes/store/cookbook_reader.h"
 #include "recipes/store/index_file.h"
@@ -46,6 +48,15 @@ CookbookSources ReadSources(const basic::ProgramFolder& folder, int cookbook) {
                 sources.highestRecord = std::max(sources.highestRecord, *number);
         }
     }
+    // A data file that is there but cannot be read would go to the disks as
+    // blank records; only a data file never made may stand for blank ones.
+    const auto dataName = recipes::RecipeDataFileName(cookbook);
+    const auto dataPath = folder.Resolve(dataName);
+    std::error_code error;
+    if (std::filesystem::exists(dataPath, error) &&
+        (!std::filesystem::is_regular_file(dataPath, error) ||
+         !basic::RandomAccessFile::OpenForReading(dataPath, recipes::RecipeRecordLength)))
+        sources.problem = dataName;
     return sources;
 }
 

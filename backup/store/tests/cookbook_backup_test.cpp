@@ -180,6 +180,19 @@ TEST_F(CookbookBackupTest, ACopyFileThatFailsToReadBackNamesTheFailure) {
     EXPECT_NE(user.prompts[0].text.find("Recipe2.bk1"), std::string::npos);
 }
 
+TEST_F(CookbookBackupTest, ADataFileThatCannotBeReadIsNamedAndNothingIsWritten) {
+    MakeCookbook(program, 2, 4, 4);
+    fs::remove(program / recipes::RecipeDataFileName(2));
+    fs::create_directory(program / recipes::RecipeDataFileName(2));  // there, but no file to read
+    WriteBytes(drive.path() / "Recipe2.bk2", "the last good backup");
+    ScriptedUser user(&drive, {{Answer::Ok}});
+    EXPECT_EQ(BackupCookbook(folder, 2, drive.path(), user, disk), (Outcome{Result::Failed, "Backup Failed"}));
+    ASSERT_EQ(user.prompts.size(), 1u);
+    EXPECT_NE(user.prompts[0].text.find(recipes::RecipeDataFileName(2)), std::string::npos);
+    EXPECT_EQ(ReadBytes(drive.path() / "Recipe2.bk2"), "the last good backup");
+    EXPECT_TRUE(CookbookSourceProblem(folder, 2).has_value());
+}
+
 TEST_F(CookbookBackupTest, TheBackupDeletesOnlyTheExactFilesOfItsSet) {
     MakeCookbook(program, 4, 3, 3);
     WriteBytes(drive.path() / "Notes.db4", "mine");
