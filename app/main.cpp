@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "backup/backup1.h"
+#include "backup/store/restore_commit.h"
 #include "food_storage/storage_window.h"
 #include "menu_planner/menu_planner_window.h"
 #include "platform/basic/folder_lock.h"
@@ -47,6 +48,9 @@ int main(int argc, char* argv[]) {
                                      platform::MsgIcon::Information, platform::MsgButtons::OK, 1});
         return 0;
     }
+    // A restore cut off while it replaced the data files is run to its end
+    // (or back) before anything reads them, so no window sees a mix.
+    backup::FinishInterruptedRestore(basic::ProgramFolder(folder));
     // Files an earlier version kept beside the program come along before the
     // start-up makes its settings files; the user learns once where they are now.
     const auto earlier = platform::TakeOverEarlierData(exe, folder);

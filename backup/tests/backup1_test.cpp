@@ -12,6 +12,7 @@
 #include "platform/basic/path_text.h"
 #include "platform/ui/keys.h"
 #include "recipes/store/recipe_file_state.h"
+#include "shell/backup_handover.h"
 #include "shell/tests/program_fixture.h"
 
 namespace backup {
@@ -372,6 +373,34 @@ TEST_F(BackupWindowTest, FullScreenSizeAndPlaceFollowTheStartWindow) {
         EXPECT_TRUE(w.elasticResize());
         runtime().userClick(*w.SSCommand1);
     });
+}
+
+// The windows that open the backup window name its families by the shell's
+// codes; each must be the family, and the direction, this window takes it for.
+TEST(BackupHandOverTest, TheOpenersCodesAreTheFamiliesTheWindowWorksOn) {
+    namespace code = shell::backup_family;
+    const struct {
+        std::int16_t code;
+        FamilyKind kind;
+        bool restores;
+    } cases[] = {
+        {code::CookbookBackup, FamilyKind::Cookbook, false},
+        {code::CookbookRestore, FamilyKind::Cookbook, true},
+        {code::BasicStorageBackup, FamilyKind::BasicStorage, false},
+        {code::BasicStorageRestore, FamilyKind::BasicStorage, true},
+        {code::EmergencyStorageBackup, FamilyKind::EmergencyStorage, false},
+        {code::EmergencyStorageRestore, FamilyKind::EmergencyStorage, true},
+        {code::AdditionalStorageBackup, FamilyKind::AdditionalStorage, false},
+        {code::AdditionalStorageRestore, FamilyKind::AdditionalStorage, true},
+        {code::MenuYearBackup, FamilyKind::MenuYear, false},
+        {code::MenuYearRestore, FamilyKind::MenuYear, true},
+    };
+    for (const auto& c : cases) {
+        const Family family = FamilyOf(c.code, 3, 2004);
+        EXPECT_EQ(family.kind, c.kind) << c.code;
+        EXPECT_EQ(family.restores, c.restores) << c.code;
+        EXPECT_EQ(code::Restores(c.code), c.restores) << c.code;
+    }
 }
 
 }  // namespace
