@@ -4,12 +4,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
+#include "app/tests/cut_off_captions.h"
 #include "backup/backup1.h"
 #include "backup/window_user.h"
 #include "platform/qt/qt_services.h"
@@ -19,25 +17,7 @@
 
 namespace {
 
-// The shown buttons and labels whose captions lack room.
-QStringList CutOffCaptions(const QWidget& window) {
-    QStringList cut;
-    for (auto* button : window.findChildren<QPushButton*>()) {
-        if (!button->isVisibleTo(&window)) continue;
-        const QString shown = QString(button->text()).remove(QRegularExpression("&(?!&)"));
-        const QFontMetrics metrics(button->font());
-        if (metrics.horizontalAdvance(shown) + 8 > button->width() || metrics.height() > button->height())
-            cut << button->objectName();
-    }
-    for (auto* label : window.findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(&window) || label->text().isEmpty()) continue;
-        const QRect room(0, 0, label->width(), label->height());
-        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-        if (!room.contains(QFontMetrics(label->font()).boundingRect(room, wrap, label->text())))
-            cut << label->objectName();
-    }
-    return cut;
-}
+using app_testing::CutOffCaptions;
 
 TEST(BackupWindowOnScreen, BothDirectionsShowEveryCaptionWhole) {
     basic::testing::TestFolder folder;

@@ -4,17 +4,15 @@
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
 
+#include "app/tests/cut_off_captions.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/runtime.h"
@@ -22,6 +20,8 @@
 #include "recipes/recipe_window_controls.h"
 
 namespace {
+
+using app_testing::CutOffCaptions;
 
 using recipes::Form5Controls;
 
@@ -111,31 +111,6 @@ protected:
     ui::Form form{runtime, "Form5"};
     Form5Controls c;
 };
-
-// The shown buttons, labels and frames whose captions lack room.
-QStringList CutOffCaptions(const QWidget& window) {
-    QStringList cut;
-    for (auto* button : window.findChildren<QPushButton*>()) {
-        if (!button->isVisibleTo(&window)) continue;
-        const QFontMetrics metrics(button->font());
-        const QString shown = QString(button->text()).remove(QRegularExpression("&(?!&)"));
-        if (metrics.horizontalAdvance(shown) + 8 > button->width() || metrics.height() > button->height())
-            cut << button->objectName();
-    }
-    for (auto* label : window.findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(&window) || label->text().isEmpty()) continue;
-        const QRect room(0, 0, label->width(), label->height());
-        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-        if (!room.contains(QFontMetrics(label->font()).boundingRect(room, wrap, label->text())))
-            cut << label->objectName();
-    }
-    for (auto* frame : window.findChildren<QGroupBox*>()) {
-        if (!frame->isVisibleTo(&window)) continue;
-        if (QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16 > frame->width())
-            cut << frame->objectName();
-    }
-    return cut;
-}
 
 TEST_F(Form5DesignOnScreen, TheMainPanelShowsEveryCaptionWhole) {
     QWidget* window = showOnScreen();
