@@ -5,6 +5,7 @@
 // through months is the view's own and raises nothing.
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLocale>
@@ -73,6 +74,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const auto part = std::find(days_.begin(), days_.end(), watched);
         if (part == days_.end()) return ControlView::eventFilter(watched, event);
+        if (event->type() == QEvent::Resize) fitDayNames(*calendars_[static_cast<std::size_t>(part - days_.begin())]);
         // The days of each month are where the focus lies: entering them is entering the calendar.
         if (event->type() == QEvent::FocusIn) return ControlView::eventFilter(&widget(), event);
         if (event->type() != QEvent::KeyPress) return false;
@@ -99,6 +101,23 @@ private:
             calendars_[i]->setAccessibleName(part);
             if (days_[i]) days_[i]->setAccessibleName(part);
         }
+    }
+
+    // "Mon" where a column has room for the widest short day name, "M" where
+    // it has not, rather than a row of cut-off names.
+    void fitDayNames(QCalendarWidget& calendar) const {
+        const auto at =
+            static_cast<std::size_t>(std::find(calendars_.begin(), calendars_.end(), &calendar) - calendars_.begin());
+        QTableView* days = at < days_.size() ? days_[at] : nullptr;
+        if (!days) return;
+        const int columns = calendar.verticalHeaderFormat() == QCalendarWidget::NoVerticalHeader ? 7 : 8;
+        const QFontMetrics metrics(days->font());
+        int widest = 0;
+        for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+            widest = std::max(widest, metrics.horizontalAdvance(QLocale().dayName(day, QLocale::ShortFormat)));
+        const bool roomy = widest + metrics.averageCharWidth() <= days->contentsRect().width() / columns;
+        const auto format = roomy ? QCalendarWidget::ShortDayNames : QCalendarWidget::SingleLetterDayNames;
+        if (calendar.horizontalHeaderFormat() != format) calendar.setHorizontalHeaderFormat(format);
     }
 
     void moved(QDate date) {
@@ -134,6 +153,7 @@ private:
             calendar.setFirstDayOfWeek(ToQtDay(model_.StartOfWeek()));
             calendar.setVerticalHeaderFormat(model_.ShowWeekNumbers() ? QCalendarWidget::ISOWeekNumbers
                                                                       : QCalendarWidget::NoVerticalHeader);
+            fitDayNames(calendar);
             calendar.setDateTextFormat(QDate(), QTextCharFormat());
             if (model_.ShowToday() && today.isValid()) calendar.setDateTextFormat(today, todayMark);
             calendar.setSelectedDate(ToQDate(value));

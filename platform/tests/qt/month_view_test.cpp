@@ -83,6 +83,26 @@ TEST_F(MonthViewViewTest, MonthsShowSideBySideWithTheModelsSettings) {
     EXPECT_FALSE(month(1)->dateTextFormat(today).font().bold());
 }
 
+TEST_F(MonthViewViewTest, DayNamesShortenToOneLetterWhereTheirColumnsHaveNoRoom) {
+    calendar->Move(240, 600, 7000, 2600);
+    showWithFocusIn(*form->shelf);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(month(1)->horizontalHeaderFormat(), QCalendarWidget::ShortDayNames) << "one wide month";
+
+    calendar->setFont({.name = "Arial", .size = 14, .bold = true});
+    calendar->setMonthColumns(3);
+    calendar->setShowWeekNumbers(true);
+    QCoreApplication::processEvents();
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(month(n)->horizontalHeaderFormat(), QCalendarWidget::SingleLetterDayNames) << "large type, narrow";
+
+    calendar->setFont({});
+    calendar->setMonthColumns(1);
+    calendar->setShowWeekNumbers(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(month(1)->horizontalHeaderFormat(), QCalendarWidget::ShortDayNames) << "room again";
+}
+
 TEST_F(MonthViewViewTest, AClickOnADayChoosesItAndRaisesDateClick) {
     calendar->setMonthColumns(2);
     showWithFocusIn(*form->shelf);
