@@ -36,7 +36,7 @@ void Backup1::design() {
         {UI_MEMBER(B, Dir1), {.parent = "SSPanel1", .rect = {1830, 2280, 2850, 1215}, .font = BoxFont, .tabIndex = 1,
          .accessibleName = "Folders"}, {.change = &B::Dir1_Change}},
         {UI_MEMBER(B, SSPanel2), {.parent = "SSPanel1", .rect = {90, 3694, 6300, 450}, .font = StatusFont,
-         .foreColor = style::Navy, .flags = Hidden, .accessibleName = "Status"}},
+         .foreColor = style::Navy, .flags = Hidden}},
         {UI_MEMBER(B, ProgressBar1), {.parent = "SSPanel1", .rect = {575, 4185, 5355, 405}, .flags = Hidden,
          .accessibleName = "Progress"}},
         {UI_MEMBER(B, SSCommand2), {.parent = "SSPanel1", .rect = {300, 4770, 2800, 516}, .caption = "&Make Backup",

@@ -27,11 +27,13 @@ void Form5::mUB_Click() {
     state_.SaveAnswer = 0;
     if (hasUnsavedEdits()) {
         AskSaveRecipe();
-        // Cancel, or a Yes whose save did not happen, leaves the window as it was.
-        if (state_.SaveAnswer == platform::answer::Cancel || state_.SaveRefused) return;
+        // Only Cancel stops: a save that did not happen backs up the cookbook
+        // as it is, and the edits stay on screen, still to be saved.
+        if (state_.SaveAnswer == platform::answer::Cancel) return;
     }
     // Without a backup window there is nothing to show, and nothing changed.
     static_cast<void>(shell::ShowBackupWindow(app_, shell::backup_family::CookbookBackup));
+    shell::EndWait(app_);
 }
 
 void Form5::mUR_Click() {

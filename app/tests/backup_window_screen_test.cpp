@@ -49,6 +49,9 @@ TEST(BackupWindowOnScreen, BothDirectionsShowEveryCaptionWhole) {
                 user.Progress(50, 100);
                 QApplication::processEvents();
                 EXPECT_EQ(CutOffCaptions(*shown), QStringList{});
+                // A screen reader hears the outcome itself, not a name over it.
+                const auto* status = shown->findChild<QWidget*>(QStringLiteral("SSPanel2"));
+                EXPECT_EQ(status ? status->accessibleName() : QString(), QStringLiteral("Backup Terminated by User"));
                 QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
                 if (!restoring)
                     windows.grab(window).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/backup-window-status.png");

@@ -9,6 +9,7 @@
 #include "recipes/store/tests/cookbook_bytes.h"
 #include "recipes/tests/recipe_window_fixture.h"
 #include "shell/backup_handover.h"
+#include "shell/hinfo1.h"
 #include "shell/tests/fake_backup_window.h"
 
 namespace recipes {
@@ -126,16 +127,24 @@ TEST_F(RecipeBackupTest, UnsavedEditsAreAskedAboutBeforeTheBackup) {
     EXPECT_EQ(app().vars.BackupFamily, 0);
 }
 
-TEST_F(RecipeBackupTest, ABackupAfterAYesWhoseSaveWasRefusedDoesNotStart) {
+TEST_F(RecipeBackupTest, AYesWhoseSaveWasRefusedBacksUpTheCookbookAsItIsAndKeepsTheEdits) {
     writeRolls();
     Form5& w = open();
     typeScones(w);
     w.Text8->userEdited("");  // no name: the save refuses
+    std::optional<std::string> indexWhileOpen;
+    backup.whileOpen = [&] {
+        indexWhileOpen = bytesOf("Breanfil.db1");
+        shell::BeginWait(app());  // as a step left it
+    };
     desktop.dialogs.expectMessage("Recipe File", Yes);
     desktop.dialogs.expectMessage("Save");  // "Please enter Recipe Name in order to save!"
     chooseMenu(w, "mUB");
-    EXPECT_TRUE(backup.shown.empty());
+    EXPECT_EQ(backup.shown, std::vector<Showing>{CookbookBackup});
+    EXPECT_EQ(indexWhileOpen, Rolls);
     EXPECT_EQ(w.Text5[0]->Text(), "cream");
+    EXPECT_TRUE(w.state().RecipeChanged);
+    EXPECT_FALSE(desktop.display.busy()) << "the busy pointer is off once the backup window closed";
 }
 
 TEST_F(RecipeBackupTest, ARestoreShowsTheRestoredCookbookWithViewOffered) {
