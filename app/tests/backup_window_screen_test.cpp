@@ -68,4 +68,62 @@ TEST(BackupWindowOnScreen, BothDirectionsShowEveryCaptionWhole) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// By keyboard alone: Tab goes drives, folders, the action once it is
+// offered, Exit; the arrow keys and Enter open a folder; Esc closes. Each
+// stop is named for a screen reader.
+TEST(BackupWindowOnScreen, WorksByKeyboardAlone) {
+    basic::testing::TestFolder folder;
+    platform::qt::QtServices services;
+    platform::qt::QtWindowSystem windows;
+    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
+    shell::Application app{runtime};
+    backup::RegisterBackup(app);
+    app.Start();
+    app.vars.BackupFamily = 14;
+    app.vars.RestoreMode = 0;
+    auto& window = app.window<backup::Backup1>();
+
+    QTimer::singleShot(0, [&] {
+        QWidget* shown = windows.windowOf(window);
+        if (!shown || !QTest::qWaitForWindowActive(shown)) {
+            ADD_FAILURE() << "the window was not shown";
+            runtime.userClick(*window.SSCommand1);
+            return;
+        }
+        QApplication::processEvents();
+        auto key = [](Qt::Key k) {
+            QTest::keyClick(QApplication::focusWidget(), k);
+            QApplication::processEvents();
+        };
+        auto heard = [] { return QApplication::focusWidget() ? QApplication::focusWidget()->accessibleName() : QString(); };
+        EXPECT_EQ(runtime.focusedControl(), window.Drive1);
+        EXPECT_EQ(heard(), "Drives");
+        key(Qt::Key_Tab);
+        EXPECT_EQ(runtime.focusedControl(), window.Dir1);
+        EXPECT_EQ(heard(), "Folders");
+        // The program folder is marked: the arrow marks the folder above, Enter opens it.
+        key(Qt::Key_Up);
+        key(Qt::Key_Return);
+        EXPECT_EQ(window.Dir1->Path(), folder.path().parent_path().string());
+        EXPECT_TRUE(window.SSCommand2->Enabled());
+        key(Qt::Key_Tab);
+        EXPECT_EQ(runtime.focusedControl(), window.SSCommand2);
+        EXPECT_EQ(heard(), "Make Backup");
+        key(Qt::Key_Tab);
+        EXPECT_EQ(runtime.focusedControl(), window.SSCommand1);
+        EXPECT_EQ(heard(), "Exit");
+        key(Qt::Key_Tab);
+        EXPECT_EQ(runtime.focusedControl(), window.Drive1) << "round again to the drives";
+        key(Qt::Key_Escape);
+        if (window.isLoaded()) {
+            ADD_FAILURE() << "Esc left the window open";
+            runtime.userClick(*window.SSCommand1);
+        }
+    });
+    ASSERT_TRUE(app.showBackupWindow());
+    EXPECT_EQ(app.vars.BackupFamily, 0);
+    runtime.end();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace
