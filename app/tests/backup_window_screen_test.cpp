@@ -95,7 +95,9 @@ TEST(BackupWindowOnScreen, WorksByKeyboardAlone) {
             QTest::keyClick(QApplication::focusWidget(), k);
             QApplication::processEvents();
         };
-        auto heard = [] { return QApplication::focusWidget() ? QApplication::focusWidget()->accessibleName() : QString(); };
+        auto heard = [] {
+            return QApplication::focusWidget() ? QApplication::focusWidget()->accessibleName() : QString();
+        };
         EXPECT_EQ(runtime.focusedControl(), window.Drive1);
         EXPECT_EQ(heard(), "Drives");
         key(Qt::Key_Tab);
