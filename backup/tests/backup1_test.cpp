@@ -157,6 +157,8 @@ TEST_F(BackupWindowTest, ADriveThatCannotBeReadIsReportedAndTheListsReturnToTheP
         EXPECT_EQ(lastMessage().text, "Device/Drive is Unavailable!");
         EXPECT_EQ(lastMessage().icon, platform::MsgIcon::Critical);
         EXPECT_EQ(w.Drive1->Drive(), "C:");
+        EXPECT_EQ(w.Dir1->Path(), folder.path().string()) << "the folders follow the drive back";
+        EXPECT_EQ(w.Label5->Caption(), folder.path().string());
         EXPECT_FALSE(w.SSCommand2->Enabled());
         EXPECT_FALSE(w.mOR->Enabled());
         runtime().userClick(*w.SSCommand1);
