@@ -83,6 +83,10 @@ TEST_F(CookbookBackupTest, ThreeDisksOf120And130And40RecordsRestoreInOrderAndDis
     ASSERT_EQ(user.prompts.size(), 2u);
     EXPECT_EQ(user.prompts[0], NextBackupDiskPrompt(2));
     EXPECT_EQ(user.prompts[1], NextBackupDiskPrompt(3));
+    EXPECT_EQ(user.statuses,
+              (std::vector<std::string>{"Making Recipe Backup Disk #1", "Making Recipe Backup Disk #1",
+                                        "Deleting Old Files", "Making Recipe Backup Disk #2", "Deleting Old Files",
+                                        "Making Recipe Backup Disk #3"}));
     EXPECT_EQ(user.prompts[0].text,
               "Disk is Full.\rPlease Insert Backup Disk #2\rCAUTION: Wait till Disk Drive light goes out and Be sure "
               "New Disk is inserted before Clicking OK");

@@ -78,6 +78,10 @@ TEST_F(YearBackupTest, ADiskFullAtRecord215AndAnEmptyDiskTakePartInTheChain) {
     EXPECT_EQ(BackupYear(folder, 2004, drive.path(), user, disk).result, Result::Completed);
     EXPECT_EQ(user.prompts.at(0), NextBackupDiskPrompt(2));
     EXPECT_EQ(user.prompts.at(1), NextBackupDiskPrompt(3));
+    EXPECT_EQ(user.statuses,
+              (std::vector<std::string>{"Making Menu Plan Backup Disk #1", "Deleting Old Files",
+                                        "Making Menu Plan Backup Disk #2", "Deleting Old Files",
+                                        "Making Menu Plan Backup Disk #3"}));
     EXPECT_EQ(InfoRecords(drive.Read(1, "Disk2004.Mbk")), (std::vector<std::string>{"MPlan", "1", "2", " 215", " 2004", "T1"}));
     EXPECT_EQ(InfoRecords(drive.Read(2, "Disk2004.Mbk")), (std::vector<std::string>{"MPlan", "2", "3", " 215", " 2004", "T1"}));
     EXPECT_EQ(InfoRecords(drive.Read(3, "Disk2004.Mbk")), (std::vector<std::string>{"MPlan", "3", "3", " 432", " 2004", "T1"}));
