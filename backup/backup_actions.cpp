@@ -119,7 +119,10 @@ void Backup1::runBackup() {
             user.Status(outcome.status.empty() ? BackupFailed : outcome.status);
             break;
         }
-        setActionAvailable(false);
+        // A cookbook backup that ran its course turns the action off; the
+        // other families, and a backup cancelled, leave the choice standing.
+        const bool ranItsCourse = outcome.result == Result::Completed || outcome.result == Result::Failed;
+        if (state_.family.kind == FamilyKind::Cookbook && ranItsCourse) setActionAvailable(false);
         shell::EndWait(app_);
     }
     ProgressBar1->setVisible(false);
@@ -133,8 +136,10 @@ void Backup1::runRestore() {
     }
     WindowUser user(app_, *this);
     if (!outcome.status.empty()) user.Status(outcome.status);
-    // A restore that went through needs a new choice for another one.
-    if (outcome.result == Result::Completed) setActionAvailable(false);
+    // A restore that went through needs a new choice for another one; so
+    // does a menu planner year's whose question was declined.
+    const bool yearDeclined = state_.family.kind == FamilyKind::MenuYear && outcome.result == Result::Declined;
+    if (outcome.result == Result::Completed || yearDeclined) setActionAvailable(false);
     ProgressBar1->setVisible(false);
     shell::EndWait(app_);
 }

@@ -80,10 +80,10 @@ struct CookbookTarget {
         return WriteWhole(disk, Fresh(CookbookDiskInfoName(cookbook)), EncodeDiskInfo({"Recipe", "", "", "", "", FormatMark}));
     }
     // Only the exact files of the set: other files stay whatever they are named.
-    void RemoveSet(bool indexes) const {
-        disk.Remove(Existing(CookbookDiskInfoName(cookbook)));
-        disk.Remove(Existing(CookbookCopyName(cookbook)));
-        for (int type = 1; indexes && type <= recipes::RecipeTypeCount; ++type)
+    void RemoveInfo() const { disk.Remove(Existing(CookbookDiskInfoName(cookbook))); }
+    void RemoveCopy() const { disk.Remove(Existing(CookbookCopyName(cookbook))); }
+    void RemoveIndexes() const {
+        for (int type = 1; type <= recipes::RecipeTypeCount; ++type)
             disk.Remove(Existing(recipes::RecipeIndexFileName(type, cookbook)));
     }
 };
@@ -94,14 +94,19 @@ std::optional<Outcome> WriteFirstDisk(const CookbookTarget& target, const Cookbo
                                       BackupUser& user) {
     for (int firstType = 2;; firstType = 1) {
         user.Progress(0, recipes::RecipeTypeCount);
-        bool ok = target.StartInfo();
-        for (int type = firstType; ok && type <= recipes::RecipeTypeCount; ++type) {
-            const auto name = recipes::RecipeIndexFileName(type, target.cookbook);
-            ok = WriteWhole(target.disk, target.Fresh(name), sources.indexes[static_cast<std::size_t>(type - 1)]);
-            if (ok) user.Progress(type, recipes::RecipeTypeCount);
+        if (target.StartInfo()) {
+            bool ok = true;
+            for (int type = firstType; ok && type <= recipes::RecipeTypeCount; ++type) {
+                const auto name = recipes::RecipeIndexFileName(type, target.cookbook);
+                ok = WriteWhole(target.disk, target.Fresh(name), sources.indexes[static_cast<std::size_t>(type - 1)]);
+                // The bar counts the 21 copies that follow the first index file.
+                if (ok && type > 1) user.Progress(type - 1, recipes::RecipeTypeCount);
+            }
+            if (ok) return std::nullopt;
+            target.RemoveIndexes();
         }
-        if (ok) return std::nullopt;
-        target.RemoveSet(true);
+        // A disk too small for its information file keeps the test copy.
+        target.RemoveInfo();
         if (user.Ask(NewBlankDiskPrompt()) != Answer::Ok) return Outcome{Result::Cancelled, BackupTerminated};
     }
 }
@@ -132,7 +137,9 @@ Outcome BackupCookbook(const basic::ProgramFolder& folder, int cookbook, const s
         return {Result::Failed, BackupFailed};
     }
     const CookbookTarget target{cookbook, targetFolder, disk};
-    target.RemoveSet(true);
+    target.RemoveInfo();
+    target.RemoveCopy();
+    target.RemoveIndexes();
 
     // The test copy: the first index file.
     const auto first = recipes::RecipeIndexFileName(1, cookbook);
@@ -153,8 +160,8 @@ Outcome BackupCookbook(const basic::ProgramFolder& folder, int cookbook, const s
     copy.total = sources.highestRecord;
     copy.copyFile = targetFolder / basic::PathFromText(CookbookCopyName(cookbook));
     copy.startDisk = [&](int, long) {
-        target.RemoveSet(false);
-        return target.StartInfo();
+        target.RemoveCopy();
+        return target.StartInfo();  // in place of the disk's old information file
     };
     copy.finishDisk = [&](int diskNumber, int next, long, long count) {
         return RewriteStart(disk, target.Info(),

@@ -53,10 +53,17 @@ Outcome NothingChanged(BackupUser& user, const std::string& text) {
     return {Result::Failed, NothingRestored};
 }
 
+// The bar keeps the first disk's count as its maximum; each disk counts its
+// own records on it from 22, the first 21 steps being the index files'.
+void ShowRecordProgress(BackupUser& user, long onDisk, long maximum) {
+    constexpr long indexSteps = recipes::RecipeTypeCount - 1;
+    if (onDisk > indexSteps) user.Progress(std::min(onDisk, maximum), maximum);
+}
+
 // Appends the disk's count records to the staged data file, each block read
 // back as it is written; false when the disk does not hold them all.
 bool StageRecords(const std::filesystem::path& copyFile, long count, DiskWriter& staged,
-                  const basic::RandomAccessFile& stagedReader, long stagedBefore) {
+                  const basic::RandomAccessFile& stagedReader, long stagedBefore, BackupUser& user, long maximum) {
     const long length = recipes::RecipeRecordLength;
     const auto size = basic::FileLen(copyFile);
     if (!size || *size < static_cast<std::uintmax_t>(count) * static_cast<std::uintmax_t>(length)) return false;
@@ -71,6 +78,7 @@ bool StageRecords(const std::filesystem::path& copyFile, long count, DiskWriter&
         if (staged.Write(block) != block.size()) return false;
         stagedReader.GetBlockInto(stagedBefore + j, n, again);
         if (again != block) return false;
+        ShowRecordProgress(user, j + n - 1, maximum);
     }
     return true;
 }
@@ -101,7 +109,7 @@ Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::
     const long firstCount = std::max(1L, disk->count);
     for (std::size_t k = 1; k < names.size(); ++k) {
         if (!staging.CopyIn(source, names[k])) return NothingChanged(user, "Unable to read " + names[k] + " from the Backup Disk!");
-        user.Progress(static_cast<long>(k), firstCount);
+        user.Progress(std::min(static_cast<long>(k), firstCount), firstCount);
     }
 
     const std::string dataName = recipes::RecipeDataFileName(cookbook);
@@ -114,12 +122,11 @@ Outcome RestoreSet(const basic::ProgramFolder& folder, int cookbook, const std::
     for (;;) {
         const std::string copyName = format.CopyName(cookbook, disk->number);
         if (!StageRecords(basic::ProgramFolder(source).Resolve(copyName), disk->count, *staged, *stagedReader,
-                          restored)) {
+                          restored, user, firstCount)) {
             return NothingChanged(user, "Unable to read all " + std::to_string(disk->count) + " records of " +
                                             copyName + " on Backup Disk #" + std::to_string(disk->number) + "!");
         }
         restored += disk->count;
-        user.Progress(std::min(restored, firstCount), firstCount);
         if (disk->number == disk->next) break;
         // The next disk of the set, asked for until it is in the drive.
         for (;;) {

@@ -32,12 +32,9 @@ struct YearTarget {
     DiskFiles& disk;
 
     std::filesystem::path Info() const { return folder / basic::PathFromText(YearDiskInfoName(year)); }
-    void RemoveSet() const {
-        disk.Remove(basic::ProgramFolder(folder).Resolve(YearDiskInfoName(year)));
-        disk.Remove(basic::ProgramFolder(folder).Resolve(YearCopyName(year)));
-    }
+    void Remove(const std::string& name) const { disk.Remove(basic::ProgramFolder(folder).Resolve(name)); }
     bool StartInfo(const DiskInfo& info) const {
-        RemoveSet();
+        Remove(YearDiskInfoName(year));
         return WriteWhole(disk, Info(), EncodeDiskInfo(info));
     }
 };
@@ -86,6 +83,8 @@ Outcome BackupYear(const basic::ProgramFolder& folder, int year, const std::file
         disk.Remove(target.Info());
         if (user.Ask(NewBlankDiskPrompt()) != Answer::Ok) return {Result::Cancelled, BackupTerminated};
     }
+    // The old copy goes only once the disk has taken the information file.
+    target.Remove(YearCopyName(year));
     SpanningCopy copy;
     copy.source = folder.Resolve(menu_planner::YearMenuFileName(year));
     copy.recordLength = DayRecordLength;
@@ -93,6 +92,7 @@ Outcome BackupYear(const basic::ProgramFolder& folder, int year, const std::file
     copy.copyFile = targetFolder / basic::PathFromText(YearCopyName(year));
     copy.startDisk = [&](int diskNumber, long first) {
         const auto n = std::to_string(diskNumber);
+        target.Remove(YearCopyName(year));
         return target.StartInfo({kTag, n, n, Blank(first), "", FormatMark});
     };
     copy.finishDisk = [&](int diskNumber, int next, long first, long count) {

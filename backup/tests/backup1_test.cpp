@@ -217,6 +217,8 @@ TEST_F(BackupWindowTest, EachFamilyBacksUpItsOwnFilesOnly) {
                 desktop.dialogs.expectMessage("Delete Files", Yes);
                 runtime().userClick(*w.SSCommand2);
                 EXPECT_EQ(w.SSPanel2->Caption(), "Backup Complete");
+                EXPECT_TRUE(w.SSCommand2->Enabled()) << "only a cookbook backup turns the action off";
+                EXPECT_TRUE(w.mOM->Enabled());
                 runtime().userClick(*w.SSCommand1);
             },
             2004);
@@ -272,6 +274,41 @@ TEST_F(BackupWindowTest, ARestoreBringsBackTheCookbookAsItWasBackedUp) {
     EXPECT_EQ(cookbookFiles(2), backedUp);
 }
 
+TEST_F(BackupWindowTest, DecliningAYearsRestoreTurnsTheActionOffACookbooksLeavesItOn) {
+    testing::MakeCookbook(folder.path(), 1, 4, 4);
+    writeFile(" 2004.Mnu", std::string(431 * menu_planner::DayRecordLength, '\0'));
+    for (const int code : {0, 34}) {
+        open(
+            code, 0,
+            [&](Backup1& w) {
+                chooseBackupFolder(w);
+                desktop.dialogs.expectMessage("Delete Files", Yes);
+                runtime().userClick(*w.SSCommand2);
+                runtime().userClick(*w.SSCommand1);
+            },
+            2004);
+    }
+    const struct {
+        int code;
+        bool offered;
+    } cases[] = {{1, true}, {35, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        open(
+            c.code, 99,
+            [&](Backup1& w) {
+                chooseBackupFolder(w);
+                desktop.dialogs.expectMessage("Delete Files", No);
+                runtime().userClick(*w.SSCommand2);
+                EXPECT_EQ(w.SSPanel2->Caption(), "Nothing Restored");
+                EXPECT_EQ(w.SSCommand2->Enabled(), c.offered);
+                EXPECT_EQ(w.mOR->Enabled(), c.offered);
+                runtime().userClick(*w.SSCommand1);
+            },
+            2004);
+    }
+}
+
 TEST_F(BackupWindowTest, ARestoreWithoutABackupAtThePathNamesItAndChangesNothing) {
     testing::MakeCookbook(folder.path(), 1, 4, 4);
     const std::string before = cookbookFiles(1);
@@ -320,12 +357,14 @@ TEST_F(BackupWindowTest, ATargetGoneAfterItWasChosenAsksAgainOrTerminates) {
                       "Unable to access Disk or Disk is Full!\rMake sure Disk is in Drive and Not Write Protected!");
             if (answer == Cancel) {
                 EXPECT_EQ(w.SSPanel2->Caption(), "Backup Terminated by User");
+                EXPECT_TRUE(w.SSCommand2->Enabled()) << "the choice stands: the disk may be put back";
+                EXPECT_TRUE(w.mOM->Enabled());
             } else {
                 EXPECT_FALSE(w.SSPanel2->Visible()) << "no outcome: the user chooses again";
                 EXPECT_EQ(w.Drive1->Drive(), "C:");
+                EXPECT_FALSE(w.SSCommand2->Enabled()) << "the program's folder is chosen";
+                EXPECT_FALSE(w.mOM->Enabled());
             }
-            EXPECT_FALSE(w.SSCommand2->Enabled());
-            EXPECT_FALSE(w.mOM->Enabled());
             runtime().userClick(*w.SSCommand1);
         });
     }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "backup/store/backup_user.h"
@@ -69,9 +70,11 @@ public:
     ~ScriptedUser() override;
     Answer Ask(const Prompt& prompt) override;
     void Status(std::string_view text) override { statuses.emplace_back(text); }
+    void Progress(long value, long maximum) override { progress.emplace_back(value, maximum); }
 
     std::vector<Prompt> prompts;
     std::vector<std::string> statuses;
+    std::vector<std::pair<long, long>> progress;  // value, maximum; a maximum of 0 hid the bar
     bool ranOut = false;
     std::vector<std::string> Titles() const;
     std::vector<std::string> Texts() const;

@@ -67,6 +67,11 @@ TEST_F(CookbookBackupTest, OneDiskHoldsTheIndexesTheRecordsUpToTheHighestAndItsI
                                                             {150, std::string("\x02\x00T1", 4)}};
     for (const auto& [offset, bytes] : expected) EXPECT_EQ(info.substr(offset, bytes.size()), bytes) << offset;
     EXPECT_EQ(user.statuses.front(), "Making Recipe Backup Disk #1");
+    // The 21 index copies after the test copy count 1 to 21 of 22.
+    std::vector<std::pair<long, long>> indexSteps;
+    for (long i = 0; i <= 21; ++i) indexSteps.emplace_back(i, 22);
+    ASSERT_GE(user.progress.size(), indexSteps.size());
+    EXPECT_EQ(std::vector(user.progress.begin(), user.progress.begin() + 22), indexSteps);
 }
 
 TEST_F(CookbookBackupTest, ThreeDisksOf120And130And40RecordsRestoreInOrderAndDisk3TooEarlyIsAskedAgain) {
@@ -78,6 +83,10 @@ TEST_F(CookbookBackupTest, ThreeDisksOf120And130And40RecordsRestoreInOrderAndDis
     ASSERT_EQ(user.prompts.size(), 2u);
     EXPECT_EQ(user.prompts[0], NextBackupDiskPrompt(2));
     EXPECT_EQ(user.prompts[1], NextBackupDiskPrompt(3));
+    EXPECT_EQ(user.statuses,
+              (std::vector<std::string>{"Making Recipe Backup Disk #1", "Making Recipe Backup Disk #1",
+                                        "Deleting Old Files", "Making Recipe Backup Disk #2", "Deleting Old Files",
+                                        "Making Recipe Backup Disk #3"}));
     EXPECT_EQ(user.prompts[0].text,
               "Disk is Full.\rPlease Insert Backup Disk #2\rCAUTION: Wait till Disk Drive light goes out and Be sure "
               "New Disk is inserted before Clicking OK");
@@ -101,6 +110,12 @@ TEST_F(CookbookBackupTest, ThreeDisksOf120And130And40RecordsRestoreInOrderAndDis
     EXPECT_EQ(restorer.prompts[1], InsertRestoreDiskPrompt(2));
     EXPECT_EQ(restorer.prompts[2], InsertRestoreDiskPrompt(2));
     EXPECT_EQ(restorer.prompts[3], InsertRestoreDiskPrompt(3));
+    // The bar's maximum stays disk 1's count; each disk counts its own
+    // records on it, so disk 3 takes it back to 40.
+    std::vector<std::pair<long, long>> progress;
+    for (long k = 1; k <= 21; ++k) progress.emplace_back(k, 120);
+    progress.insert(progress.end(), {{120, 120}, {120, 120}, {40, 120}, {0, 0}});
+    EXPECT_EQ(restorer.progress, progress);
     EXPECT_EQ(ProgramFiles(2), before);
     EXPECT_FALSE(fs::exists(program / ".pantrivo-restore"));
 }
@@ -108,19 +123,40 @@ TEST_F(CookbookBackupTest, ThreeDisksOf120And130And40RecordsRestoreInOrderAndDis
 TEST_F(CookbookBackupTest, AFirstDiskTooSmallForTheIndexesIsReplacedAndCancelTerminatesTheBackup) {
     MakeCookbook(program, 1, 40, 40);
     const auto first = fs::file_size(program / "Appenfil.db1");
-    drive.Limit(1, first + 100);  // the test copy fits, the information file does not
-    {
-        ScriptedUser user(&drive, {{Answer::Ok, 2}});
+    // Too small for the information file, the small disk loses it and keeps
+    // the test copy; too small for the fifth index file, it loses every
+    // index copy too. The new disk always ends up with all 22.
+    const struct {
+        std::uintmax_t limit;
+        std::vector<std::string> left;
+        std::vector<long> indexSteps;  // before the new disk
+    } cases[] = {
+        {first + 100, {"Appenfil.db1"}, {0}},
+        {first + 180 + 30, {}, {0, 1, 2, 3}},
+    };
+    int small = 1;
+    for (const auto& c : cases) {
+        drive.Insert(small);
+        drive.Limit(small, c.limit);
+        ScriptedUser user(&drive, {{Answer::Ok, small + 1}});
         EXPECT_EQ(BackupCookbook(folder, 1, drive.path(), user, disk).result, Result::Completed);
         ASSERT_EQ(user.prompts.size(), 1u);
         EXPECT_EQ(user.prompts[0], NewBlankDiskPrompt());
-        EXPECT_EQ(drive.Names(1), std::vector<std::string>{});  // nothing of the set left on the small disk
-        EXPECT_EQ(drive.Read(2, "Appenfil.db1"), ReadBytes(program / "Appenfil.db1"));
-        EXPECT_EQ(drive.Names(2).size(), 24u);
+        EXPECT_EQ(drive.Names(small), c.left);
+        EXPECT_EQ(drive.Read(small + 1, "Appenfil.db1"), ReadBytes(program / "Appenfil.db1"));
+        EXPECT_EQ(drive.Names(small + 1).size(), 24u);
+        // The new disk's pass copies all 22, the first not counted.
+        std::vector<std::pair<long, long>> steps;
+        for (long i : c.indexSteps) steps.emplace_back(i, 22);
+        for (long i = 0; i <= 21; ++i) steps.emplace_back(i, 22);
+        ASSERT_GE(user.progress.size(), steps.size());
+        EXPECT_EQ(std::vector(user.progress.begin(), user.progress.begin() + static_cast<long>(steps.size())), steps);
+        small += 2;
     }
     drive.Insert(1);
     ScriptedUser user(&drive, {{Answer::Cancel}});
     EXPECT_EQ(BackupCookbook(folder, 1, drive.path(), user, disk), (Outcome{Result::Cancelled, "Backup Terminated by User"}));
+    EXPECT_EQ(drive.Names(1), std::vector<std::string>{"Appenfil.db1"});  // what was written stays
 }
 
 TEST_F(CookbookBackupTest, CancelAtANextDiskPromptTerminatesTheBackup) {
@@ -287,6 +323,12 @@ TEST_F(OldFormatRestoreTest, TwoDisksRestoreInOrderAndDisk1AgainIsAskedAgain) {
     EXPECT_EQ(user.prompts[2], InsertRestoreDiskPrompt(2));
     EXPECT_EQ(ReadBytes(program / "Recipe2.db1"), Records(1, 14));
     EXPECT_EQ(ReadBytes(program / "Vegenfil.db1"), "index 22");
+    // Disk 1 holds 10 records: the index copies take the bar to its
+    // maximum, where it stays until it is hidden.
+    std::vector<std::pair<long, long>> progress;
+    for (long k = 1; k <= 21; ++k) progress.emplace_back(std::min(k, 10L), 10);
+    progress.emplace_back(0, 0);
+    EXPECT_EQ(user.progress, progress);
 }
 
 TEST_F(OldFormatRestoreTest, NoInformationFileOrALowerCaseTagIsRefusedAndCreatesNothing) {

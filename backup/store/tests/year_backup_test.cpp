@@ -41,6 +41,7 @@ protected:
 TEST_F(YearBackupTest, TheYear2004OnOneDiskAndBack) {
     const std::string year = MakeYear(431);
     ASSERT_EQ(year.size(), 301682u);
+    WriteBytes(drive.path() / " 2004.MB1", "an older copy in capitals");
     ScriptedUser user(&drive, {});
     EXPECT_EQ(BackupYear(folder, 2004, drive.path(), user, disk), (Outcome{Result::Completed, "Backup Complete"}));
     EXPECT_EQ(drive.Names(1), (std::vector<std::string>{" 2004.Mb1", "Disk2004.Mbk"}));
@@ -77,6 +78,10 @@ TEST_F(YearBackupTest, ADiskFullAtRecord215AndAnEmptyDiskTakePartInTheChain) {
     EXPECT_EQ(BackupYear(folder, 2004, drive.path(), user, disk).result, Result::Completed);
     EXPECT_EQ(user.prompts.at(0), NextBackupDiskPrompt(2));
     EXPECT_EQ(user.prompts.at(1), NextBackupDiskPrompt(3));
+    EXPECT_EQ(user.statuses,
+              (std::vector<std::string>{"Making Menu Plan Backup Disk #1", "Deleting Old Files",
+                                        "Making Menu Plan Backup Disk #2", "Deleting Old Files",
+                                        "Making Menu Plan Backup Disk #3"}));
     EXPECT_EQ(InfoRecords(drive.Read(1, "Disk2004.Mbk")), (std::vector<std::string>{"MPlan", "1", "2", " 215", " 2004", "T1"}));
     EXPECT_EQ(InfoRecords(drive.Read(2, "Disk2004.Mbk")), (std::vector<std::string>{"MPlan", "2", "3", " 215", " 2004", "T1"}));
     EXPECT_EQ(InfoRecords(drive.Read(3, "Disk2004.Mbk")), (std::vector<std::string>{"MPlan", "3", "3", " 432", " 2004", "T1"}));
@@ -120,12 +125,15 @@ TEST_F(YearBackupTest, NoYearFileIsReportedAndAFullFirstDiskAsksForABlankOneUnti
     EXPECT_EQ(none.prompts.size(), 1u);
     EXPECT_TRUE(drive.Names(1).empty());
 
+    // Only the information file that did not fit goes; the old copy stays.
     MakeYear(100);
+    WriteBytes(drive.path() / " 2004.Mb1", "the last copy");
     drive.Limit(1, 100);
     ScriptedUser user(&drive, {{Answer::Ok}, {Answer::Cancel}});
     EXPECT_EQ(BackupYear(folder, 2004, drive.path(), user, disk), (Outcome{Result::Cancelled, "Backup Terminated by User"}));
     EXPECT_EQ(user.prompts, (std::vector<Prompt>{NewBlankDiskPrompt(), NewBlankDiskPrompt()}));
-    EXPECT_TRUE(drive.Names(1).empty());
+    EXPECT_EQ(drive.Names(1), std::vector<std::string>{" 2004.Mb1"});
+    EXPECT_EQ(drive.Read(1, " 2004.Mb1"), "the last copy");
 }
 
 }  // namespace
