@@ -4,6 +4,7 @@
 
 #include "food_storage/storage_window.h"
 #include "platform/ui/design.h"
+#include "shell/activity_window_design.h"
 
 namespace food_storage {
 
@@ -20,11 +21,6 @@ using R = Row<Form24>;
 using M = MenuItem<Form24>;
 using S = Form24;
 
-// The inside of a 12000 by 9000 twip window below its menu bar.
-constexpr int InsideWidth = 11880;
-constexpr int InsideHeight = 8235;
-constexpr int BarThickness = 420;
-constexpr int StatusHeight = 300;
 constexpr Rect MainPanel{630, 555, 10680, 7290};
 
 constexpr int Margin = 120;
@@ -42,25 +38,13 @@ constexpr int BoxHeight = 315;
 // The rollup over the main panel's work.
 constexpr Rect RollupPanel{300, 250, MainPanel.width - 600, MainPanel.height - 500};
 
-struct Rows {
-    std::vector<R> rows;
-    int tab = 0;
-    void add(R row) { rows.push_back(std::move(row)); }
-    int nextTab() { return tab++; }
-};
+using Rows = shell::activity_design::Rows<S>;
 
 void AddBars(Rows& d) {
-    d.add({UI_MEMBER(S, Image1), {.rect = {0, 0, InsideWidth, InsideHeight}}});
+    shell::activity_design::AddFrame(d);
     d.add({UI_MEMBER(S, Label4), {.backColor = ui::colors::ButtonFace, .flags = Hidden}});
     d.add({UI_MEMBER(S, Text3),
            {.rect = {0, 0, 600, BoxHeight}, .backColor = ui::colors::WindowBackground, .flags = Hidden}});
-    constexpr int sideHeight = InsideHeight - BarThickness - StatusHeight;
-    d.add({UI_MEMBER(S, Toolbar1), {.rect = {0, 0, InsideWidth, BarThickness}}});
-    d.add({UI_MEMBER(S, Toolbar2), {.rect = {0, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Left}});
-    d.add({UI_MEMBER(S, Toolbar3),
-           {.rect = {InsideWidth - BarThickness, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Right}});
-    d.add({UI_MEMBER(S, StatusBar1),
-           {.rect = {0, InsideHeight - StatusHeight, InsideWidth, StatusHeight}, .font = LabelFont}});
     d.add({UI_MEMBER(S, Panel3D1), {.rect = MainPanel, .flags = Hidden}});
 }
 

@@ -4,6 +4,7 @@
 
 #include "menu_planner/menu_planner_window.h"
 #include "platform/ui/design.h"
+#include "shell/activity_window_design.h"
 
 namespace menu_planner {
 
@@ -22,11 +23,8 @@ using R = Row<Zcalandar>;
 using M = MenuItem<Zcalandar>;
 using Z = Zcalandar;
 
-// The inside of a 12000 by 9000 twip window below its menu bar.
-constexpr int InsideWidth = 11880;
-constexpr int InsideHeight = 8235;
-constexpr int BarThickness = 420;
-constexpr int StatusHeight = 300;
+using shell::activity_design::BarThickness;
+using shell::activity_design::InsideWidth;
 // The main panel fills the room between the side toolbars, so that three
 // months with their week numbers fit side by side.
 constexpr Rect MainPanel{BarThickness, 540, InsideWidth - 2 * BarThickness, 7290};
@@ -52,26 +50,14 @@ constexpr Rect DayArea{Margin, HeadsTop, MainPanel.width - 2 * Margin, ButtonsTo
 
 constexpr int ColumnLeft(int meal) { return FirstColumn + meal * ColumnStep; }
 
-struct Rows {
-    std::vector<R> rows;
-    int tab = 0;
-    void add(R row) { rows.push_back(std::move(row)); }
-    int nextTab() { return tab++; }
-};
+using Rows = shell::activity_design::Rows<Z>;
 
 void AddBars(Rows& d) {
-    d.add({UI_MEMBER(Z, Image1), {.rect = {0, 0, InsideWidth, InsideHeight}}});
+    shell::activity_design::AddFrame(d);
     d.add({UI_MEMBER(Z, Label2), {.backColor = ui::colors::ButtonFace, .flags = Hidden}});
     d.add({UI_MEMBER(Z, Text3),
            {.rect = {0, 0, 600, BoxHeight}, .backColor = ui::colors::WindowBackground, .flags = Hidden}});
     d.add({UI_MEMBER(Z, Timer1), {.accessibleName = "Clock"}});
-    constexpr int sideHeight = InsideHeight - BarThickness - StatusHeight;
-    d.add({UI_MEMBER(Z, Toolbar1), {.rect = {0, 0, InsideWidth, BarThickness}}});
-    d.add({UI_MEMBER(Z, Toolbar2), {.rect = {0, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Left}});
-    d.add({UI_MEMBER(Z, Toolbar3),
-           {.rect = {InsideWidth - BarThickness, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Right}});
-    d.add({UI_MEMBER(Z, StatusBar1),
-           {.rect = {0, InsideHeight - StatusHeight, InsideWidth, StatusHeight}, .font = LabelFont}});
     // Shown at the window's activation, once it is placed.
     d.add({UI_MEMBER(Z, Panel3D1), {.rect = MainPanel, .caption = "Menu Planner", .flags = Hidden}});
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/ui/design.h"
+#include "shell/activity_window_design.h"
 #include "shopping/shoplist.h"
 
 namespace shopping {
@@ -20,11 +21,6 @@ using R = Row<Shoplist>;
 using M = MenuItem<Shoplist>;
 using S = Shoplist;
 
-// The inside of a 12000 by 9000 twip window below its menu bar.
-constexpr int InsideWidth = 11880;
-constexpr int InsideHeight = 8235;
-constexpr int BarThickness = 420;
-constexpr int StatusHeight = 300;
 // The main panel, which the window's activation centres between the bars.
 constexpr Rect MainPanel{630, 555, 10680, 7290};
 
@@ -54,25 +50,13 @@ constexpr const char* UnitCaptions[S::UnitKeyCount] = {"Bag(s)",     "Bottle(s)"
                                                        "Dozen",      "Gallon(s)", "Loaf(es)", "Liter(s)", "Ounce(s)",
                                                        "Package(s)", "Pint(s)",   "Pound(s)", "Quart(s)"};
 
-struct Rows {
-    std::vector<R> rows;
-    int tab = 0;
-    void add(R row) { rows.push_back(std::move(row)); }
-    int nextTab() { return tab++; }
-};
+using Rows = shell::activity_design::Rows<S>;
 
 void AddBars(Rows& d) {
-    d.add({UI_MEMBER(S, Image1), {.rect = {0, 0, InsideWidth, InsideHeight}}});
+    shell::activity_design::AddFrame(d);
     d.add({UI_MEMBER(S, Label3), {.backColor = ui::colors::ButtonFace, .flags = Hidden}});
     d.add({UI_MEMBER(S, Text2),
            {.rect = {0, 0, 600, BoxHeight}, .backColor = ui::colors::WindowBackground, .flags = Hidden}});
-    constexpr int sideHeight = InsideHeight - BarThickness - StatusHeight;
-    d.add({UI_MEMBER(S, Toolbar1), {.rect = {0, 0, InsideWidth, BarThickness}}});
-    d.add({UI_MEMBER(S, Toolbar2), {.rect = {0, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Left}});
-    d.add({UI_MEMBER(S, Toolbar3),
-           {.rect = {InsideWidth - BarThickness, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Right}});
-    d.add({UI_MEMBER(S, StatusBar1),
-           {.rect = {0, InsideHeight - StatusHeight, InsideWidth, StatusHeight}, .font = LabelFont}});
     // Shown at the window's activation, once it is placed.
     d.add({UI_MEMBER(S, Panel3D1), {.rect = MainPanel, .flags = Hidden}});
 }

@@ -1,9 +1,8 @@
 // The conversion window's controls and menus, as designed for the smaller
 // screen display; in full screen display the window scales them.
-#include <vector>
-
 #include "platform/ui/design.h"
 #include "reference/conversions/convform.h"
+#include "shell/activity_window_design.h"
 
 namespace conversions {
 
@@ -20,34 +19,17 @@ using R = Row<Convform>;
 using M = MenuItem<Convform>;
 using S = Convform;
 
-// The inside of a 12000 by 9000 twip window below its menu bar.
-constexpr int InsideWidth = 11880;
-constexpr int InsideHeight = 8235;
-constexpr int BarThickness = 420;
-constexpr int StatusHeight = 300;
 // The main panel, which the window's activation centres between the bars.
 constexpr Rect MainPanel{960, 918, 9825, 7300};
 constexpr int OptionHeight = 322;
 constexpr int OptionTop = 240;  // the first row of options below a frame's caption
 
-struct Rows {
-    std::vector<R> rows;
-    int tab = 0;
-    void add(R row) { rows.push_back(std::move(row)); }
-    int nextTab() { return tab++; }
-};
+using Rows = shell::activity_design::Rows<S>;
 
 void AddBars(Rows& d) {
-    d.add({UI_MEMBER(S, Image1), {.rect = {0, 0, InsideWidth, InsideHeight}}});
+    shell::activity_design::AddFrame(d);
     d.add(
         {UI_MEMBER(S, Text3), {.rect = {0, 0, 600, 338}, .backColor = ui::colors::WindowBackground, .flags = Hidden}});
-    constexpr int sideHeight = InsideHeight - BarThickness - StatusHeight;
-    d.add({UI_MEMBER(S, Toolbar1), {.rect = {0, 0, InsideWidth, BarThickness}}});
-    d.add({UI_MEMBER(S, Toolbar2), {.rect = {0, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Left}});
-    d.add({UI_MEMBER(S, Toolbar3),
-           {.rect = {InsideWidth - BarThickness, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Right}});
-    d.add({UI_MEMBER(S, StatusBar1),
-           {.rect = {0, InsideHeight - StatusHeight, InsideWidth, StatusHeight}, .font = LabelFont}});
     // Shown at the window's activation, once it is placed.
     d.add({UI_MEMBER(S, Panel3D3), {.rect = MainPanel, .flags = Hidden}});
 }

@@ -1,27 +1,22 @@
 // The food guide window's controls and menus, as designed for the smaller
 // screen display; in full screen display the window scales them.
+#include <utility>
 #include <vector>
 
 #include "platform/ui/design.h"
 #include "reference/food_guide/foodg.h"
+#include "shell/activity_window_design.h"
 
 namespace food_guide {
 
 using namespace ui::design;
 using style::ButtonFont;
-using style::LabelFont;
 
 namespace {
 
 using R = Row<Foodg>;
 using M = MenuItem<Foodg>;
 using S = Foodg;
-
-// The inside of a 12000 by 9000 twip window below its menu bar.
-constexpr int InsideWidth = 11880;
-constexpr int InsideHeight = 8235;
-constexpr int BarThickness = 420;
-constexpr int StatusHeight = 300;
 
 // The long texts of the tables read best small.
 const ui::Font GridFont{"Arial", 8.25};
@@ -41,31 +36,28 @@ R Button(ui::design::Member<S, ui::CommandButton*> member, int left, int width, 
 }
 
 std::vector<R> Controls() {
-    constexpr int sideHeight = InsideHeight - BarThickness - StatusHeight;
-    return {
-        {UI_MEMBER(S, Image1), {.rect = {0, 0, InsideWidth, InsideHeight}}},
-        {UI_MEMBER(S, Toolbar1), {.rect = {0, 0, InsideWidth, BarThickness}}},
-        {UI_MEMBER(S, Toolbar2), {.rect = {0, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Left}},
-        {UI_MEMBER(S, Toolbar3),
-         {.rect = {InsideWidth - BarThickness, BarThickness, BarThickness, sideHeight}, .align = ui::Align::Right}},
-        {UI_MEMBER(S, StatusBar1),
-         {.rect = {0, InsideHeight - StatusHeight, InsideWidth, StatusHeight}, .font = LabelFont}},
-        // Shown at the window's activation, once it is placed; the caption is the table's title.
-        {UI_MEMBER(S, Panel3D1),
-         {.rect = {1055, 622, 9830, 7200}, .font = style::TitleFont, .foreColor = style::Navy, .flags = Hidden}},
-        {UI_MEMBER(S, VSGd1),
-         {.parent = "Panel3D1",
-          .rect = {700, 715, 8400, 5553},
-          .font = GridFont,
-          .tabIndex = 0,
-          .accessibleName = "Food guide table"}},
-        Button(UI_MEMBER(S, Command3), 575, 1800, "&Common Measures", 1, &S::Command3_Click),
-        Button(UI_MEMBER(S, Command2), 2390, 1200, "&Food Guide", 2, &S::Command2_Click),
-        Button(UI_MEMBER(S, Command6), 3600, 1830, "&Healthy Substitutes", 3, &S::Command6_Click),
-        Button(UI_MEMBER(S, Command5), 5445, 1375, "&Helpful Hints", 4, &S::Command5_Click),
-        Button(UI_MEMBER(S, Command4), 6845, 1190, "&Menu Ideas", 5, &S::Command4_Click),
-        Button(UI_MEMBER(S, Command1), 8045, 1200, "E&xit", 6, &S::Command1_Click),
-    };
+    shell::activity_design::Rows<S> d;
+    shell::activity_design::AddFrame(d);
+    d.rows.insert(
+        d.rows.end(),
+        {
+            // Shown at the window's activation, once it is placed; the caption is the table's title.
+            {UI_MEMBER(S, Panel3D1),
+             {.rect = {1055, 622, 9830, 7200}, .font = style::TitleFont, .foreColor = style::Navy, .flags = Hidden}},
+            {UI_MEMBER(S, VSGd1),
+             {.parent = "Panel3D1",
+              .rect = {700, 715, 8400, 5553},
+              .font = GridFont,
+              .tabIndex = 0,
+              .accessibleName = "Food guide table"}},
+            Button(UI_MEMBER(S, Command3), 575, 1800, "&Common Measures", 1, &S::Command3_Click),
+            Button(UI_MEMBER(S, Command2), 2390, 1200, "&Food Guide", 2, &S::Command2_Click),
+            Button(UI_MEMBER(S, Command6), 3600, 1830, "&Healthy Substitutes", 3, &S::Command6_Click),
+            Button(UI_MEMBER(S, Command5), 5445, 1375, "&Helpful Hints", 4, &S::Command5_Click),
+            Button(UI_MEMBER(S, Command4), 6845, 1190, "&Menu Ideas", 5, &S::Command4_Click),
+            Button(UI_MEMBER(S, Command1), 8045, 1200, "E&xit", 6, &S::Command1_Click),
+        });
+    return std::move(d.rows);
 }
 
 // clang-format off
