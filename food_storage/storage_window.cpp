@@ -35,11 +35,7 @@ const char* KindTitle(StorageKind kind) {
 }  // namespace
 
 Form24::Form24(shell::Application& app) : shell::ActivityWindow(app, "Form24") {
-    setBorderStyle(ui::BorderStyle::FixedSingle);
-    setMaxButton(false);
-    setKeyPreview(true);
     setCaption("Pantrivo - Basic Food Storage");
-    Move(0, 0, 12000, 9000);
     design();
     namespace pictures = shell::pictures;
     setUpActivity({

@@ -23,12 +23,7 @@ constexpr ui::OleColor LightGrey = 12632256;
 Meal MealOfBox(int box) { return static_cast<Meal>(box / Zcalandar::LinesPerMeal + 1); }
 
 Zcalandar::Zcalandar(shell::Application& app) : shell::ActivityWindow(app, "Zcalandar") {
-    setBorderStyle(ui::BorderStyle::FixedSingle);
-    setMaxButton(false);
-    setKeyPreview(true);
     setCaption("Pantrivo - Menu Planner");
-    // Designed for the smaller screen display; full screen display scales it.
-    Move(0, 0, 12000, 9000);
     design();
     namespace pictures = shell::pictures;
     setUpActivity({

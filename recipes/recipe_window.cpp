@@ -18,11 +18,6 @@ constexpr ui::OleColor Maroon = ui::Rgb(128, 0, 0);
 }  // namespace
 
 Form5::Form5(shell::Application& app) : shell::ActivityWindow(app, "Form5") {
-    setBorderStyle(ui::BorderStyle::FixedSingle);
-    setMaxButton(false);
-    setKeyPreview(true);
-    // Designed for the smaller screen display; full screen display scales it.
-    Move(0, 0, 12000, 9000);
     design();
     namespace pictures = shell::pictures;
     std::vector<ui::Control*> popUpControls{

@@ -11,7 +11,13 @@
 namespace shell {
 
 ActivityWindow::ActivityWindow(Application& app, std::string name)
-    : ui::Form(app.runtime(), std::move(name)), app_(app) {}
+    : ui::Form(app.runtime(), std::move(name)), app_(app) {
+    setBorderStyle(ui::BorderStyle::FixedSingle);
+    setMaxButton(false);
+    setKeyPreview(true);  // F1, Esc and the window's keys wherever the focus is
+    // Designed for the smaller screen display; full screen display scales it.
+    Move(0, 0, 12000, 9000);
+}
 
 ActivityWindow::~ActivityWindow() = default;
 

@@ -57,6 +57,8 @@ public:
     TopToolbar& topToolbar() { return *topToolbar_; }
 
 protected:
+    // A fixed 12000 by 9000 twip window without a maximise button that sees
+    // every key first, as every activity window is designed.
     ActivityWindow(Application& app, std::string name);
     ~ActivityWindow() override;
 

@@ -29,12 +29,7 @@ int Twips(double value) { return static_cast<int>(std::lround(value)); }
 }  // namespace
 
 Shoplist::Shoplist(shell::Application& app) : shell::ActivityWindow(app, "Shoplist") {
-    setBorderStyle(ui::BorderStyle::FixedSingle);
-    setMaxButton(false);
-    setKeyPreview(true);
     setCaption("Pantrivo - Shopping List Maker");
-    // Designed for the smaller screen display; full screen display scales it.
-    Move(0, 0, 12000, 9000);
     design();
     namespace pictures = shell::pictures;
     setUpActivity({

@@ -22,12 +22,7 @@ constexpr int GridScrollBarRoom = 330;
 }  // namespace
 
 Convform::Convform(shell::Application& app) : shell::ActivityWindow(app, "Convform") {
-    setBorderStyle(ui::BorderStyle::FixedSingle);
-    setMaxButton(false);
-    setKeyPreview(true);
     setCaption("Pantrivo - Food Measurement Guide");
-    // Designed for the smaller screen display; full screen display scales it.
-    Move(0, 0, 12000, 9000);
     design();
     namespace pictures = shell::pictures;
     std::vector<ui::Control*> popUpControls{Image1,   Panel3D3, Frame3D2, Frame3D1, Frame1, Frame3D4,

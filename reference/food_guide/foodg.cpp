@@ -15,12 +15,7 @@
 namespace food_guide {
 
 Foodg::Foodg(shell::Application& app) : shell::ActivityWindow(app, "Foodg") {
-    setBorderStyle(ui::BorderStyle::FixedSingle);
-    setMaxButton(false);
-    setKeyPreview(true);  // F1 opens help wherever the focus is
     setCaption("Pantrivo - Food Guide");
-    // Designed for the smaller screen display; full screen display scales it.
-    Move(0, 0, 12000, 9000);
     design();
     namespace pictures = shell::pictures;
     setUpActivity({
