@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QTest>
 
+#include "app/tests/program_on_screen.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
@@ -15,26 +16,16 @@
 
 namespace {
 
-class ConversionWindowOnScreen : public ::testing::Test {
+class ConversionWindowOnScreen : public app_testing::ProgramOnScreen {
 protected:
     ConversionWindowOnScreen() {
         std::filesystem::copy(std::filesystem::path(PANTRIVO_PICTURE_DIR) / "toolbar", folder / "toolbar");
         conversions::RegisterConversions(app);
     }
-    ~ConversionWindowOnScreen() override {
-        if (!runtime.ended()) runtime.end();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     void shoot(conversions::Convform& window, const char* name) {
         QApplication::processEvents();
         EXPECT_TRUE(windows.grab(window).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/" + name)) << name;
     }
-
-    basic::testing::TestFolder folder;
-    platform::qt::QtServices services;
-    platform::qt::QtWindowSystem windows;
-    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
-    shell::Application app{runtime};
 };
 
 TEST_F(ConversionWindowOnScreen, ShowsAResultLineAndARangeTable) {

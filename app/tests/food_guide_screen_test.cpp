@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "app/tests/program_on_screen.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/testing/test_folder.h"
@@ -16,15 +17,11 @@
 
 namespace {
 
-class FoodGuideOnScreen : public ::testing::Test {
+class FoodGuideOnScreen : public app_testing::ProgramOnScreen {
 protected:
     FoodGuideOnScreen() {
         std::filesystem::copy(std::filesystem::path(PANTRIVO_PICTURE_DIR) / "toolbar", folder / "toolbar");
         food_guide::RegisterFoodGuide(app);
-    }
-    ~FoodGuideOnScreen() override {
-        if (!runtime.ended()) runtime.end();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void shoot(food_guide::Foodg& guide, const char* name) {
@@ -32,12 +29,6 @@ protected:
         QDir().mkpath(PANTRIVO_SCREENSHOT_DIR);
         EXPECT_TRUE(windows.grab(guide).save(QString(PANTRIVO_SCREENSHOT_DIR) + "/" + name)) << name;
     }
-
-    basic::testing::TestFolder folder;
-    platform::qt::QtServices services;
-    platform::qt::QtWindowSystem windows;
-    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
-    shell::Application app{runtime};
 };
 
 TEST_F(FoodGuideOnScreen, ShowsEachTableInItsGridAndSwitchesByKeyboard) {

@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "app/tests/program_on_screen.h"
 #include "food_storage/storage_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-class FoodStorageOnScreen : public ::testing::Test {
+class FoodStorageOnScreen : public app_testing::ProgramOnScreen {
 protected:
     FoodStorageOnScreen() {
         std::filesystem::copy(std::filesystem::path(PANTRIVO_PICTURE_DIR) / "toolbar", folder / "toolbar");
@@ -42,16 +43,6 @@ protected:
         basic::testing::WriteBytes(folder / "FdsB2.Fil", "\"4\"\r\n");
         food_storage::RegisterFoodStorage(app);
     }
-    ~FoodStorageOnScreen() override {
-        if (!runtime.ended()) runtime.end();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    basic::testing::TestFolder folder;
-    platform::qt::QtServices services;
-    platform::qt::QtWindowSystem windows;
-    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
-    shell::Application app{runtime};
 };
 
 TEST_F(FoodStorageOnScreen, ShowsTheTableACategoryChartAndTheRollup) {

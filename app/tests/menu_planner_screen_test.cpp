@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/tests/program_on_screen.h"
 #include "menu_planner/menu_planner_window.h"
 #include "menu_planner/store/year_menu_file.h"
 #include "platform/qt/qt_services.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-class MenuPlannerOnScreen : public ::testing::Test {
+class MenuPlannerOnScreen : public app_testing::ProgramOnScreen {
 protected:
     MenuPlannerOnScreen() {
         std::filesystem::copy(std::filesystem::path(PANTRIVO_PICTURE_DIR) / "toolbar", folder / "toolbar");
@@ -33,16 +34,6 @@ protected:
         basic::testing::WriteBytes(folder / "Menu1.Fil", "\"Oatmeal\"\r\n\"Pancakes\"\r\n\"Toast\"\r\n");
         menu_planner::RegisterMenuPlanner(app);
     }
-    ~MenuPlannerOnScreen() override {
-        if (!runtime.ended()) runtime.end();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    basic::testing::TestFolder folder;
-    platform::qt::QtServices services;
-    platform::qt::QtWindowSystem windows;
-    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
-    shell::Application app{runtime};
 };
 
 TEST_F(MenuPlannerOnScreen, ShowsThreeMonthsAndTheDaysMenu) {

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/tests/program_on_screen.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
@@ -33,7 +34,7 @@ using recipes::testing::EntryText;
 using recipes::testing::IndexFileBytes;
 using recipes::testing::RecordBytes;
 
-class RecipeWindowOnScreen : public ::testing::Test {
+class RecipeWindowOnScreen : public app_testing::ProgramOnScreen {
 protected:
     RecipeWindowOnScreen() {
         std::filesystem::copy(std::filesystem::path(PANTRIVO_PICTURE_DIR) / "toolbar", folder / "toolbar");
@@ -61,16 +62,6 @@ protected:
         recipe->Combo1->setText("Breads");
         return recipe;
     }
-    ~RecipeWindowOnScreen() override {
-        if (!runtime.ended()) runtime.end();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    basic::testing::TestFolder folder;
-    platform::qt::QtServices services;
-    platform::qt::QtWindowSystem windows;
-    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
-    shell::Application app{runtime};
 };
 
 class RecipeWindowInEachDisplayMode : public RecipeWindowOnScreen, public ::testing::WithParamInterface<bool> {};

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/tests/program_on_screen.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_window_system.h"
@@ -25,7 +26,7 @@
 
 namespace {
 
-class ShoppingListOnScreen : public ::testing::Test {
+class ShoppingListOnScreen : public app_testing::ProgramOnScreen {
 protected:
     ShoppingListOnScreen() {
         std::filesystem::copy(std::filesystem::path(PANTRIVO_PICTURE_DIR) / "toolbar", folder / "toolbar");
@@ -48,16 +49,6 @@ protected:
                               .SaveNew(recipes::RecipeTypeNumber("Breads").value(), "Corn Bread", bread));
         shopping::RegisterShoppingList(app);
     }
-    ~ShoppingListOnScreen() override {
-        if (!runtime.ended()) runtime.end();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    basic::testing::TestFolder folder;
-    platform::qt::QtServices services;
-    platform::qt::QtWindowSystem windows;
-    platform::Runtime runtime{services.services(), windows, basic::ProgramFolder(folder.path())};
-    shell::Application app{runtime};
 };
 
 TEST_F(ShoppingListOnScreen, OpensOverTheStartWindowWithItsList) {
