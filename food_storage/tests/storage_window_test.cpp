@@ -4,7 +4,7 @@
 
 #include "food_storage/storage_help.h"
 #include "food_storage/tests/storage_fixture.h"
-#include "platform/help_file.h"
+#include "shell/tests/help_file_check.h"
 
 namespace food_storage {
 namespace {
@@ -18,13 +18,7 @@ class StorageWindowTest : public testing::StorageFixture {};
 TEST_F(StorageWindowTest, RegistersItsRecordsAndTopicWhichTheHelpFileHolds) {
     EXPECT_TRUE(app().settingsRecords.refused().empty());
     EXPECT_TRUE(app().helpTopics.refused().empty());
-    const auto reading = platform::help::ReadHelpFile(PANTRIVO_HELP_FILE);
-    ASSERT_EQ(reading.status, platform::help::ReadStatus::Read) << PANTRIVO_HELP_FILE;
-    for (const auto& [number, title] : help::Topics) {
-        const auto* topic = reading.file.find(number);
-        ASSERT_NE(topic, nullptr) << number;
-        EXPECT_EQ(topic->title, title);
-    }
+    EXPECT_TRUE(shell::testing::HelpFileHolds(PANTRIVO_HELP_FILE, help::Topics));
 }
 
 TEST_F(StorageWindowTest, EmergencyStorageOpensTheEmergencyKindInTheAllView) {

@@ -2,7 +2,7 @@
 // caption, help, the clock, Esc and leaving.
 #include "menu_planner/menu_planner_help.h"
 #include "menu_planner/tests/menu_planner_fixture.h"
-#include "platform/help_file.h"
+#include "shell/tests/help_file_check.h"
 
 namespace menu_planner {
 namespace {
@@ -12,13 +12,7 @@ class MenuPlannerWindowTest : public testing::MenuPlannerFixture {};
 TEST_F(MenuPlannerWindowTest, RegistersItsRecordsAndTopicWhichTheHelpFileHolds) {
     EXPECT_TRUE(app().settingsRecords.refused().empty());
     EXPECT_TRUE(app().helpTopics.refused().empty());
-    const auto reading = platform::help::ReadHelpFile(PANTRIVO_HELP_FILE);
-    ASSERT_EQ(reading.status, platform::help::ReadStatus::Read) << PANTRIVO_HELP_FILE;
-    for (const auto& [number, title] : help::Topics) {
-        const auto* topic = reading.file.find(number);
-        ASSERT_NE(topic, nullptr) << number;
-        EXPECT_EQ(topic->title, title);
-    }
+    EXPECT_TRUE(shell::testing::HelpFileHolds(PANTRIVO_HELP_FILE, help::Topics));
 }
 
 TEST_F(MenuPlannerWindowTest, TheStartWindowsButtonOpensItOnToday) {

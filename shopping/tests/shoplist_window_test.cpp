@@ -1,6 +1,6 @@
 // The shopping list window as a whole: opening, help, Esc and leaving.
-#include "platform/help_file.h"
 #include "shell/settings_files.h"
+#include "shell/tests/help_file_check.h"
 #include "shopping/shopping_help.h"
 #include "shopping/shopping_settings.h"
 #include "shopping/store/list_file.h"
@@ -18,13 +18,7 @@ class ShoplistWindowTest : public testing::ShoplistFixture {};
 TEST_F(ShoplistWindowTest, RegistersItsRecordsAndTopicsWhichTheHelpFileHolds) {
     EXPECT_TRUE(app().settingsRecords.refused().empty());
     EXPECT_TRUE(app().helpTopics.refused().empty());
-    const auto reading = platform::help::ReadHelpFile(PANTRIVO_HELP_FILE);
-    ASSERT_EQ(reading.status, platform::help::ReadStatus::Read) << PANTRIVO_HELP_FILE;
-    for (const auto& [number, title] : help::Topics) {
-        const auto* topic = reading.file.find(number);
-        ASSERT_NE(topic, nullptr) << number;
-        EXPECT_EQ(topic->title, title);
-    }
+    EXPECT_TRUE(shell::testing::HelpFileHolds(PANTRIVO_HELP_FILE, help::Topics));
 }
 
 TEST_F(ShoplistWindowTest, TheCaptionCarriesTheFamilyName) {

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "platform/help_file.h"
 #include "platform/ui/keys.h"
 #include "printing/print_font.h"
 #include "reference/conversions/conversions_help.h"
 #include "reference/conversions/convform.h"
 #include "shell/startfrm.h"
+#include "shell/tests/help_file_check.h"
 #include "shell/tests/program_fixture.h"
 
 namespace conversions {
@@ -44,13 +44,7 @@ using Line = std::array<std::string, 4>;
 TEST_F(ConvformTest, RegistersItsTopicWhichTheHelpFileHolds) {
     EXPECT_TRUE(app().settingsRecords.refused().empty());
     EXPECT_TRUE(app().helpTopics.refused().empty());
-    const auto reading = platform::help::ReadHelpFile(PANTRIVO_HELP_FILE);
-    ASSERT_EQ(reading.status, platform::help::ReadStatus::Read) << PANTRIVO_HELP_FILE;
-    for (const auto& [number, title] : help::Topics) {
-        const auto* topic = reading.file.find(number);
-        ASSERT_NE(topic, nullptr) << number;
-        EXPECT_EQ(topic->title, title);
-    }
+    EXPECT_TRUE(shell::testing::HelpFileHolds(PANTRIVO_HELP_FILE, help::Topics));
     Convform& w = open();
     runtime().userMenu(*w.mH);
     ASSERT_EQ(desktop.help.requests().size(), 1u);

@@ -1,12 +1,12 @@
 // The food guide window as a whole: opening, the tables it shows, the
 // choices between them, help and leaving.
-#include "platform/help_file.h"
 #include "platform/ui/keys.h"
 #include "printing/print_font.h"
 #include "reference/food_guide/food_guide_help.h"
 #include "reference/food_guide/food_guide_settings.h"
 #include "reference/food_guide/foodg.h"
 #include "shell/settings_files.h"
+#include "shell/tests/help_file_check.h"
 #include "shell/tests/program_fixture.h"
 
 #include <set>
@@ -55,13 +55,7 @@ TEST_F(FoodgTest, RegistersItsRecordAndTopicWhichTheHelpFileHolds) {
     EXPECT_TRUE(app().helpTopics.refused().empty());
     EXPECT_EQ(*app().settingsRecords.holder(shell::settings::KeyOf(FoodGuidePanelColorRecord)),
               "food guide panel colour");
-    const auto reading = platform::help::ReadHelpFile(PANTRIVO_HELP_FILE);
-    ASSERT_EQ(reading.status, platform::help::ReadStatus::Read) << PANTRIVO_HELP_FILE;
-    for (const auto& [number, title] : help::Topics) {
-        const auto* topic = reading.file.find(number);
-        ASSERT_NE(topic, nullptr) << number;
-        EXPECT_EQ(topic->title, title);
-    }
+    EXPECT_TRUE(shell::testing::HelpFileHolds(PANTRIVO_HELP_FILE, help::Topics));
 }
 
 TEST_F(FoodgTest, OpensOnTheDailyFoodGuideWithTheFocusOnExit) {
