@@ -12,6 +12,7 @@
 #include "backup/store/target_folder.h"
 #include "backup/store/tests/backup_test_disks.h"
 #include "backup/store/year_backup.h"
+#include "menu_planner/store/year_menu_file.h"
 #include "platform/testing/kill_points.h"
 #include "platform/testing/test_folder.h"
 #include "recipes/store/record_journal.h"
@@ -53,6 +54,19 @@ struct FailingRenames final : DiskFiles {
     }
 };
 
+// A year of 301,682 bytes whose days each hold their number and the mark.
+std::string YearBytes(char mark) {
+    std::string bytes;
+    for (long k = 1; k <= menu_planner::LastDayKey; ++k) {
+        std::string day = testing::RecordBytes(k, menu_planner::DayRecordUsedBytes);
+        day[day.size() - 1] = mark;
+        day.resize(menu_planner::DayRecordLength, '\0');
+        bytes += day;
+    }
+    bytes.resize(static_cast<std::size_t>(menu_planner::FullYearFileBytes));
+    return bytes;
+}
+
 class RestoreCommitTest : public testing::BackupFixture {
 protected:
     // A cookbook 2 of 30 records on the drive, and an older one of 8 with a
@@ -83,6 +97,22 @@ protected:
         ASSERT_EQ(RestoreStorage(folder, food_storage::StorageKind::Basic, drive.path(), user).result,
                   Result::Completed);
         newSet = Snapshot(program);
+        Reset(program, oldSet);
+    }
+
+    // A year backed up, then planned further: the restore brings back the
+    // year as it was backed up.
+    void MakeYearSets() {
+        WriteBytes(program / " 2004.Mnu", YearBytes('b'));
+        ScriptedUser backer(&drive, {});
+        ASSERT_EQ(BackupYear(folder, 2004, drive.path(), backer, disk).result, Result::Completed);
+        WriteBytes(program / " 2004.Mnu", YearBytes('c'));
+        WriteBytes(program / " 2005.Mnu", "another year");
+        oldSet = Snapshot(program);
+        ScriptedUser user(&drive, {{Answer::Yes}});
+        ASSERT_EQ(RestoreYear(folder, 2004, drive.path(), user).result, Result::Completed);
+        newSet = Snapshot(program);
+        ASSERT_NE(newSet, oldSet);
         Reset(program, oldSet);
     }
 
@@ -124,6 +154,14 @@ TEST_F(RestoreCommitTest, AStorageRestoreKilledAtAnyStepIsSettledToTheWholeOldOr
     KillAtEveryStep([&] {
         ScriptedUser user(&drive, {{Answer::Yes}});
         static_cast<void>(RestoreStorage(folder, food_storage::StorageKind::Basic, drive.path(), user));
+    });
+}
+
+TEST_F(RestoreCommitTest, AYearRestoreKilledAtAnyStepIsSettledToTheWholeOldOrNewYear) {
+    MakeYearSets();
+    KillAtEveryStep([&] {
+        ScriptedUser user(&drive, {{Answer::Yes}});
+        static_cast<void>(RestoreYear(folder, 2004, drive.path(), user));
     });
 }
 
