@@ -25,6 +25,8 @@ using basic::testing::ReadBytes;
 using basic::testing::WriteBytes;
 using testing::ScriptedUser;
 using Files = std::map<std::string, std::string>;
+using Backup = std::function<void(const fs::path& target)>;
+using Restore = std::function<void(const basic::ProgramFolder& into, const fs::path& source)>;
 
 // Every entry of the folder; a folder shows as "<folder>".
 Files Snapshot(const fs::path& dir) {
@@ -32,6 +34,16 @@ Files Snapshot(const fs::path& dir) {
     for (const auto& entry : fs::directory_iterator(dir))
         files[entry.path().filename().string()] = entry.is_directory() ? "<folder>" : ReadBytes(entry.path());
     return files;
+}
+
+// The names of the files in which two snapshots differ, for a failure's message.
+std::string Differing(const Files& a, const Files& b) {
+    std::string names;
+    for (const auto& [name, bytes] : a)
+        if (!b.contains(name) || b.at(name) != bytes) names += " '" + name + "'";
+    for (const auto& [name, bytes] : b)
+        if (!a.contains(name)) names += " '" + name + "'";
+    return names;
 }
 
 void Reset(const fs::path& dir, const Files& files) {
@@ -66,6 +78,15 @@ std::string YearBytes(char mark) {
     bytes.resize(static_cast<std::size_t>(menu_planner::FullYearFileBytes));
     return bytes;
 }
+
+// Agrees to replace the program's files, and gives up when asked for
+// another disk.
+struct AgreeingUser final : BackupUser {
+    Answer Ask(const Prompt& prompt) override {
+        if (prompt.buttons == Buttons::YesNoCancel) return Answer::Yes;
+        return prompt.buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
+    }
+};
 
 class RestoreCommitTest : public testing::BackupFixture {
 protected:
@@ -137,6 +158,57 @@ protected:
         EXPECT_GT(finishedAfterKill, 2);  // kills between the moves, finished at the next start
     }
 
+    // Runs a backup from the program folder in a child killed at each
+    // durable step in turn, over a target holding a complete earlier backup
+    // of other content. After each kill the program folder is as it was, and
+    // a restore from the target into another folder either gives exactly the
+    // set the backup was writing or refuses and changes nothing: a disk is
+    // restorable only once its last record was written and read back.
+    void KillBackupAtEveryStep(const Backup& backup, const Restore& restore) {
+        const Files source = Snapshot(program);
+        const fs::path other = root / "other";
+        fs::create_directories(other);
+        const basic::ProgramFolder into(other);
+        const fs::path clean = root / "clean";
+        fs::create_directories(clean);
+        backup(clean);
+        Reset(other, oldSet);
+        restore(into, clean);
+        const Files restored = Snapshot(other);
+        Reset(other, oldSet);
+        ASSERT_NE(restored, oldSet);
+        const Files earlier = Snapshot(drive.path());
+        ASSERT_NE(earlier, Files{});
+
+        int firstRestorable = 0;
+        int refused = 0;
+        int stopAt = 1;
+        bool finished = false;
+        for (; stopAt < 2000 && !finished; ++stopAt) {
+            Reset(drive.path(), earlier);
+            Reset(other, oldSet);
+            finished = basic::testing::RunUntilKilled([&] { backup(drive.path()); }, stopAt);
+            EXPECT_TRUE(Snapshot(program) == source) << "after step " << stopAt;
+            restore(into, drive.path());
+            const Files now = Snapshot(other);
+            if (now == restored) {
+                if (firstRestorable == 0) firstRestorable = stopAt;
+            } else {
+                EXPECT_TRUE(now == oldSet) << "after step " << stopAt << ":" << Differing(now, oldSet)
+                                           << "; from the whole set:" << Differing(now, restored);
+                EXPECT_EQ(firstRestorable, 0) << "refused after step " << stopAt << " though whole after "
+                                              << firstRestorable;
+                ++refused;
+            }
+        }
+        const int steps = stopAt - 1;
+        EXPECT_TRUE(finished);
+        EXPECT_GT(refused, 3);
+        ASSERT_GT(firstRestorable, 0);
+        // Only the disk information file's counts and the syncs after them.
+        EXPECT_GE(firstRestorable, steps - 3) << steps << " steps";
+    }
+
     Files oldSet;
     Files newSet;
 };
@@ -163,6 +235,50 @@ TEST_F(RestoreCommitTest, AYearRestoreKilledAtAnyStepIsSettledToTheWholeOldOrNew
         ScriptedUser user(&drive, {{Answer::Yes}});
         static_cast<void>(RestoreYear(folder, 2004, drive.path(), user));
     });
+}
+
+TEST_F(RestoreCommitTest, ABackupKilledAtAnyStepLeavesTheProgramAloneAndNoDiskThatPassesForWhole) {
+    const struct {
+        const char* name;
+        std::function<void()> makeEarlier;  // in the program folder, backed up first
+        std::function<void()> makeSource;   // what the killed backup reads
+        Backup backup;
+        Restore restore;
+    } cases[] = {
+        {"cookbook", [&] { testing::MakeCookbook(program, 2, 6, 6); },
+         [&] { testing::MakeCookbook(program, 2, 40, 40); },
+         [&](const fs::path& target) {
+             AgreeingUser user;
+             static_cast<void>(BackupCookbook(folder, 2, target, user, disk));
+         },
+         [&](const basic::ProgramFolder& into, const fs::path& source) {
+             AgreeingUser user;
+             static_cast<void>(RestoreCookbook(into, 2, source, user));
+         }},
+        {"year", [&] { WriteBytes(program / " 2004.Mnu", YearBytes('e')); },
+         [&] { WriteBytes(program / " 2004.Mnu", YearBytes('n')); },
+         [&](const fs::path& target) {
+             AgreeingUser user;
+             static_cast<void>(BackupYear(folder, 2004, target, user, disk));
+         },
+         [&](const basic::ProgramFolder& into, const fs::path& source) {
+             AgreeingUser user;
+             static_cast<void>(RestoreYear(into, 2004, source, user));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(root / "other");
+        fs::remove_all(root / "clean");
+        Reset(program, {});
+        Reset(drive.path(), {});
+        c.makeEarlier();
+        c.backup(drive.path());
+        // The folder a restore goes into: its own older content.
+        oldSet = {{"Recipe2.db2", "a data file of before"}, {" 2004.Mnu", "a year of before"}, {"GColor4.Fil", "kept"}};
+        c.makeSource();
+        KillBackupAtEveryStep(c.backup, c.restore);
+    }
 }
 
 TEST_F(RestoreCommitTest, ARestoreKilledWhileAFailedMoveIsUndoneIsSettledToAWholeCookbook) {
