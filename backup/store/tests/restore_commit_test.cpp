@@ -3,8 +3,11 @@
 // whole new one, byte for byte, and no staging folder.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <map>
+#include <set>
+#include <vector>
 
 #include "backup/store/cookbook_backup.h"
 #include "backup/store/restore_commit.h"
@@ -15,6 +18,8 @@
 #include "menu_planner/store/year_menu_file.h"
 #include "platform/testing/kill_points.h"
 #include "platform/testing/test_folder.h"
+#include "recipes/store/recipe_index_entry.h"
+#include "recipes/store/recipe_record.h"
 #include "recipes/store/record_journal.h"
 
 namespace backup {
@@ -25,8 +30,8 @@ using basic::testing::ReadBytes;
 using basic::testing::WriteBytes;
 using testing::ScriptedUser;
 using Files = std::map<std::string, std::string>;
-using Backup = std::function<void(const fs::path& target)>;
-using Restore = std::function<void(const basic::ProgramFolder& into, const fs::path& source)>;
+using Backup = std::function<void(BackupUser& user)>;
+using Restore = std::function<void(const basic::ProgramFolder& into, BackupUser& user)>;
 
 // Every entry of the folder; a folder shows as "<folder>".
 Files Snapshot(const fs::path& dir) {
@@ -79,13 +84,23 @@ std::string YearBytes(char mark) {
     return bytes;
 }
 
-// Agrees to replace the program's files, and gives up when asked for
-// another disk.
-struct AgreeingUser final : BackupUser {
+// Agrees to replace the program's files, and puts each disk asked for
+// ("... Backup Disk #2") into the drive once; asked for it again, or for a
+// blank disk, gives up.
+struct DiskSwappingUser final : BackupUser {
+    explicit DiskSwappingUser(testing::Drive& drive) : drive(drive) {}
     Answer Ask(const Prompt& prompt) override {
         if (prompt.buttons == Buttons::YesNoCancel) return Answer::Yes;
-        return prompt.buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
+        if (prompt.buttons != Buttons::OkCancel) return Answer::Ok;
+        const auto at = prompt.text.find("Disk #");
+        if (at == std::string::npos) return Answer::Cancel;
+        const int disk = std::atoi(prompt.text.c_str() + at + 6);
+        if (disk < 2 || !inserted.insert(disk).second) return Answer::Cancel;
+        drive.Insert(disk);
+        return Answer::Ok;
     }
+    testing::Drive& drive;
+    std::set<int> inserted;
 };
 
 class RestoreCommitTest : public testing::BackupFixture {
@@ -158,39 +173,63 @@ protected:
         EXPECT_GT(finishedAfterKill, 2);  // kills between the moves, finished at the next start
     }
 
-    // Runs a backup from the program folder in a child killed at each
-    // durable step in turn, over a target holding a complete earlier backup
-    // of other content. After each kill the program folder is as it was, and
-    // a restore from the target into another folder either gives exactly the
-    // set the backup was writing or refuses and changes nothing: a disk is
-    // restorable only once its last record was written and read back.
+    // Disks 1 and 2, whichever is in the drive: a child that swapped them
+    // leaves the drive object of this process as it was.
+    std::vector<Files> Disks() const {
+        if (fs::exists(drive.DiskFolder(1))) return {Snapshot(drive.DiskFolder(1)), Snapshot(drive.path())};
+        return {Snapshot(drive.path()), fs::exists(drive.DiskFolder(2)) ? Snapshot(drive.DiskFolder(2)) : Files{}};
+    }
+    // Puts them back with disk 1 in the drive.
+    void ResetDisks(const std::vector<Files>& disks) {
+        drive.Insert(1);
+        for (const fs::path& dir : {drive.path(), drive.DiskFolder(1), drive.DiskFolder(2)}) fs::remove_all(dir);
+        fs::create_directories(drive.path());
+        fs::create_directories(drive.DiskFolder(2));
+        Reset(drive.path(), disks[0]);
+        Reset(drive.DiskFolder(2), disks[1]);
+    }
+    Files RestoreInto(const basic::ProgramFolder& into, const Restore& restore) {
+        Reset(into.dir(), oldSet);
+        DiskSwappingUser user(drive);
+        restore(into, user);
+        return Snapshot(into.dir());
+    }
+
+    // Runs a backup from the program folder onto the disks in a child killed
+    // at each durable step in turn, over disks holding a complete earlier
+    // backup of other content. After each kill the program folder is as it
+    // was, and a restore from the disks into another folder either gives
+    // exactly the set the backup was writing or refuses and changes nothing:
+    // a set is restorable only once its last record was written and read back.
     void KillBackupAtEveryStep(const Backup& backup, const Restore& restore) {
         const Files source = Snapshot(program);
-        const fs::path other = root / "other";
-        fs::create_directories(other);
-        const basic::ProgramFolder into(other);
-        const fs::path clean = root / "clean";
-        fs::create_directories(clean);
-        backup(clean);
-        Reset(other, oldSet);
-        restore(into, clean);
-        const Files restored = Snapshot(other);
-        Reset(other, oldSet);
+        const std::vector<Files> earlier = Disks();
+        ASSERT_NE(earlier[0], Files{});
+        fs::create_directories(root / "other");
+        const basic::ProgramFolder into(root / "other");
+        {
+            DiskSwappingUser user(drive);
+            backup(user);
+        }
+        ResetDisks(Disks());
+        const Files restored = RestoreInto(into, restore);
         ASSERT_NE(restored, oldSet);
-        const Files earlier = Snapshot(drive.path());
-        ASSERT_NE(earlier, Files{});
 
         int firstRestorable = 0;
         int refused = 0;
         int stopAt = 1;
         bool finished = false;
         for (; stopAt < 2000 && !finished; ++stopAt) {
-            Reset(drive.path(), earlier);
-            Reset(other, oldSet);
-            finished = basic::testing::RunUntilKilled([&] { backup(drive.path()); }, stopAt);
+            ResetDisks(earlier);
+            finished = basic::testing::RunUntilKilled(
+                [&] {
+                    DiskSwappingUser user(drive);
+                    backup(user);
+                },
+                stopAt);
             EXPECT_TRUE(Snapshot(program) == source) << "after step " << stopAt;
-            restore(into, drive.path());
-            const Files now = Snapshot(other);
+            ResetDisks(Disks());
+            const Files now = RestoreInto(into, restore);
             if (now == restored) {
                 if (firstRestorable == 0) firstRestorable = stopAt;
             } else {
@@ -205,9 +244,52 @@ protected:
         EXPECT_TRUE(finished);
         EXPECT_GT(refused, 3);
         ASSERT_GT(firstRestorable, 0);
-        // Only the disk information file's counts and the syncs after them.
+        // Only the last disk information file's counts and the syncs after them.
         EXPECT_GE(firstRestorable, steps - 3) << steps << " steps";
     }
+
+    // The earlier set backed up with disk 1 taking firstDisk bytes (0: all),
+    // then the source killed at every step of its backup.
+    void KillBackupOverEarlierSet(std::uintmax_t firstDisk, const std::function<void()>& makeEarlier,
+                                  const std::function<void()>& makeSource, const Backup& backup,
+                                  const Restore& restore) {
+        fs::remove_all(root / "other");
+        Reset(program, {});
+        // The earlier set fills disk 1 as the new one will: a year's backup
+        // writes its information file before it removes the old copy.
+        drive.Limit(1, firstDisk == 0 ? UINTMAX_MAX : firstDisk);
+        ResetDisks({{}, {}});
+        makeEarlier();
+        {
+            DiskSwappingUser user(drive);
+            backup(user);
+        }
+        drive.Insert(1);
+        // The folder a restore goes into: its own older content.
+        oldSet = {{"Recipe2.db2", "a data file of before"}, {" 2004.Mnu", "a year of before"}, {"GColor4.Fil", "kept"}};
+        makeSource();
+        KillBackupAtEveryStep(backup, restore);
+    }
+
+    void NewCookbook() { testing::MakeCookbook(program, 2, 40, 40); }
+    // Disk 1 of a two-disk set: the information file, the index files of the
+    // new cookbook and 20 records; half a year.
+    static constexpr std::uintmax_t CookbookFirstDisk =
+        180 + 41 * recipes::IndexRecordLength + 20 * recipes::RecipeRecordLength;
+    static constexpr std::uintmax_t YearFirstDisk = 180 + 215 * menu_planner::DayRecordLength + 9;
+
+    const Backup cookbookBackup = [this](BackupUser& user) {
+        static_cast<void>(BackupCookbook(folder, 2, drive.path(), user, disk));
+    };
+    const Restore cookbookRestore = [this](const basic::ProgramFolder& into, BackupUser& user) {
+        static_cast<void>(RestoreCookbook(into, 2, drive.path(), user));
+    };
+    const Backup yearBackup = [this](BackupUser& user) {
+        static_cast<void>(BackupYear(folder, 2004, drive.path(), user, disk));
+    };
+    const Restore yearRestore = [this](const basic::ProgramFolder& into, BackupUser& user) {
+        static_cast<void>(RestoreYear(into, 2004, drive.path(), user));
+    };
 
     Files oldSet;
     Files newSet;
@@ -240,44 +322,52 @@ TEST_F(RestoreCommitTest, AYearRestoreKilledAtAnyStepIsSettledToTheWholeOldOrNew
 TEST_F(RestoreCommitTest, ABackupKilledAtAnyStepLeavesTheProgramAloneAndNoDiskThatPassesForWhole) {
     const struct {
         const char* name;
-        std::function<void()> makeEarlier;  // in the program folder, backed up first
-        std::function<void()> makeSource;   // what the killed backup reads
-        Backup backup;
-        Restore restore;
+        std::uintmax_t firstDisk;
+        std::function<void()> makeEarlier;
+        std::function<void()> makeSource;
+        const Backup& backup;
+        const Restore& restore;
     } cases[] = {
-        {"cookbook", [&] { testing::MakeCookbook(program, 2, 6, 6); },
-         [&] { testing::MakeCookbook(program, 2, 40, 40); },
-         [&](const fs::path& target) {
-             AgreeingUser user;
-             static_cast<void>(BackupCookbook(folder, 2, target, user, disk));
-         },
-         [&](const basic::ProgramFolder& into, const fs::path& source) {
-             AgreeingUser user;
-             static_cast<void>(RestoreCookbook(into, 2, source, user));
-         }},
-        {"year", [&] { WriteBytes(program / " 2004.Mnu", YearBytes('e')); },
-         [&] { WriteBytes(program / " 2004.Mnu", YearBytes('n')); },
-         [&](const fs::path& target) {
-             AgreeingUser user;
-             static_cast<void>(BackupYear(folder, 2004, target, user, disk));
-         },
-         [&](const basic::ProgramFolder& into, const fs::path& source) {
-             AgreeingUser user;
-             static_cast<void>(RestoreYear(into, 2004, source, user));
-         }},
+        {"cookbook on one disk", 0, [&] { testing::MakeCookbook(program, 2, 6, 6); }, [&] { NewCookbook(); },
+         cookbookBackup, cookbookRestore},
+        {"cookbook on two disks over one", CookbookFirstDisk, [&] { testing::MakeCookbook(program, 2, 6, 6); },
+         [&] { NewCookbook(); }, cookbookBackup, cookbookRestore},
+        {"cookbook on two disks over a set of fewer records", CookbookFirstDisk,
+         [&] { testing::MakeCookbook(program, 2, 38, 38); }, [&] { NewCookbook(); }, cookbookBackup, cookbookRestore},
+        {"year on one disk", 0, [&] { WriteBytes(program / " 2004.Mnu", YearBytes('e')); },
+         [&] { WriteBytes(program / " 2004.Mnu", YearBytes('n')); }, yearBackup, yearRestore},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove_all(root / "other");
-        fs::remove_all(root / "clean");
-        Reset(program, {});
-        Reset(drive.path(), {});
-        c.makeEarlier();
-        c.backup(drive.path());
-        // The folder a restore goes into: its own older content.
-        oldSet = {{"Recipe2.db2", "a data file of before"}, {" 2004.Mnu", "a year of before"}, {"GColor4.Fil", "kept"}};
-        c.makeSource();
-        KillBackupAtEveryStep(c.backup, c.restore);
+        KillBackupOverEarlierSet(c.firstDisk, c.makeEarlier, c.makeSource, c.backup, c.restore);
+    }
+}
+
+// Disk 1 of a new set finished, disk 2 not yet begun: the earlier set's disk 2
+// of the same length is taken as its second disk, and a mix of the two sets is
+// restored as whole. The disks' information files carry nothing that tells
+// one set from another.
+TEST_F(RestoreCommitTest, DISABLED_AKilledTwoDiskBackupIsNotContinuedByTheEarlierSetsSecondDisk) {
+    const struct {
+        const char* name;
+        std::uintmax_t firstDisk;
+        std::function<void()> makeEarlier;
+        std::function<void()> makeSource;
+        const Backup& backup;
+        const Restore& restore;
+    } cases[] = {
+        {"cookbook", CookbookFirstDisk,
+         [&] {
+             NewCookbook();
+             WriteBytes(program / "Recipe2.db2", std::string(40 * recipes::RecipeRecordLength, 'e'));
+         },
+         [&] { NewCookbook(); }, cookbookBackup, cookbookRestore},
+        {"year", YearFirstDisk, [&] { WriteBytes(program / " 2004.Mnu", YearBytes('e')); },
+         [&] { WriteBytes(program / " 2004.Mnu", YearBytes('n')); }, yearBackup, yearRestore},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        KillBackupOverEarlierSet(c.firstDisk, c.makeEarlier, c.makeSource, c.backup, c.restore);
     }
 }
 
