@@ -84,8 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  "the year file is a full year");
     fuzz::Expect(year->second == std::string(part(1)).substr(0, menu_planner::FullYearFileBytes),
                  "the year file holds the disk's records");
-    fuzz::Expect(after.size() == before.size() &&
-                     after.at(menu_planner::YearMenuFileName(kYear + 1)) == "another year",
+    fuzz::Expect(after.size() == before.size() && after.at(menu_planner::YearMenuFileName(kYear + 1)) == "another year",
                  "the staging folder is gone and the other year untouched");
     return 0;
 }
