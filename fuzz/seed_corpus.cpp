@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "backup/store/disk_info.h"
 #include "food_storage/store/storage_amounts.h"
 #include "food_storage/store/storage_defaults.h"
 #include "food_storage/store/storage_files.h"
@@ -327,6 +328,25 @@ void FoodStorage() {
     Seed("storage_defaults_fuzzer", "emergency", "\x01"s + Joined({"\"Food\"\r\nWater,Rice\r\n", "\"  12 cans\"\r\n"}));
 }
 
+// Year restores: the disk's information file and its copy of the year's
+// records, as a backup writes them. A sound one-disk year, its copy cut
+// short, and the first disk of two.
+void YearRestores() {
+    const long length = menu_planner::DayRecordLength;
+    std::string days;
+    for (long k = 1; k <= menu_planner::LastDayKey; ++k) {
+        std::string day(static_cast<std::size_t>(menu_planner::DayRecordUsedBytes), static_cast<char>('a' + k % 26));
+        day.resize(static_cast<std::size_t>(length), '\0');
+        days += day;
+    }
+    auto info = [](const char* disk, const char* next, const char* firstNotHere) {
+        return backup::EncodeDiskInfo({"MPlan", disk, next, firstNotHere, " 2004", backup::FormatMark});
+    };
+    Seed("year_restore_fuzzer", "one_disk", Joined({info("1", "1", " 432"), days}));
+    Seed("year_restore_fuzzer", "cut_short", Joined({info("1", "1", " 432"), days.substr(0, 200 * length + 17)}));
+    Seed("year_restore_fuzzer", "first_of_two", Joined({info("1", "2", " 216"), days.substr(0, 215 * length)}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -346,5 +366,6 @@ int main(int argc, char** argv) {
     ShoppingLists();
     MenuPlanner();
     FoodStorage();
+    YearRestores();
     return 0;
 }

@@ -29,10 +29,12 @@ public:
             if (n <= 0) break;
             done += static_cast<std::size_t>(n);
         }
+        if (done > 0) basic::durable_step::Done();
         return done;
     }
     bool Finish() override {
         const bool synced = ::fdatasync(fd_) == 0;
+        if (synced) basic::durable_step::Done();
         const bool closed = ::close(fd_) == 0;
         fd_ = -1;
         return synced && closed;
@@ -53,7 +55,7 @@ public:
     // every name removed.
     bool Remove(const std::filesystem::path& file) override {
         std::error_code error;
-        std::filesystem::remove(file, error);
+        if (std::filesystem::remove(file, error)) basic::durable_step::Done();
         return !std::filesystem::exists(std::filesystem::symlink_status(file, error));
     }
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {

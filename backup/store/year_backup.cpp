@@ -8,7 +8,6 @@
 #include "backup/store/spanning_copy.h"
 #include "backup/store/target_folder.h"
 #include "menu_planner/store/year_menu_file.h"
-#include "platform/basic/atomic_write.h"
 #include "platform/basic/file_commands.h"
 #include "platform/basic/path_text.h"
 #include "platform/basic/random_access_file.h"
@@ -157,11 +156,22 @@ Outcome RestoreYear(const basic::ProgramFolder& folder, int year, const std::fil
         expected = disk->next;
     }
     yearBytes.resize(static_cast<std::size_t>(menu_planner::FullYearFileBytes));
-    const auto yearFile = folder.Resolve(menu_planner::YearMenuFileName(year));
     user.Progress(0, 0);
-    if (!basic::AtomicWriteFile(yearFile, yearBytes) || basic::ReadWholeFile(yearFile, yearBytes.size()) != yearBytes)
+    // Staged and moved in by the same replace step as the other restores, so
+    // an interruption is settled the same way at the next start.
+    const auto name = menu_planner::YearMenuFileName(year);
+    RestoreStaging staging(folder.dir());
+    if (!staging.ok() || !WriteWhole(RealDisk(), staging / name, yearBytes))
         return NothingChanged(user, "Unable to write the Menu Planner file of " + std::to_string(year) + "!");
-    return {Result::Completed, RestorationCompleted};
+    switch (staging.Commit({{name, name}})) {
+    case Settled::Finished: return {Result::Completed, RestorationCompleted};
+    case Settled::Unsettled:
+        user.Ask(FailurePrompt(
+            Lines({"Unable to replace the Menu Planner file in Pantrivo Program! The restore is not complete.",
+                   "Pantrivo completes or undoes it at its next backup or restore."})));
+        return {Result::Failed, "Restore Failed"};
+    default: return NothingChanged(user, "Unable to write the Menu Planner file of " + std::to_string(year) + "!");
+    }
 }
 
 }  // namespace backup
